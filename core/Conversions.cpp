@@ -1,0 +1,156 @@
+#include "Conversions.h"
+
+#include <limits>
+
+#include "CalcError.h"
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void FailFloat(std::string_view text) {
+    throw CalcError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+[[noreturn]] void FailInteger(std::string_view text) {
+    throw CalcError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+constexpr unsigned __int128 kCountLimit = static_cast<unsigned __int128>(1) << 63;
+
+}  // namespace
+
+Decimal4 ParseDecimal4(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+    std::string digits;  // integer and fraction digits, leading zeros dropped
+    long long fractionLength = 0;
+    bool sawMantissa = false;
+    while (i < n && IsDigit(text[i])) {
+        if (!(digits.empty() && text[i] == '0')) digits += text[i];
+        ++i;
+        sawMantissa = true;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        sawMantissa = true;
+        while (i < n && IsDigit(text[i])) {
+            if (!(digits.empty() && text[i] == '0')) digits += text[i];
+            ++fractionLength;
+            ++i;
+        }
+    }
+    if (!sawMantissa) FailFloat(text);
+
+    long long exponent = 0;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        if (i >= n || !IsDigit(text[i])) FailFloat(text);
+        while (i < n && IsDigit(text[i])) {
+            // Saturate: any exponent this large is out of range or rounds to 0.
+            if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (negativeExponent) exponent = -exponent;
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) FailFloat(text);
+    if (digits.empty()) return Decimal4();
+
+    // The value is digits * 10^shift ten-thousandths.
+    const long long shift = exponent - fractionLength + 4;
+    const long long length = static_cast<long long>(digits.size());
+    const long long kept = length + shift;  // digits left of the rounding point
+    if (kept > 20) FailFloat(text);
+
+    unsigned __int128 count = 0;
+    for (long long k = 0; k < kept; ++k) {
+        count = count * 10 + static_cast<unsigned>(k < length ? digits[static_cast<std::size_t>(k)] - '0' : 0);
+    }
+    if (kept >= 0 && kept < length) {
+        // Round the dropped digits half to even. When kept < 0 the whole
+        // value lies below a tenth of a ten-thousandth and rounds to 0.
+        const int firstDropped = digits[static_cast<std::size_t>(kept)] - '0';
+        bool restNonZero = false;
+        for (long long k = kept + 1; k < length; ++k) restNonZero |= digits[static_cast<std::size_t>(k)] != '0';
+        if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || (count & 1) != 0))) ++count;
+    }
+    if (count > kCountLimit || (count == kCountLimit && !negative)) FailFloat(text);
+    if (negative) {
+        return Decimal4::FromCount(count == kCountLimit ? std::numeric_limits<std::int64_t>::min()
+                                                        : -static_cast<std::int64_t>(count));
+    }
+    return Decimal4::FromCount(static_cast<std::int64_t>(count));
+}
+
+std::string FormatDecimal4(Decimal4 value) {
+    const std::int64_t count = value.Count();
+    unsigned long long magnitude =
+        count < 0 ? 0ULL - static_cast<unsigned long long>(count) : static_cast<unsigned long long>(count);
+    std::string text = count < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10000);
+    unsigned long long fraction = magnitude % 10000;
+    if (fraction != 0) {
+        std::string digits = std::to_string(fraction);
+        digits.insert(0, 4 - digits.size(), '0');
+        while (digits.back() == '0') digits.pop_back();
+        text += "." + digits;
+    }
+    return text;
+}
+
+std::int32_t ParseInteger(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+    unsigned long long magnitude = 0;
+    std::size_t start = i;
+    bool hex = false;
+    if (i < n && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+        hex = true;
+        start = ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+        start = i;
+    }
+    if (hex) {
+        while (i < n) {
+            const char c = text[i];
+            int d;
+            if (IsDigit(c)) d = c - '0';
+            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            else break;
+            magnitude = magnitude * 16 + static_cast<unsigned>(d);
+            if (magnitude > 0xFFFFFFFFULL) FailInteger(text);
+            ++i;
+        }
+    } else {
+        while (i < n && IsDigit(text[i])) {
+            magnitude = magnitude * 10 + static_cast<unsigned>(text[i] - '0');
+            if (magnitude > 2147483648ULL) FailInteger(text);
+            ++i;
+        }
+    }
+    if (i == start || i != n) FailInteger(text);
+    if (hex) {
+        // Hexadecimal digits give the 32-bit pattern ($FFFFFFFF is -1).
+        const auto pattern = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
+        return negative ? static_cast<std::int32_t>(0U - static_cast<std::uint32_t>(pattern)) : pattern;
+    }
+    if (!negative && magnitude > 2147483647ULL) FailInteger(text);
+    return negative ? static_cast<std::int32_t>(-static_cast<long long>(magnitude))
+                    : static_cast<std::int32_t>(magnitude);
+}
+
+std::string FormatInteger(std::int32_t value) { return std::to_string(value); }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Decimal4.h"
+
+// Text conversions between the controls and the stored values. The decimal
+// separator is ".", which every default text and saved file uses.
+
+// Blanks, an optional sign, digits with an optional "." and fraction, an
+// optional exponent ("E" or "e", optional sign, digits), trailing blanks. At
+// least one digit or the "." comes before the exponent, so "." reads as 0.
+// The exact decimal value is rounded to ten-thousandths, ties to even.
+// Failure: "'<text>' is not a valid floating point value".
+Decimal4 ParseDecimal4(std::string_view text);
+
+// Shortest form: "-" when negative, the integer digits, and only when the
+// fraction is not zero "." with one to four digits without trailing zeros.
+std::string FormatDecimal4(Decimal4 value);
+
+// Leading blanks, an optional sign, decimal digits, or hexadecimal digits
+// after "$", "x", "X", "0x" or "0X"; nothing may follow; the value must fit
+// in 32 bits. Failure: "'<text>' is not a valid integer value".
+std::int32_t ParseInteger(std::string_view text);
+
+// Plain decimal digits with a leading "-" when negative.
+std::string FormatInteger(std::int32_t value);

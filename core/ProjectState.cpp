@@ -1,0 +1,5 @@
+#include "ProjectState.h"
+
+ProjectState Project;
+
+void ResetProjectState() { Project = ProjectState(); }
