@@ -1,0 +1,1 @@
+// The project file format is filled in by its own work.
