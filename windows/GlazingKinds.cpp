@@ -1,0 +1,135 @@
+#include "WindowArithmetic.h"
+#include "WindowComputation.h"
+
+using namespace window_arithmetic;
+
+// Each kind of glazing computes, per record: the sunlit fractions of the
+// opening (fields 18, 19), the insolation coefficient (11), the flux by
+// penetrating radiation (13) and the conditional outdoor temperature (14).
+// Formulas run left to right on the counts; a quotient of two stored values
+// is a plain number, a product carries the scale of its factors.
+
+namespace {
+
+constexpr long double kHalf = 0.5L;
+
+// Stores a sunlit fraction given as a plain number.
+Decimal4 StoreFraction(long double fraction) { return Decimal4::StoreUnits(fraction); }
+
+// Clamps both fractions to 0..1 in the order: height ≤ 0, width ≤ 0,
+// height ≥ 1, width ≥ 1; then Kинс = height · width.
+void FinishFractions(WindowHourRecord& r, Decimal4 height, Decimal4 width) {
+    const Decimal4 one = Decimal4::FromInt(1);
+    if (height <= Decimal4()) height = Decimal4();
+    if (width <= Decimal4()) width = Decimal4();
+    if (height >= one) height = one;
+    if (width >= one) width = one;
+    r[WindowField::SunlitHeightFraction] = height;
+    r[WindowField::SunlitWidthFraction] = width;
+    r[WindowField::InsolationCoeff] = StoreProduct(height, width);
+}
+
+// (0.5 · Atн · β₂ + tн.ср) in the scale 10^12 of the radiation term it is added to.
+long double TempWaveTerm(const WindowHourRecord& r) {
+    const long double wave = kHalf * Project.OutdoorAmplitude.Counts() * r[WindowField::TempWaveCoeff].Counts();
+    return (wave + Project.OutdoorMeanTemp.Counts() * kScale) * kScale;
+}
+
+// qпр = (qвп · Kинс + qвр · Kобл) · Kотн · τ₂, with the direct part already
+// formed (scale 10^8).
+Decimal4 PenetratingFlux(const WindowHourRecord& r, long double directPart) {
+    const long double sum = directPart + Product(r[WindowField::GainDiffuse], r[WindowField::IrradiationCoeff]);
+    return Decimal4::StoreCounts(sum * Project.RelativePenetration.Counts() * Project.FrameShading.Counts() / kScale3);
+}
+
+// tн.усл = (0.5 · Atн · β₂ + tн.ср) + ((Sв · Kинс + Dв · Kобл) / αн) · ρп · τ₂.
+Decimal4 CondOutdoorTemp(const WindowHourRecord& r, Decimal4 outerCoeff) {
+    const long double irradiation = Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) +
+                                    Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]);
+    const long double absorbed = irradiation / outerCoeff.Counts() * Project.GlazingAbsorptance.Counts() *
+                                 Project.FrameShading.Counts();
+    return Decimal4::StoreCounts((TempWaveTerm(r) + absorbed) / kScale2);
+}
+
+void VerticalRecord(WindowHourRecord& r) {
+    const long double beta = Radians(r[WindowField::BetaAngle]);
+    const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
+    const long double ctgBeta = Cotangent(beta);
+
+    const Decimal4 height = StoreFraction(
+        1.0L - (ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
+                   Project.WindowHeight.Counts());
+    const Decimal4 width = StoreFraction(
+        1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) -
+                Project.ShadeVertOffset.Counts()) /
+                   Project.WindowWidth.Counts());
+    FinishFractions(r, height, width);
+
+    r[WindowField::FluxRadiation] =
+        PenetratingFlux(r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
+    r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(r, Project.WindowOuterCoeff);
+}
+
+void InclinedRecord(WindowHourRecord& r) {
+    const long double beta = Radians(r[WindowField::BetaAngle]);
+    const long double tilted = RadiansOfSum(r[WindowField::BetaAngle], Project.GlazingTilt);
+    const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
+    const long double ctgBeta = Cotangent(beta);
+    const long double ctgTilted = Cotangent(tilted);
+
+    const Decimal4 height = StoreFraction(
+        1.0L - (ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
+                   Project.WindowHeight.Counts());
+    const Decimal4 width = StoreFraction(
+        1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) * X87Sin(beta) /
+                    X87Sin(tilted) -
+                Project.ShadeVertOffset.Counts()) /
+                   Project.WindowWidth.Counts());
+    FinishFractions(r, height, width);
+
+    // The direct parts turn from the vertical plane to the tilted one by ctg β / ctg(β + β').
+    const long double directGain =
+        ctgBeta * Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]) / ctgTilted;
+    r[WindowField::FluxRadiation] = PenetratingFlux(r, directGain);
+
+    const long double alpha = Project.WindowOuterCoeff.Counts();
+    const long double directIrrad =
+        ctgBeta * Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) / ctgTilted;
+    const long double irradiation =
+        directIrrad / alpha + Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]) / alpha;
+    const long double absorbed = irradiation * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
+    r[WindowField::CondOutdoorTemp] = Decimal4::StoreCounts((absorbed + TempWaveTerm(r)) / kScale2);
+}
+
+void HorizontalRecord(WindowHourRecord& r) {
+    const long double ctgAltitude = Cotangent(Radians(r[WindowField::SunAltitude]));
+    const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
+
+    const Decimal4 height = StoreFraction(
+        1.0L - (ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
+                Project.ShadeHorizOffset.Counts()) /
+                   Project.WindowHeight.Counts());
+    const Decimal4 width = StoreFraction(
+        1.0L - (ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) -
+                Project.ShadeVertOffset.Counts()) /
+                   Project.WindowWidth.Counts());
+    FinishFractions(r, height, width);
+
+    r[WindowField::FluxRadiation] =
+        PenetratingFlux(r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
+    r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(r, Project.EnvelopeOuterCoeff);
+}
+
+}  // namespace
+
+void ComputeVerticalGlazing() {
+    ForEachWindowRecord([](int, int, WindowHourRecord& r) { VerticalRecord(r); });
+}
+
+void ComputeInclinedGlazing() {
+    ForEachWindowRecord([](int, int, WindowHourRecord& r) { InclinedRecord(r); });
+}
+
+void ComputeHorizontalGlazing() {
+    ForEachWindowRecord([](int, int, WindowHourRecord& r) { HorizontalRecord(r); });
+}

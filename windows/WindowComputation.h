@@ -1,0 +1,94 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ProjectState.h"
+
+// The window heat-gain computation over the window hour table of the project
+// state: sun and facade angles, shading and irradiation coefficients, the
+// conditional outdoor temperature, the two fluxes through the glazing, the
+// heat gain of the room in whole watts and the peak hour of each orientation.
+//
+// The step operations work on all 8 × 10 records in orientation-major order,
+// take no arguments and read their inputs from `Project`. They expect the
+// floating-point unit to be prepared by BeginComputation (RunWindowComputation
+// does that); a fault raises a CalcError at the store where it shows.
+
+// Field 5: the facade azimuth of each orientation.
+void AssignFacadeAzimuth();
+// Field 6: Aco = |Ac − Ao|.
+void ComputeSunFacadeAzimuth();
+// Field 7: β = atan(ctg h · cos Aco), in degrees (vertical and inclined glazing).
+void ComputeBetaAngle();
+// Field 10: the hourly coefficient β₂ of the daily outdoor temperature wave.
+void AssignTempWaveCoeff();
+// Field 12: Kобл from the shading angles of the horizontal and vertical
+// shading elements, one value for the whole table, at most 1.
+void ComputeIrradiationCoeff();
+// Parts of ComputeIrradiationCoeff: the shading angles γг = atan(Lг / (H + a))
+// and γв = atan(Lв / (B + c)) in degrees, and the factors Kг and Kв of an angle.
+Decimal4 HorizontalShadingAngle();
+Decimal4 VerticalShadingAngle();
+Decimal4 HorizontalShadingFactor(Decimal4 angle);
+Decimal4 VerticalShadingFactor(Decimal4 angle);
+// Fields 18, 19, 11, 13 and 14 for each kind of glazing.
+void ComputeVerticalGlazing();
+void ComputeInclinedGlazing();
+void ComputeHorizontalGlazing();
+// Fields 15, 16 and 17, then the display fields rounded to whole numbers.
+void FinishWindowTable();
+// qпт = (tн.усл − tв) / Rп of FinishWindowTable, before its display rounding.
+Decimal4 TransferFlux(Decimal4 condOutdoorTemp);
+// WindowPeakGain and WindowPeakHour of each orientation (the earlier hour on a tie).
+void FindWindowPeaks();
+
+// The texts of the nineteen inputs of the window computation, in the order
+// they are read.
+struct WindowInputTexts {
+    std::string Latitude;             // φ, whole degrees 40..60
+    std::string WindowHeight;         // H, m
+    std::string WindowWidth;          // B, m
+    std::string ShadeHorizLength;     // Lг, m
+    std::string ShadeVertLength;      // Lв, m
+    std::string ShadeHorizOffset;     // a, m
+    std::string ShadeVertOffset;      // c, m
+    std::string OutdoorMeanTemp;      // tн.ср, °C
+    std::string IndoorTemp;           // tв, °C
+    std::string OutdoorAmplitude;     // Atн, °C
+    std::string RelativePenetration;  // Kотн
+    std::string GlazingAbsorptance;   // ρп
+    std::string GlazingResistance;    // Rп, m²·°C/W
+    std::string GlazingArea;          // Fп, m²
+    std::string WindowOuterCoeff;     // αн of vertical surfaces, W/(m²·°C)
+    std::string EnvelopeOuterCoeff;   // αн of horizontal surfaces, W/(m²·°C)
+    std::string GlazingTilt;          // β', degrees
+    std::string FrameShading;         // τ₂
+    std::string WindSpeed;            // V, m/s
+};
+
+// The default texts of the input page.
+WindowInputTexts DefaultWindowInputTexts();
+
+// Parses and stores the nineteen inputs in their order, each stored before the
+// next is read: a text that does not parse raises its message and leaves the
+// earlier inputs stored and the later ones as they were.
+void ReadWindowInputs(const WindowInputTexts& inputs);
+
+// Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".
+std::string_view InsolationKindCaption(WindowKind kind);
+
+struct WindowRunResult {
+    std::string_view InsolationCaption;  // caption of row 11 for the kind
+    bool HideOrientationSelector;        // true for horizontal glazing
+};
+
+// The whole computation of the windows page: BeginComputation, the inputs,
+// ClearWindowResults, the radiation and sun-position generators and the steps
+// of the kind, FinishWindowTable and FindWindowPeaks.
+//
+// A failure raises its CalcError. The window hour table (fields 1..19 of all
+// records) and both peak arrays are then put back as they were before the
+// run, so the page never shows a half-computed table; the inputs read before
+// the failure stay stored in the project state.
+WindowRunResult RunWindowComputation(const WindowInputTexts& inputs, WindowKind kind);

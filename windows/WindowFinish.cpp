@@ -1,0 +1,58 @@
+#include <array>
+
+#include "WindowArithmetic.h"
+#include "WindowComputation.h"
+
+using namespace window_arithmetic;
+
+namespace {
+
+// Allowance on the heat gain of the room.
+constexpr long double kGainAllowance = 1.015L;
+
+// Fields shown as whole numbers once a record is finished, in the order they
+// are rounded. Fields 5, 10, 11, 12 and 14 keep their four decimals.
+// clang-format off
+constexpr std::array<WindowField, 11> kWholeFields{{
+    WindowField::GainDirect,    WindowField::GainDiffuse,  WindowField::SunAltitude,
+    WindowField::SunAzimuth,    WindowField::SunFacadeAzimuth, WindowField::BetaAngle,
+    WindowField::IrradDirect,   WindowField::IrradDiffuse, WindowField::FluxTotal,
+    WindowField::FluxTransfer,  WindowField::FluxRadiation,
+}};
+// clang-format on
+
+void FinishRecord(WindowHourRecord& r) {
+    r[WindowField::FluxTransfer] = TransferFlux(r[WindowField::CondOutdoorTemp]);
+    r[WindowField::FluxTotal] = r[WindowField::FluxRadiation] + r[WindowField::FluxTransfer];
+    // Qост from the unrounded sum, in whole watts.
+    const long double gain = Product(r[WindowField::FluxTotal], Project.GlazingArea) * kGainAllowance / kScale2;
+    r[WindowField::HeatGain] = StoreWhole(gain);
+    for (WindowField f : kWholeFields) r[f] = RoundedWhole(r[f]);
+}
+
+}  // namespace
+
+Decimal4 TransferFlux(Decimal4 condOutdoorTemp) {
+    const Decimal4 difference = condOutdoorTemp - Project.IndoorTemp;
+    return Decimal4::StoreUnits(difference.Counts() / Project.GlazingResistance.Counts());
+}
+
+void FinishWindowTable() {
+    ForEachWindowRecord([](int, int, WindowHourRecord& r) { FinishRecord(r); });
+}
+
+void FindWindowPeaks() {
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        Decimal4 peak = Project.WindowHours.Record(o, 1)[WindowField::HeatGain];
+        int peakHour = 1;
+        for (int h = 2; h <= kHourCount; ++h) {
+            const Decimal4 gain = Project.WindowHours.Record(o, h)[WindowField::HeatGain];
+            if (gain > peak) {
+                peak = gain;
+                peakHour = h;
+            }
+        }
+        Project.WindowPeakGain[o] = peak;
+        Project.WindowPeakHour[o] = peakHour;
+    }
+}

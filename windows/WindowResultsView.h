@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Decimal4.h"
+#include "WindowHourTable.h"
+
+// Texts of the windows results page: the grid of one orientation (rows 1..17
+// = fields 1..17, columns 0..9 = hours 1..10), the header row, the captions
+// of the rows and the place of the "MAX" marker. The widgets only show them.
+
+inline constexpr int kWindowGridRows = kShownFieldCount;  // rows 1..17 below the header
+inline constexpr int kWindowGridColumns = kHourCount;     // columns 0..9
+
+inline constexpr std::string_view kPeakMarkerText = "MAX";
+inline constexpr int kPeakMarkerTop = 640;          // px from the top of the page
+inline constexpr int kPeakMarkerInitialLeft = 896;  // px, before the first computation
+inline constexpr std::string_view kHorizontalWindowsTitle = "Горизонтальные  окна";
+
+// Header row texts, eight characters each with leading blanks ("     8-9").
+const std::array<std::string_view, kWindowGridColumns>& WindowGridHeader();
+
+// A cell: one blank, then the shortest decimal form of the value (" 0.8979").
+std::string WindowCellText(Decimal4 value);
+
+// Left edge in pixels of the marker for a peak hour 1..10; empty for any other
+// value (no peak determined yet), when the marker stays where it is.
+std::optional<int> PeakMarkerLeft(int peakHour);
+
+struct WindowGridView {
+    int Orientation = 1;
+    // Cells[row - 1][column], rows 1..17, columns 0..9.
+    std::array<std::array<std::string, kWindowGridColumns>, kWindowGridRows> Cells;
+    int PeakHour = 0;                // WindowPeakHour of the orientation, 0 = none
+    std::optional<int> PeakColumn;   // grid column 0..9 of the peak, empty when none
+    std::optional<int> MarkerLeft;   // where the "MAX" marker goes, empty: it stays
+};
+
+// The grid of one orientation 1..8 from the window hour table as it stands.
+WindowGridView MakeWindowGridView(int orientation);
+
+// Parts of a row caption: a large symbol, a smaller lowered text (subscript
+// with the unit) and a raised text.
+enum class CaptionPartRole { Symbol, Subscript, Superscript };
+
+struct CaptionPart {
+    std::string Text;
+    CaptionPartRole Role;
+};
+
+enum class CaptionColor { Navy, Maroon };
+
+struct WindowRowCaption {
+    int Row;            // 1..17
+    WindowField Field;  // the field shown in the row
+    std::vector<CaptionPart> Parts;
+    CaptionColor Color;
+
+    // The caption as one Unicode text: parts in order, a raised "2" as "²"
+    // and a lowered "2" as "₂" ("qвп , Вт/м²", "β₂", "Kинс.в.").
+    std::string PlainText() const;
+};
+
+// Captions of rows 1..17; row 11 carries the kind caption of the last run
+// ("инс.в.", "инс.н." or "инс.г.").
+std::array<WindowRowCaption, kWindowGridRows> WindowRowCaptions(std::string_view insolationCaption);

@@ -1,0 +1,115 @@
+#include "CalcError.h"
+#include "Conversions.h"
+#include "FloatingPoint.h"
+#include "WindowComputation.h"
+#include "solar/SolarRadiation.h"
+
+WindowInputTexts DefaultWindowInputTexts() {
+    WindowInputTexts t;
+    t.Latitude = "48";
+    t.WindowHeight = "1.5";
+    t.WindowWidth = "2";
+    t.ShadeHorizLength = "0.3";
+    t.ShadeVertLength = "0.3";
+    t.ShadeHorizOffset = "0";
+    t.ShadeVertOffset = "0";
+    t.OutdoorMeanTemp = "22.5";
+    t.IndoorTemp = "20";
+    t.OutdoorAmplitude = "14.7";
+    t.RelativePenetration = "0.9";
+    t.GlazingAbsorptance = "0.25";
+    t.GlazingResistance = "0.34";
+    t.GlazingArea = "3";
+    t.WindowOuterCoeff = "26.87";
+    t.EnvelopeOuterCoeff = "13.42";
+    t.GlazingTilt = "0";
+    t.FrameShading = "0.9";
+    t.WindSpeed = "3.3";
+    return t;
+}
+
+void ReadWindowInputs(const WindowInputTexts& t) {
+    Project.Latitude = ReadLatitude(t.Latitude);
+    Project.WindowHeight = ParseDecimal4(t.WindowHeight);
+    Project.WindowWidth = ParseDecimal4(t.WindowWidth);
+    Project.ShadeHorizLength = ParseDecimal4(t.ShadeHorizLength);
+    Project.ShadeVertLength = ParseDecimal4(t.ShadeVertLength);
+    Project.ShadeHorizOffset = ParseDecimal4(t.ShadeHorizOffset);
+    Project.ShadeVertOffset = ParseDecimal4(t.ShadeVertOffset);
+    Project.OutdoorMeanTemp = ParseDecimal4(t.OutdoorMeanTemp);
+    Project.IndoorTemp = ParseDecimal4(t.IndoorTemp);
+    Project.OutdoorAmplitude = ParseDecimal4(t.OutdoorAmplitude);
+    Project.RelativePenetration = ParseDecimal4(t.RelativePenetration);
+    Project.GlazingAbsorptance = ParseDecimal4(t.GlazingAbsorptance);
+    Project.GlazingResistance = ParseDecimal4(t.GlazingResistance);
+    Project.GlazingArea = ParseDecimal4(t.GlazingArea);
+    Project.WindowOuterCoeff = ParseDecimal4(t.WindowOuterCoeff);
+    Project.EnvelopeOuterCoeff = ParseDecimal4(t.EnvelopeOuterCoeff);
+    Project.GlazingTilt = ParseDecimal4(t.GlazingTilt);
+    Project.FrameShading = ParseDecimal4(t.FrameShading);
+    Project.WindSpeed = ParseDecimal4(t.WindSpeed);
+}
+
+std::string_view InsolationKindCaption(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Vertical: return "инс.в.";
+        case WindowKind::Inclined: return "инс.н.";
+        case WindowKind::Horizontal: return "инс.г.";
+    }
+    throw CalcError("Неизвестный вид остекления");
+}
+
+namespace {
+
+// The kind's radiation generator and steps up to the kind step.
+void RunKindSequence(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Vertical:
+        case WindowKind::Inclined: FillVerticalRadiation(); break;
+        case WindowKind::Horizontal: FillHorizontalRadiation(); break;
+    }
+    FillSunPosition();
+    AssignFacadeAzimuth();
+    ComputeSunFacadeAzimuth();
+    // A horizontal glazing has no β: field 7 stays 0.
+    if (kind != WindowKind::Horizontal) ComputeBetaAngle();
+    AssignTempWaveCoeff();
+    ComputeIrradiationCoeff();
+    switch (kind) {
+        case WindowKind::Vertical: ComputeVerticalGlazing(); break;
+        case WindowKind::Inclined: ComputeInclinedGlazing(); break;
+        case WindowKind::Horizontal: ComputeHorizontalGlazing(); break;
+    }
+}
+
+// What a failed run puts back.
+struct WindowTableSnapshot {
+    WindowHourTable hours = Project.WindowHours;
+    OrientationValues peakGain = Project.WindowPeakGain;
+    IndexedArray<std::int32_t, 1, kOrientationCount> peakHour = Project.WindowPeakHour;
+
+    void Restore() const {
+        Project.WindowHours = hours;
+        Project.WindowPeakGain = peakGain;
+        Project.WindowPeakHour = peakHour;
+    }
+};
+
+}  // namespace
+
+WindowRunResult RunWindowComputation(const WindowInputTexts& inputs, WindowKind kind) {
+    const std::string_view caption = InsolationKindCaption(kind);
+    BeginComputation();
+    const WindowTableSnapshot before;
+    try {
+        ReadWindowInputs(inputs);
+        ClearWindowResults();
+        RunKindSequence(kind);
+        FinishWindowTable();
+        FindWindowPeaks();
+    } catch (...) {
+        before.Restore();
+        throw;
+    }
+    return WindowRunResult{caption, kind == WindowKind::Horizontal};
+}
