@@ -1,1 +1,354 @@
-// The project file format is filled in by its own work.
+#include "ProjectFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "CalcError.h"
+#include "Conversions.h"
+#include "DerivedInputs.h"
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+std::string LineNote(int line) { return " (строка " + std::to_string(line) + " файла проекта)"; }
+
+// Where a table line comes from, for messages: "С, 8-9, поле 1".
+std::string TablePlace(int tableIndex) {
+    const int record = tableIndex / kShownFieldCount;
+    const int field = tableIndex % kShownFieldCount + 1;
+    const int orientation = record / kHourCount + 1;
+    const int hour = record % kHourCount + 1;
+    return std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour)) + ", поле " +
+           std::to_string(field);
+}
+
+void CheckWidth(const std::string& text, int line, const std::string& what) {
+    if (text.size() <= kProjectLineWidth) return;
+    throw CalcError("Значение " + text + " (" + what + ", строка " + std::to_string(line) +
+                    ") длиннее 15 знаков строки файла проекта; файл не записан");
+}
+
+// The state fields of header lines 2..17, in line order.
+const Decimal4& HeaderField(const ProjectState& s, int line) {
+    switch (line) {
+        case 2: return s.WindowHeight;
+        case 3: return s.WindowWidth;
+        case 4: return s.ShadeHorizLength;
+        case 5: return s.ShadeVertLength;
+        case 6: return s.ShadeHorizOffset;
+        case 7: return s.ShadeVertOffset;
+        case 8: return s.OutdoorMeanTemp;
+        case 9: return s.IndoorTemp;
+        case 10: return s.OutdoorAmplitude;
+        case 11: return s.RelativePenetration;
+        case 12: return s.GlazingAbsorptance;
+        case 13: return s.GlazingResistance;
+        case 14: return s.GlazingArea;
+        case 15: return s.WindowOuterCoeff;
+        case 16: return s.GlazingTilt;
+        default: return s.FrameShading;  // 17
+    }
+}
+
+// Closes a descriptor on every way out.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now and reports the error of close (a delayed write error).
+    int close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+[[noreturn]] void FailFile(int errorNumber) { throw CalcError(FileErrorMessage(errorNumber)); }
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// A symbolic link is followed, so that saving replaces the file it points to
+// and leaves the link itself in place.
+std::string ResolveTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return path;
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+}  // namespace
+
+int ProjectTableLine(int orientation, int hour, int field) {
+    return kProjectHeaderLines + ((orientation - 1) * kHourCount + (hour - 1)) * kShownFieldCount + field;
+}
+
+std::string FileErrorMessage(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT: return "File not found";
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+        case EINVAL:
+        case EILSEQ: return "Invalid filename";
+        case EMFILE:
+        case ENFILE: return "Too many open files";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+        case EBUSY:
+        case EEXIST: return "File access denied";
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return "Disk full";
+        default: return "I/O error " + std::to_string(errorNumber);
+    }
+}
+
+// ---- Saving -------------------------------------------------------------------
+
+std::string ComposeProjectFile(const ProjectState& state, std::string_view countText, std::string_view windSpeedText) {
+    std::vector<std::string> lines;
+    lines.reserve(kProjectFileLines);
+    lines.push_back(FormatInteger(state.Latitude));
+    for (int line = 2; line <= 17; ++line) lines.push_back(FormatDecimal4(HeaderField(state, line)));
+    lines.push_back(FormatInteger(ParseInteger(countText)));
+    lines.push_back(FormatDecimal4(ParseDecimal4(windSpeedText)));
+    for (int line = 1; line <= kProjectHeaderLines; ++line) {
+        CheckWidth(lines[static_cast<std::size_t>(line - 1)], line, "заголовок");
+    }
+
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        for (int h = 1; h <= kHourCount; ++h) {
+            const WindowHourRecord& record = state.WindowHours.Record(o, h);
+            for (int f = 1; f <= kShownFieldCount; ++f) lines.push_back(FormatDecimal4(record.Field(f)));
+        }
+    }
+    for (int i = 0; i < kProjectTableLines; ++i) {
+        const int line = kProjectHeaderLines + 1 + i;
+        CheckWidth(lines[static_cast<std::size_t>(line - 1)], line, TablePlace(i));
+    }
+
+    std::string text;
+    text.reserve(kProjectFileLines * 8);
+    for (const std::string& line : lines) {
+        text += line;
+        text += kCrLf;
+    }
+    return text;
+}
+
+void WriteProjectFileAtomically(const std::string& path, std::string_view contents) {
+    if (path.empty() || path.back() == '/') FailFile(EINVAL);
+    const std::string target = ResolveTarget(path);
+    const std::string folder = FolderOf(target);
+
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode)) FailFile(EISDIR);
+
+    // A fresh name beside the target; O_EXCL never reuses a file that exists.
+    static std::atomic<unsigned> serial{0};
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = folder + "/.solargain-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp";
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) FailFile(errno);
+    }
+    if (fd < 0) FailFile(EEXIST);
+    FileDescriptor file(fd);
+
+    auto fail = [&](int errorNumber) {
+        ::unlink(temporary.c_str());
+        FailFile(errorNumber);
+    };
+    if (replacing && ::fchmod(file.get(), existing.st_mode & 07777) != 0) fail(errno);
+    std::size_t written = 0;
+    while (written < contents.size()) {
+        const ssize_t n = ::write(file.get(), contents.data() + written, contents.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(file.get()) != 0 && errno != EINVAL && errno != EROFS) fail(errno);
+    if (file.close() != 0) fail(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) fail(errno);
+}
+
+// ---- Opening ------------------------------------------------------------------
+
+bool ProjectLineSplitter::Feed(std::string_view chunk) {
+    std::size_t i = 0;
+    while (atStart_ && i < chunk.size()) {
+        if (chunk[i] != kBom[bomMatched_]) {
+            // Not a byte order mark after all: the bytes matched so far are text.
+            const std::string held(kBom.substr(0, bomMatched_));
+            atStart_ = false;
+            bomMatched_ = 0;
+            Feed(held);
+            break;
+        }
+        ++i;
+        if (++bomMatched_ == 3) atStart_ = false;
+    }
+    for (; i < chunk.size(); ++i) {
+        if (lines_.size() >= static_cast<std::size_t>(kProjectFileLines)) return false;
+        const auto c = static_cast<unsigned char>(chunk[i]);
+        if (c == '\n') {
+            lines_.push_back(std::move(current_));
+            current_.clear();
+            lineStarted_ = false;
+            continue;
+        }
+        if (c == '\r') continue;
+        lineStarted_ = true;
+        if ((c < 0x20 || c == 0x7F) && badLine_ == 0) {
+            badLine_ = static_cast<int>(lines_.size()) + 1;
+            badChar_ = c;
+        }
+        if (current_.size() < kProjectLineWidth) current_ += static_cast<char>(c);
+    }
+    return lines_.size() < static_cast<std::size_t>(kProjectFileLines);
+}
+
+void ProjectLineSplitter::Finish() {
+    if (atStart_ && bomMatched_ > 0) {
+        const std::string held(kBom.substr(0, bomMatched_));
+        atStart_ = false;
+        bomMatched_ = 0;
+        Feed(held);
+    }
+    if (lineStarted_ && lines_.size() < static_cast<std::size_t>(kProjectFileLines)) {
+        lines_.push_back(std::move(current_));
+        current_.clear();
+        lineStarted_ = false;
+    }
+}
+
+namespace {
+
+ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
+    if (splitter.BadCharLine() != 0) {
+        throw CalcError("Файл не является файлом проекта: в строке " + std::to_string(splitter.BadCharLine()) +
+                        " стоит управляющий знак с кодом " + std::to_string(splitter.BadChar()) +
+                        "; файл не загружен");
+    }
+    const std::vector<std::string>& lines = splitter.Lines();
+    const int count = static_cast<int>(lines.size());
+
+    ProjectFileContents contents;
+    for (int i = 0; i < kProjectHeaderLines && i < count; ++i) {
+        contents.header[static_cast<std::size_t>(i)] = lines[static_cast<std::size_t>(i)];
+    }
+    for (int i = 0; i < kProjectTableLines; ++i) {
+        const int line = kProjectHeaderLines + 1 + i;
+        if (line > count) {
+            throw CalcError("'' is not a valid floating point value (строка " + std::to_string(line) +
+                            " файла проекта: файл кончается " +
+                            (count == 0 ? std::string("сразу, он пуст")
+                                        : "на строке " + std::to_string(count) + " из " +
+                                              std::to_string(kProjectFileLines)) +
+                            ")");
+        }
+        try {
+            contents.table[static_cast<std::size_t>(i)] = ParseDecimal4(lines[static_cast<std::size_t>(line - 1)]);
+        } catch (const CalcError& e) {
+            throw CalcError(e.what() + LineNote(line));
+        }
+    }
+    return contents;
+}
+
+}  // namespace
+
+ProjectFileContents ParseProjectFile(std::string_view text) {
+    ProjectLineSplitter splitter;
+    splitter.Feed(text);
+    splitter.Finish();
+    return ContentsOf(splitter);
+}
+
+ProjectFileContents ReadProjectFile(const std::string& path) {
+    if (path.empty()) FailFile(ENOENT);
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) FailFile(errno);
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) FailFile(errno);
+    if (S_ISDIR(info.st_mode)) FailFile(EISDIR);
+
+    // Only the first 1379 lines matter, so a huge file is not read whole; the
+    // kept text of a line is at most 15 characters.
+    ProjectLineSplitter splitter;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            FailFile(errno);
+        }
+        if (n == 0) break;
+        if (!splitter.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) break;
+    }
+    splitter.Finish();
+
+    return ContentsOf(splitter);
+}
+
+void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& shown) {
+    ProjectHeader texts = shown;
+    auto text = [&](int line) -> const std::string& { return texts[static_cast<std::size_t>(line - 1)]; };
+    for (int line = 1; line <= kProjectHeaderLines; ++line) {
+        std::string& target = texts[static_cast<std::size_t>(line - 1)];
+        const std::string& value = loaded[static_cast<std::size_t>(line - 1)];
+        if (target == value) continue;  // an equal text runs no handler
+        target = value;
+        try {
+            if (line == kHeaderHeightLine || line == kHeaderWidthLine || line == kHeaderCountLine) {
+                OpeningArea(text(kHeaderHeightLine), text(kHeaderWidthLine), text(kHeaderCountLine));
+            } else if (line == kHeaderWindSpeedLine && !value.empty()) {
+                const Decimal4 speed = ParseDecimal4(value);
+                VerticalOuterCoeff(speed);
+                HorizontalOuterCoeff(speed);
+            }
+        } catch (const CalcError& e) {
+            throw CalcError(e.what() + LineNote(line));
+        }
+    }
+}
+
+void StoreProjectTable(const ProjectFileContents& contents, WindowHourTable& table) {
+    for (int i = 0; i < kProjectTableLines; ++i) {
+        const int record = i / kShownFieldCount;
+        const int field = i % kShownFieldCount + 1;
+        table.Record(record / kHourCount + 1, record % kHourCount + 1).Field(field) =
+            contents.table[static_cast<std::size_t>(i)];
+    }
+}

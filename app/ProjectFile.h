@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Decimal4.h"
+#include "ProjectState.h"
+#include "WindowHourTable.h"
+
+// The project file: plain text, one number per line, CR LF line ends, at most
+// 15 characters a line. Lines 1..19 hold the window and site inputs, lines
+// 20..1379 fields 1..17 of the 80 window hour records in storage order
+// (orientation, then hour, then field). There is no signature: a file is
+// recognised by its shape only.
+//
+// Nothing here touches a widget: the main window hands over the texts of its
+// controls and assigns the texts read back.
+
+inline constexpr int kProjectHeaderLines = 19;
+inline constexpr int kProjectTableLines = kOrientationCount * kHourCount * kShownFieldCount;  // 1360
+inline constexpr int kProjectFileLines = kProjectHeaderLines + kProjectTableLines;           // 1379
+inline constexpr std::size_t kProjectLineWidth = 15;
+static_assert(kProjectFileLines == 1379);
+
+// Header lines, index 0 = line 1. In line order they belong to ComboBox1
+// (latitude), Edit1, Edit2, Edit8, Edit9, Edit10, Edit11, Edit7, Edit6,
+// Edit12, Edit13, Edit14, Edit15, Edit17, Edit18, Edit19, Edit16, Edit3
+// (window count) and Edit5 (wind speed).
+using ProjectHeader = std::array<std::string, kProjectHeaderLines>;
+
+// Header lines whose controls have change handlers that parse them.
+inline constexpr int kHeaderHeightLine = 2;      // Edit1, H
+inline constexpr int kHeaderWidthLine = 3;       // Edit2, B
+inline constexpr int kHeaderCountLine = 18;      // Edit3, n
+inline constexpr int kHeaderWindSpeedLine = 19;  // Edit5, V
+
+// 1-based line number of field 1..17 of the record of orientation 1..8 and
+// hour 1..10.
+int ProjectTableLine(int orientation, int hour, int field);
+
+// ---- Saving -------------------------------------------------------------------
+
+// The complete file text: lines 1..17 from the project state (as of the last
+// computation of the windows page), line 18 the window count typed in Edit3
+// as a whole number, line 19 the wind speed typed in Edit5 in its shortest
+// form, then the table. Everything is checked before any text is returned:
+// a count that is not a whole number, a wind speed that is not a number, or a
+// value longer than 15 characters raises a CalcError, and nothing is written.
+std::string ComposeProjectFile(const ProjectState& state, std::string_view countText, std::string_view windSpeedText);
+
+// Replaces the file at `path` by `contents` so that, whatever fails, the file
+// is either the old one untouched or the complete new one: the text goes to
+// a temporary file in the same folder, is flushed to the disk, and only then
+// takes the target's name. A failure raises a CalcError with the file error
+// message ("File not found", "File access denied", "Disk full", ...).
+void WriteProjectFileAtomically(const std::string& path, std::string_view contents);
+
+// ---- Opening ------------------------------------------------------------------
+
+struct ProjectFileContents {
+    ProjectHeader header;                                 // texts, at most 15 characters each
+    std::array<Decimal4, kProjectTableLines> table{};     // line 20 onwards, parsed
+};
+
+// Splits a file into its first 1379 lines: LF or CR LF ends a line, a lone CR
+// is ignored, only the first 15 characters of a line are kept (the rest of
+// the line is skipped), a last line without a line break still counts. A UTF-8
+// byte order mark at the very start is skipped. Control characters other than
+// CR and LF mark the data as not a text file.
+class ProjectLineSplitter {
+public:
+    // Feeds the next piece of the file; false once all 1379 lines are complete
+    // (the rest of the file is not needed).
+    bool Feed(std::string_view chunk);
+    // The end of the file.
+    void Finish();
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+    // 1-based line of the first control character, 0 when there was none.
+    int BadCharLine() const { return badLine_; }
+    unsigned BadChar() const { return badChar_; }
+
+private:
+    std::vector<std::string> lines_;
+    std::string current_;
+    bool lineStarted_ = false;
+    bool atStart_ = true;
+    std::size_t bomMatched_ = 0;
+    int badLine_ = 0;
+    unsigned badChar_ = 0;
+};
+
+// Parses a whole file: the 19 header texts as they are, and all 1360 table
+// values. Raises a CalcError naming the first faulty line: a control
+// character, a table value that is not a number, or a line missing at the
+// end of a short file ("'' is not a valid floating point value").
+ProjectFileContents ParseProjectFile(std::string_view text);
+
+// Reads and parses the file at `path`; file errors as WriteProjectFileAtomically.
+ProjectFileContents ReadProjectFile(const std::string& path);
+
+// Assigning the header to the controls in line order runs the change handlers
+// of Edit1, Edit2, Edit3 (opening area) and Edit5 (outer coefficients) for
+// each text that differs from the one shown. This runs the same computations
+// on copies of the texts, `shown` being the 19 texts shown before, and raises
+// the error the first failing handler would raise, so that a file is refused
+// before any control is changed.
+void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& shown);
+
+// Fields 1..17 of all 80 records := the loaded values (fields 18 and 19 stay).
+void StoreProjectTable(const ProjectFileContents& contents, WindowHourTable& table);
+
+// Message of a file error of the operating system (an errno value).
+std::string FileErrorMessage(int errorNumber);

@@ -1,0 +1,240 @@
+// Saving and reading the project file: the exact line layout, the checks
+// made before anything is written, and the replacement of an existing file.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CalcError.h"
+#include "Conversions.h"
+#include "ProjectFile.h"
+#include "ProjectFileTestSupport.h"
+
+namespace {
+
+using namespace projectfile_test;
+
+TEST(ProjectFileLayout, LineNumbersOfTheTable) {
+    struct Case {
+        int o, h, f, line;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {1, 1, 1, 20},     // first table line
+        {1, 1, 17, 36},    // HeatGain of С 8-9
+        {1, 2, 1, 37},
+        {2, 1, 1, 190},    // СВ starts after 10 records of С
+        {8, 10, 17, 1379}, // last line of the file
+    };
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(ProjectTableLine(c.o, c.h, c.f), c.line) << c.o << " " << c.h << " " << c.f;
+}
+
+TEST(ProjectFileSave, WritesTheStateInLineOrderWithCrLf) {
+    ProjectState state = SampleState();
+    const std::string text = ComposeProjectFile(state, "2", "4");
+    const std::vector<std::string> lines = SplitCrLf(text);
+    ASSERT_EQ(lines.size(), 1379u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // every LF is part of a CR LF
+    // clang-format off
+    const std::pair<int, std::string> expected[] = {
+        {1, "52"},  {2, "1.5"},   {3, "2"},     {4, "0.3"},  {5, "0.35"},  {6, "0.05"},
+        {7, "0"},   {8, "22.5"},  {9, "20"},    {10, "14.7"}, {11, "0.9"}, {12, "0.25"},
+        {13, "0.34"}, {14, "6"},  {15, "29"},   {16, "0"},   {17, "0.9"},  {18, "2"}, {19, "4"},
+    };
+    // clang-format on
+    for (const auto& [line, value] : expected) EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], value) << line;
+    // Table: field f of orientation o, hour h holds o·1000 + h·100 + f (sample).
+    EXPECT_EQ(lines[ProjectTableLine(1, 1, 1) - 1], "1101");
+    EXPECT_EQ(lines[ProjectTableLine(5, 5, 17) - 1], "5517.25");
+    EXPECT_EQ(lines[ProjectTableLine(8, 10, 10) - 1], "-9010.5");
+}
+
+TEST(ProjectFileSave, BeforeAnyComputationWritesZerosAndTheTypedTexts) {
+    ResetProjectState();
+    const std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(Project, "1", "3.3"));
+    for (int line = 1; line <= 17; ++line) EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], "0") << line;
+    EXPECT_EQ(lines[17], "1");
+    EXPECT_EQ(lines[18], "3.3");
+    for (std::size_t i = 19; i < lines.size(); ++i) EXPECT_EQ(lines[i], "0");
+}
+
+TEST(ProjectFileSave, TypedCountAndWindSpeed) {
+    struct Case {
+        const char* count;
+        const char* wind;
+        const char* line18;  // nullptr: refused
+        const char* line19;
+        const char* message;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"1",    "3.30",  "1",  "3.3",   nullptr},
+        {" 3",   "4",     "3",  "4",     nullptr},
+        {"$10",  "0.5 ",  "16", "0.5",   nullptr},
+        {"2.5",  "3.3",   nullptr, nullptr, "'2.5' is not a valid integer value"},
+        {"",     "3.3",   nullptr, nullptr, "'' is not a valid integer value"},
+        {"1",    "3,3",   nullptr, nullptr, "'3,3' is not a valid floating point value"},
+        {"1",    "",      nullptr, nullptr, "'' is not a valid floating point value"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("count '") + c.count + "', wind '" + c.wind + "'");
+        ResetProjectState();
+        if (c.line18 != nullptr) {
+            const std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(Project, c.count, c.wind));
+            EXPECT_EQ(lines[17], c.line18);
+            EXPECT_EQ(lines[18], c.line19);
+        } else {
+            EXPECT_EQ(MessageOf([&] { ComposeProjectFile(Project, c.count, c.wind); }), c.message);
+        }
+    }
+}
+
+TEST(ProjectFileSave, ValuesLongerThanFifteenCharactersAreRefused) {
+    ResetProjectState();
+    Project.WindowHours.Record(3, 2).Field(17) = ParseDecimal4("1234567890.1234");  // exactly 15
+    EXPECT_NO_THROW(ComposeProjectFile(Project, "1", "3.3"));
+    Project.WindowHours.Record(3, 2).Field(17) = ParseDecimal4("-1234567890.1234");  // 16
+    const std::string message = MessageOf([] { ComposeProjectFile(Project, "1", "3.3"); });
+    EXPECT_NE(message.find("-1234567890.1234"), std::string::npos) << message;
+    EXPECT_NE(message.find("строка " + std::to_string(ProjectTableLine(3, 2, 17))), std::string::npos) << message;
+    EXPECT_NE(message.find("В, 9-10, поле 17"), std::string::npos) << message;
+    EXPECT_NE(message.find("не записан"), std::string::npos) << message;
+
+    ResetProjectState();
+    Project.GlazingArea = ParseDecimal4("99999999999.5");  // line 14, 13 characters: fits
+    EXPECT_NO_THROW(ComposeProjectFile(Project, "1", "3.3"));
+    EXPECT_THROW(ComposeProjectFile(Project, "1", "123456789012345.5"), CalcError);  // line 19
+}
+
+TEST(ProjectFileOpen, ReadsBackWhatWasSaved) {
+    const ProjectState state = SampleState();
+    const ProjectFileContents contents = ParseProjectFile(ComposeProjectFile(state, "2", "4"));
+    EXPECT_EQ(contents.header[0], "52");
+    EXPECT_EQ(contents.header[13], "6");
+    EXPECT_EQ(contents.header[17], "2");
+    EXPECT_EQ(contents.header[18], "4");
+    WindowHourTable table;
+    for (auto& record : table.records) record.Field(18) = Decimal4::FromInt(7);
+    StoreProjectTable(contents, table);
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        for (int h = 1; h <= kHourCount; ++h) {
+            for (int f = 1; f <= kShownFieldCount; ++f) {
+                ASSERT_EQ(table.Record(o, h).Field(f), state.WindowHours.Record(o, h).Field(f)) << o << h << f;
+            }
+            EXPECT_EQ(table.Record(o, h).Field(18), Decimal4::FromInt(7));  // not in the file: kept
+            EXPECT_TRUE(table.Record(o, h).Field(19).IsZero());
+        }
+    }
+}
+
+TEST(ProjectFileOpen, LineEnds) {
+    const std::string crlf = ComposeProjectFile(SampleState(), "2", "4");
+    std::string lf, loneCr;
+    for (char c : crlf) {
+        if (c != '\r') lf += c;
+    }
+    for (char c : lf) {
+        loneCr += c;
+        if (c == '2') loneCr += '\r';  // stray CRs inside lines are ignored
+    }
+    std::string noFinalBreak = lf.substr(0, lf.size() - 1);
+    std::string withBom = "\xEF\xBB\xBF" + crlf;
+    const ProjectFileContents expected = ParseProjectFile(crlf);
+    for (const std::string* text : {&lf, &loneCr, &noFinalBreak, &withBom}) {
+        const ProjectFileContents got = ParseProjectFile(*text);
+        EXPECT_EQ(got.header, expected.header);
+        EXPECT_EQ(got.table, expected.table);
+    }
+}
+
+TEST(ProjectFileOpen, OnlyTheFirstFifteenCharactersOfALineCount) {
+    std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(SampleState(), "2", "4"));
+    lines[0] = "52          xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx";  // the tail is skipped
+    lines[19] = "123456789012345678";                          // reads as 123456789012345
+    lines.push_back("anything after line 1379 is not read");
+    const ProjectFileContents contents = ParseProjectFile(JoinCrLf(lines));
+    EXPECT_EQ(contents.header[0], "52          xxx");
+    EXPECT_EQ(contents.table[0], ParseDecimal4("123456789012345"));
+}
+
+TEST(ProjectFileDisk, RoundTripThroughAFileWithACyrillicNameAndSpaces) {
+    TempFolder folder;
+    const std::string path = folder.path + "/Проект окна 1.txt";
+    const std::string text = ComposeProjectFile(SampleState(), "2", "4");
+    WriteProjectFileAtomically(path, text);
+    EXPECT_EQ(ReadAll(path), text);
+    EXPECT_EQ(ParseProjectFile(text).table, ReadProjectFile(path).table);
+    EXPECT_EQ(FilesIn(folder.path), std::vector<std::string>{"Проект окна 1.txt"});  // no temporary left
+}
+
+TEST(ProjectFileDisk, ReplacingKeepsTheModeAndFollowsALink) {
+    TempFolder folder;
+    const std::string real = folder.path + "/real.txt";
+    const std::string link = folder.path + "/link.txt";
+    WriteAll(real, "old");
+    ::chmod(real.c_str(), 0640);
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    WriteProjectFileAtomically(link, "new\r\n");
+    EXPECT_EQ(ReadAll(real), "new\r\n");
+    struct stat info {};
+    ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST(ProjectFileDisk, FileErrors) {
+    TempFolder folder;
+    const std::string missingFolder = folder.path + "/нет такой папки/p.txt";
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/нет.txt"); }), "File not found");
+    EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(missingFolder, "x"); }), "File not found");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path); }), "File access denied");
+    EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(folder.path, "x"); }), "File access denied");
+    WriteAll(folder.path + "/plain", "x");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/plain/p.txt"); }), "Invalid filename");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/" + std::string(300, 'a')); }), "Invalid filename");
+    if (::geteuid() != 0) {  // root writes anywhere
+        const std::string locked = folder.path + "/locked";
+        std::filesystem::create_directory(locked);
+        ::chmod(locked.c_str(), 0500);
+        EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(locked + "/p.txt", "x"); }), "File access denied");
+        ::chmod(locked.c_str(), 0700);
+    }
+    struct Code {
+        int error;
+        const char* message;
+    };
+    // clang-format off
+    const Code codes[] = {
+        {ENOENT, "File not found"},      {EMFILE, "Too many open files"}, {EACCES, "File access denied"},
+        {ENOSPC, "Disk full"},           {ENAMETOOLONG, "Invalid filename"}, {EIO, "I/O error 5"},
+    };
+    // clang-format on
+    for (const Code& c : codes) EXPECT_EQ(FileErrorMessage(c.error), c.message);
+}
+
+TEST(ProjectFileDisk, AFailedSaveLeavesTheOldFile) {
+    TempFolder folder;
+    const std::string path = folder.path + "/p.txt";
+    WriteAll(path, "old contents");
+    if (::geteuid() != 0) {
+        ::chmod(folder.path.c_str(), 0500);
+        EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(path, "new"); }), "File access denied");
+        ::chmod(folder.path.c_str(), 0700);
+    }
+    // A save refused by its checks does not reach the file at all.
+    ResetProjectState();
+    EXPECT_THROW(WriteProjectFileAtomically(path, ComposeProjectFile(Project, "2.5", "3.3")), CalcError);
+    EXPECT_EQ(ReadAll(path), "old contents");
+    EXPECT_EQ(FilesIn(folder.path), std::vector<std::string>{"p.txt"});
+}
+
+}  // namespace
