@@ -2,7 +2,7 @@
 #include "Conversions.h"
 #include "FloatingPoint.h"
 #include "WindowComputation.h"
-#include "solar/SolarRadiation.h"
+#include "SolarRadiation.h"
 
 WindowInputTexts DefaultWindowInputTexts() {
     WindowInputTexts t;

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "CalcError.h"
+#include "WindowTestSupport.h"
+#include "SolarRadiation.h"
+
+using namespace window_test;
+
+namespace {
+
+// The message a run fails with, or "" when it succeeds.
+std::string RunMessage(const WindowInputTexts& texts, WindowKind kind = WindowKind::Vertical) {
+    try {
+        RunWindowComputation(texts, kind);
+    } catch (const CalcError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+struct TableState {
+    WindowHourTable hours;
+    OrientationValues peakGain;
+    IndexedArray<std::int32_t, 1, kOrientationCount> peakHour;
+};
+
+TableState CurrentTable() { return {Project.WindowHours, Project.WindowPeakGain, Project.WindowPeakHour}; }
+
+void ExpectTableIs(const TableState& expected) {
+    EXPECT_EQ(Project.WindowHours, expected.hours);
+    EXPECT_EQ(Project.WindowPeakGain, expected.peakGain);
+    EXPECT_EQ(Project.WindowPeakHour, expected.peakHour);
+}
+
+// A first successful run at latitude 52, so that a failed run has something
+// to put back that differs from the cleared table.
+TableState ComputedTable() {
+    ResetProjectState();
+    WindowInputTexts texts = DefaultWindowInputTexts();
+    texts.Latitude = "52";
+    RunWindowComputation(texts, WindowKind::Vertical);
+    // Fields 18 and 19 are part of what a failed run restores.
+    Project.WindowHours.Record(8, 10)[WindowField::SunlitWidthFraction] = D("0.1234");
+    return CurrentTable();
+}
+
+struct DivisorCase {
+    const char* name;
+    std::function<void(WindowInputTexts&)> edit;
+    WindowKind kind;
+    const char* message;
+};
+
+TEST(WindowRunFailure, ZeroDivisorStopsTheRunAndRestoresTheTable) {
+    // clang-format off
+    const DivisorCase cases[] = {
+        { "H = 0",          [](WindowInputTexts& t) { t.WindowHeight = "0"; },        WindowKind::Vertical,   kZeroDivideMessage },
+        { "B = 0",          [](WindowInputTexts& t) { t.WindowWidth = "0"; },         WindowKind::Vertical,   kZeroDivideMessage },
+        { "H + a = 0",      [](WindowInputTexts& t) { t.ShadeHorizOffset = "-1.5"; }, WindowKind::Vertical,   kZeroDivideMessage },
+        { "Rп = 0",         [](WindowInputTexts& t) { t.GlazingResistance = "0"; },   WindowKind::Vertical,   kZeroDivideMessage },
+        { "αн = 0",         [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },    WindowKind::Vertical,   kZeroDivideMessage },
+        { "αн г = 0",       [](WindowInputTexts& t) { t.EnvelopeOuterCoeff = "0"; },  WindowKind::Horizontal, kZeroDivideMessage },
+        { "H = 0, no shade", [](WindowInputTexts& t) { t.WindowHeight = "0"; t.ShadeHorizLength = "0"; },
+                                                                                       WindowKind::Horizontal, kInvalidOpMessage },
+    };
+    // clang-format on
+    for (const DivisorCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TableState before = ComputedTable();
+        WindowInputTexts texts = DefaultWindowInputTexts();
+        c.edit(texts);
+        EXPECT_EQ(RunMessage(texts, c.kind), c.message);
+        ExpectTableIs(before);
+        // The inputs were all read before the failure.
+        EXPECT_EQ(Project.Latitude, 48);
+        EXPECT_EQ(Project.WindSpeed, D("3.3"));
+    }
+}
+
+TEST(WindowRunFailure, ZeroResistanceFailsAtTheFirstFinishedRecord) {
+    // The first record's qпт divides by Rп: nothing of the finishing is
+    // written anywhere, the fluxes keep their four decimals.
+    StartWithInputs([](WindowInputTexts& t) { t.GlazingResistance = "0"; });
+    FillAllRecords(kSouthNoon);
+    RunCommonSteps();
+    ComputeVerticalGlazing();
+    const WindowHourTable before = Project.WindowHours;
+    try {
+        FinishWindowTable();
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), kZeroDivideMessage);
+    }
+    EXPECT_EQ(Project.WindowHours, before);
+}
+
+// Each of the nineteen inputs made unreadable in turn: those before it are
+// stored, it and those after it keep their old values, the table is unchanged.
+struct InputSlot {
+    const char* name;
+    std::string WindowInputTexts::*text;
+    Decimal4 ProjectState::*field;  // null for the latitude
+};
+
+// clang-format off
+const InputSlot kSlots[] = {
+    { "Latitude",            &WindowInputTexts::Latitude,            nullptr },
+    { "WindowHeight",        &WindowInputTexts::WindowHeight,        &ProjectState::WindowHeight },
+    { "WindowWidth",         &WindowInputTexts::WindowWidth,         &ProjectState::WindowWidth },
+    { "ShadeHorizLength",    &WindowInputTexts::ShadeHorizLength,    &ProjectState::ShadeHorizLength },
+    { "ShadeVertLength",     &WindowInputTexts::ShadeVertLength,     &ProjectState::ShadeVertLength },
+    { "ShadeHorizOffset",    &WindowInputTexts::ShadeHorizOffset,    &ProjectState::ShadeHorizOffset },
+    { "ShadeVertOffset",     &WindowInputTexts::ShadeVertOffset,     &ProjectState::ShadeVertOffset },
+    { "OutdoorMeanTemp",     &WindowInputTexts::OutdoorMeanTemp,     &ProjectState::OutdoorMeanTemp },
+    { "IndoorTemp",          &WindowInputTexts::IndoorTemp,          &ProjectState::IndoorTemp },
+    { "OutdoorAmplitude",    &WindowInputTexts::OutdoorAmplitude,    &ProjectState::OutdoorAmplitude },
+    { "RelativePenetration", &WindowInputTexts::RelativePenetration, &ProjectState::RelativePenetration },
+    { "GlazingAbsorptance",  &WindowInputTexts::GlazingAbsorptance,  &ProjectState::GlazingAbsorptance },
+    { "GlazingResistance",   &WindowInputTexts::GlazingResistance,   &ProjectState::GlazingResistance },
+    { "GlazingArea",         &WindowInputTexts::GlazingArea,         &ProjectState::GlazingArea },
+    { "WindowOuterCoeff",    &WindowInputTexts::WindowOuterCoeff,    &ProjectState::WindowOuterCoeff },
+    { "EnvelopeOuterCoeff",  &WindowInputTexts::EnvelopeOuterCoeff,  &ProjectState::EnvelopeOuterCoeff },
+    { "GlazingTilt",         &WindowInputTexts::GlazingTilt,         &ProjectState::GlazingTilt },
+    { "FrameShading",        &WindowInputTexts::FrameShading,        &ProjectState::FrameShading },
+    { "WindSpeed",           &WindowInputTexts::WindSpeed,           &ProjectState::WindSpeed },
+};
+// clang-format on
+static_assert(std::size(kSlots) == 19);
+
+TEST(WindowRunFailure, UnreadableInputStopsAtItsPlace) {
+    WindowInputTexts typed = DefaultWindowInputTexts();
+    typed.ShadeHorizOffset = "0.1";  // none of the typed values is 0
+    typed.ShadeVertOffset = "0.2";
+    typed.GlazingTilt = "5";
+    for (std::size_t bad = 0; bad < std::size(kSlots); ++bad) {
+        SCOPED_TRACE(kSlots[bad].name);
+        const TableState before = ComputedTable();
+        // Old values: all zero but the latitude of the first run.
+        for (const InputSlot& slot : kSlots) {
+            if (slot.field) Project.*slot.field = Decimal4();
+        }
+        WindowInputTexts texts = typed;
+        texts.*kSlots[bad].text = "1.5x";
+        const std::string expected = bad == 0 ? "'1.5x' is not a valid integer value"
+                                              : "'1.5x' is not a valid floating point value";
+        EXPECT_EQ(RunMessage(texts), expected);
+        for (std::size_t i = 0; i < std::size(kSlots); ++i) {
+            SCOPED_TRACE(kSlots[i].name);
+            if (!kSlots[i].field) {
+                EXPECT_EQ(Project.Latitude, bad == 0 ? 52 : 48);
+                continue;
+            }
+            const Decimal4 stored = Project.*kSlots[i].field;
+            EXPECT_EQ(stored, i < bad ? D(typed.*kSlots[i].text) : Decimal4());
+        }
+        ExpectTableIs(before);
+    }
+}
+
+TEST(WindowRunFailure, LatitudeOutsideTheTablesIsRefused) {
+    for (const char* latitude : {"39", "61", "0", "-48"}) {
+        SCOPED_TRACE(latitude);
+        const TableState before = ComputedTable();
+        WindowInputTexts texts = DefaultWindowInputTexts();
+        texts.Latitude = latitude;
+        EXPECT_EQ(RunMessage(texts), kLatitudeRangeMessage);
+        EXPECT_EQ(Project.Latitude, 52);
+        EXPECT_EQ(Project.WindowHeight, D("1.5"));  // left from the first run
+        ExpectTableIs(before);
+    }
+}
+
+TEST(WindowRunFailure, TiltOppositeToBetaIsADivisionByZero) {
+    // β of the first record (north, 8-9) at latitude 52, with its four decimals.
+    StartWithInputs([](WindowInputTexts& t) { t.Latitude = "52"; });
+    FillVerticalRadiation();
+    FillSunPosition();
+    RunCommonSteps();
+    const Decimal4 beta = Project.WindowHours.Record(1, 1)[WindowField::BetaAngle];
+    ASSERT_FALSE(beta.IsZero());
+
+    // β + β' = 0 makes sin(β + β') exactly 0 in the inclined fractions.
+    const TableState before = ComputedTable();
+    WindowInputTexts texts = DefaultWindowInputTexts();
+    texts.Latitude = "52";
+    texts.GlazingTilt = FormatDecimal4(Decimal4() - beta);
+    EXPECT_EQ(RunMessage(texts, WindowKind::Inclined), kZeroDivideMessage);
+    ExpectTableIs(before);
+}
+
+}  // namespace

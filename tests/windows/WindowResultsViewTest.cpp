@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "WindowResultsView.h"
+#include "WindowTestSupport.h"
+
+using namespace window_test;
+
+namespace {
+
+TEST(WindowResultsView, HeaderRowIsEightCharactersPerHour) {
+    const auto& header = WindowGridHeader();
+    EXPECT_EQ(header[0], "     8-9");
+    EXPECT_EQ(header[9], "   17-18");
+    for (int k = 0; k < kWindowGridColumns; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(header[static_cast<std::size_t>(k)].size(), 8u);
+        EXPECT_TRUE(header[static_cast<std::size_t>(k)].ends_with(HourLabel(k + 1)));
+    }
+}
+
+TEST(WindowResultsView, CellTextIsABlankAndTheShortestForm) {
+    // clang-format off
+    const struct { const char* value; const char* text; } cases[] = {
+        { "760",    " 760"    },
+        { "0.8979", " 0.8979" },
+        { "-0.13",  " -0.13"  },
+        { "0.6000", " 0.6"    },
+        { "0",      " 0"      },
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(WindowCellText(D(c.value)), c.text);
+    }
+}
+
+TEST(WindowResultsView, MarkerFollowsThePeakHour) {
+    // clang-format off
+    const struct { int peakHour; std::optional<int> left; } cases[] = {
+        {  1, 152 }, {  2, 232 }, {  3, 312 }, {  4, 400 }, {  5, 480 },
+        {  6, 568 }, {  7, 648 }, {  8, 736 }, {  9, 816 }, { 10, 896 },
+        {  0, std::nullopt }, { 11, std::nullopt }, { -1, std::nullopt },
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.peakHour);
+        EXPECT_EQ(PeakMarkerLeft(c.peakHour), c.left);
+    }
+}
+
+TEST(WindowResultsView, GridShowsOneOrientationOfTheTable) {
+    ResetProjectState();
+    // Before any computation: zeros everywhere and no marker move.
+    WindowGridView view = MakeWindowGridView(1);
+    EXPECT_EQ(view.Cells[16][9], " 0");
+    EXPECT_FALSE(view.MarkerLeft);
+    EXPECT_FALSE(view.PeakColumn);
+
+    RunWindowComputation(DefaultWindowInputTexts(), WindowKind::Vertical);
+    view = MakeWindowGridView(5);
+    EXPECT_EQ(view.Orientation, 5);
+    EXPECT_EQ(view.Cells[16][4], " 760");      // Qост at 12-13
+    EXPECT_EQ(view.Cells[9][0], " -0.13");     // β₂ at 8-9
+    EXPECT_EQ(view.Cells[9][3], " 0.6");       // β₂ at 11-12
+    EXPECT_EQ(view.Cells[10][4], " 0.5961");   // Kинс
+    EXPECT_EQ(view.PeakHour, Project.WindowPeakHour[5]);
+    ASSERT_TRUE(view.PeakColumn);
+    EXPECT_EQ(*view.PeakColumn, view.PeakHour - 1);
+    EXPECT_EQ(view.MarkerLeft, PeakMarkerLeft(view.PeakHour));
+
+    // Another orientation shows its own records without recomputing.
+    const WindowHourTable table = Project.WindowHours;
+    view = MakeWindowGridView(8);
+    EXPECT_EQ(Project.WindowHours, table);
+    EXPECT_EQ(view.Cells[4][0], " 135");  // Ao of СЗ
+    EXPECT_EQ(view.PeakHour, Project.WindowPeakHour[8]);
+    EXPECT_THROW(MakeWindowGridView(9), std::out_of_range);
+}
+
+TEST(WindowResultsView, RowCaptions) {
+    // clang-format off
+    const struct { int row; const char* text; } cases[] = {
+        {  1, "qвп , Вт/м²"   },
+        {  2, "qвр , Вт/м²"   },
+        {  3, "h   , °"       },
+        {  6, "Aco   , °"     },
+        {  7, "β   , °"       },
+        {  8, "Sв  , Вт/м²"   },
+        { 10, "β₂"            },
+        { 11, "Kинс.н."       },
+        { 12, "Kобл"          },
+        { 14, "tн.усл.  , °С" },
+        { 16, "qпр +qпт "     },
+        { 17, "Qост  ,Вт"     },
+    };
+    // clang-format on
+    const auto captions = WindowRowCaptions(InsolationKindCaption(WindowKind::Inclined));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        const WindowRowCaption& caption = captions[static_cast<std::size_t>(c.row - 1)];
+        EXPECT_EQ(caption.Row, c.row);
+        EXPECT_EQ(static_cast<int>(caption.Field), c.row);
+        EXPECT_EQ(caption.PlainText(), c.text);
+        EXPECT_EQ(caption.Color, c.row == 17 ? CaptionColor::Maroon : CaptionColor::Navy);
+    }
+    // The raised "2" of the areas is its own part.
+    const WindowRowCaption& first = captions[0];
+    ASSERT_EQ(first.Parts.size(), 3u);
+    EXPECT_EQ(first.Parts[2].Text, "2");
+    EXPECT_EQ(first.Parts[2].Role, CaptionPartRole::Superscript);
+}
+
+}  // namespace
