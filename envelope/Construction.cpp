@@ -1,0 +1,48 @@
+#include "Construction.h"
+
+#include "DerivedInputs.h"
+#include "FloatingPoint.h"
+
+LayerTable& LayersOf(Construction c) { return c == Construction::Wall ? Project.WallLayers : Project.RoofLayers; }
+
+std::int32_t& LayerCountOf(Construction c) {
+    return c == Construction::Wall ? Project.WallLayerCount : Project.RoofLayerCount;
+}
+
+std::int32_t& LayerCurrentOf(Construction c) {
+    return c == Construction::Wall ? Project.WallLayerCurrent : Project.RoofLayerCurrent;
+}
+
+Decimal4 OuterCoeffOf(Construction c) {
+    return c == Construction::Wall ? VerticalOuterCoeff(Project.WindSpeed) : HorizontalOuterCoeff(Project.WindSpeed);
+}
+
+Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum) {
+    return Decimal4::StoreCounts(kScale2 / outerCoeff.Counts() + (kInnerResistanceCounts + layerSum.Counts()));
+}
+
+void UpdateResistance(Construction c) {
+    const Decimal4 outer = OuterCoeffOf(c);  // starts the computation
+    LayerTable layers = LayersOf(c);
+    Decimal4 sum;
+    for (int i = 1; i <= kMaxLayers; ++i) {
+        ConstructionLayer& layer = layers[i];
+        layer.LayerResistance = Decimal4::StoreCounts(layer.Thickness.Counts() / layer.Conductivity.Counts() * kScale);
+        sum = sum + layer.LayerResistance;
+        if (i == kMaxLayers || layers[i + 1].Conductivity.IsZero()) break;
+    }
+    const Decimal4 resistance = TotalResistance(outer, sum);
+    const Decimal4 transmittance = Decimal4::StoreCounts(kScale2 / resistance.Counts());
+
+    LayersOf(c) = layers;
+    if (c == Construction::Wall) {
+        Project.WallResistance = resistance;
+        Project.WallTransmittance = transmittance;
+    } else {
+        Project.RoofResistance = resistance;
+        Project.RoofTransmittance = transmittance;
+    }
+}
+
+void UpdateWallResistance() { UpdateResistance(Construction::Wall); }
+void UpdateRoofResistance() { UpdateResistance(Construction::Roof); }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string_view>
+
+#include "Decimal4.h"
+#include "ProjectState.h"
+
+// The two layered constructions of the envelope: the external wall and the
+// roof. They share the layer editor and the heat-gain method and differ in
+// their tables, counters and outer heat-transfer coefficient.
+enum class Construction { Wall, Roof };
+
+// αв, the heat-transfer coefficient of the inner surface, W/(m²·°C).
+inline const Decimal4 InnerSurfaceCoeff = Decimal4::FromCount(87000);
+// 1/αв in ten-thousandths, 10000/8.7 rounded once to the 64-bit significand
+// (100000/87 is a single division of two exact values).
+inline constexpr long double kInnerResistanceCounts = 100000.0L / 87.0L;
+// 8.7 in ten-thousandths, exact: the αв of the damping product and of the
+// oscillating term.
+inline constexpr long double kInnerCoeffCounts = 87000.0L;
+
+// Layers the hourly computations cover: the damping product is defined for
+// one to five wall layers and one to six roof layers.
+inline constexpr int kMaxWallLayers = 5;
+inline constexpr int kMaxRoofLayers = 6;
+
+// The project's layer table, layer count and current layer of a construction.
+LayerTable& LayersOf(Construction c);
+std::int32_t& LayerCountOf(Construction c);
+std::int32_t& LayerCurrentOf(Construction c);
+
+// αн of the construction's outer surface from the stored wind speed: the
+// wall takes 5.8 + 11.6·√V, the roof 8.7 + 2.6·√V.
+Decimal4 OuterCoeffOf(Construction c);
+
+// R₀ = 1/αн + (1/8.7 + ΣR), evaluated in ten-thousandths and rounded once.
+Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum);
+
+// Recomputes R = δ/λ of the leading run of entered layers (layer 1, then on
+// while the next layer's conductivity is not zero, at most 50) and the
+// construction's R₀ and K = 1/R₀. A zero conductivity of layer 1 raises the
+// floating-point fault; then nothing is changed.
+void UpdateWallResistance();
+void UpdateRoofResistance();
+void UpdateResistance(Construction c);

@@ -1,0 +1,101 @@
+#include "EnvelopeGains.h"
+
+#include "CalcError.h"
+#include "Construction.h"
+#include "DerivedInputs.h"
+#include "FloatingPoint.h"
+#include "MeanRadiation.h"
+#include "ProjectState.h"
+#include "TempWave.h"
+#include "ThermalProperties.h"
+
+namespace {
+
+void RequireLayerCount(std::int32_t count, int maxCount, const char* message) {
+    if (count < 1 || count > maxCount) throw CalcError(message);
+}
+
+// I of record (o, h): direct plus diffuse radiation on the surface, exact.
+Decimal4 IrradianceOf(int orientation, int hour) {
+    const WindowHourRecord& record = Project.WindowHours.Record(orientation, hour);
+    return record[WindowField::IrradDirect] + record[WindowField::IrradDiffuse];
+}
+
+// (ρ·Iср/αн + tн − t)/R₀ · 10⁴, in ten-thousandths: the steady flow at the
+// mean conditional outdoor temperature, scaled by 10⁴ (times the further
+// scale the caller applies).
+long double SteadyPart(Decimal4 absorptance, Decimal4 meanIrradiance, const ThermalProperties& t, Decimal4 innerTemp) {
+    const long double conditional = absorptance.Counts() * meanIrradiance.Counts() / t.OuterCoeff.Counts() +
+                                    Project.OutdoorMeanTemp.Counts() - innerTemp.Counts();
+    return 1.0L / t.Resistance.Counts() * conditional;
+}
+
+// 0.5·Atн·β + ρ·ΔI/αн, in units of 10⁻⁸: the outdoor wave at the lagged hour
+// plus the solar excess of the hour itself.
+long double OscillatingPart(Decimal4 beta, Decimal4 absorptance, Decimal4 excess, const ThermalProperties& t) {
+    return 0.5L * Project.OutdoorAmplitude.Counts() * beta.Counts() +
+           absorptance.Counts() * excess.Counts() / t.OuterCoeff.Counts() * kScale;
+}
+
+}  // namespace
+
+void ComputeWallGains() {
+    BeginComputation();
+    RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
+    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
+    const Decimal4 outer = VerticalOuterCoeff(Project.WindSpeed);
+    const ThermalProperties t =
+        ComputeThermalProperties(Project.WallLayers, Project.WallLayerCount, outer, kWallNegativeInertiaMessage);
+    const TempWaveRows wave = TempWaveTableValues();
+
+    const Decimal4 rho = Project.WallAbsorptance;
+    const long double damping = kInnerCoeffCounts / t.Damping.Counts();
+    OrientationHourValues gains;
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        const Decimal4 meanIrradiance = mean.Facade[o];
+        const long double steady = SteadyPart(rho, meanIrradiance, t, Project.IndoorTemp) * kScale2;
+        for (int h = 1; h <= kHourCount; ++h) {
+            const Decimal4 excess = IrradianceOf(o, h) - meanIrradiance;
+            const long double oscillating = damping * OscillatingPart(wave[t.Lag][h], rho, excess, t);
+            gains[o][h] = Decimal4::StoreCounts((steady + oscillating) * Project.WallArea.Counts() / kScale2);
+        }
+    }
+
+    for (int i = 1; i <= Project.WallLayerCount; ++i) Project.WallLayers[i] = t.Layers[i];
+    Project.WallDampingProduct = t.DampingProduct;
+    Project.WallDamping = t.Damping;
+    Project.FacadeMeanRadiation = mean.Facade;
+    Project.RoofMeanRadiation = mean.Horizontal;
+    Project.TempWaveTable = wave;
+    Project.WallHourGain = gains;
+}
+
+void ComputeRoofGains() {
+    BeginComputation();
+    RequireLayerCount(Project.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
+    const Decimal4 outer = HorizontalOuterCoeff(Project.WindSpeed);
+    const ThermalProperties t =
+        ComputeThermalProperties(Project.RoofLayers, Project.RoofLayerCount, outer, kRoofNegativeInertiaMessage);
+    const TempWaveRows wave = TempWaveTableValues();
+    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
+
+    const Decimal4 rho = Project.RoofAbsorptance;
+    const Decimal4 meanIrradiance = mean.Horizontal;
+    const long double steady = SteadyPart(rho, meanIrradiance, t, Project.UnderRoofTemp) * kScale;
+    const long double damping = kInnerCoeffCounts / t.Damping.Counts();
+    HourValues gains;
+    for (int h = 1; h <= kHourCount; ++h) {
+        const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
+        // θ, the inner-surface oscillation before damping, is stored.
+        const Decimal4 theta = Decimal4::StoreCounts(OscillatingPart(wave[t.Lag][h], rho, excess, t) / kScale);
+        gains[h] = Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
+    }
+
+    for (int i = 1; i <= Project.RoofLayerCount; ++i) Project.RoofLayers[i] = t.Layers[i];
+    Project.RoofDampingProduct = t.DampingProduct;
+    Project.RoofDamping = t.Damping;
+    Project.FacadeMeanRadiation = mean.Facade;
+    Project.RoofMeanRadiation = mean.Horizontal;
+    Project.TempWaveTable = wave;
+    Project.RoofHourGain = gains;
+}

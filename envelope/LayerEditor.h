@@ -1,0 +1,104 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Construction.h"
+
+// The state side of the layer editors of the wall group ("Для стен": Edit33
+// count, Edit27/UpDown1 number, Edit29..Edit32 entry row, StringGrid2,
+// Edit21 R₀, Edit20 K) and the roof group ("Для покрытий": Edit34, Edit28/
+// UpDown2, Edit35..Edit38, StringGrid3, Edit25, Edit24, Edit41). Each handler
+// reads its controls, calls one or two of these and writes the returned texts
+// into its controls. Failures are raised as CalcError; what a function did
+// before its failure point stays done, as its comment says.
+
+// The entry row: name, s, λ, δ.
+struct LayerEntryTexts {
+    std::string Name;
+    std::string HeatAbsorption;
+    std::string Conductivity;
+    std::string Thickness;
+
+    friend bool operator==(const LayerEntryTexts&, const LayerEntryTexts&) = default;
+};
+
+// The outputs beside the grid: R₀ (Edit21/Edit25), K (Edit20/Edit24) and,
+// after a roof layer was entered, αн of the roof (Edit41).
+struct ResistanceTexts {
+    std::string Resistance;
+    std::string Transmittance;
+    std::optional<std::string> OuterCoeff;
+};
+
+inline constexpr const char* kNegativeLayerCountMessage = "Число слоёв не может быть отрицательным";
+inline constexpr const char* kLayerNumberMessage = "Номер слоя должен быть от 1 до 50";
+
+// The stored layer as the entry row shows it: the name and FormatDecimal4 of
+// s, λ, δ (a layer never entered shows "", "0", "0", "0").
+LayerEntryTexts EntryTextsOf(Construction c, int layer);
+
+// Layer count typed (Edit33Change / Edit34Change), first part: the count is
+// parsed (ParseInteger), a negative count is refused, the count is stored and
+// layers count+1..50 are cleared. The grid then has GridRowCount rows and
+// rows FirstClearedRow..LastClearedRow (none when First > Last) have their
+// columns 1..4 emptied. Rows above 50 can never hold a layer, so the grid is
+// given at most 51 rows whatever the count.
+struct LayerCountChange {
+    int GridRowCount;
+    int FirstClearedRow;
+    int LastClearedRow;
+};
+LayerCountChange SetLayerCount(Construction c, std::string_view countText);
+
+// Second part: R₀ and K are recomputed when layer 1 has a conductivity, and
+// shown in either case.
+ResistanceTexts ResistanceAfterCountChange(Construction c);
+
+// Layer number typed (Edit27Change / Edit28Change). The text "0" asks for
+// "1" to be put into the number edit (ResetToOne; nothing else happens).
+// Otherwise the number is parsed, refused outside 1..50, and becomes the
+// current layer and the spin position; Entry is its stored layer.
+struct LayerNumberChange {
+    bool ResetToOne = false;
+    int Position = 0;
+    LayerEntryTexts Entry;
+};
+LayerNumberChange LayerNumberTyped(Construction c, std::string_view numberText);
+
+// Spin button pressed (UpDown1Click / UpDown2Click) with its new position. At
+// 0 the spin is to be put back to 1 (ResetToOne; nothing else happens). Above
+// 50 it is refused. Otherwise NumberText goes into the number edit, the
+// position becomes the current layer, and Entry is its stored layer.
+struct LayerSpinChange {
+    bool ResetToOne = false;
+    std::string NumberText;
+    LayerEntryTexts Entry;
+};
+LayerSpinChange LayerSpinClicked(Construction c, int position);
+
+// Enter button (Button1Click / Button2Click), first part: stores the entry
+// row into the current layer when its number does not exceed the count
+// (otherwise nothing at all happens and Entered is false). In order: grid row
+// n column 0 gets n, column 1 and the name get the typed name, then for s, λ,
+// δ in turn the grid cell gets the typed text and the layer the parsed value;
+// a text that does not parse stops there with the cells and values before it
+// stored. Then the current layer advances by one, but not past 50: Position,
+// NumberText (for the spin and the number edit) and Entry (the entry row for
+// that layer) describe it. The caller empties the entry row, sets the number
+// edit and then calls ResistanceAfterEntry.
+using GridCellWriter = std::function<void(int row, int column, const std::string& text)>;
+struct LayerEntryAdvance {
+    bool Entered = false;
+    int Position = 0;
+    std::string NumberText;
+    LayerEntryTexts Entry;
+};
+LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
+
+// Second part: R₀ and K recomputed and shown; for the roof also αн of the
+// roof stored into EnvelopeOuterCoeff and returned for Edit41. A fault of the
+// computation leaves R₀, K and EnvelopeOuterCoeff unchanged.
+ResistanceTexts ResistanceAfterEntry(Construction c);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+#include "Decimal4.h"
+#include "ProjectState.h"
+
+// Thermal properties of a layered construction that the hourly wall and roof
+// gains rest on. Computed on a copy of the layer table; nothing of the
+// project is written.
+struct ThermalProperties {
+    LayerTable Layers;                 // with R = δ/λ and D = R·s of layers 1..n
+    IndexedArray<Decimal4, 1, 6> SurfaceAbsorption;  // Y of the outer surface of layers 1..n
+    Decimal4 OuterCoeff;               // αн, W/(m²·°C)
+    Decimal4 LayerSum;                 // ΣR, m²·°C/W
+    Decimal4 Inertia;                  // D
+    Decimal4 Resistance;               // R₀, m²·°C/W
+    Decimal4 LagValue;                 // e = 2.7·D − 0.4, h
+    int Lag = 0;                       // ε, whole hours 0..24
+    Decimal4 DampingProduct;           // P
+    Decimal4 Damping;                  // ν
+};
+
+// Layers 1..count (1..6) under the outer coefficient αн. A zero conductivity
+// raises the floating-point fault; a negative thermal inertia is refused with
+// negativeInertiaMessage before the lag. Requires a computation begun.
+ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff,
+                                           std::string_view negativeInertiaMessage);
+
+// The lag of the temperature wave: Round(e) with ties to even, brought into
+// 1..24 by whole days when above 24.
+int LagOf(Decimal4 lagValue);

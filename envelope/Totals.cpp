@@ -1,0 +1,176 @@
+#include "Totals.h"
+
+#include <string_view>
+
+#include "Construction.h"
+#include "Conversions.h"
+#include "DerivedInputs.h"
+#include "EnvelopeGains.h"
+#include "SolarRadiation.h"
+
+namespace {
+
+struct HourLeft {
+    int hour;
+    int left;  // px
+};
+
+// Label164 under the column of the maximum hour (columns 98 px wide).
+// clang-format off
+constexpr std::array<HourLeft, kHourCount> kGrandMaxLeft{{
+    // hour  left
+    {  1,     32 },
+    {  2,    128 },
+    {  3,    232 },
+    {  4,    328 },
+    {  5,    424 },
+    {  6,    528 },
+    {  7,    624 },
+    {  8,    728 },
+    {  9,    824 },
+    { 10,    920 },
+}};
+
+struct RowTitle {
+    int row;
+    std::string_view text;
+};
+
+constexpr std::array<RowTitle, 4> kRowTitles{{
+    { kWindowTitleRow, "  Окна"    },
+    { kWallTitleRow,   " Стены"    },
+    { kRoofTitleRow,   "Покрытие"  },
+    { kGrandTitleRow,  "  ВСЕГО"   },
+}};
+// clang-format on
+
+// The cell of a row in the column of hour 1..10.
+std::string& Cell(TotalsView& view, int row, int hour) {
+    return view.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(hour - 1)];
+}
+
+std::string ValueText(Decimal4 value) { return "  " + FormatDecimal4(value); }
+
+// Sum over the checked orientations, in orientation order, of one hour.
+Decimal4 SumChecked(const std::array<bool, kOrientationCount>& checked, int hour, const auto& valueOf) {
+    Decimal4 sum;
+    for (int o = 1; o <= kOrientationCount; ++o)
+        if (checked[static_cast<std::size_t>(o - 1)]) sum = sum + valueOf(o, hour);
+    return sum;
+}
+
+}  // namespace
+
+int MaximumHour(const HourValues& values) {
+    int best = 1;
+    for (int h = 2; h <= kHourCount; ++h)
+        if (values[h] > values[best]) best = h;
+    return best;
+}
+
+int GrandMaximumLeft(int hour) {
+    for (const HourLeft& entry : kGrandMaxLeft)
+        if (entry.hour == hour) return entry.left;
+    return kGrandMaxLeft.back().left;
+}
+
+Decimal4 RoundToWholeWatts(Decimal4 value) {
+    const std::int64_t count = value.Count();
+    std::int64_t whole = count / 10000;  // toward zero
+    const std::int64_t rest = count % 10000;
+    const std::int64_t twice = rest < 0 ? -2 * rest : 2 * rest;
+    const bool away = twice > 10000 || (twice == 10000 && whole % 2 != 0);
+    if (away) whole += rest < 0 ? -1 : 1;
+    return Decimal4::FromInt(whole);
+}
+
+void WriteTotalsTitles(TotalsView& view) {
+    for (int h = 1; h <= kHourCount; ++h) Cell(view, kTotalsHeaderRow, h) = "   " + std::string(HourLabel(h));
+    for (const RowTitle& title : kRowTitles) view.Cells[static_cast<std::size_t>(title.row)][kTotalsTitleColumn] = title.text;
+}
+
+void ReadTotalsSharedInputs(const TotalsInputTexts& in) {
+    Project.Latitude = ReadLatitude(in.Latitude);
+    Project.WindSpeed = ParseDecimal4(in.WindSpeed);
+    Project.OutdoorMeanTemp = ParseDecimal4(in.OutdoorMeanTemp);
+    Project.IndoorTemp = ParseDecimal4(in.IndoorTemp);
+    Project.OutdoorAmplitude = ParseDecimal4(in.OutdoorAmplitude);
+}
+
+void ClearTotalsMarkers(TotalsView& view) {
+    for (int row : {kWindowMarkerRow, kWallMarkerRow, kRoofMarkerRow})
+        for (int h = 1; h <= kHourCount; ++h) Cell(view, row, h).clear();
+}
+
+void SumWindowTotals(const TotalsInputTexts& in) {
+    for (int h = 1; h <= kHourCount; ++h) {
+        Project.WindowHourTotal[h] =
+            in.Windows ? SumChecked(in.WindowOrientations, h,
+                                    [](int o, int hour) {
+                                        return Project.WindowHours.Record(o, hour)[WindowField::HeatGain];
+                                    })
+                       : Decimal4();
+    }
+}
+
+void ComputeWallTotals(const TotalsInputTexts& in) {
+    if (!in.Walls) {
+        for (int o = 1; o <= kOrientationCount; ++o) Project.WallHourGain[o].Fill(Decimal4());
+        Project.WallHourTotal.Fill(Decimal4());
+        return;
+    }
+    ParseDecimal4(in.WallInnerResistance);
+    Project.WallAbsorptance = ParseDecimal4(in.WallAbsorptance);
+    Project.WallArea = ParseDecimal4(in.WallArea);
+    FillVerticalRadiation();
+    ComputeWallGains();
+    for (int h = 1; h <= kHourCount; ++h) {
+        const Decimal4 sum =
+            SumChecked(in.WallOrientations, h, [](int o, int hour) { return Project.WallHourGain[o][hour]; });
+        Project.WallHourTotal[h] = RoundToWholeWatts(sum);
+    }
+}
+
+void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
+    if (!in.Roof) {
+        Project.RoofHourGain.Fill(Decimal4());
+        return;
+    }
+    UpdateEnvelopeOuterCoeff();
+    view.RoofOuterCoeffText = FormatDecimal4(Project.EnvelopeOuterCoeff);
+    Project.RoofArea = ParseDecimal4(in.RoofArea);
+    Project.RoofAbsorptance = ParseDecimal4(in.RoofAbsorptance);
+    Project.UnderRoofTemp = ParseDecimal4(in.UnderRoofTemp);
+    FillHorizontalRadiation();
+    ComputeRoofGains();
+    for (int h = 1; h <= kHourCount; ++h) Project.RoofHourGain[h] = RoundToWholeWatts(Project.RoofHourGain[h]);
+}
+
+void WriteTotalsValues(TotalsView& view) {
+    for (int h = 1; h <= kHourCount; ++h) {
+        Cell(view, kWindowValueRow, h) = ValueText(Project.WindowHourTotal[h]);
+        Cell(view, kWallValueRow, h) = ValueText(Project.WallHourTotal[h]);
+        Cell(view, kRoofValueRow, h) = ValueText(Project.RoofHourGain[h]);
+        Project.GrandHourTotal[h] = Project.WindowHourTotal[h] + Project.WallHourTotal[h] + Project.RoofHourGain[h];
+        Cell(view, kGrandValueRow, h) = ValueText(Project.GrandHourTotal[h]);
+    }
+}
+
+void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view) {
+    if (in.Windows) Cell(view, kWindowMarkerRow, MaximumHour(Project.WindowHourTotal)) = kMaxMarker;
+    if (in.Walls) Cell(view, kWallMarkerRow, MaximumHour(Project.WallHourTotal)) = kMaxMarker;
+    if (in.Roof) Cell(view, kRoofMarkerRow, MaximumHour(Project.RoofHourGain)) = kMaxMarker;
+    view.GrandMaxLeft = GrandMaximumLeft(MaximumHour(Project.GrandHourTotal));
+}
+
+void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view) {
+    view.RoofOuterCoeffText.reset();
+    WriteTotalsTitles(view);
+    ReadTotalsSharedInputs(in);
+    ClearTotalsMarkers(view);
+    SumWindowTotals(in);
+    ComputeWallTotals(in);
+    ComputeRoofTotals(in, view);
+    WriteTotalsValues(view);
+    MarkTotalsMaxima(in, view);
+}

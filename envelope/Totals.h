@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "Decimal4.h"
+#include "ProjectState.h"
+
+// The totals page "Итого :": per hour the gains through the windows, the
+// walls, the roof and their sum, with the hour of each maximum. Plain data:
+// the page copies TotalsView into StringGrid6, Edit41 and Label164.
+
+// What the page reads from the input page.
+struct TotalsInputTexts {
+    std::string Latitude;             // ComboBox1
+    std::string WindSpeed;            // Edit5
+    std::string OutdoorMeanTemp;      // Edit7
+    std::string IndoorTemp;           // Edit6
+    std::string OutdoorAmplitude;     // Edit12
+    std::string WallInnerResistance;  // Edit39 "R в.пр.": must be a number, used nowhere
+    std::string WallAbsorptance;      // Edit22
+    std::string WallArea;             // Edit4
+    std::string RoofArea;             // Edit23
+    std::string RoofAbsorptance;      // Edit26
+    std::string UnderRoofTemp;        // Edit40
+    bool Windows = false;             // CheckBox1 "Окна"
+    bool Walls = false;               // CheckBox2 "Стены"
+    bool Roof = false;                // CheckBox3 "Покрытие"
+    std::array<bool, kOrientationCount> WindowOrientations{};  // CheckBox4..CheckBox11, С..СЗ
+    std::array<bool, kOrientationCount> WallOrientations{};    // CheckBox12..CheckBox19, С..СЗ
+};
+
+// StringGrid6: 12 rows, 10 columns (hour h in column h − 1).
+inline constexpr int kTotalsRowCount = 12;
+using TotalsGrid = std::array<std::array<std::string, kHourCount>, kTotalsRowCount>;  // [row][column]
+
+enum TotalsRow : int {
+    kTotalsHeaderRow = 0,
+    kWindowTitleRow = 1,
+    kWindowValueRow = 2,
+    kWindowMarkerRow = 3,
+    kWallTitleRow = 4,
+    kWallValueRow = 5,
+    kWallMarkerRow = 6,
+    kRoofTitleRow = 7,
+    kRoofValueRow = 8,
+    kRoofMarkerRow = 9,
+    kGrandTitleRow = 10,
+    kGrandValueRow = 11,
+};
+inline constexpr int kTotalsTitleColumn = 4;
+inline constexpr const char* kMaxMarker = "  MAX";
+
+// What the page shows. Kept between showings: a failure leaves the cells
+// the run had not reached as the previous showing left them.
+struct TotalsView {
+    TotalsGrid Cells;
+    std::optional<std::string> RoofOuterCoeffText;  // Edit41, set when the roof step shows αн
+    int GrandMaxLeft = 920;                         // Label164 left edge, px (design position: hour 10)
+};
+
+// The steps of the page in their order. Each raises CalcError on a text that
+// does not parse or a failed computation; the steps after it are not done.
+void WriteTotalsTitles(TotalsView& view);                        // hour headers, row titles
+void ReadTotalsSharedInputs(const TotalsInputTexts& in);         // Latitude, V, tн, tв, Atн
+void ClearTotalsMarkers(TotalsView& view);                       // rows 3, 6, 9 emptied
+void SumWindowTotals(const TotalsInputTexts& in);                // WindowHourTotal
+void ComputeWallTotals(const TotalsInputTexts& in);              // walls: gains and WallHourTotal
+void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view);  // roof: αн (Edit41), RoofHourGain
+void WriteTotalsValues(TotalsView& view);                        // rows 2, 5, 8, GrandHourTotal, row 11
+void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);  // markers, Label164
+
+// The whole page, steps 1 to 9. RoofOuterCoeffText is reset first.
+void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view);
+
+// The hour 1..10 of the largest value; the earliest hour wins a tie.
+int MaximumHour(const HourValues& values);
+// Label164's left edge under hour 1..10.
+int GrandMaximumLeft(int hour);
+// A value rounded to whole watts, ties to even.
+Decimal4 RoundToWholeWatts(Decimal4 value);

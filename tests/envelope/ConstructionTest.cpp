@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "CalcError.h"
+#include "Construction.h"
+#include "EnvelopeTestSupport.h"
+
+namespace {
+
+TEST(ConstructionResistance, FollowsTheLeadingRunOfEnteredLayers) {
+    struct Case {
+        const char* name;
+        Construction construction;
+        int enteredLayers[3];  // layer numbers entered with the brick, 0 = none
+        const char* resistance;
+        const char* transmittance;
+    };
+    const Case cases[] = {
+        {"wall, one layer", Construction::Wall, {1, 0, 0}, "0.6213", "1.6095"},
+        {"wall, layers 1 and 3: the walk stops at layer 2", Construction::Wall, {1, 3, 0}, "0.6213", "1.6095"},
+        {"wall, layers 1 to 3", Construction::Wall, {1, 2, 3}, "1.5595", "0.6412"},
+        {"roof, one layer", Construction::Roof, {1, 0, 0}, "0.6585", "1.5186"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetProjectState();
+        Project.WindSpeed = ParseDecimal4("3.3");
+        for (int number : c.enteredLayers)
+            if (number != 0) SetLayer(LayersOf(c.construction), number, kBrick);
+        UpdateResistance(c.construction);
+        const bool wall = c.construction == Construction::Wall;
+        EXPECT_EQ(Text(wall ? Project.WallResistance : Project.RoofResistance), c.resistance);
+        EXPECT_EQ(Text(wall ? Project.WallTransmittance : Project.RoofTransmittance), c.transmittance);
+        EXPECT_EQ(Text(LayersOf(c.construction)[1].LayerResistance), "0.4691");
+    }
+}
+
+TEST(ConstructionResistance, NamedOperationsUseTheirOwnTable) {
+    ResetProjectState();
+    Project.WindSpeed = ParseDecimal4("3.3");
+    SetLayer(Project.WallLayers, 1, kBrick);
+    SetLayer(Project.RoofLayers, 1, kBrick);
+    UpdateWallResistance();
+    UpdateRoofResistance();
+    EXPECT_EQ(Text(Project.WallResistance), "0.6213");
+    EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
+}
+
+TEST(ConstructionResistance, AFullTableStopsAfterLayerFifty) {
+    ResetProjectState();
+    Project.WindSpeed = ParseDecimal4("0");
+    for (int i = 1; i <= kMaxLayers; ++i) SetLayer(Project.WallLayers, i, {"1", "1", "0.1"});
+    UpdateWallResistance();
+    // 1/5.8 + 1/8.7 + 50 · 0.1
+    EXPECT_EQ(Text(Project.WallResistance), "5.2874");
+}
+
+TEST(ConstructionResistance, ZeroConductivityOfLayerOneKeepsTheResults) {
+    struct Case {
+        const char* name;
+        TypedLayer layer;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"thickness without conductivity", {"9.2", "0", "0.38"}, kZeroDivideMessage},
+        {"layer never entered", {"0", "0", "0"}, kInvalidOpMessage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetProjectState();
+        Project.WindSpeed = ParseDecimal4("3.3");
+        SetLayer(Project.WallLayers, 1, kBrick);
+        UpdateWallResistance();
+        SetLayer(Project.WallLayers, 1, c.layer);
+        try {
+            UpdateWallResistance();
+            ADD_FAILURE() << "no error";
+        } catch (const CalcError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+        EXPECT_EQ(Text(Project.WallResistance), "0.6213");
+        EXPECT_EQ(Text(Project.WallTransmittance), "1.6095");
+        EXPECT_EQ(Text(Project.WallLayers[1].LayerResistance), "0.4691");
+    }
+}
+
+TEST(ConstructionResistance, InnerSurfaceCoeffIsEightPointSeven) { EXPECT_EQ(Text(InnerSurfaceCoeff), "8.7"); }
+
+}  // namespace

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <map>
+#include <utility>
+
+#include "CalcError.h"
+#include "EnvelopeTestSupport.h"
+#include "LayerEditor.h"
+
+namespace {
+
+// The layer grid as the editor wrote it: (row, column) → text.
+using GridCells = std::map<std::pair<int, int>, std::string>;
+
+GridCellWriter Into(GridCells& grid) {
+    return [&grid](int row, int column, const std::string& text) { grid[{row, column}] = text; };
+}
+
+std::string MessageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const CalcError& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
+const LayerEntryTexts kEmptyEntry{"", "0", "0", "0"};
+
+class LayerEditor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProjectState();
+        Project.WindSpeed = ParseDecimal4("3.3");
+    }
+};
+
+TEST_F(LayerEditor, EnterStoresTheTypedRowAndAdvances) {
+    GridCells grid;
+    const LayerEntryAdvance next = EnterLayer(Construction::Wall, {"кирпич ", "9.2", "0.81", "0.380"}, Into(grid));
+    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "кирпич "}, {{1, 2}, "9.2"}, {{1, 3}, "0.81"}, {{1, 4}, "0.380"}};
+    EXPECT_EQ(grid, expected);
+    EXPECT_TRUE(next.Entered);
+    EXPECT_EQ(next.Position, 2);
+    EXPECT_EQ(next.NumberText, "2");
+    EXPECT_EQ(next.Entry, kEmptyEntry);
+    EXPECT_EQ(Project.WallLayerCurrent, 2);
+    EXPECT_EQ(Project.WallLayers[1].MaterialName, "кирпич ");
+    EXPECT_EQ(Text(Project.WallLayers[1].Thickness), "0.38");
+
+    const ResistanceTexts shown = ResistanceAfterEntry(Construction::Wall);
+    EXPECT_EQ(shown.Resistance, "0.6213");
+    EXPECT_EQ(shown.Transmittance, "1.6095");
+    EXPECT_FALSE(shown.OuterCoeff.has_value());
+}
+
+TEST_F(LayerEditor, RoofEntryAlsoShowsTheRoofOuterCoeff) {
+    GridCells grid;
+    EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
+    const ResistanceTexts shown = ResistanceAfterEntry(Construction::Roof);
+    EXPECT_EQ(shown.Resistance, "0.6585");
+    EXPECT_EQ(shown.OuterCoeff, "13.4231");
+    EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
+}
+
+TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
+    Project.WallLayerCurrent = 4;
+    GridCells grid;
+    const LayerEntryAdvance next = EnterLayer(Construction::Wall, {"x", "1", "1", "1"}, Into(grid));
+    EXPECT_FALSE(next.Entered);
+    EXPECT_TRUE(grid.empty());
+    EXPECT_EQ(Project.WallLayers[4], ConstructionLayer{});
+    EXPECT_EQ(Project.WallLayerCurrent, 4);
+}
+
+TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
+    GridCells grid;
+    EXPECT_EQ(MessageOf([&] { EnterLayer(Construction::Wall, {"пена", "0.5", "0,04", "0.05"}, Into(grid)); }),
+              "'0,04' is not a valid floating point value");
+    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0.5"}, {{1, 3}, "0,04"}};
+    EXPECT_EQ(grid, expected);
+    EXPECT_EQ(Project.WallLayers[1].MaterialName, "пена");
+    EXPECT_EQ(Text(Project.WallLayers[1].HeatAbsorption), "0.5");
+    EXPECT_TRUE(Project.WallLayers[1].Conductivity.IsZero());
+    EXPECT_EQ(Project.WallLayerCurrent, 1);
+}
+
+TEST_F(LayerEditor, EnteringTheLastLayerOfTheTableStaysAtFifty) {
+    Project.WallLayerCount = 50;
+    Project.WallLayerCurrent = 50;
+    GridCells grid;
+    const LayerEntryAdvance next = EnterLayer(Construction::Wall, {"", "1", "1", "1"}, Into(grid));
+    EXPECT_EQ(next.Position, 50);
+    EXPECT_EQ(next.Entry, (LayerEntryTexts{"", "1", "1", "1"}));
+    EXPECT_EQ(Project.WallLayerCurrent, 50);
+}
+
+TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
+    GridCells grid;
+    EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
+    ResistanceAfterEntry(Construction::Roof);
+    Project.RoofLayerCurrent = 1;
+    Project.WindSpeed = ParseDecimal4("4");
+    EnterLayer(Construction::Roof, {"", "9.2", "0", "0.38"}, Into(grid));
+    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }), kZeroDivideMessage);
+    EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
+    EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
+}
+
+TEST_F(LayerEditor, LoweringTheCountClearsTheLayersAbove) {
+    for (int i = 1; i <= 3; ++i) SetLayer(Project.WallLayers, i, kBrick);
+    const LayerCountChange change = SetLayerCount(Construction::Wall, "1");
+    EXPECT_EQ(change.GridRowCount, 2);
+    EXPECT_EQ(change.FirstClearedRow, 2);
+    EXPECT_EQ(change.LastClearedRow, 50);
+    EXPECT_EQ(Project.WallLayerCount, 1);
+    EXPECT_EQ(Project.WallLayers[2], ConstructionLayer{});
+    EXPECT_EQ(Project.WallLayers[3], ConstructionLayer{});
+    EXPECT_EQ(Text(Project.WallLayers[1].Conductivity), "0.81");
+    const ResistanceTexts shown = ResistanceAfterCountChange(Construction::Wall);
+    EXPECT_EQ(shown.Resistance, "0.6213");
+    EXPECT_EQ(shown.Transmittance, "1.6095");
+}
+
+TEST_F(LayerEditor, CountRange) {
+    struct Case {
+        const char* text;
+        int gridRows;
+        int firstCleared;
+        std::int32_t storedCount;
+    };
+    const Case cases[] = {
+        {"0", 1, 1, 0},
+        {"3", 4, 4, 3},
+        {"50", 51, 51, 50},
+        {"60", 51, 51, 60},
+        {"2147483647", 51, 51, INT_MAX},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        SetLayer(Project.RoofLayers, 50, kBrick);
+        const LayerCountChange change = SetLayerCount(Construction::Roof, c.text);
+        EXPECT_EQ(change.GridRowCount, c.gridRows);
+        EXPECT_EQ(change.FirstClearedRow, c.firstCleared);
+        EXPECT_EQ(Project.RoofLayerCount, c.storedCount);
+        EXPECT_EQ(Project.RoofLayers[50].Conductivity.IsZero(), c.storedCount < 50);
+    }
+}
+
+TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
+    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, "-1"); }), kNegativeLayerCountMessage);
+    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }), "'' is not a valid integer value");
+    EXPECT_EQ(Project.WallLayerCount, 3);
+}
+
+TEST_F(LayerEditor, CountChangeWithoutLayerOneKeepsTheShownValues) {
+    SetLayerCount(Construction::Wall, "2");
+    const ResistanceTexts shown = ResistanceAfterCountChange(Construction::Wall);
+    EXPECT_EQ(shown.Resistance, "0");
+    EXPECT_EQ(shown.Transmittance, "0");
+}
+
+TEST_F(LayerEditor, TypedLayerNumbers) {
+    SetLayer(Project.WallLayers, 3, {"12.5", "1.5", "0.2500"});
+    Project.WallLayers[3].MaterialName = "бетон";
+    const LayerNumberChange zero = LayerNumberTyped(Construction::Wall, "0");
+    EXPECT_TRUE(zero.ResetToOne);
+    EXPECT_EQ(Project.WallLayerCurrent, 1);
+
+    const LayerNumberChange three = LayerNumberTyped(Construction::Wall, "3");
+    EXPECT_FALSE(three.ResetToOne);
+    EXPECT_EQ(three.Position, 3);
+    EXPECT_EQ(three.Entry, (LayerEntryTexts{"бетон", "12.5", "1.5", "0.25"}));
+    EXPECT_EQ(Project.WallLayerCurrent, 3);
+
+    for (const char* text : {"51", "100", "00", "-2"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(MessageOf([text] { LayerNumberTyped(Construction::Wall, text); }), kLayerNumberMessage);
+        EXPECT_EQ(Project.WallLayerCurrent, 3);
+    }
+    EXPECT_EQ(MessageOf([] { LayerNumberTyped(Construction::Wall, "3 "); }), "'3 ' is not a valid integer value");
+}
+
+TEST_F(LayerEditor, SpinPositions) {
+    const LayerSpinChange zero = LayerSpinClicked(Construction::Roof, 0);
+    EXPECT_TRUE(zero.ResetToOne);
+    const LayerSpinChange two = LayerSpinClicked(Construction::Roof, 2);
+    EXPECT_EQ(two.NumberText, "2");
+    EXPECT_EQ(two.Entry, kEmptyEntry);
+    EXPECT_EQ(Project.RoofLayerCurrent, 2);
+    EXPECT_EQ(MessageOf([] { LayerSpinClicked(Construction::Roof, 51); }), kLayerNumberMessage);
+    EXPECT_EQ(Project.RoofLayerCurrent, 2);
+}
+
+}  // namespace

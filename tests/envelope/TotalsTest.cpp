@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CalcError.h"
+#include "EnvelopeTestSupport.h"
+#include "Totals.h"
+
+namespace {
+
+constexpr int kSouth = 5;
+
+// The input page of the worked wall and roof, nothing included.
+TotalsInputTexts WorkedInputs() {
+    TotalsInputTexts in;
+    in.Latitude = "48";
+    in.WindSpeed = "3.3";
+    in.OutdoorMeanTemp = "22.5";
+    in.IndoorTemp = "20";
+    in.OutdoorAmplitude = "14.7";
+    in.WallInnerResistance = "0.115";
+    in.WallAbsorptance = "0.7";
+    in.WallArea = "10";
+    in.RoofArea = "10";
+    in.RoofAbsorptance = "0.7";
+    in.UnderRoofTemp = "22";
+    return in;
+}
+
+const std::string& CellAt(const TotalsView& view, int row, int hour) {
+    return view.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(hour - 1)];
+}
+
+class TotalsPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProjectState();
+        Project.WallLayerCount = 1;
+        Project.RoofLayerCount = 1;
+        SetLayer(Project.WallLayers, 1, kBrick);
+        SetLayer(Project.RoofLayers, 1, kBrick);
+    }
+    TotalsView view;
+};
+
+TEST_F(TotalsPage, NothingIncludedShowsZerosAndTheFirstHour) {
+    Project.WindowHours.Record(1, 3)[WindowField::HeatGain] = Decimal4::FromInt(500);
+    ShowTotalsPage(WorkedInputs(), view);
+    for (int h = 1; h <= kHourCount; ++h) {
+        SCOPED_TRACE(HourLabel(h));
+        EXPECT_EQ(CellAt(view, kTotalsHeaderRow, h), "   " + std::string(HourLabel(h)));
+        for (int row : {kWindowValueRow, kWallValueRow, kRoofValueRow, kGrandValueRow})
+            EXPECT_EQ(CellAt(view, row, h), "  0") << "row " << row;
+        for (int row : {kWindowMarkerRow, kWallMarkerRow, kRoofMarkerRow}) EXPECT_EQ(CellAt(view, row, h), "");
+    }
+    EXPECT_EQ(CellAt(view, kWindowTitleRow, 5), "  Окна");
+    EXPECT_EQ(CellAt(view, kWallTitleRow, 5), " Стены");
+    EXPECT_EQ(CellAt(view, kRoofTitleRow, 5), "Покрытие");
+    EXPECT_EQ(CellAt(view, kGrandTitleRow, 5), "  ВСЕГО");
+    EXPECT_EQ(view.GrandMaxLeft, 32);
+    EXPECT_FALSE(view.RoofOuterCoeffText.has_value());
+}
+
+TEST_F(TotalsPage, SouthWallAndRoofAtLatitude48) {
+    TotalsInputTexts in = WorkedInputs();
+    in.Walls = true;
+    in.Roof = true;
+    in.WallOrientations[kSouth - 1] = true;
+    ShowTotalsPage(in, view);
+    EXPECT_EQ(CellAt(view, kWallValueRow, 5), "  110");
+    EXPECT_EQ(CellAt(view, kRoofValueRow, 5), "  327");
+    EXPECT_EQ(CellAt(view, kGrandValueRow, 5), "  437");
+    EXPECT_EQ(Text(Project.WallHourGain[kSouth][5]), "110.1438");
+    EXPECT_EQ(view.RoofOuterCoeffText, "13.4231");
+    EXPECT_EQ(CellAt(view, kWallMarkerRow, 3), kMaxMarker);  // 114.2532 at 10-11
+    EXPECT_EQ(CellAt(view, kWindowMarkerRow, 3), "");
+
+    const TotalsView first = view;
+    const ProjectState state = Project;
+    ShowTotalsPage(in, view);
+    EXPECT_EQ(view.Cells, first.Cells);
+    EXPECT_EQ(Project.GrandHourTotal, state.GrandHourTotal);
+}
+
+TEST_F(TotalsPage, WindowsAddTheCheckedOrientations) {
+    for (int o = 1; o <= kOrientationCount; ++o)
+        for (int h = 1; h <= kHourCount; ++h)
+            Project.WindowHours.Record(o, h)[WindowField::HeatGain] = Decimal4::FromInt(o * 100 + h);
+    // Hours 4 and 7 tie at the top: the earlier one is marked.
+    Project.WindowHours.Record(1, 4)[WindowField::HeatGain] = Decimal4::FromInt(1000);
+    Project.WindowHours.Record(1, 7)[WindowField::HeatGain] = Decimal4::FromInt(997);
+    TotalsInputTexts in = WorkedInputs();
+    in.Windows = true;
+    in.WindowOrientations[0] = true;
+    in.WindowOrientations[2] = true;
+    ShowTotalsPage(in, view);
+    EXPECT_EQ(CellAt(view, kWindowValueRow, 1), "  402");
+    EXPECT_EQ(CellAt(view, kWindowValueRow, 4), "  1304");
+    EXPECT_EQ(CellAt(view, kWindowValueRow, 7), "  1304");
+    EXPECT_EQ(CellAt(view, kWindowMarkerRow, 4), kMaxMarker);
+    EXPECT_EQ(CellAt(view, kWindowMarkerRow, 7), "");
+    EXPECT_EQ(view.GrandMaxLeft, 328);
+}
+
+TEST_F(TotalsPage, WallsWithoutOrientationsAddNothing) {
+    TotalsInputTexts in = WorkedInputs();
+    in.Walls = true;
+    ShowTotalsPage(in, view);
+    EXPECT_EQ(CellAt(view, kWallValueRow, 5), "  0");
+    EXPECT_FALSE(Project.WallHourGain[kSouth][5].IsZero());
+
+    in.Walls = false;
+    ShowTotalsPage(in, view);
+    EXPECT_TRUE(Project.WallHourGain[kSouth][5].IsZero());
+}
+
+TEST_F(TotalsPage, AFailedStepKeepsWhatItHadNotReached) {
+    TotalsInputTexts in = WorkedInputs();
+    in.Walls = true;
+    in.Roof = true;
+    in.WallOrientations[kSouth - 1] = true;
+    ShowTotalsPage(in, view);
+    const TotalsView shown = view;
+    const ProjectState computed = Project;
+
+    struct Case {
+        const char* name;
+        void (*spoil)(TotalsInputTexts&);
+        const char* message;
+        bool outerCoeffShown;
+    };
+    const Case cases[] = {
+        {"latitude", [](TotalsInputTexts& t) { t.Latitude = "61"; }, nullptr, false},
+        {"R в.пр.", [](TotalsInputTexts& t) { t.WallInnerResistance = "?"; }, "'?' is not a valid floating point value",
+         false},
+        {"roof area", [](TotalsInputTexts& t) { t.RoofArea = ""; }, "'' is not a valid floating point value", true},
+        {"wall of two layers with one entered", [](TotalsInputTexts&) { Project.WallLayerCount = 2; },
+         kInvalidOpMessage, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Project = computed;
+        view = shown;
+        TotalsInputTexts spoiled = in;
+        c.spoil(spoiled);
+        try {
+            ShowTotalsPage(spoiled, view);
+            ADD_FAILURE() << "no error";
+        } catch (const CalcError& e) {
+            if (c.message != nullptr) {
+                EXPECT_STREQ(e.what(), c.message);
+            }
+        }
+        for (int row : {kWallValueRow, kRoofValueRow, kGrandValueRow})
+            EXPECT_EQ(view.Cells[row], shown.Cells[row]);
+        EXPECT_EQ(Project.WallHourGain, computed.WallHourGain);
+        EXPECT_EQ(Project.RoofHourGain, computed.RoofHourGain);
+        EXPECT_EQ(view.RoofOuterCoeffText.has_value(), c.outerCoeffShown);
+        EXPECT_EQ(view.GrandMaxLeft, shown.GrandMaxLeft);
+    }
+}
+
+TEST(TotalsRounding, WattsRoundHalfToEven) {
+    struct Case {
+        const char* value;
+        const char* whole;
+    };
+    const Case cases[] = {{"1234.5", "1234"}, {"1235.5", "1236"}, {"2.4999", "2"}, {"2.5001", "3"},
+                          {"-0.5", "0"},      {"-1.5", "-2"},     {"-2.6", "-3"},  {"0", "0"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(Text(RoundToWholeWatts(ParseDecimal4(c.value))), c.whole);
+    }
+}
+
+TEST(TotalsMaximum, LabelStandsUnderTheMaximumHour) {
+    const int lefts[] = {32, 128, 232, 328, 424, 528, 624, 728, 824, 920};
+    for (int h = 1; h <= kHourCount; ++h) {
+        SCOPED_TRACE(HourLabel(h));
+        HourValues values;
+        values[h] = Decimal4::FromInt(5);
+        if (h < kHourCount) values[kHourCount] = Decimal4::FromInt(5);  // a later tie loses
+        EXPECT_EQ(MaximumHour(values), h);
+        EXPECT_EQ(GrandMaximumLeft(h), lefts[h - 1]);
+    }
+}
+
+}  // namespace
