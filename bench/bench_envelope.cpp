@@ -1,0 +1,85 @@
+// The wall and roof computations of a three-layer construction at latitude
+// 48, and the whole totals page with windows, walls and roof included.
+#include <benchmark/benchmark.h>
+
+#include "Construction.h"
+#include "Conversions.h"
+#include "EnvelopeGains.h"
+#include "ProjectState.h"
+#include "SolarRadiation.h"
+#include "Totals.h"
+
+namespace {
+
+struct BenchLayer {
+    const char* s;
+    const char* lambda;
+    const char* delta;
+};
+
+// Plaster, brick, mineral wool from the room side.
+constexpr BenchLayer kLayers[] = {{"9.6", "0.7", "0.02"}, {"9.2", "0.81", "0.38"}, {"0.5", "0.04", "0.05"}};
+
+void SetUpProject() {
+    ResetProjectState();
+    Project.Latitude = 48;
+    Project.WindSpeed = ParseDecimal4("3.3");
+    Project.OutdoorMeanTemp = ParseDecimal4("22.5");
+    Project.IndoorTemp = ParseDecimal4("20");
+    Project.OutdoorAmplitude = ParseDecimal4("14.7");
+    Project.WallAbsorptance = ParseDecimal4("0.7");
+    Project.WallArea = ParseDecimal4("10");
+    Project.RoofAbsorptance = ParseDecimal4("0.7");
+    Project.RoofArea = ParseDecimal4("10");
+    Project.UnderRoofTemp = ParseDecimal4("22");
+    for (LayerTable* table : {&Project.WallLayers, &Project.RoofLayers}) {
+        int n = 0;
+        for (const BenchLayer& layer : kLayers) {
+            ConstructionLayer& stored = (*table)[++n];
+            stored.HeatAbsorption = ParseDecimal4(layer.s);
+            stored.Conductivity = ParseDecimal4(layer.lambda);
+            stored.Thickness = ParseDecimal4(layer.delta);
+        }
+    }
+    Project.WallLayerCount = 3;
+    Project.RoofLayerCount = 3;
+}
+
+void BM_ComputeWallGains(benchmark::State& state) {
+    SetUpProject();
+    FillVerticalRadiation();
+    for (auto _ : state) {
+        ComputeWallGains();
+        benchmark::DoNotOptimize(Project.WallHourGain);
+    }
+}
+
+void BM_ComputeRoofGains(benchmark::State& state) {
+    SetUpProject();
+    FillHorizontalRadiation();
+    for (auto _ : state) {
+        ComputeRoofGains();
+        benchmark::DoNotOptimize(Project.RoofHourGain);
+    }
+}
+
+void BM_ShowTotalsPage(benchmark::State& state) {
+    SetUpProject();
+    TotalsInputTexts in{"48", "3.3", "22.5", "20", "14.7", "0.115", "0.7", "10", "10", "0.7", "22", true, true, true,
+                        {}, {}};
+    in.WindowOrientations.fill(true);
+    in.WallOrientations.fill(true);
+    TotalsView view;
+    for (auto _ : state) {
+        ShowTotalsPage(in, view);
+        benchmark::DoNotOptimize(view);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ComputeWallGains);
+BENCHMARK(BM_ComputeRoofGains);
+BENCHMARK(BM_ShowTotalsPage);
+
+BENCHMARK_MAIN();
