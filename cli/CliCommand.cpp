@@ -1,0 +1,191 @@
+#include "CliCommand.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "CalcError.h"
+#include "CliOutput.h"
+#include "CliProject.h"
+
+#ifndef SOLARGAIN_VERSION
+#define SOLARGAIN_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitUnreadable = 1;
+constexpr int kExitRefused = 2;
+
+// A wrong command line.
+struct UsageError {
+    std::string message;
+};
+
+struct CommandLine {
+    std::string command;              // "compute" or "radiation"
+    std::optional<std::string> file;  // compute: FILE or "-"
+    std::optional<std::string> latitude;
+    OutputFormat format = OutputFormat::Json;
+    bool help = false;
+    bool version = false;
+};
+
+OutputFormat FormatNamed(std::string_view name) {
+    if (name == "json") return OutputFormat::Json;
+    if (name == "csv") return OutputFormat::Csv;
+    throw UsageError{"--format must be json or csv, not '" + std::string(name) + "'"};
+}
+
+// An option's value: "--name=value" or "--name value".
+std::string OptionValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name) {
+    const std::string& arg = args[i];
+    if (arg.size() > name.size() && arg[name.size()] == '=') return arg.substr(name.size() + 1);
+    if (i + 1 >= args.size()) throw UsageError{std::string(name) + " needs a value"};
+    return args[++i];
+}
+
+bool IsOption(const std::string& arg, std::string_view name) {
+    return arg == name || (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=');
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            cl.help = true;
+        } else if (arg == "--version") {
+            cl.version = true;
+        } else if (IsOption(arg, "--format")) {
+            cl.format = FormatNamed(OptionValue(args, i, "--format"));
+        } else if (IsOption(arg, "--latitude")) {
+            cl.latitude = OptionValue(args, i, "--latitude");
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            throw UsageError{"unknown option '" + arg + "'"};
+        } else if (cl.command.empty()) {
+            cl.command = arg;
+        } else if (cl.command == "compute" && !cl.file) {
+            cl.file = arg;
+        } else {
+            throw UsageError{"unexpected argument '" + arg + "'"};
+        }
+    }
+    if (cl.help || cl.version) return cl;
+    if (cl.command.empty()) throw UsageError{"a command is needed: compute or radiation"};
+    if (cl.command != "compute" && cl.command != "radiation") {
+        throw UsageError{"unknown command '" + cl.command + "'"};
+    }
+    if (cl.command == "compute" && cl.latitude) throw UsageError{"--latitude belongs to the radiation command"};
+    if (cl.command == "radiation" && !cl.latitude) throw UsageError{"radiation needs --latitude N"};
+    return cl;
+}
+
+// The project document from a file, or from standard input for "-" or no file.
+// Empty on failure, with the operating system's reason in `reason`.
+std::optional<std::string> ReadDocument(const std::optional<std::string>& file, std::istream& in, std::string& reason) {
+    if (!file || *file == "-") {
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) {
+            reason = "Cannot read the standard input";
+            return std::nullopt;
+        }
+        return text;
+    }
+    std::FILE* f = std::fopen(file->c_str(), "rb");
+    if (f == nullptr) {
+        reason = "Cannot read '" + *file + "': " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[65536];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    const bool failed = std::ferror(f) != 0;
+    const int error = errno;
+    std::fclose(f);
+    if (failed) {
+        reason = "Cannot read '" + *file + "': " + std::strerror(error);
+        return std::nullopt;
+    }
+    return text;
+}
+
+// A failure: the message on standard error, and as {"error": ...} on standard
+// output when the output is JSON.
+int Fail(int status, const std::string& message, OutputFormat format, std::ostream& out, std::ostream& err) {
+    err << message << '\n';
+    if (format == OutputFormat::Json) out << JsonText(ErrorJson(message));
+    return status;
+}
+
+int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string reason;
+    const std::optional<std::string> document = ReadDocument(cl.file, in, reason);
+    if (!document) return Fail(kExitUnreadable, reason, cl.format, out, err);
+    const CliResults results = RunCliProject(ReadCliProject(*document));
+    out << (cl.format == OutputFormat::Json ? JsonText(ResultsJson(results)) : ResultsCsv(results));
+    return kExitOk;
+}
+
+int Radiation(const CommandLine& cl, std::ostream& out) {
+    const CliRadiationTable table = ComputeRadiationTable(*cl.latitude);
+    out << (cl.format == OutputFormat::Json ? JsonText(RadiationJson(table)) : RadiationCsv(table));
+    return kExitOk;
+}
+
+}  // namespace
+
+std::string CliUsage() {
+    return "Usage:\n"
+           "  solargain-cli compute [FILE | -] [--format json|csv]\n"
+           "      Computes the project described by the JSON document FILE (standard\n"
+           "      input when FILE is - or absent): the windows of the eight orientations\n"
+           "      when \"Windows\" is true, the walls and the roof, and the hourly totals.\n"
+           "  solargain-cli radiation --latitude N [--format json|csv]\n"
+           "      Prints the solar data generated for the latitude N (40 to 60): the\n"
+           "      vertical facade and horizontal surface radiation and the sun position\n"
+           "      of every orientation and hour.\n"
+           "\n"
+           "Options:\n"
+           "  --format json|csv   output format (default json)\n"
+           "  --latitude N        latitude of the radiation table, whole degrees north\n"
+           "  -h, --help          this text\n"
+           "  --version           the program's version\n"
+           "\n"
+           "Exit status: 0 success, 1 the project file cannot be read, 2 the project or\n"
+           "the command line is refused (the message is on standard error, and for JSON\n"
+           "output also as {\"error\": ...} on standard output).\n";
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    CommandLine cl;
+    try {
+        cl = ParseCommandLine(args);
+    } catch (const UsageError& e) {
+        err << "solargain-cli: " << e.message << "\nTry 'solargain-cli --help'.\n";
+        return kExitRefused;
+    }
+    if (cl.help) {
+        out << CliUsage();
+        return kExitOk;
+    }
+    if (cl.version) {
+        out << "solargain-cli " << SOLARGAIN_VERSION << '\n';
+        return kExitOk;
+    }
+    try {
+        return cl.command == "compute" ? Compute(cl, in, out, err) : Radiation(cl, out);
+    } catch (const CalcError& e) {
+        return Fail(kExitRefused, ErrorBoxText(e.what()), cl.format, out, err);
+    } catch (const std::exception& e) {
+        // Not a message of the program: a fault of the tool itself, reported
+        // rather than left to end the process.
+        return Fail(kExitRefused, ErrorBoxText(std::string("Internal error: ") + e.what()), cl.format, out, err);
+    }
+}
