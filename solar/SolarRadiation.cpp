@@ -1,0 +1,96 @@
+#include "SolarRadiation.h"
+
+#include <array>
+
+#include "CalcError.h"
+#include "Conversions.h"
+#include "FloatingPoint.h"
+#include "HorizontalRadiationTable.h"
+#include "ProjectState.h"
+#include "SunPositionTable.h"
+#include "VerticalRadiationTable.h"
+
+namespace {
+
+using solar::FitEntry;
+
+constexpr std::array<WindowField, 4> kRadiationFields{
+    WindowField::GainDirect, WindowField::GainDiffuse, WindowField::IrradDirect, WindowField::IrradDiffuse};
+constexpr std::array<WindowField, 2> kSunPositionFields{WindowField::SunAltitude, WindowField::SunAzimuth};
+
+constexpr int kNorth = 1;  // С: where the orientation-free tables are built
+
+bool IsTableLatitude(std::int32_t latitude) {
+    return latitude >= solar::kFirstLatitude && latitude <= solar::kLastLatitude;
+}
+
+// The latitude of the project, refused before anything is written when the
+// tables do not cover it.
+std::int32_t TableLatitude() {
+    const std::int32_t latitude = Project.Latitude;
+    if (!IsTableLatitude(latitude)) throw CalcError(kLatitudeRangeMessage);
+    return latitude;
+}
+
+// Stores every entry of a table at its own record; the rows of the
+// orientation-free tables (orientation 0) go to orientation С.
+template <std::size_t N>
+void StoreEntries(const std::array<FitEntry, N>& table, std::int32_t latitude) {
+    for (const FitEntry& entry : table) {
+        const int orientation = entry.orientation == 0 ? kNorth : entry.orientation;
+        Project.WindowHours.Record(orientation, entry.hour)[entry.field] = solar::StoreFit(entry, latitude);
+    }
+}
+
+template <std::size_t N>
+void CopyFields(const std::array<WindowField, N>& fields, int fromOrientation, int fromHour, int toOrientation,
+                int toHour) {
+    const WindowHourRecord& from = Project.WindowHours.Record(fromOrientation, fromHour);
+    WindowHourRecord& to = Project.WindowHours.Record(toOrientation, toHour);
+    for (WindowField f : fields) to[f] = from[f];
+}
+
+// The orientation-free tables: orientation С's hours 12-13 .. 15-16 from
+// 11-12 .. 8-9, then all ten hours of С to the other seven orientations.
+template <std::size_t N>
+void SpreadFromNorth(const std::array<WindowField, N>& fields) {
+    for (int hour = 5; hour <= 8; ++hour) CopyFields(fields, kNorth, solar::MirrorHour(hour), kNorth, hour);
+    for (int orientation = kNorth + 1; orientation <= kOrientationCount; ++orientation) {
+        for (int hour = 1; hour <= kHourCount; ++hour) CopyFields(fields, kNorth, hour, orientation, hour);
+    }
+}
+
+}  // namespace
+
+void FillVerticalRadiation() {
+    BeginComputation();
+    const std::int32_t latitude = TableLatitude();
+    StoreEntries(solar::kVerticalRadiationFits, latitude);
+    for (int orientation = 1; orientation <= kOrientationCount; ++orientation) {
+        for (int hour = 1; hour <= 8; ++hour) {
+            if (solar::IsIndependentFacadeHour(orientation, hour)) continue;
+            CopyFields(kRadiationFields, solar::MirrorOrientation(orientation), solar::MirrorHour(hour), orientation,
+                       hour);
+        }
+    }
+}
+
+void FillHorizontalRadiation() {
+    BeginComputation();
+    const std::int32_t latitude = TableLatitude();
+    StoreEntries(solar::kHorizontalRadiationFits, latitude);
+    SpreadFromNorth(kRadiationFields);
+}
+
+void FillSunPosition() {
+    BeginComputation();
+    const std::int32_t latitude = TableLatitude();
+    StoreEntries(solar::kSunPositionFits, latitude);
+    SpreadFromNorth(kSunPositionFields);
+}
+
+std::int32_t ReadLatitude(std::string_view text) {
+    const std::int32_t latitude = ParseInteger(text);
+    if (!IsTableLatitude(latitude)) throw CalcError(kLatitudeRangeMessage);
+    return latitude;
+}

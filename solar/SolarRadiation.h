@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The solar data generators. Each reads Project.Latitude
+// alone and writes its fields of all 80 records of Project.WindowHours, zeros
+// included, and nothing else. The tables are defined for the latitudes 40..60
+// only: for any other latitude a generator writes nothing and raises
+// CalcError(kLatitudeRangeMessage). Each starts with BeginComputation().
+
+// Fields 1, 2, 8, 9 (GainDirect, GainDiffuse, IrradDirect, IrradDiffuse) for
+// vertical facades, per orientation.
+void FillVerticalRadiation();
+
+// The same four fields for a horizontal surface, equal in all eight
+// orientations.
+void FillHorizontalRadiation();
+
+// Fields 3, 4 (SunAltitude, SunAzimuth), equal in all eight orientations.
+void FillSunPosition();
+
+inline constexpr const char* kLatitudeRangeMessage = "Широта должна быть целым числом от 40 до 60 градусов";
+
+// The latitude typed in its box: ParseInteger (and its message on failure),
+// then a value outside 40..60 is refused with kLatitudeRangeMessage. The
+// callers store the result in Project.Latitude; on failure it is unchanged.
+std::int32_t ReadLatitude(std::string_view text);
