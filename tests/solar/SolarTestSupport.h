@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Conversions.h"
+#include "LatitudeFit.h"
+#include "ProjectState.h"
+#include "WindowHourTable.h"
+
+// Small helpers shared by the solar tests: readable names for traces and
+// access to the window hour table by orientation name and hour label.
+namespace solartest {
+
+inline std::string_view FieldName(WindowField f) {
+    switch (f) {
+        case WindowField::GainDirect: return "GainDirect";
+        case WindowField::GainDiffuse: return "GainDiffuse";
+        case WindowField::SunAltitude: return "SunAltitude";
+        case WindowField::SunAzimuth: return "SunAzimuth";
+        case WindowField::IrradDirect: return "IrradDirect";
+        case WindowField::IrradDiffuse: return "IrradDiffuse";
+        default: return "other field";
+    }
+}
+
+// "В 9-10 IrradDirect at 48"
+inline std::string Trace(int orientation, int hour, WindowField f, int latitude) {
+    return std::string(OrientationAt(orientation).name) + " " + std::string(HourLabel(hour)) + " " +
+           std::string(FieldName(f)) + " at " + std::to_string(latitude);
+}
+
+// The stored value of a field by orientation name and hour label, as text ("418.8848").
+inline std::string Shown(std::string_view orientation, std::string_view hour, WindowField f) {
+    return FormatDecimal4(
+        Project.WindowHours.Record(solar::OrientationIndex(orientation), solar::HourIndex(hour))[f]);
+}
+
+inline Decimal4 Stored(int orientation, int hour, WindowField f) {
+    return Project.WindowHours.Record(orientation, hour)[f];
+}
+
+// A fresh project state at a latitude, then one generator.
+inline void RunAt(int latitude, void (*generator)()) {
+    ResetProjectState();
+    Project.Latitude = latitude;
+    generator();
+}
+
+}  // namespace solartest
