@@ -65,8 +65,8 @@ void BM_ComputeRoofGains(benchmark::State& state) {
 
 void BM_ShowTotalsPage(benchmark::State& state) {
     SetUpProject();
-    TotalsInputTexts in{"48", "3.3", "22.5", "20", "14.7", "0.115", "0.7", "10", "10", "0.7", "22", true, true, true,
-                        {}, {}};
+    TotalsInputTexts in{"48", "3.3", "22.5", "20", "14.7", "0.115", "0.7", "10",
+                        "10", "0.7", "22",   true, true,   true,    {},    {}};
     in.WindowOrientations.fill(true);
     in.WallOrientations.fill(true);
     TotalsView view;

@@ -11,7 +11,8 @@ void RequireLayerNumber(std::int32_t number) {
 }
 
 ResistanceTexts StoredResistanceTexts(Construction c) {
-    if (c == Construction::Wall) return {FormatDecimal4(Project.WallResistance), FormatDecimal4(Project.WallTransmittance), {}};
+    if (c == Construction::Wall)
+        return {FormatDecimal4(Project.WallResistance), FormatDecimal4(Project.WallTransmittance), {}};
     return {FormatDecimal4(Project.RoofResistance), FormatDecimal4(Project.RoofTransmittance), {}};
 }
 

@@ -9,16 +9,16 @@
 // gains rest on. Computed on a copy of the layer table; nothing of the
 // project is written.
 struct ThermalProperties {
-    LayerTable Layers;                 // with R = δ/λ and D = R·s of layers 1..n
+    LayerTable Layers;                               // with R = δ/λ and D = R·s of layers 1..n
     IndexedArray<Decimal4, 1, 6> SurfaceAbsorption;  // Y of the outer surface of layers 1..n
-    Decimal4 OuterCoeff;               // αн, W/(m²·°C)
-    Decimal4 LayerSum;                 // ΣR, m²·°C/W
-    Decimal4 Inertia;                  // D
-    Decimal4 Resistance;               // R₀, m²·°C/W
-    Decimal4 LagValue;                 // e = 2.7·D − 0.4, h
-    int Lag = 0;                       // ε, whole hours 0..24
-    Decimal4 DampingProduct;           // P
-    Decimal4 Damping;                  // ν
+    Decimal4 OuterCoeff;                             // αн, W/(m²·°C)
+    Decimal4 LayerSum;                               // ΣR, m²·°C/W
+    Decimal4 Inertia;                                // D
+    Decimal4 Resistance;                             // R₀, m²·°C/W
+    Decimal4 LagValue;                               // e = 2.7·D − 0.4, h
+    int Lag = 0;                                     // ε, whole hours 0..24
+    Decimal4 DampingProduct;                         // P
+    Decimal4 Damping;                                // ν
 };
 
 // Layers 1..count (1..6) under the outer coefficient αн. A zero conductivity

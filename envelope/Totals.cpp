@@ -86,7 +86,8 @@ Decimal4 RoundToWholeWatts(Decimal4 value) {
 
 void WriteTotalsTitles(TotalsView& view) {
     for (int h = 1; h <= kHourCount; ++h) Cell(view, kTotalsHeaderRow, h) = "   " + std::string(HourLabel(h));
-    for (const RowTitle& title : kRowTitles) view.Cells[static_cast<std::size_t>(title.row)][kTotalsTitleColumn] = title.text;
+    for (const RowTitle& title : kRowTitles)
+        view.Cells[static_cast<std::size_t>(title.row)][kTotalsTitleColumn] = title.text;
 }
 
 void ReadTotalsSharedInputs(const TotalsInputTexts& in) {
@@ -105,11 +106,10 @@ void ClearTotalsMarkers(TotalsView& view) {
 void SumWindowTotals(const TotalsInputTexts& in) {
     for (int h = 1; h <= kHourCount; ++h) {
         Project.WindowHourTotal[h] =
-            in.Windows ? SumChecked(in.WindowOrientations, h,
-                                    [](int o, int hour) {
-                                        return Project.WindowHours.Record(o, hour)[WindowField::HeatGain];
-                                    })
-                       : Decimal4();
+            in.Windows
+                ? SumChecked(in.WindowOrientations, h,
+                             [](int o, int hour) { return Project.WindowHours.Record(o, hour)[WindowField::HeatGain]; })
+                : Decimal4();
     }
 }
 

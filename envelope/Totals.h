@@ -13,20 +13,20 @@
 
 // What the page reads from the input page.
 struct TotalsInputTexts {
-    std::string Latitude;             // ComboBox1
-    std::string WindSpeed;            // Edit5
-    std::string OutdoorMeanTemp;      // Edit7
-    std::string IndoorTemp;           // Edit6
-    std::string OutdoorAmplitude;     // Edit12
-    std::string WallInnerResistance;  // Edit39 "R в.пр.": must be a number, used nowhere
-    std::string WallAbsorptance;      // Edit22
-    std::string WallArea;             // Edit4
-    std::string RoofArea;             // Edit23
-    std::string RoofAbsorptance;      // Edit26
-    std::string UnderRoofTemp;        // Edit40
-    bool Windows = false;             // CheckBox1 "Окна"
-    bool Walls = false;               // CheckBox2 "Стены"
-    bool Roof = false;                // CheckBox3 "Покрытие"
+    std::string Latitude;                                      // ComboBox1
+    std::string WindSpeed;                                     // Edit5
+    std::string OutdoorMeanTemp;                               // Edit7
+    std::string IndoorTemp;                                    // Edit6
+    std::string OutdoorAmplitude;                              // Edit12
+    std::string WallInnerResistance;                           // Edit39 "R в.пр.": must be a number, used nowhere
+    std::string WallAbsorptance;                               // Edit22
+    std::string WallArea;                                      // Edit4
+    std::string RoofArea;                                      // Edit23
+    std::string RoofAbsorptance;                               // Edit26
+    std::string UnderRoofTemp;                                 // Edit40
+    bool Windows = false;                                      // CheckBox1 "Окна"
+    bool Walls = false;                                        // CheckBox2 "Стены"
+    bool Roof = false;                                         // CheckBox3 "Покрытие"
     std::array<bool, kOrientationCount> WindowOrientations{};  // CheckBox4..CheckBox11, С..СЗ
     std::array<bool, kOrientationCount> WallOrientations{};    // CheckBox12..CheckBox19, С..СЗ
 };
@@ -62,16 +62,17 @@ struct TotalsView {
 
 // The steps of the page in their order. Each raises CalcError on a text that
 // does not parse or a failed computation; the steps after it are not done.
-void WriteTotalsTitles(TotalsView& view);                        // hour headers, row titles
-void ReadTotalsSharedInputs(const TotalsInputTexts& in);         // Latitude, V, tн, tв, Atн
-void ClearTotalsMarkers(TotalsView& view);                       // rows 3, 6, 9 emptied
-void SumWindowTotals(const TotalsInputTexts& in);                // WindowHourTotal
-void ComputeWallTotals(const TotalsInputTexts& in);              // walls: gains and WallHourTotal
+void WriteTotalsTitles(TotalsView& view);                              // hour headers, row titles
+void ReadTotalsSharedInputs(const TotalsInputTexts& in);               // Latitude, V, tн, tв, Atн
+void ClearTotalsMarkers(TotalsView& view);                             // rows 3, 6, 9 emptied
+void SumWindowTotals(const TotalsInputTexts& in);                      // WindowHourTotal
+void ComputeWallTotals(const TotalsInputTexts& in);                    // walls: gains and WallHourTotal
 void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view);  // roof: αн (Edit41), RoofHourGain
-void WriteTotalsValues(TotalsView& view);                        // rows 2, 5, 8, GrandHourTotal, row 11
-void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);  // markers, Label164
+void WriteTotalsValues(TotalsView& view);                              // rows 2, 5, 8, GrandHourTotal, row 11
+void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);   // markers, Label164
 
-// The whole page, steps 1 to 9. RoofOuterCoeffText is reset first.
+// The whole page, the steps above in their order. RoofOuterCoeffText is
+// reset first, so it is set only when this showing reached the roof.
 void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view);
 
 // The hour 1..10 of the largest value; the earliest hour wins a tie.

@@ -76,7 +76,9 @@ TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
 
 TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
     GridCells grid;
-    EXPECT_EQ(MessageOf([&] { EnterLayer(Construction::Wall, {"пена", "0.5", "0,04", "0.05"}, Into(grid)); }),
+    EXPECT_EQ(MessageOf([&] {
+                  EnterLayer(Construction::Wall, {"пена", "0.5", "0,04", "0.05"}, Into(grid));
+              }),
               "'0,04' is not a valid floating point value");
     const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0.5"}, {{1, 3}, "0,04"}};
     EXPECT_EQ(grid, expected);
@@ -131,11 +133,7 @@ TEST_F(LayerEditor, CountRange) {
         std::int32_t storedCount;
     };
     const Case cases[] = {
-        {"0", 1, 1, 0},
-        {"3", 4, 4, 3},
-        {"50", 51, 51, 50},
-        {"60", 51, 51, 60},
-        {"2147483647", 51, 51, INT_MAX},
+        {"0", 1, 1, 0}, {"3", 4, 4, 3}, {"50", 51, 51, 50}, {"60", 51, 51, 60}, {"2147483647", 51, 51, INT_MAX},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -63,7 +63,8 @@ TEST(TempWaveTable, IsTheShiftedCycleExceptFourCells) {
     for (int lag = 0; lag <= 24; ++lag) {
         for (int h = 1; h <= kHourCount; ++h) {
             SCOPED_TRACE("lag " + std::to_string(lag) + " hour " + std::string(HourLabel(h)));
-            std::string expected = Text(Decimal4::FromCount(kCycle[static_cast<std::size_t>((h - 1 - lag + 48) % 24)] * 100));
+            std::string expected =
+                Text(Decimal4::FromCount(kCycle[static_cast<std::size_t>((h - 1 - lag + 48) % 24)] * 100));
             for (const Irregular& cell : irregular)
                 if (cell.lag == lag && cell.hour == h) expected = cell.value;
             EXPECT_EQ(Text(Project.TempWaveTable[lag][h]), expected);

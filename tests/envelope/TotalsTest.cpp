@@ -151,8 +151,7 @@ TEST_F(TotalsPage, AFailedStepKeepsWhatItHadNotReached) {
                 EXPECT_STREQ(e.what(), c.message);
             }
         }
-        for (int row : {kWallValueRow, kRoofValueRow, kGrandValueRow})
-            EXPECT_EQ(view.Cells[row], shown.Cells[row]);
+        for (int row : {kWallValueRow, kRoofValueRow, kGrandValueRow}) EXPECT_EQ(view.Cells[row], shown.Cells[row]);
         EXPECT_EQ(Project.WallHourGain, computed.WallHourGain);
         EXPECT_EQ(Project.RoofHourGain, computed.RoofHourGain);
         EXPECT_EQ(view.RoofOuterCoeffText.has_value(), c.outerCoeffShown);

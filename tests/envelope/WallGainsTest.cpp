@@ -135,7 +135,10 @@ TEST_F(WallGains, RefusedOrFailedWallsKeepThePreviousResults) {
         {"six layers", [] { Project.WallLayerCount = 6; }, kWallLayerCountMessage},
         {"count 3 with only layer 1 entered", [] { Project.WallLayerCount = 3; }, kInvalidOpMessage},
         {"zero conductivity", [] { Project.WallLayers[1].Conductivity = Decimal4(); }, kZeroDivideMessage},
-        {"negative inertia", [] { SetLayer(Project.WallLayers, 1, {"-9.2", "0.81", "0.38"}); },
+        {"negative inertia",
+         [] {
+             SetLayer(Project.WallLayers, 1, {"-9.2", "0.81", "0.38"});
+         },
          kWallNegativeInertiaMessage},
     };
     for (const Case& c : cases) {
