@@ -50,7 +50,11 @@ CaptionPart Sup(std::string text) { return {std::move(text), CaptionPartRole::Su
 
 const std::array<std::string_view, kWindowGridColumns>& WindowGridHeader() { return kHeader; }
 
-std::string WindowCellText(Decimal4 value) { return " " + FormatDecimal4(value); }
+std::string WindowCellText(Decimal4 value) {
+    std::string text(1, ' ');
+    text += FormatDecimal4(value);
+    return text;
+}
 
 std::optional<int> PeakMarkerLeft(int peakHour) {
     for (const MarkerPlace& place : kMarkerPlaces) {

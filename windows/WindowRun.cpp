@@ -5,27 +5,29 @@
 #include "SolarRadiation.h"
 
 WindowInputTexts DefaultWindowInputTexts() {
-    WindowInputTexts t;
-    t.Latitude = "48";
-    t.WindowHeight = "1.5";
-    t.WindowWidth = "2";
-    t.ShadeHorizLength = "0.3";
-    t.ShadeVertLength = "0.3";
-    t.ShadeHorizOffset = "0";
-    t.ShadeVertOffset = "0";
-    t.OutdoorMeanTemp = "22.5";
-    t.IndoorTemp = "20";
-    t.OutdoorAmplitude = "14.7";
-    t.RelativePenetration = "0.9";
-    t.GlazingAbsorptance = "0.25";
-    t.GlazingResistance = "0.34";
-    t.GlazingArea = "3";
-    t.WindowOuterCoeff = "26.87";
-    t.EnvelopeOuterCoeff = "13.42";
-    t.GlazingTilt = "0";
-    t.FrameShading = "0.9";
-    t.WindSpeed = "3.3";
-    return t;
+    // clang-format off
+    return WindowInputTexts{
+        .Latitude            = "48",
+        .WindowHeight        = "1.5",
+        .WindowWidth         = "2",
+        .ShadeHorizLength    = "0.3",
+        .ShadeVertLength     = "0.3",
+        .ShadeHorizOffset    = "0",
+        .ShadeVertOffset     = "0",
+        .OutdoorMeanTemp     = "22.5",
+        .IndoorTemp          = "20",
+        .OutdoorAmplitude    = "14.7",
+        .RelativePenetration = "0.9",
+        .GlazingAbsorptance  = "0.25",
+        .GlazingResistance   = "0.34",
+        .GlazingArea         = "3",
+        .WindowOuterCoeff    = "26.87",
+        .EnvelopeOuterCoeff  = "13.42",
+        .GlazingTilt         = "0",
+        .FrameShading        = "0.9",
+        .WindSpeed           = "3.3",
+    };
+    // clang-format on
 }
 
 void ReadWindowInputs(const WindowInputTexts& t) {
