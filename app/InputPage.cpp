@@ -1,0 +1,267 @@
+// The input page: the window group, the window-kind frame and the site block,
+// and the values that follow the typing (opening area, outer coefficients,
+// window kind, elements included).
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "Conversions.h"
+#include "DerivedInputs.h"
+#include "FormStyle.h"
+#include "InputPageBuilder.h"
+#include "MainForm.h"
+#include "ProjectState.h"
+#include "WindowHourTable.h"
+
+namespace {
+
+QString Format(Decimal4 value) { return QString::fromStdString(FormatDecimal4(value)); }
+
+// Positions of the blocks of the input page (pixels within the page).
+constexpr int kLeftX = 6;
+constexpr int kLeftWidth = 520;
+constexpr int kTopY = 6;
+constexpr int kGap = 6;
+
+}  // namespace
+
+void TForm1::CreateInputPage() {
+    InputPageBuilder::CreateEdits(this);
+    CreateWindowGroup();
+    CreateWindowKindFrame();
+    CreateSiteBlock();
+    CreateWallGroup();
+    CreateRoofGroup();
+}
+
+void TForm1::CreateWindowGroup() {
+    GroupBox1 = new QGroupBox(QStringLiteral("Для окон"), TabSheet9);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(GroupBox1);
+    grid->setContentsMargins(8, 14, 8, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    InputPageBuilder::PlaceFields(this, grid, InputGroup::Window);
+
+    // Second line of the two offset rows.
+    grid->addWidget(FormStyle::MakeLabel(GroupBox1, QStringLiteral("элементов затенения до откоса светового проёма"),
+                                         FormStyle::kNavy),
+                    6, 0, 1, 4);
+
+    // The tilt line, shown only for the inclined kind: its label, β and "' =".
+    const InputField& tilt = InputFieldOf("Edit19");
+    Label102 = FormStyle::MakeLabel(GroupBox1, QString::fromUtf8(tilt.label.data(), tilt.label.size()), FormStyle::kNavy);
+    Label102->setObjectName(QStringLiteral("Label102"));
+    Label103 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("β"), FormStyle::kMaroon);
+    Label103->setObjectName(QStringLiteral("Label103"));
+    Label104 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("' ="), FormStyle::kMaroon);
+    Label104->setObjectName(QStringLiteral("Label104"));
+    Label105 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("°"), FormStyle::kMaroon);
+    Label105->setObjectName(QStringLiteral("Label105"));
+    auto* tiltSymbol = new QWidget(GroupBox1);
+    auto* tiltLayout = new QHBoxLayout(tiltSymbol);
+    tiltLayout->setContentsMargins(0, 0, 0, 0);
+    tiltLayout->setSpacing(0);
+    tiltLayout->addWidget(Label103);
+    tiltLayout->addWidget(Label104);
+    const int tiltRow = tilt.row;
+    grid->addWidget(Label102, tiltRow, 0);
+    grid->addWidget(tiltSymbol, tiltRow, 1, Qt::AlignRight);
+    grid->addWidget(Edit19, tiltRow, 2);
+    grid->addWidget(Label105, tiltRow, 3);
+    SetWindowKindControls(true, false);
+
+    // Orientations counted by the totals page, to the right of the first rows.
+    auto* orientations = new QVBoxLayout;
+    orientations->setSpacing(0);
+    for (const OrientationBox& box : kOrientationBoxes) {
+        this->*box.window = InputPageBuilder::MakeOrientationBox(GroupBox1, box.windowName, box.caption);
+        (this->*box.window)->setAccessibleName(QStringLiteral("Учитывать окна ориентации %1")
+                                                   .arg(QString::fromUtf8(OrientationAt(box.orientation).name.data())));
+        (this->*box.window)->setToolTip((this->*box.window)->accessibleName());
+        orientations->addWidget(this->*box.window);
+    }
+    grid->addLayout(orientations, 0, 5, 9, 1, Qt::AlignTop | Qt::AlignRight);
+    grid->setColumnStretch(4, 1);
+    // The longest labels break into two lines rather than push the inputs out.
+    for (QLabel* label : GroupBox1->findChildren<QLabel*>()) {
+        if (label->text().size() > 44 && !label->text().contains(QLatin1Char('\n'))) label->setWordWrap(true);
+    }
+
+    GroupBox1->setFixedWidth(kLeftWidth);
+    GroupBox1->adjustSize();
+    GroupBox1->move(kLeftX, kTopY);
+    CheckBox1 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox1, "CheckBox1", QStringLiteral("Окна"),
+                                                  QStringLiteral("Учитывать окна"));
+    CheckBox1->setChecked(true);
+}
+
+void TForm1::CreateWindowKindFrame() {
+    RadioGroup1 = new QGroupBox(QStringLiteral("Ориентация окна :"), TabSheet9);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    FormStyle::SetTextColour(RadioGroup1, FormStyle::kTeal);
+    auto* row = new QHBoxLayout(RadioGroup1);
+    row->setContentsMargins(8, 4, 8, 4);
+    RadioButton1 = new QRadioButton(QStringLiteral("Вертикальная"), RadioGroup1);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("Наклонная  (близко к вертикальной)"), RadioGroup1);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton3 = new QRadioButton(QStringLiteral("Горизонтальная"), RadioGroup1);
+    RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
+    for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) {
+        FormStyle::SetTextColour(button, FormStyle::kNavy);
+        button->setAccessibleName(QStringLiteral("Окно: ") + button->text().simplified());
+        row->addWidget(button);
+    }
+    RadioButton1->setChecked(true);
+    RadioGroup1->setFixedWidth(kLeftWidth);
+    RadioGroup1->adjustSize();
+    RadioGroup1->move(kLeftX, GroupBox1->geometry().bottom() + kGap);
+}
+
+void TForm1::CreateSiteBlock() {
+    SiteFrame = new QFrame(TabSheet9);
+    SiteFrame->setObjectName(QStringLiteral("SiteFrame"));
+    SiteFrame->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(SiteFrame);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+
+    const InputField& latitude = InputFieldOf("ComboBox1");
+    ComboBox1 = new QComboBox(SiteFrame);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    for (int degrees = 40; degrees <= 60; ++degrees) ComboBox1->addItem(QString::number(degrees));
+    ComboBox1->setCurrentText(QString::fromUtf8(latitude.defaultText.data()));
+    ComboBox1->setAccessibleName(QString::fromUtf8(latitude.description.data()));
+    ComboBox1->setToolTip(ComboBox1->accessibleName());
+    ComboBox1->setFixedWidth(InputPageBuilder::kNumberEditWidth + 16);
+    grid->addWidget(FormStyle::MakeLabel(SiteFrame, QString::fromUtf8(latitude.label.data()), FormStyle::kNavy),
+                    latitude.row, 0);
+    grid->addWidget(ComboBox1, latitude.row, 2);
+    grid->addWidget(FormStyle::MakeLabel(SiteFrame, QString::fromUtf8(latitude.unit.data()), FormStyle::kMaroon),
+                    latitude.row, 3);
+    InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
+    grid->setColumnStretch(4, 1);
+
+    SiteFrame->setFixedWidth(kLeftWidth);
+    SiteFrame->adjustSize();
+    SiteFrame->move(kLeftX, RadioGroup1->geometry().bottom() + kGap);
+}
+
+void TForm1::ConnectInputPage() {
+    connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+    connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
+    connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
+    connect(Edit5, &QLineEdit::textChanged, this, &TForm1::Edit5Change);
+    // A radio button's handler runs only when it becomes checked.
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
+    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton3Click(); });
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    connect(CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
+    connect(CheckBox3, &QCheckBox::toggled, this, &TForm1::CheckBox3Click);
+}
+
+// ---- Opening area -------------------------------------------------------------
+
+void TForm1::UpdateOpeningArea() {
+    const std::optional<Decimal4> area =
+        OpeningArea(Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString());
+    if (area) AssignText(Edit17, Format(*area));
+}
+
+void TForm1::Edit1Change() { RunHandler([this] { UpdateOpeningArea(); }); }
+void TForm1::Edit2Change() { RunHandler([this] { UpdateOpeningArea(); }); }
+void TForm1::Edit3Change() { RunHandler([this] { UpdateOpeningArea(); }); }
+
+// ---- Outer heat-transfer coefficients ----------------------------------------
+
+void TForm1::ShowOuterCoeffs(bool windowCoeffToo) {
+    if (!ReadWindSpeed(Edit5->text().toStdString())) return;
+    if (windowCoeffToo) {
+        UpdateWindowOuterCoeff();
+        AssignText(Edit18, Format(Project.WindowOuterCoeff));
+    }
+    UpdateEnvelopeOuterCoeff();
+    AssignText(Edit42, Format(Project.EnvelopeOuterCoeff));
+}
+
+void TForm1::Edit5Change() { RunHandler([this] { ShowOuterCoeffs(true); }); }
+
+// ---- Window kind ----------------------------------------------------------------
+
+void TForm1::SetWindowKindControls(bool shadesEnabled, bool tiltShown) {
+    Edit8->setEnabled(shadesEnabled);
+    Edit9->setEnabled(shadesEnabled);
+    for (QWidget* part : {static_cast<QWidget*>(Label102), static_cast<QWidget*>(Label103),
+                          static_cast<QWidget*>(Label104), static_cast<QWidget*>(Label105),
+                          static_cast<QWidget*>(Edit19)}) {
+        part->setVisible(tiltShown);
+    }
+}
+
+void TForm1::RadioButton1Click() {
+    RunHandler([this] {
+        AssignText(Edit8, QStringLiteral("0.3"));
+        AssignText(Edit9, QStringLiteral("0.3"));
+        SetWindowKindControls(true, false);
+        ShowOuterCoeffs(true);
+    });
+}
+
+void TForm1::RadioButton2Click() {
+    RunHandler([this] {
+        SetWindowKindControls(true, true);
+        ShowOuterCoeffs(true);
+    });
+}
+
+void TForm1::RadioButton3Click() {
+    RunHandler([this] {
+        AssignText(Edit8, QStringLiteral("0"));
+        AssignText(Edit9, QStringLiteral("0"));
+        SetWindowKindControls(false, false);
+        // The coefficient of vertical surfaces stays as it is.
+        ShowOuterCoeffs(false);
+    });
+}
+
+// ---- Elements included -------------------------------------------------------------
+
+void TForm1::CheckBox1Click() {
+    RunHandler([this] {
+        const bool on = CheckBox1->isChecked();
+        GroupBox1->setEnabled(on);
+        if (!on) ClearWindowHeatGain();
+        // The page stays selectable by its tab; only its controls stop responding.
+        TabSheet10->setEnabled(on);
+    });
+}
+
+void TForm1::CheckBox2Click() {
+    RunHandler([this] {
+        const bool on = CheckBox2->isChecked();
+        GroupBox2->setEnabled(on);
+        if (!on) {
+            for (int o = 1; o <= kOrientationCount; ++o) Project.WallHourGain[o].Fill(Decimal4());
+        }
+    });
+}
+
+void TForm1::CheckBox3Click() {
+    RunHandler([this] {
+        const bool on = CheckBox3->isChecked();
+        GroupBox3->setEnabled(on);
+        if (!on) Project.RoofHourGain.Fill(Decimal4());
+    });
+}

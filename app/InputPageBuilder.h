@@ -1,0 +1,29 @@
+#pragma once
+
+#include "InputFields.h"
+
+class QGridLayout;
+
+// Building blocks of the input page, shared by the window, site, wall and
+// roof groups.
+namespace InputPageBuilder {
+
+// Creates the edits of all rows of the input table as members of the form,
+// with their object names, default texts, accessible names and tooltips.
+void CreateEdits(TForm1* form);
+
+// Places the rows of a group into a grid: per row and block the label, the
+// symbol, the edit and the unit, five grid columns per block (the fifth a gap).
+void PlaceFields(TForm1* form, QGridLayout* grid, InputGroup group);
+
+// An orientation check box in teal.
+QCheckBox* MakeOrientationBox(QWidget* parent, std::string_view name, std::string_view caption);
+
+// A check box laid over the top-left corner of a group's frame; the group's
+// own caption moves right to make room for it.
+QCheckBox* MakeGroupSwitch(QWidget* page, QGroupBox* group, const char* name, const QString& caption,
+                           const QString& description);
+
+inline constexpr int kNumberEditWidth = 58;
+
+}  // namespace InputPageBuilder

@@ -1,0 +1,268 @@
+// The wall and roof groups of the input page and their layer editors: the
+// layer count, the layer number with its spin button, the entry row with its
+// Enter button, the layer grid and the construction's R₀ and K.
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "FormStyle.h"
+#include "InputPageBuilder.h"
+#include "LayerEditor.h"
+#include "MainForm.h"
+#include "ProjectState.h"
+#include "StringGrid.h"
+#include "UpDown.h"
+
+namespace {
+
+constexpr int kRightX = 532;
+constexpr int kRightWidth = 486;
+constexpr int kTopY = 6;
+constexpr int kGap = 6;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+// The controls of one construction's editor.
+struct LayerControls {
+    Construction construction;
+    QLineEdit* count;
+    QLineEdit* number;
+    UpDown* spin;
+    QLineEdit* name;
+    QLineEdit* absorption;
+    QLineEdit* conductivity;
+    QLineEdit* thickness;
+    StringGrid* grid;
+    QLineEdit* resistance;
+    QLineEdit* transmittance;
+    QLineEdit* outerCoeff;  // roof only
+};
+
+StringGrid* MakeLayerGrid(QWidget* parent, const char* name, const QString& description) {
+    auto* grid = new StringGrid(4, 5, parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setAccessibleName(description);
+    grid->setToolTip(description);
+    grid->setWordWrap(true);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->SetRowHeights(18);
+    grid->verticalHeader()->resizeSection(0, 28);
+    grid->SetHeaderColour(FormStyle::kButtonFace);
+    const int widths[] = {30, 112, 92, 136, 80};
+    for (int column = 0; column < 5; ++column) grid->horizontalHeader()->resizeSection(column, widths[column]);
+    grid->setFixedHeight(28 + 3 * 18 + 4);
+    FormStyle::SetTextColour(grid, FormStyle::kNavy);
+    return grid;
+}
+
+QHBoxLayout* MakeEntryRow(QWidget* parent, QLineEdit* number, UpDown* spin, QLineEdit* name, QLineEdit* absorption,
+                          QLineEdit* conductivity, QLineEdit* thickness, QPushButton* enter) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(FormStyle::MakeLabel(parent, QStringLiteral("№\nслоя"), FormStyle::kMaroon));
+    number->setFixedWidth(32);
+    auto* numberWithSpin = new QHBoxLayout;
+    numberWithSpin->setSpacing(0);
+    numberWithSpin->addWidget(number);
+    numberWithSpin->addWidget(spin);
+    row->addLayout(numberWithSpin);
+    name->setFixedWidth(104);
+    row->addWidget(name);
+    for (QLineEdit* value : {absorption, conductivity, thickness}) {
+        value->setFixedWidth(50);
+        row->addWidget(value);
+    }
+    row->addWidget(enter);
+    row->addStretch(1);
+    return row;
+}
+
+QPushButton* MakeEnterButton(QWidget* parent, const char* name, const QString& description) {
+    auto* button = new QPushButton(QStringLiteral("В&вод"), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(description);
+    button->setToolTip(description);
+    return button;
+}
+
+UpDown* MakeSpin(QWidget* parent, const char* name, const QString& description) {
+    auto* spin = new UpDown(parent);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setAccessibleName(description);
+    spin->setToolTip(description);
+    // Layer numbers 1..50: the tables hold fifty layers.
+    spin->SetRange(1, kMaxLayers);
+    return spin;
+}
+
+void ShowEntry(const LayerControls& c, const LayerEntryTexts& entry) {
+    c.name->setText(Text(entry.Name));
+    c.absorption->setText(Text(entry.HeatAbsorption));
+    c.conductivity->setText(Text(entry.Conductivity));
+    c.thickness->setText(Text(entry.Thickness));
+}
+
+void ShowResistance(const LayerControls& c, const ResistanceTexts& texts) {
+    if (texts.OuterCoeff && c.outerCoeff) c.outerCoeff->setText(Text(*texts.OuterCoeff));
+    c.resistance->setText(Text(texts.Resistance));
+    c.transmittance->setText(Text(texts.Transmittance));
+}
+
+}  // namespace
+
+void TForm1::CreateWallGroup() {
+    GroupBox2 = new QGroupBox(QStringLiteral("Для стен"), TabSheet9);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* column = new QVBoxLayout(GroupBox2);
+    column->setContentsMargins(8, 12, 8, 4);
+    column->setSpacing(3);
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(4);
+    fields->setVerticalSpacing(1);
+    InputPageBuilder::PlaceFields(this, fields, InputGroup::Wall);
+    fields->setColumnStretch(4, 1);
+    column->addLayout(fields);
+
+    UpDown1 = MakeSpin(GroupBox2, "UpDown1", QStringLiteral("Номер слоя стены: следующий или предыдущий"));
+    Button1 = MakeEnterButton(GroupBox2, "Button1", QStringLiteral("Ввести слой стены"));
+    column->addLayout(MakeEntryRow(GroupBox2, Edit27, UpDown1, Edit29, Edit30, Edit31, Edit32, Button1));
+    StringGrid2 = MakeLayerGrid(GroupBox2, "StringGrid2", QStringLiteral("Слои стены"));
+    column->addWidget(StringGrid2);
+
+    auto* orientations = new QHBoxLayout;
+    orientations->setSpacing(2);
+    for (const OrientationBox& box : kOrientationBoxes) {
+        this->*box.wall = InputPageBuilder::MakeOrientationBox(GroupBox2, box.wallName, box.caption);
+        (this->*box.wall)->setAccessibleName(QStringLiteral("Учитывать стены ориентации %1")
+                                                 .arg(QString::fromUtf8(OrientationAt(box.orientation).name.data())));
+        (this->*box.wall)->setToolTip((this->*box.wall)->accessibleName());
+        orientations->addWidget(this->*box.wall);
+    }
+    orientations->addStretch(1);
+    column->addLayout(orientations);
+
+    GroupBox2->setFixedWidth(kRightWidth);
+    GroupBox2->adjustSize();
+    GroupBox2->move(kRightX, kTopY);
+    GroupBox2->setEnabled(false);
+    CheckBox2 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox2, "CheckBox2", QStringLiteral("Стены"),
+                                                  QStringLiteral("Учитывать стены"));
+}
+
+void TForm1::CreateRoofGroup() {
+    GroupBox3 = new QGroupBox(QStringLiteral("Для покрытий"), TabSheet9);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    auto* column = new QVBoxLayout(GroupBox3);
+    column->setContentsMargins(8, 12, 8, 4);
+    column->setSpacing(3);
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(4);
+    fields->setVerticalSpacing(1);
+    InputPageBuilder::PlaceFields(this, fields, InputGroup::Roof);
+    fields->setColumnStretch(4, 1);
+    column->addLayout(fields);
+
+    UpDown2 = MakeSpin(GroupBox3, "UpDown2", QStringLiteral("Номер слоя покрытия: следующий или предыдущий"));
+    Button2 = MakeEnterButton(GroupBox3, "Button2", QStringLiteral("Ввести слой покрытия"));
+    column->addLayout(MakeEntryRow(GroupBox3, Edit28, UpDown2, Edit35, Edit36, Edit37, Edit38, Button2));
+    StringGrid3 = MakeLayerGrid(GroupBox3, "StringGrid3", QStringLiteral("Слои покрытия"));
+    column->addWidget(StringGrid3);
+
+    GroupBox3->setFixedWidth(kRightWidth);
+    GroupBox3->adjustSize();
+    GroupBox3->move(kRightX, GroupBox2->geometry().bottom() + kGap);
+    GroupBox3->setEnabled(false);
+    CheckBox3 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox3, "CheckBox3", QStringLiteral("Покрытие"),
+                                                  QStringLiteral("Учитывать покрытие"));
+}
+
+void TForm1::ConnectLayerEditors() {
+    connect(Edit33, &QLineEdit::textChanged, this, &TForm1::Edit33Change);
+    connect(Edit34, &QLineEdit::textChanged, this, &TForm1::Edit34Change);
+    connect(Edit27, &QLineEdit::textChanged, this, &TForm1::Edit27Change);
+    connect(Edit28, &QLineEdit::textChanged, this, &TForm1::Edit28Change);
+    connect(UpDown1, &UpDown::Clicked, this, &TForm1::UpDown1Click);
+    connect(UpDown2, &UpDown::Clicked, this, &TForm1::UpDown2Click);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+}
+
+namespace {
+
+LayerControls WallControls(TForm1* f) {
+    return {Construction::Wall, f->Edit33, f->Edit27, f->UpDown1, f->Edit29, f->Edit30,
+            f->Edit31, f->Edit32, f->StringGrid2, f->Edit21, f->Edit20, nullptr};
+}
+
+LayerControls RoofControls(TForm1* f) {
+    return {Construction::Roof, f->Edit34, f->Edit28, f->UpDown2, f->Edit35, f->Edit36,
+            f->Edit37, f->Edit38, f->StringGrid3, f->Edit25, f->Edit24, f->Edit41};
+}
+
+// Layer count typed: grid rows, layers above the count cleared, R₀ and K.
+void CountChanged(const LayerControls& c) {
+    const LayerCountChange change = SetLayerCount(c.construction, Text(c.count));
+    c.grid->SetRowCount(change.GridRowCount);
+    for (int row = change.FirstClearedRow; row <= change.LastClearedRow && row < c.grid->rowCount(); ++row) {
+        for (int column = 1; column <= 4; ++column) c.grid->SetCell(row, column, QString());
+    }
+    ShowResistance(c, ResistanceAfterCountChange(c.construction));
+}
+
+// Layer number typed: the spin follows and the entry row shows that layer.
+void NumberTyped(TForm1* form, const LayerControls& c) {
+    const LayerNumberChange change = LayerNumberTyped(c.construction, Text(c.number));
+    if (change.ResetToOne) {
+        form->AssignText(c.number, QStringLiteral("1"));
+        return;
+    }
+    c.spin->SetPosition(change.Position);
+    ShowEntry(c, change.Entry);
+}
+
+// Spin pressed: the number edit and the entry row follow.
+void SpinClicked(TForm1* form, const LayerControls& c) {
+    const LayerSpinChange change = LayerSpinClicked(c.construction, c.spin->Position());
+    if (change.ResetToOne) {
+        c.spin->SetPosition(1);
+        return;
+    }
+    form->AssignText(c.number, Text(change.NumberText));
+    ShowEntry(c, change.Entry);
+}
+
+// Enter: the entry row into the current layer, on to the next layer, R₀ and K.
+void EnterPressed(TForm1* form, const LayerControls& c) {
+    const LayerEntryTexts typed{Text(c.name), Text(c.absorption), Text(c.conductivity), Text(c.thickness)};
+    const LayerEntryAdvance advance =
+        EnterLayer(c.construction, typed, [&c](int row, int column, const std::string& text) {
+            if (row >= c.grid->rowCount()) c.grid->SetRowCount(row + 1);
+            c.grid->SetCell(row, column, Text(text));
+        });
+    if (!advance.Entered) return;
+    ShowEntry(c, LayerEntryTexts{});
+    c.spin->SetPosition(advance.Position);
+    form->AssignText(c.number, Text(advance.NumberText));
+    ShowEntry(c, advance.Entry);
+    ShowResistance(c, ResistanceAfterEntry(c.construction));
+    c.name->setFocus();
+}
+
+}  // namespace
+
+void TForm1::Edit33Change() { RunHandler([this] { CountChanged(WallControls(this)); }); }
+void TForm1::Edit34Change() { RunHandler([this] { CountChanged(RoofControls(this)); }); }
+void TForm1::Edit27Change() { RunHandler([this] { NumberTyped(this, WallControls(this)); }); }
+void TForm1::Edit28Change() { RunHandler([this] { NumberTyped(this, RoofControls(this)); }); }
+void TForm1::UpDown1Click() { RunHandler([this] { SpinClicked(this, WallControls(this)); }); }
+void TForm1::UpDown2Click() { RunHandler([this] { SpinClicked(this, RoofControls(this)); }); }
+void TForm1::Button1Click() { RunHandler([this] { EnterPressed(this, WallControls(this)); }); }
+void TForm1::Button2Click() { RunHandler([this] { EnterPressed(this, RoofControls(this)); }); }

@@ -1,0 +1,287 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+class StringGrid;
+class UpDown;
+struct TotalsView;
+
+// The main window: the input page, the windows results page, the totals page
+// and the menu. Controls keep their numbered names as member and object
+// names; every handler reads controls, calls the calculation, writes
+// controls. The implementation is split by page: InputPage.cpp,
+// LayerEditors.cpp, WindowsPage.cpp, TotalsPage.cpp, MainMenu.cpp and
+// MainFormFiles.cpp.
+class TForm1 : public QMainWindow {
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Grid headers and layer counters; the constructor runs it last.
+    void FormCreate();
+
+    // ---- Input page: derived values and element switches -------------------
+    void Edit1Change();
+    void Edit2Change();
+    void Edit3Change();
+    void Edit5Change();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+
+    // ---- Input page: layer editors of the wall and the roof ----------------
+    void Edit33Change();
+    void Edit34Change();
+    void Edit27Change();
+    void Edit28Change();
+    void UpDown1Click();
+    void UpDown2Click();
+    void Button1Click();
+    void Button2Click();
+
+    // ---- Windows page --------------------------------------------------------
+    void TabSheet10Show();
+    void TabSheet10Hide();
+    void TabSheet1Show();
+    void TabSheet2Show();
+    void TabSheet3Show();
+    void TabSheet4Show();
+    void TabSheet5Show();
+    void TabSheet6Show();
+    void TabSheet7Show();
+    void TabSheet8Show();
+    // Rows 1..17 of StringGrid1 from orientation 1..8, marker under its peak.
+    void FillWindowGrid(int orientation);
+
+    // ---- Totals page ---------------------------------------------------------
+    void TabSheet13Show();
+
+    // ---- Menu ----------------------------------------------------------------
+    void N9Click();  // "Выход"
+
+    // ---- Project file, printing, reference pages -----------------------------
+    // Defined in MainFormFiles.cpp.
+    void N2Click();   // "Сохранить"
+    void N3Click();   // "Открыть"
+    void N7Click();   // "Печать"
+    void R1Click();   // reference topic 1
+    void R2Click();   // reference topic 2
+    void N12Click();  // reference topic 3
+    void tt1Click();  // reference topic 4
+    void N13Click();  // reference topic 5
+    void N6Click();   // "О программе"
+    // ---- end of project file, printing, reference pages ----------------------
+
+    // ---- Services for the menu commands ---------------------------------------
+    // Texts of the 19 controls of the project file header, in line order:
+    // ComboBox1, Edit1, Edit2, Edit8, Edit9, Edit10, Edit11, Edit7, Edit6,
+    // Edit12, Edit13, Edit14, Edit15, Edit17, Edit18, Edit19, Edit16, Edit3,
+    // Edit5.
+    QStringList HeaderControlTexts() const;
+    // Assigns such texts to those controls in line order. Each assignment that
+    // changes a text runs the control's change handler as typing would; a
+    // failing handler raises its error here and the later controls keep their
+    // texts.
+    void AssignHeaderTexts(const QStringList& texts);
+    // Assigns a text to an edit from inside a handler: a change handler that
+    // fails raises its error here, ending the calling handler at this point.
+    void AssignText(QLineEdit* edit, const QString& text);
+    // Selects the input page (leaving the page shown before).
+    void ShowInputPage();
+
+    // Runs a handler body; an error ends the body and is shown in an error box
+    // with the application's title as caption. Nested inside another handler
+    // (a text assigned by the program), the error goes on to the outer one.
+    void RunHandler(const std::function<void()>& body);
+    // The error box itself.
+    void ShowError(const std::string& message);
+    // When set, errors are passed to this sink instead of an error box.
+    static std::function<void(const QString&)> ErrorSink;
+
+    // ---- Controls ----------------------------------------------------------------
+    QTabWidget* PageControl2 = nullptr;
+    QWidget* TabSheet9 = nullptr;
+    QWidget* TabSheet10 = nullptr;
+    QWidget* TabSheet13 = nullptr;
+
+    // Input page
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QFrame* SiteFrame = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLineEdit* Edit10 = nullptr;
+    QLineEdit* Edit11 = nullptr;
+    QLineEdit* Edit12 = nullptr;
+    QLineEdit* Edit13 = nullptr;
+    QLineEdit* Edit14 = nullptr;
+    QLineEdit* Edit15 = nullptr;
+    QLineEdit* Edit16 = nullptr;
+    QLineEdit* Edit17 = nullptr;
+    QLineEdit* Edit18 = nullptr;
+    QLineEdit* Edit19 = nullptr;
+    QLineEdit* Edit20 = nullptr;
+    QLineEdit* Edit21 = nullptr;
+    QLineEdit* Edit22 = nullptr;
+    QLineEdit* Edit23 = nullptr;
+    QLineEdit* Edit24 = nullptr;
+    QLineEdit* Edit25 = nullptr;
+    QLineEdit* Edit26 = nullptr;
+    QLineEdit* Edit27 = nullptr;
+    QLineEdit* Edit28 = nullptr;
+    QLineEdit* Edit29 = nullptr;
+    QLineEdit* Edit30 = nullptr;
+    QLineEdit* Edit31 = nullptr;
+    QLineEdit* Edit32 = nullptr;
+    QLineEdit* Edit33 = nullptr;
+    QLineEdit* Edit34 = nullptr;
+    QLineEdit* Edit35 = nullptr;
+    QLineEdit* Edit36 = nullptr;
+    QLineEdit* Edit37 = nullptr;
+    QLineEdit* Edit38 = nullptr;
+    QLineEdit* Edit39 = nullptr;
+    QLineEdit* Edit40 = nullptr;
+    QLineEdit* Edit41 = nullptr;
+    QLineEdit* Edit42 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QCheckBox* CheckBox3 = nullptr;
+    QCheckBox* CheckBox4 = nullptr;
+    QCheckBox* CheckBox5 = nullptr;
+    QCheckBox* CheckBox6 = nullptr;
+    QCheckBox* CheckBox7 = nullptr;
+    QCheckBox* CheckBox8 = nullptr;
+    QCheckBox* CheckBox9 = nullptr;
+    QCheckBox* CheckBox10 = nullptr;
+    QCheckBox* CheckBox11 = nullptr;
+    QCheckBox* CheckBox12 = nullptr;
+    QCheckBox* CheckBox13 = nullptr;
+    QCheckBox* CheckBox14 = nullptr;
+    QCheckBox* CheckBox15 = nullptr;
+    QCheckBox* CheckBox16 = nullptr;
+    QCheckBox* CheckBox17 = nullptr;
+    QCheckBox* CheckBox18 = nullptr;
+    QCheckBox* CheckBox19 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QLabel* Label102 = nullptr;  // tilt line: text
+    QLabel* Label103 = nullptr;  // tilt line: β
+    QLabel* Label104 = nullptr;  // tilt line: "' ="
+    QLabel* Label105 = nullptr;  // tilt line: "°"
+    UpDown* UpDown1 = nullptr;
+    UpDown* UpDown2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    StringGrid* StringGrid2 = nullptr;
+    StringGrid* StringGrid3 = nullptr;
+
+    // Windows page
+    StringGrid* StringGrid1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet3 = nullptr;
+    QWidget* TabSheet4 = nullptr;
+    QWidget* TabSheet5 = nullptr;
+    QWidget* TabSheet6 = nullptr;
+    QWidget* TabSheet7 = nullptr;
+    QWidget* TabSheet8 = nullptr;
+    QLabel* Label27 = nullptr;   // kind caption of the insolation row
+    QLabel* Label107 = nullptr;  // "Горизонтальные  окна"
+    QLabel* Label108 = nullptr;  // "MAX" under the peak hour
+
+    // Totals page
+    StringGrid* StringGrid6 = nullptr;
+    QLabel* Label164 = nullptr;  // "MAX" under the hour of the grand maximum
+
+    // Menu
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* N1 = nullptr;   // "Файл"
+    QAction* N2 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* N7 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N9 = nullptr;
+    QMenu* N5 = nullptr;   // "Справка"
+    QMenu* N11 = nullptr;  // "Таблицы,  расчетные схемы"
+    QAction* R1 = nullptr;
+    QAction* R2 = nullptr;
+    QAction* N12 = nullptr;
+    QAction* tt1 = nullptr;
+    QAction* N13 = nullptr;
+    QAction* N10 = nullptr;
+    QAction* N6 = nullptr;
+
+    // ---- Project file, printing, reference pages: members -------------------
+    // (room for the menu commands' own members)
+    // ---- end of project file, printing, reference pages: members ------------
+
+private:
+    // Construction, one step per part of the window.
+    void CreatePages();
+    void CreateInputPage();
+    void CreateWindowGroup();
+    void CreateWindowKindFrame();
+    void CreateSiteBlock();
+    void CreateWallGroup();
+    void CreateRoofGroup();
+    void CreateWindowsPage();
+    void CreateTotalsPage();
+    void CreateMainMenu();
+    void ConnectInputPage();
+    void ConnectLayerEditors();
+    void ConnectPages();
+
+    // Page changes of PageControl2 and PageControl1: the hide handler of the
+    // page left, then the show handler of the page selected.
+    void MainPageChanged(int index);
+    void OrientationPageChanged(int index);
+
+    // Shared steps of the input page.
+    void UpdateOpeningArea();
+    void ShowOuterCoeffs(bool windowCoeffToo);
+    void SetWindowKindControls(bool shadesEnabled, bool tiltShown);
+
+    // Shows the totals as the last showing of the page left them.
+    void ShowTotalsView();
+
+    QWidget* shownMainPage_ = nullptr;
+    std::unique_ptr<TotalsView> totalsView_;
+    int handlerDepth_ = 0;
+    std::exception_ptr pendingError_;
+};

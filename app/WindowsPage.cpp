@@ -1,0 +1,180 @@
+// The windows results page: the window computation for all eight
+// orientations when the page is shown, and the grid of one orientation at a
+// time with the "MAX" marker under its peak hour.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "FormStyle.h"
+#include "MainForm.h"
+#include "StringGrid.h"
+#include "WindowComputation.h"
+#include "WindowResultsView.h"
+
+namespace {
+
+// Geometry of the page (pixels within the page).
+constexpr int kGridLeft = 136;
+constexpr int kGridTop = 40;
+constexpr int kColumnPitch = 83;  // 82 px cells and their grid line
+constexpr int kRowPitch = 33;     // 32 px cells and their grid line
+constexpr int kCaptionLeft = 4;
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A caption part as rich text, blanks kept.
+QString CaptionHtml(const CaptionPart& part) {
+    QString text = Text(part.Text).toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+    switch (part.Role) {
+        case CaptionPartRole::Symbol:
+            return QStringLiteral("<span style=\"font-size:20px\">%1</span>").arg(text);
+        case CaptionPartRole::Subscript:
+            return QStringLiteral("<span style=\"font-size:13px; vertical-align:sub\">%1</span>").arg(text);
+        case CaptionPartRole::Superscript:
+            return QStringLiteral("<span style=\"font-size:11px; vertical-align:super\">%1</span>").arg(text);
+    }
+    return text;
+}
+
+}  // namespace
+
+void TForm1::CreateWindowsPage() {
+    Label107 = FormStyle::MakeLabel(TabSheet10, Text(kHorizontalWindowsTitle), FormStyle::kNavy);
+    Label107->setObjectName(QStringLiteral("Label107"));
+    Label107->setFont(FormStyle::BoldFont(24));
+    Label107->adjustSize();
+    Label107->move(384, 0);
+
+    PageControl1 = new QTabWidget(TabSheet10);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setAccessibleName(QStringLiteral("Ориентация окон"));
+    PageControl1->setGeometry(272, 0, 641, 33);
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setDocumentMode(true);
+    QWidget** pages[] = {&TabSheet1, &TabSheet2, &TabSheet3, &TabSheet4,
+                         &TabSheet5, &TabSheet6, &TabSheet7, &TabSheet8};
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        QWidget*& page = *pages[o - 1];
+        page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(o));
+        PageControl1->addTab(page, Text(OrientationAt(o).caption));
+    }
+    PageControl1->raise();
+
+    StringGrid1 = new StringGrid(kWindowGridRows + 1, kWindowGridColumns, TabSheet10);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Результаты расчёта окон по часам"));
+    StringGrid1->setFont(FormStyle::BoldFont(19));
+    FormStyle::SetTextColour(StringGrid1, FormStyle::kNavy);
+    StringGrid1->SetColumnWidths(kColumnPitch);
+    StringGrid1->SetRowHeights(kRowPitch);
+    StringGrid1->SetHeaderColour(FormStyle::kCream);
+    StringGrid1->setGeometry(kGridLeft, kGridTop, kWindowGridColumns * kColumnPitch + 3,
+                             (kWindowGridRows + 1) * kRowPitch + 3);
+
+    // Row captions left of the grid; row 11 ends in the kind caption Label27.
+    for (const WindowRowCaption& caption : WindowRowCaptions("инс.в.")) {
+        const QColor colour = caption.Color == CaptionColor::Maroon ? FormStyle::kMaroon : FormStyle::kNavy;
+        auto* holder = new QWidget(TabSheet10);
+        auto* row = new QHBoxLayout(holder);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(0);
+        QString html;
+        for (std::size_t i = 0; i < caption.Parts.size(); ++i) {
+            if (caption.Row == 11 && i == 1) break;
+            html += CaptionHtml(caption.Parts[i]);
+        }
+        QLabel* label = FormStyle::MakeLabel(holder, QStringLiteral("<nobr>%1</nobr>").arg(html), colour);
+        label->setAccessibleName(Text(caption.PlainText()));
+        row->addWidget(label, 0, Qt::AlignBottom);
+        if (caption.Row == 11) {
+            Label27 = FormStyle::MakeLabel(holder, QStringLiteral("инс.в."), colour);
+            Label27->setObjectName(QStringLiteral("Label27"));
+            Label27->setFont(FormStyle::BoldFont(13));
+            row->addWidget(Label27, 0, Qt::AlignBottom);
+        }
+        row->addStretch(1);
+        holder->setGeometry(kCaptionLeft, kGridTop + 1 + caption.Row * kRowPitch, kGridLeft - kCaptionLeft - 2,
+                            kRowPitch);
+    }
+
+    Label108 = FormStyle::MakeLabel(TabSheet10, Text(kPeakMarkerText), FormStyle::kGreen);
+    Label108->setObjectName(QStringLiteral("Label108"));
+    QFont markerFont = FormStyle::BoldFont(24);
+    markerFont.setUnderline(true);
+    Label108->setFont(markerFont);
+    Label108->adjustSize();
+    Label108->move(kPeakMarkerInitialLeft, kPeakMarkerTop);
+}
+
+namespace {
+
+std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+}  // namespace
+
+void TForm1::TabSheet10Show() {
+    RunHandler([this] {
+        if (!CheckBox1->isChecked()) {
+            StringGrid1->ClearRows(1, kWindowGridRows);
+            return;
+        }
+        WindowInputTexts in;
+        in.Latitude = ComboBox1->currentText().toStdString();
+        in.WindowHeight = Text(Edit1);
+        in.WindowWidth = Text(Edit2);
+        in.ShadeHorizLength = Text(Edit8);
+        in.ShadeVertLength = Text(Edit9);
+        in.ShadeHorizOffset = Text(Edit10);
+        in.ShadeVertOffset = Text(Edit11);
+        in.OutdoorMeanTemp = Text(Edit7);
+        in.IndoorTemp = Text(Edit6);
+        in.OutdoorAmplitude = Text(Edit12);
+        in.RelativePenetration = Text(Edit13);
+        in.GlazingAbsorptance = Text(Edit14);
+        in.GlazingResistance = Text(Edit15);
+        in.GlazingArea = Text(Edit17);
+        in.WindowOuterCoeff = Text(Edit18);
+        in.EnvelopeOuterCoeff = Text(Edit42);
+        in.GlazingTilt = Text(Edit19);
+        in.FrameShading = Text(Edit16);
+        in.WindSpeed = Text(Edit5);
+        // The buttons are asked in their order; one of them is always checked.
+        const WindowKind kind = RadioButton1->isChecked()   ? WindowKind::Vertical
+                                : RadioButton2->isChecked() ? WindowKind::Inclined
+                                                            : WindowKind::Horizontal;
+        const WindowRunResult result = RunWindowComputation(in, kind);
+        Label27->setText(Text(result.InsolationCaption));
+        if (result.HideOrientationSelector) PageControl1->hide();
+        PageControl1->setCurrentIndex(0);
+        FillWindowGrid(1);
+    });
+}
+
+void TForm1::TabSheet10Hide() {
+    RunHandler([this] { PageControl1->show(); });
+}
+
+void TForm1::FillWindowGrid(int orientation) {
+    const WindowGridView view = MakeWindowGridView(orientation);
+    for (int row = 1; row <= kWindowGridRows; ++row) {
+        for (int column = 0; column < kWindowGridColumns; ++column) {
+            StringGrid1->SetCell(row, column, QString::fromStdString(view.Cells[row - 1][column]));
+        }
+    }
+    if (view.MarkerLeft) Label108->move(*view.MarkerLeft, kPeakMarkerTop);
+}
+
+void TForm1::TabSheet1Show() { RunHandler([this] { FillWindowGrid(1); }); }
+void TForm1::TabSheet2Show() { RunHandler([this] { FillWindowGrid(2); }); }
+void TForm1::TabSheet3Show() { RunHandler([this] { FillWindowGrid(3); }); }
+void TForm1::TabSheet4Show() { RunHandler([this] { FillWindowGrid(4); }); }
+void TForm1::TabSheet5Show() { RunHandler([this] { FillWindowGrid(5); }); }
+void TForm1::TabSheet6Show() { RunHandler([this] { FillWindowGrid(6); }); }
+void TForm1::TabSheet7Show() { RunHandler([this] { FillWindowGrid(7); }); }
+void TForm1::TabSheet8Show() { RunHandler([this] { FillWindowGrid(8); }); }

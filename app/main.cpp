@@ -1,0 +1,23 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "FormStyle.h"
+#include "MainForm.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("solargain"));
+
+    // Standard dialogs and buttons in Russian.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslator);
+    }
+    QApplication::setFont(FormStyle::BaseFont());
+
+    TForm1 form;
+    form.show();
+    return QApplication::exec();
+}
