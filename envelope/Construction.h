@@ -11,7 +11,7 @@
 enum class Construction { Wall, Roof };
 
 // αв, the heat-transfer coefficient of the inner surface, W/(m²·°C).
-inline const Decimal4 InnerSurfaceCoeff = Decimal4::FromCount(87000);
+inline constexpr Decimal4 InnerSurfaceCoeff = Decimal4::FromCount(87000);
 // 1/αв in ten-thousandths, 10000/8.7 rounded once to the 64-bit significand
 // (100000/87 is a single division of two exact values).
 inline constexpr long double kInnerResistanceCounts = 100000.0L / 87.0L;

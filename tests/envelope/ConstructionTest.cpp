@@ -83,6 +83,4 @@ TEST(ConstructionResistance, ZeroConductivityOfLayerOneKeepsTheResults) {
     }
 }
 
-TEST(ConstructionResistance, InnerSurfaceCoeffIsEightPointSeven) { EXPECT_EQ(Text(InnerSurfaceCoeff), "8.7"); }
-
 }  // namespace
