@@ -91,18 +91,4 @@ TEST(WindowRun, EveryRunStartsFromTheClearedTable) {
     }
 }
 
-TEST(WindowRun, ReadsAllNineteenInputs) {
-    ResetProjectState();
-    ReadWindowInputs(DefaultWindowInputTexts());
-    EXPECT_EQ(Project.Latitude, 48);
-    EXPECT_EQ(Project.WindowHeight, D("1.5"));
-    EXPECT_EQ(Project.ShadeVertLength, D("0.3"));
-    EXPECT_EQ(Project.OutdoorAmplitude, D("14.7"));
-    EXPECT_EQ(Project.GlazingArea, D("3"));
-    EXPECT_EQ(Project.WindowOuterCoeff, D("26.87"));
-    EXPECT_EQ(Project.EnvelopeOuterCoeff, D("13.42"));
-    EXPECT_EQ(Project.FrameShading, D("0.9"));
-    EXPECT_EQ(Project.WindSpeed, D("3.3"));
-}
-
 }  // namespace
