@@ -127,7 +127,7 @@ int Fail(int status, const std::string& message, OutputFormat format, std::ostre
 int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string reason;
     const std::optional<std::string> document = ReadDocument(cl.file, in, reason);
-    if (!document) return Fail(kExitUnreadable, reason, cl.format, out, err);
+    if (!document) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
     const CliResults results = RunCliProject(ReadCliProject(*document));
     out << (cl.format == OutputFormat::Json ? JsonText(ResultsJson(results)) : ResultsCsv(results));
     return kExitOk;

@@ -25,9 +25,9 @@ struct JsonNode {
     enum class Type { Null, Boolean, Number, Text, List, Object };
     Type type = Type::Null;
     bool boolean = false;
-    std::string text;  // a text, or a number as written
-    std::vector<JsonNode> items;
-    std::vector<std::pair<std::string, JsonNode>> members;
+    std::string text;             // a text, or a number as written
+    std::vector<JsonNode> items;  // of a list, or the values of an object
+    std::vector<std::string> keys;  // of an object: keys[i] names items[i]
 };
 
 // Nothing in a project nests deeper than three levels; a limit keeps a
@@ -104,13 +104,12 @@ private:
             return &root;
         }
         JsonNode& parent = *open_.back();
-        if (parent.type == JsonNode::Type::List) {
-            parent.items.push_back(std::move(n));
-            return &parent.items.back();
+        if (parent.type == JsonNode::Type::Object) {
+            parent.keys.push_back(std::move(pendingKey_));
+            pendingKey_.clear();
         }
-        parent.members.emplace_back(std::move(pendingKey_), std::move(n));
-        pendingKey_.clear();
-        return &parent.members.back().second;
+        parent.items.push_back(std::move(n));
+        return &parent.items.back();
     }
     bool Add(JsonNode&& n) { return Place(std::move(n)) != nullptr; }
     bool Open(JsonNode&& n) {
@@ -203,7 +202,8 @@ std::vector<LayerEntryTexts> LayersOf(const JsonNode& value, const std::string& 
             {"Conductivity", &LayerEntryTexts::Conductivity, true, false},
             {"Thickness", &LayerEntryTexts::Thickness, true, false},
         }};
-        for (const auto& [key, member] : item.members) {
+        for (std::size_t k = 0; k < item.keys.size(); ++k) {
+            const std::string& key = item.keys[k];
             Part* part = nullptr;
             for (Part& p : parts) {
                 if (p.key == key) part = &p;
@@ -211,7 +211,7 @@ std::vector<LayerEntryTexts> LayersOf(const JsonNode& value, const std::string& 
             if (part == nullptr) Refuse(layerWhere, "has an unknown key " + Quoted(key));
             if (part->seen) Refuse(layerWhere, "has the key " + Quoted(key) + " twice");
             part->seen = true;
-            layer.*(part->text) = TextOf(member, layerWhere + "." + std::string(key));
+            layer.*(part->text) = TextOf(item.items[k], layerWhere + "." + key);
         }
         for (const Part& p : parts) {
             if (p.required && !p.seen) Refuse(layerWhere, "has no " + Quoted(p.key));
@@ -302,7 +302,9 @@ CliProject ReadCliProject(std::string_view document) {
     if (root.type != JsonNode::Type::Object) throw CalcError("The project must be a JSON object of named inputs");
     CliProject p;
     std::set<std::string_view> seen;
-    for (const auto& [key, value] : root.members) {
+    for (std::size_t k = 0; k < root.keys.size(); ++k) {
+        const std::string& key = root.keys[k];
+        const JsonNode& value = root.items[k];
         if (!seen.insert(key).second) throw CalcError("The key " + Quoted(key) + " is given twice");
         bool isText = false;
         for (const TextKey& t : kTextKeys) {
@@ -364,8 +366,8 @@ void EnterLayers(Construction c, const std::optional<std::string>& countText, co
     SetLayerCount(c, count);
     ResistanceAfterCountChange(c);
     if (static_cast<long long>(layers.size()) > LayerCountOf(c)) {
-        throw CalcError(Quoted(layersKey) + " lists " + std::to_string(layers.size()) + " layers, more than " +
-                        Quoted(countKey) + " " + count);
+        throw CalcError(Quoted(layersKey) + " lists more layers (" + std::to_string(layers.size()) + ") than " +
+                        Quoted(countKey) + " (" + count + ")");
     }
     const GridCellWriter noGrid = [](int, int, const std::string&) {};
     for (const LayerEntryTexts& layer : layers) {

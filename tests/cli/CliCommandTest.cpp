@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "CliCommand.h"
+
+using nlohmann::json;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome InProcess(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CliCommand, ComputeReadsStandardInput) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"compute"},
+                                                 std::vector<std::string>{"compute", "-"}}) {
+        const Outcome o = InProcess(args, R"({"WindowOrientations": ["Ю"]})");
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.err, "");
+        EXPECT_EQ(json::parse(o.out)["totals"]["WindowHourTotal"]["12-13"], "760");
+    }
+}
+
+TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
+    const Outcome j = InProcess({"compute"}, R"({"GlazingResistance": "0"})");
+    EXPECT_EQ(j.status, 2);
+    EXPECT_EQ(j.err, "Floating point division by zero.\n");
+    EXPECT_EQ(json::parse(j.out), json({{"error", "Floating point division by zero."}}));
+
+    const Outcome c = InProcess({"compute", "--format=csv"}, R"({"Latitude": "70"})");
+    EXPECT_EQ(c.status, 2);
+    EXPECT_EQ(c.err, "Широта должна быть целым числом от 40 до 60 градусов.\n");
+    EXPECT_EQ(c.out, "");
+}
+
+TEST(CliCommand, WrongCommandLines) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},
+             {"draw"},
+             {"compute", "--format", "xml"},
+             {"compute", "--format"},
+             {"compute", "a.json", "b.json"},
+             {"compute", "--latitude", "48"},
+             {"radiation"},
+             {"radiation", "extra", "--latitude", "48"},
+             {"compute", "--colour"},
+         }) {
+        std::string line;
+        for (const std::string& a : args) line += a + " ";
+        SCOPED_TRACE(line);
+        const Outcome o = InProcess(args);
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find("solargain-cli --help"), std::string::npos);
+    }
+}
+
+TEST(CliCommand, HelpAndVersion) {
+    const Outcome help = InProcess({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"compute [FILE | -]", "radiation --latitude N", "--format json|csv", "--version"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    const Outcome version = InProcess({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("solargain-cli ", 0), 0u);
+}
+
+// ---- The built program ----------------------------------------------------------
+
+class CliProgram : public ::testing::Test {
+protected:
+    std::string dir_;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/solargain-cli-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const std::string path = dir_ + "/" + name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    // Runs the program with a shell command line after its name.
+    Outcome Exec(const std::string& arguments) {
+        const std::string command = std::string("'") + SOLARGAIN_CLI + "' " + arguments + " >'" + dir_ +
+                                    "/out' 2>'" + dir_ + "/err'";
+        const int raw = std::system(command.c_str());
+        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        return {status, Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};
+    }
+};
+
+TEST_F(CliProgram, ExitStatusOfEachOutcome) {
+    const std::string good = Write("good.json", R"({"Latitude": 52, "WindowOrientations": ["S"]})");
+    const std::string bad = Write("bad.json", R"({"Latitude": 52,)");
+    const std::string unknown = Write("unknown.json", R"({"latitude": 52})");
+
+    const Outcome ok = Exec("compute '" + good + "'");
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_TRUE(json::parse(ok.out)["windows"].is_object());
+
+    const Outcome csv = Exec("compute --format csv - <'" + good + "'");
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out.rfind("Totals,8-9,", 0), 0u);
+
+    const Outcome missing = Exec("compute '" + dir_ + "/none.json'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Cannot read '" + dir_ + "/none.json': No such file or directory.\n");
+    EXPECT_EQ(json::parse(missing.out)["error"], "Cannot read '" + dir_ + "/none.json': No such file or directory.");
+
+    const Outcome directory = Exec("compute '" + dir_ + "'");
+    EXPECT_EQ(directory.status, 1);
+    EXPECT_NE(directory.err.find("Is a directory"), std::string::npos);
+
+    const Outcome notJson = Exec("compute '" + bad + "'");
+    EXPECT_EQ(notJson.status, 2);
+    EXPECT_EQ(notJson.err.rfind("The project is not a JSON document: parse error at line 1", 0), 0u);
+
+    const Outcome unknownKey = Exec("compute '" + unknown + "'");
+    EXPECT_EQ(unknownKey.status, 2);
+    EXPECT_EQ(unknownKey.err, "Unknown key \"latitude\"\n");
+
+    const Outcome latitude = Exec("radiation --latitude 39 --format csv");
+    EXPECT_EQ(latitude.status, 2);
+    EXPECT_EQ(latitude.out, "");
+    EXPECT_EQ(latitude.err, "Широта должна быть целым числом от 40 до 60 градусов.\n");
+
+    const Outcome table = Exec("radiation --latitude=60");
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(json::parse(table.out)["Latitude"], 60);
+
+    EXPECT_EQ(Exec("--help").status, 0);
+    EXPECT_EQ(Exec("compute --format").status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CliTestSupport.h"
+#include "Totals.h"
+
+using namespace cli_test;
+
+namespace {
+
+constexpr int kNorth = 1;
+constexpr int kSouth = 5;
+constexpr int kNoon = 5;  // 12-13
+
+// The worked wall and roof hours: one brick layer, latitude 48, V 3.3,
+// tн 22.5, tв 20, Atн 14.7, ρ 0.7, F 10, tпокр 22.
+std::string EnvelopeExample(const std::string& extra = "") {
+    return R"({"Windows": false, "Walls": true, "Roof": true, "WallOrientations": ["Ю"],
+               "WallArea": "10", "WallAbsorptance": "0.7", "RoofArea": "10", "RoofAbsorptance": "0.7",
+               "WallLayers": [)" +
+           std::string(kBrickLayer) + R"(], "RoofLayers": [)" + kBrickLayer + "]" + extra + "}";
+}
+
+TEST(CliRun, WorkedWindowRecordAtLatitude48) {
+    const CliResults r = Compute(R"({"Latitude": "48", "WindowKind": "Vertical"})");
+    ASSERT_TRUE(r.Windows);
+    EXPECT_EQ(r.Windows->InsolationCaption, "инс.в.");
+    const char* shown[kShownFieldCount] = {"317",  "88",     "61",     "16",  "0",       "16", "28",  "370", "120",
+                                           "0.79", "0.5961", "0.8979", "217", "31.0562", "33", "249", "760"};
+    const WindowHourRecord& record = r.Windows->Table.Record(kSouth, kNoon);
+    for (int f = 1; f <= kShownFieldCount; ++f) {
+        SCOPED_TRACE("field " + std::to_string(f));
+        EXPECT_EQ(Shown(record.Field(f)), shown[f - 1]);
+    }
+}
+
+TEST(CliRun, WorkedInclinedAndHorizontalRecords) {
+    // The coefficients as the worked records state them; choosing a kind
+    // other than vertical would otherwise show them from the wind speed.
+    const CliResults inclined =
+        Compute(R"({"WindowKind": "Inclined", "GlazingTilt": "10", "WindowOuterCoeff": "26.87"})");
+    const WindowHourRecord& i = inclined.Windows->Table.Record(kSouth, kNoon);
+    EXPECT_EQ(inclined.Windows->InsolationCaption, "инс.н.");
+    EXPECT_EQ(Shown(i[WindowField::InsolationCoeff]), "0.719");
+    EXPECT_EQ(Shown(i[WindowField::CondOutdoorTemp]), "32.4843");
+    EXPECT_EQ(Shown(i[WindowField::HeatGain]), "1133");
+
+    const CliResults horizontal = Compute(R"({"WindowKind": "Horizontal", "EnvelopeOuterCoeff": "13.42"})");
+    const WindowHourRecord& h = horizontal.Windows->Table.Record(kNorth, kNoon);
+    EXPECT_EQ(horizontal.Windows->InsolationCaption, "инс.г.");
+    EXPECT_EQ(Shown(h[WindowField::IrradiationCoeff]), "1");
+    EXPECT_EQ(Shown(h[WindowField::CondOutdoorTemp]), "42.8259");
+    EXPECT_EQ(Shown(h[WindowField::FluxTotal]), "667");
+    EXPECT_EQ(Shown(h[WindowField::HeatGain]), "2032");
+}
+
+TEST(CliRun, WorkedWallRoofAndTotals) {
+    const CliResults r = Compute(EnvelopeExample());
+    ASSERT_TRUE(r.Walls);
+    ASSERT_TRUE(r.Roof);
+    EXPECT_FALSE(r.Windows);
+    const char* south[kHourCount] = {"108.3185", "112.0012", "114.2532", "113.489",  "110.1438",
+                                     "104.2179", "96.3049",  "87.9905",  "80.3642", "80.3392"};
+    for (int h = 1; h <= kHourCount; ++h) EXPECT_EQ(Shown(r.Walls->HourGain[kSouth][h]), south[h - 1]) << h;
+    EXPECT_EQ(Shown(r.Walls->Figures.Resistance), "0.6213");
+    EXPECT_EQ(Shown(r.Walls->Figures.Inertia), "4.3157");
+    EXPECT_EQ(r.Walls->Figures.Lag, 11);
+    EXPECT_EQ(Shown(r.Walls->Figures.DampingProduct), "1.3059");
+
+    EXPECT_EQ(Shown(r.Roof->HourGain[kNoon]), "326.7235");
+    EXPECT_EQ(Shown(r.Roof->Figures.Resistance), "0.6585");
+    EXPECT_EQ(r.Roof->Figures.Lag, 11);
+    EXPECT_EQ(Shown(r.Roof->Figures.DampingProduct), "1.6396");
+    EXPECT_EQ(Shown(r.Roof->Figures.Damping), "31.201");
+
+    EXPECT_EQ(Shown(r.Totals.WindowHourTotal[kNoon]), "0");
+    EXPECT_EQ(Shown(r.Totals.WallHourTotal[kNoon]), "110");
+    EXPECT_EQ(Shown(r.Totals.RoofHourGain[kNoon]), "327");
+    EXPECT_EQ(Shown(r.Totals.GrandHourTotal[kNoon]), "437");
+    EXPECT_FALSE(r.Totals.WindowMaxHour);
+    EXPECT_EQ(r.Totals.WallMaxHour, 3);
+    EXPECT_EQ(r.Totals.RoofMaxHour, 4);
+    EXPECT_EQ(r.Totals.GrandMaxHour, 4);
+    // The roof figures before the page's rounding are the ones it rounded.
+    for (int h = 1; h <= kHourCount; ++h) {
+        EXPECT_EQ(RoundToWholeWatts(r.Roof->HourGain[h]), r.Totals.RoofHourGain[h]) << h;
+    }
+}
+
+TEST(CliRun, WindowTotalsAddTheCheckedOrientations) {
+    const CliResults r = Compute(R"({"WindowOrientations": ["Ю", "S", "N"]})");
+    for (int h = 1; h <= kHourCount; ++h) {
+        const Decimal4 expected = r.Windows->Table.Record(kSouth, h)[WindowField::HeatGain] +
+                                  r.Windows->Table.Record(kNorth, h)[WindowField::HeatGain];
+        EXPECT_EQ(r.Totals.WindowHourTotal[h], expected) << h;
+        EXPECT_EQ(r.Totals.GrandHourTotal[h], expected) << h;
+    }
+    EXPECT_EQ(r.Totals.WindowMaxHour, r.Totals.GrandMaxHour);
+    EXPECT_FALSE(r.Totals.WallMaxHour);
+}
+
+// Which texts the input page derives, and when.
+TEST(CliRun, DerivedTextsFollowTheTypingOfTheInputPage) {
+    struct Case {
+        const char* name;
+        const char* document;
+        std::function<Decimal4()> stored;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"default area", "{}", [] { return Project.GlazingArea; }, "3"},
+        {"area of the rounded inputs", R"({"WindowHeight": "1.23456"})", [] { return Project.GlazingArea; }, "2.4692"},
+        {"fractional count", R"({"WindowCount": "2.5"})", [] { return Project.GlazingArea; }, "7.5"},
+        {"area typed over", R"({"WindowCount": "2", "GlazingArea": "5"})", [] { return Project.GlazingArea; }, "5"},
+        {"coefficient untouched", "{}", [] { return Project.WindowOuterCoeff; }, "26.87"},
+        {"wind speed typed", R"({"WindSpeed": "3.3"})", [] { return Project.WindowOuterCoeff; }, "26.8724"},
+        {"wind speed 4", R"({"WindSpeed": 4})", [] { return Project.EnvelopeOuterCoeff; }, "13.9"},
+        {"coefficient typed over", R"({"WindSpeed": 4, "WindowOuterCoeff": "20"})",
+         [] { return Project.WindowOuterCoeff; }, "20"},
+        {"inclined kind chosen", R"({"WindowKind": "Inclined"})", [] { return Project.WindowOuterCoeff; }, "26.8724"},
+        {"horizontal keeps the vertical one", R"({"WindowKind": "Horizontal"})",
+         [] { return Project.WindowOuterCoeff; }, "26.87"},
+        {"horizontal shows the horizontal one", R"({"WindowKind": "Horizontal"})",
+         [] { return Project.EnvelopeOuterCoeff; }, "13.4231"},
+        {"horizontal clears the shades", R"({"WindowKind": "Horizontal"})", [] { return Project.ShadeHorizLength; }, "0"},
+        {"horizontal shade typed", R"({"WindowKind": "Horizontal", "ShadeVertLength": "0.2"})",
+         [] { return Project.ShadeVertLength; }, "0.2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Compute(c.document);
+        EXPECT_EQ(Shown(c.stored()), c.expected);
+    }
+}
+
+TEST(CliRun, RefusalsCarryTheProgramsMessage) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {R"({"WindowHeight": "1,5"})", "'1,5' is not a valid floating point value."},
+        {R"({"RelativePenetration": ""})", "'' is not a valid floating point value."},
+        {R"({"Latitude": "61"})", "Широта должна быть целым числом от 40 до 60 градусов."},
+        {R"({"Latitude": "48.5"})", "'48.5' is not a valid integer value."},
+        {R"({"GlazingResistance": "0"})", "Floating point division by zero."},
+        {R"({"GlazingArea": "3", "WindowWidth": "0"})", "Floating point division by zero."},
+        {R"({"WindSpeed": "-1"})", "Invalid floating point operation."},
+        {R"({"Windows": false, "Walls": true})", "Число слоёв стены должно быть от 1 до 5."},
+        {R"({"RoofLayerCount": "0", "RoofLayers": [)" + std::string(kBrickLayer) + "]}", R"("RoofLayers" lists more layers (1) than "RoofLayerCount" (0))"},
+        {R"({"WallLayerCount": "-1"})", "Число слоёв не может быть отрицательным."},
+        {R"({"WallLayerCount": "three"})", "'three' is not a valid integer value."},
+        {R"({"Walls": true, "WallLayerCount": 2, "WallLayers": [)" + std::string(kBrickLayer) + "]}",
+         "Invalid floating point operation."},
+        {R"({"WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})",
+         "Floating point division by zero."},
+        {R"({"RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0,38"}]})",
+         "'0,38' is not a valid floating point value."},
+        {EnvelopeExample(R"(, "WallInnerResistance": "R")"), "'R' is not a valid floating point value."},
+        {EnvelopeExample(R"(, "UnderRoofTemp": "t")"), "'t' is not a valid floating point value."},
+    };
+    for (const auto& [document, message] : cases) {
+        SCOPED_TRACE(document);
+        EXPECT_EQ(RefusalOf(document), message);
+    }
+    std::string sixWallLayers = R"({"Walls": true, "WallLayers": [)";
+    std::string sevenRoofLayers = R"({"Roof": true, "RoofLayers": [)";
+    for (int i = 0; i < 7; ++i) {
+        if (i < 6) sixWallLayers += std::string(i ? "," : "") + kBrickLayer;
+        sevenRoofLayers += std::string(i ? "," : "") + kBrickLayer;
+    }
+    EXPECT_EQ(RefusalOf(sixWallLayers + "]}"), "Число слоёв стены должно быть от 1 до 5.");
+    EXPECT_EQ(RefusalOf(sevenRoofLayers + "]}"), "Число слоёв покрытия должно быть от 1 до 6.");
+}
+
+TEST(CliRun, EachRunStartsFromTheStartUpState) {
+    const CliResults first = Compute(EnvelopeExample());
+    Compute(R"({"WindowOrientations": ["С"], "Latitude": 60, "WindSpeed": 7})");
+    RefusalOf(R"({"GlazingResistance": "0"})");
+    const CliResults again = Compute(EnvelopeExample());
+    EXPECT_EQ(again.Walls->HourGain, first.Walls->HourGain);
+    EXPECT_EQ(again.Roof->HourGain, first.Roof->HourGain);
+    EXPECT_EQ(again.Totals.GrandHourTotal, first.Totals.GrandHourTotal);
+}
+
+TEST(CliRun, RadiationTableOfALatitude) {
+    const CliRadiationTable t = ComputeRadiationTable("48");
+    EXPECT_EQ(t.Latitude, 48);
+    const CliRadiationHour& southNoon = t.Hours[kSouth][kNoon];
+    EXPECT_EQ(Shown(southNoon.Vertical.GainDirect), "317");
+    EXPECT_EQ(Shown(southNoon.Vertical.GainDiffuse), "87.7924");
+    EXPECT_EQ(Shown(southNoon.Vertical.IrradDirect), "370.1152");
+    EXPECT_EQ(Shown(southNoon.Horizontal.IrradDirect), "733");
+    EXPECT_EQ(Shown(southNoon.Horizontal.IrradDiffuse), "133");
+    EXPECT_EQ(Shown(southNoon.SunAltitude), "61.1152");
+    EXPECT_EQ(Shown(southNoon.SunAzimuth), "16");
+    for (const char* refused : {"39", "61", "x", ""}) {
+        SCOPED_TRACE(refused);
+        EXPECT_THROW(ComputeRadiationTable(refused), CalcError);
+    }
+}
+
+}  // namespace
