@@ -248,7 +248,22 @@ public:
     QAction* N6 = nullptr;
 
     // ---- Project file, printing, reference pages: members -------------------
-    // (room for the menu commands' own members)
+    // Dialog steps of the menu commands; tests replace them. The file dialogs
+    // return the chosen name, empty when cancelled; the print dialog sets up
+    // the printer and returns false when cancelled.
+    std::function<QString(QWidget*)> SaveDialog1 = RunSaveDialog1;
+    std::function<QString(QWidget*)> OpenDialog1 = RunOpenDialog1;
+    std::function<bool(class QPrinter&, QWidget*)> PrintDialog1 = RunPrintDialog1;
+    static QString RunSaveDialog1(QWidget* parent);
+    static QString RunOpenDialog1(QWidget* parent);
+    static bool RunPrintDialog1(class QPrinter& printer, QWidget* parent);
+
+    // The about box and the reference viewer, windows of their own owned by
+    // the main window; made hidden when first asked for.
+    class TForm2* AboutBox();
+    class TForm3* ReferenceViewer();
+    class TForm2* Form2 = nullptr;
+    class TForm3* Form3 = nullptr;
     // ---- end of project file, printing, reference pages: members ------------
 
 private:

@@ -1,7 +1,7 @@
 // Draws the reference pages of the viewer from their text data and writes
 // them as JPEG files, 586 × 438 pixels each.
 //
-//   refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE DATA_FILE...
+//   refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE ICON_PNG DATA_FILE...
 //
 // Each data file holds one topic: a "topic" line, then pages. Every page
 // begins with "page FILE.jpg"; the lines after it, one element each:
@@ -19,7 +19,8 @@
 // does not fit is an error, so the build stops instead of cutting a table.
 //
 // EMBED_PAGE is written once more as a C++ source EMBED_SOURCE defining the
-// bytes of the picture the viewer shows before any page is loaded.
+// bytes of the picture the viewer shows before any page is loaded. ICON_PNG
+// receives the program's picture for the desktop entry.
 
 #include <cstddef>
 #include <cstdio>
@@ -45,6 +46,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramPicture.h"
 #include "SchemeDrawings.h"
 
 namespace {
@@ -388,15 +390,16 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 5) {
-        std::fprintf(stderr, "usage: refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE DATA_FILE...\n");
+    if (args.size() < 6) {
+        std::fprintf(stderr, "usage: refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE ICON_PNG DATA_FILE...\n");
         return 2;
     }
     try {
         const QString folder = args[1];
         bool embedded = false;
         std::map<QString, int> seen;
-        for (qsizetype i = 4; i < args.size(); ++i) {
+        if (!ProgramPicture(128).save(args[4], "PNG")) Fail("cannot write " + args[4]);
+        for (qsizetype i = 5; i < args.size(); ++i) {
             for (const Page& page : ReadTopic(args[i])) {
                 if (seen[page.file]++) Fail("page " + page.file + " given twice");
                 const std::vector<unsigned char> bytes = EncodeJpeg(Render(page));

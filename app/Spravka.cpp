@@ -1,0 +1,62 @@
+#include "Spravka.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include "ProgramPicture.h"
+
+namespace {
+
+constexpr int kOuterWidth = 609;
+constexpr int kOuterHeight = 268;
+
+// Headings of the about box and the labels that follow each, in order.
+// clang-format off
+constexpr const char* kCredits[][2] = {
+    {"Место  рождения:", "проект solargain"},
+    {"Институт  ",       "Seed 0c156ef1"},
+    {"Составители:",     "разработчики проекта solargain (Seed 0c156ef1 maintainers)"},
+    {"Справки по  :",    "maintainers@users.noreply.c-seed-0c156ef1.example"},
+};
+// clang-format on
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("О программе"));
+    setFixedSize(kOuterWidth, kOuterHeight - 30);  // the frame and title bar make up the outer size
+    setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; }"));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Рисунок программы"));
+    Image1->setGeometry(12, 12, 65, 57);
+    Image1->setScaledContents(true);  // stretched into 65 × 57
+    Image1->setPixmap(QPixmap::fromImage(ProgramPicture(64)));
+
+    Label1 = new QLabel(QStringLiteral("Программа  расчёта теплопоступлений в помещение"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(100, 16, 490, 20);
+    Label2 = new QLabel(QStringLiteral("от солнечной радиации .  Версия 2.00 от 10.08.2006"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(100, 40, 490, 20);
+    for (QLabel* title : {Label1, Label2}) {
+        QFont font = title->font();
+        font.setPointSizeF(font.pointSizeF() * 1.25);
+        title->setFont(font);
+    }
+
+    int y = 92;
+    int number = 3;
+    for (const auto& [heading, text] : kCredits) {
+        auto* h = new QLabel(QString::fromUtf8(heading), this);
+        h->setObjectName(QStringLiteral("Label%1").arg(number++));
+        h->setGeometry(16, y, 150, 20);
+        auto* t = new QLabel(QString::fromUtf8(text), this);
+        t->setObjectName(QStringLiteral("Label%1").arg(number++));
+        t->setGeometry(170, y, 430, 20);
+        t->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        y += 30;
+    }
+}
