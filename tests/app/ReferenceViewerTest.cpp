@@ -1,0 +1,258 @@
+// The reference viewer and the about box, driven through the menu of the
+// main window: stepping through every topic, pages that are missing or
+// broken, the lookup of the page files, and the modal about box.
+
+#include <cstddef>
+#include <cstdio>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "FormTestSupport.h"
+#include "Okna.h"
+#include "ProjectState.h"
+#include "Spravka.h"
+
+namespace {
+
+// The menu item of a topic, as the user chooses it.
+const char* const kTopicItems[] = {"R1", "R2", "N12", "tt1", "N13"};
+
+struct ViewerState {
+    QString file;
+    int page;
+    bool back;
+    bool next;
+};
+
+}  // namespace
+
+class ReferenceViewerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormUnderTest> ui;
+    QStringList viewerErrors;
+
+    TForm3* Viewer() const { return ui->form->findChild<TForm3*>(QStringLiteral("Form3")); }
+    void Choose(int topic) const { ui->Get<QAction>(kTopicItems[topic - 1])->trigger(); }
+    ViewerState State() const {
+        TForm3* v = Viewer();
+        return {v->ShownFile(), Project.ReferencePage, v->Button1->isEnabled(), v->Button2->isEnabled()};
+    }
+    void Expect(const ViewerState& expected, const char* where) const {
+        const ViewerState s = State();
+        const QString context = QString::fromUtf8(where);
+        QVERIFY2(s.file == expected.file, qPrintable(context + ": file " + s.file));
+        QVERIFY2(s.page == expected.page, qPrintable(context + ": page " + QString::number(s.page)));
+        QVERIFY2(s.back == expected.back, qPrintable(context + ": Назад"));
+        QVERIFY2(s.next == expected.next, qPrintable(context + ": Далее"));
+    }
+    qint64 PictureKey() const { return Viewer()->Image1->pixmap().cacheKey(); }
+
+    // A folder with copies of all pages, for damaging some.
+    std::unique_ptr<QTemporaryDir> CopyOfPages() {
+        auto dir = std::make_unique<QTemporaryDir>();
+        for (const ReferenceTopicPages& t : kReferenceTopics) {
+            for (int p = 1; p <= t.pageCount; ++p) {
+                const QString name = ReferencePageFile(t.topic, p);
+                if (!QFile::copy(FindReferencePage(name), dir->filePath(name))) qFatal("page %s is not built", qPrintable(name));
+            }
+        }
+        return dir;
+    }
+
+private slots:
+    void init() {
+        ui = std::make_unique<FormUnderTest>();
+        viewerErrors.clear();
+        TForm3::ErrorSink = [this](const QString& text) { viewerErrors << text; };
+        TForm3::PageFolderOverride.clear();
+    }
+    void cleanup() {
+        ui.reset();
+        TForm3::ErrorSink = nullptr;
+        TForm3::PageFolderOverride.clear();
+    }
+
+    void viewerStartsWithTheEmbeddedPage() {
+        TForm3 viewer;
+        QVERIFY(viewer.ShownFile().isEmpty());
+        QCOMPARE(viewer.Image1->pixmap().size(), QSize(586, 438));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Справочные данные"));
+        QCOMPARE(viewer.size(), QSize(585, 477));
+        QVERIFY(!viewer.Button1->isEnabled());
+        QCOMPARE(viewer.Button1->text(), QStringLiteral("Назад"));
+        QCOMPARE(viewer.Button2->text(), QStringLiteral("Далее"));
+    }
+
+    void menuCaptionsNameTheTopics() {
+        for (const ReferenceTopicPages& t : kReferenceTopics) {
+            QCOMPARE(ui->Get<QAction>(kTopicItems[t.topic - 1])->text(), QString::fromUtf8(t.caption.data()));
+        }
+    }
+
+    void everyTopicForwardAndBack_data() {
+        QTest::addColumn<int>("topic");
+        for (const ReferenceTopicPages& t : kReferenceTopics) {
+            QTest::newRow(qPrintable(QString("тема %1, %2 стр.").arg(t.topic).arg(t.pageCount))) << t.topic;
+        }
+    }
+    void everyTopicForwardAndBack() {
+        QFETCH(int, topic);
+        const int n = ReferenceTopicAt(topic)->pageCount;
+        Choose(topic);
+        QVERIFY(Viewer()->isVisible());
+        QCOMPARE(Project.ReferenceTopic, topic);
+        Expect({ReferencePageFile(topic, 1), 1, false, true}, "opened");
+        for (int page = 2; page <= n; ++page) {
+            const qint64 before = PictureKey();
+            QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
+            Expect({ReferencePageFile(topic, page), page, true, page < n}, "Далее");
+            QVERIFY(PictureKey() != before);
+            QCOMPARE(Viewer()->Image1->size(), QSize(586, 438));
+        }
+        for (int page = n - 1; page >= 1; --page) {
+            QTest::mouseClick(Viewer()->Button1, Qt::LeftButton);
+            Expect({ReferencePageFile(topic, page), page, page > 1, true}, "Назад");
+        }
+        QVERIFY(viewerErrors.isEmpty());
+    }
+
+    void choosingATopicWhileOpenStartsItOnPageOne() {
+        Choose(1);
+        for (int i = 0; i < 4; ++i) QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
+        Expect({QStringLiteral("Солнце55.jpg"), 5, true, true}, "topic 1, page 5");
+        Choose(4);
+        Expect({QStringLiteral("Аtн1.jpg"), 1, false, true}, "topic 4 chosen while open");
+        Viewer()->close();  // closing hides
+        QVERIFY(!Viewer()->isVisible());
+        Choose(5);
+        Expect({QStringLiteral("Схема1.jpg"), 1, false, true}, "reopened");
+    }
+
+    void missingAndBrokenPages_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<int>("damagedPage");
+        QTest::addColumn<QByteArray>("contents");  // empty: the file is missing
+        QTest::addColumn<QString>("message");
+        const QString noSoi = QString("JPEG error #%1.").arg(JERR_NO_SOI);
+        QTest::newRow("missing middle page") << 2 << 2 << QByteArray() << "Cannot open file Солнце100.jpg.";
+        QTest::newRow("missing last page") << 4 << 3 << QByteArray() << "Cannot open file Аtн3.jpg.";
+        QTest::newRow("not a JPEG") << 5 << 2 << QByteArray("plain text, not a picture") << noSoi;
+        QTest::newRow("empty file") << 3 << 2 << QByteArray("") << QString("JPEG error #%1.").arg(JERR_INPUT_EMPTY);
+        QTest::newRow("truncated JPEG") << 1 << 2 << QByteArray("half") << QString("JPEG error #%1.").arg(JWRN_JPEG_EOF);
+    }
+    void missingAndBrokenPages() {
+        QFETCH(int, topic);
+        QFETCH(int, damagedPage);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, message);
+        const auto pages = CopyOfPages();
+        const QString damaged = pages->filePath(ReferencePageFile(topic, damagedPage));
+        if (contents == "half") {
+            QFile in(damaged);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            contents = in.read(in.size() / 2);
+        }
+        QFile::remove(damaged);
+        if (!contents.isNull() || QTest::currentDataTag() == QByteArray("empty file")) {
+            QFile out(damaged);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(contents);
+        }
+        TForm3::PageFolderOverride = pages->path();
+
+        Choose(topic);
+        for (int page = 2; page < damagedPage; ++page) QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
+        const ViewerState before = State();
+        const qint64 picture = PictureKey();
+        QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
+
+        QCOMPARE(viewerErrors, QStringList{message});
+        QCOMPARE(PictureKey(), picture);                // the picture shown stays
+        QCOMPARE(Viewer()->ShownFile(), before.file);
+        QCOMPARE(int(Project.ReferencePage), damagedPage);  // the page number has moved
+        QVERIFY(Viewer()->Button1->isEnabled());        // and "Назад" was enabled
+        QVERIFY(Viewer()->Button2->isEnabled());        // the last-page check was skipped
+
+        // Stepping back shows the page before; a further "Далее" past the
+        // end of the topic loads nothing and turns "Далее" off.
+        const int n = ReferenceTopicAt(topic)->pageCount;
+        if (damagedPage == n) {
+            QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
+            QCOMPARE(int(Project.ReferencePage), n + 1);
+            QVERIFY(!Viewer()->Button2->isEnabled());
+            QCOMPARE(viewerErrors.size(), 1);
+            QTest::mouseClick(Viewer()->Button1, Qt::LeftButton);  // back to the broken page
+            QCOMPARE(viewerErrors.size(), 2);
+        }
+        QTest::mouseClick(Viewer()->Button1, Qt::LeftButton);
+        QCOMPARE(Viewer()->ShownFile(), ReferencePageFile(topic, damagedPage - 1));
+    }
+
+    void aFirstPageThatFailsLeavesTheViewerAsItWas() {
+        Choose(3);
+        QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
+        Viewer()->close();
+        const auto pages = CopyOfPages();
+        QFile::remove(pages->filePath(QStringLiteral("Схема1.jpg")));
+        TForm3::PageFolderOverride = pages->path();
+        Choose(5);
+        QCOMPARE(viewerErrors, QStringList{"Cannot open file Схема1.jpg."});
+        QVERIFY(Viewer()->isVisible());
+        QCOMPARE(Project.ReferenceTopic, 5);
+        Expect({QStringLiteral("Свойства2.jpg"), 2, true, true}, "after the failed show");
+    }
+
+    void pagesAreFoundFromAnyWorkingDirectory() {
+        const QString before = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        // A page file in the current directory is not what the viewer shows.
+        QFile decoy(QStringLiteral("Схема1.jpg"));
+        QVERIFY(decoy.open(QIODevice::WriteOnly));
+        decoy.write("not the page");
+        decoy.close();
+        QVERIFY(!ReferencePageFolders().contains(QDir::currentPath()));
+        Choose(5);
+        QDir::setCurrent(before);
+        QVERIFY2(viewerErrors.isEmpty(), qPrintable(viewerErrors.join('\n')));
+        Expect({QStringLiteral("Схема1.jpg"), 1, false, true}, "from another directory");
+        QVERIFY(FindReferencePage(QStringLiteral("Схема1.jpg")) != elsewhere.filePath(QStringLiteral("Схема1.jpg")));
+    }
+
+    void aboutBoxIsModalWithItsTitleLines() {
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->objectName(), QStringLiteral("Form2"));
+            QCOMPARE(box->windowTitle(), QStringLiteral("О программе"));
+            QStringList texts;
+            for (const QLabel* label : box->findChildren<QLabel*>()) texts << label->text();
+            for (const char* line : {"Программа  расчёта теплопоступлений в помещение",
+                                     "от солнечной радиации .  Версия 2.00 от 10.08.2006", "Место  рождения:",
+                                     "Институт  ", "Составители:", "Справки по  :", "Seed 0c156ef1"}) {
+                QVERIFY2(texts.contains(QString::fromUtf8(line)), line);
+            }
+            seen = true;
+            box->close();
+        });
+        ui->Get<QAction>("N6")->trigger();  // returns when the box is closed
+        QVERIFY(seen);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(ReferenceViewerTest)
+#include "ReferenceViewerTest.moc"
