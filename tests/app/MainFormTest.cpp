@@ -1,0 +1,858 @@
+// The main window driven through its widgets: what the user sees after
+// typing, clicking and selecting pages. The computations themselves are
+// tested with the calculation libraries; here the wiring is.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "Conversions.h"
+#include "FormTestSupport.h"
+#include "Totals.h"
+#include "UpDown.h"
+#include "WindowHourTable.h"
+#include "WindowResultsView.h"
+
+namespace {
+
+QString Cell(const FormUnderTest& t, const char* grid, int row, int column) {
+    return t.Grid(grid)->Cell(row, column);
+}
+
+QString Shown(Decimal4 value) { return QString::fromStdString(FormatDecimal4(value)); }
+
+// Three wall layers of the typical run, as typed.
+struct TypedLayer {
+    const char* name;
+    const char* s;
+    const char* lambda;
+    const char* delta;
+};
+constexpr TypedLayer kWallLayers[] = {
+    {"Штукатурка", "9.6", "0.81", "0.02"},
+    {"Кирпич", "9.2", "0.81", "0.38"},
+    {"Утеплитель", "0.5", "0.04", "0.05"},
+};
+
+void EnterWallLayer(const FormUnderTest& t, const TypedLayer& layer) {
+    t.Type("Edit29", QString::fromUtf8(layer.name));
+    t.Type("Edit30", QString::fromLatin1(layer.s));
+    t.Type("Edit31", QString::fromLatin1(layer.lambda));
+    t.Type("Edit32", QString::fromLatin1(layer.delta));
+    t.Press("Button1");
+}
+
+void EnterRoofLayer(const FormUnderTest& t, const TypedLayer& layer) {
+    t.Type("Edit35", QString::fromUtf8(layer.name));
+    t.Type("Edit36", QString::fromLatin1(layer.s));
+    t.Type("Edit37", QString::fromLatin1(layer.lambda));
+    t.Type("Edit38", QString::fromLatin1(layer.delta));
+    t.Press("Button2");
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyNamedControlExists();
+    void startsOnTheInputPageWithDefaults();
+    void menuHoldsItsItemsAndExitCloses();
+
+    void openingAreaFollowsTyping_data();
+    void openingAreaFollowsTyping();
+    void emptyEditLeavesAreaUntilRetyped();
+    void areaFollowsAssignmentsByTheProgram();
+    void outerCoeffsFollowWindSpeed_data();
+    void outerCoeffsFollowWindSpeed();
+    void negativeWindSpeedReportsAndKeepsCoeffs();
+    void strayLetterReportsAtOnce();
+    void windowKindSwitchesShadesTiltAndCoeffs();
+    void elementSwitchesEnableGroupsAndClearResults();
+
+    void windowsPageShowsOrientationOne();
+    void orientationTabsRedisplayWithoutRecomputing();
+    void markerFollowsPeakHour_data();
+    void markerFollowsPeakHour();
+    void horizontalKindHidesSelectorUntilLeft();
+    void inclinedKindCaption();
+    void windowsExcludedEmptiesGridOnly();
+    void badWindowInputKeepsGrid();
+
+    void enterLayerShowsResistanceAndNextLayer();
+    void resistanceCoversLeadingRunOfLayers();
+    void layerCountClearsLayersAbove();
+    void countWithoutFirstLayerKeepsOutputs();
+    void layerNumberEdgeCases();
+    void spinStaysWithinTheTable();
+    void badLayerValueStopsEnterMidway();
+    void roofEnterShowsOuterCoeff();
+
+    void typicalRunTotals();
+    void totalsWorkedHourWithWallsAndRoof();
+    void totalsAllExcluded();
+    void totalsKindExcludedAfterIncluded();
+    void totalsFailureKeepsEarlierCells();
+
+    void headerTextsAssignedRunChangeHandlers();
+    void errorBoxShowsTitleAndMessageAndWindowGoesOn();
+};
+
+void MainFormTest::everyNamedControlExists() {
+    FormUnderTest t;
+    for (int i = 1; i <= 42; ++i) Control<QLineEdit>(t.form.get(), qPrintable(QStringLiteral("Edit%1").arg(i)));
+    for (int i = 1; i <= 19; ++i) Control<QCheckBox>(t.form.get(), qPrintable(QStringLiteral("CheckBox%1").arg(i)));
+    for (int i = 1; i <= 3; ++i) {
+        Control<QRadioButton>(t.form.get(), qPrintable(QStringLiteral("RadioButton%1").arg(i)));
+        Control<QGroupBox>(t.form.get(), qPrintable(QStringLiteral("GroupBox%1").arg(i)));
+    }
+    for (int i : {1, 2, 3, 6}) Control<QTableWidget>(t.form.get(), qPrintable(QStringLiteral("StringGrid%1").arg(i)));
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13})
+        Control<QWidget>(t.form.get(), qPrintable(QStringLiteral("TabSheet%1").arg(i)));
+    for (const char* name : {"PageControl1", "PageControl2"}) Control<QTabWidget>(t.form.get(), name);
+    for (const char* name : {"Label27", "Label102", "Label103", "Label104", "Label105", "Label107", "Label108",
+                             "Label164"})
+        Control<QLabel>(t.form.get(), name);
+    for (const char* name : {"UpDown1", "UpDown2"}) Control<UpDown>(t.form.get(), name);
+    for (const char* name : {"Button1", "Button2"}) Control<QPushButton>(t.form.get(), name);
+    Control<QComboBox>(t.form.get(), "ComboBox1");
+    Control<QMenuBar>(t.form.get(), "MainMenu1");
+    for (const char* name : {"N1", "N5", "N11"}) Control<QMenu>(t.form.get(), name);
+    for (const char* name : {"N2", "N3", "N4", "N6", "N7", "N8", "N9", "N10", "N12", "N13", "R1", "R2", "tt1"})
+        Control<QAction>(t.form.get(), name);
+    // Every input has a readable name for screen readers.
+    for (QLineEdit* edit : t.form->findChildren<QLineEdit*>()) {
+        if (edit->objectName().startsWith(QLatin1String("Edit")))
+            QVERIFY2(!edit->accessibleName().isEmpty(), qPrintable(edit->objectName()));
+    }
+}
+
+void MainFormTest::startsOnTheInputPageWithDefaults() {
+    FormUnderTest t;
+    QCOMPARE(t.form->windowTitle(), QStringLiteral("Расчёт теплопоступлений от солнечной радиации"));
+    QCOMPARE(t.form->centralWidget()->size(), QSize(1024, 722));
+    auto* pages = t.Get<QTabWidget>("PageControl2");
+    QCOMPARE(pages->count(), 3);
+    QCOMPARE(pages->tabText(0), QStringLiteral(" Исходные  данные "));
+    QCOMPARE(pages->tabText(1), QStringLiteral("Окна"));
+    QCOMPARE(pages->tabText(2), QStringLiteral("Итого :"));
+    QCOMPARE(pages->currentWidget(), t.Get<QWidget>("TabSheet9"));
+
+    QCOMPARE(t.Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("48"));
+    QCOMPARE(t.Get<QComboBox>("ComboBox1")->count(), 21);
+    const std::pair<const char*, const char*> defaults[] = {
+        {"Edit1", "1.5"},  {"Edit2", "2"},      {"Edit3", "1"},     {"Edit5", "3.3"},  {"Edit6", "20"},
+        {"Edit7", "22.5"}, {"Edit8", "0.3"},    {"Edit9", "0.3"},   {"Edit12", "14.7"}, {"Edit17", "3"},
+        {"Edit18", "26.87"}, {"Edit42", "13.42"}, {"Edit41", "13.42"}, {"Edit19", "0"},  {"Edit33", "3"},
+        {"Edit27", "1"},   {"Edit40", "22"},    {"Edit21", "0"},    {"Edit20", "0"},   {"Edit29", ""}};
+    for (const auto& [name, text] : defaults) QCOMPARE(t.Text(name), QString::fromLatin1(text));
+
+    QVERIFY(t.Get<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(t.Get<QGroupBox>("GroupBox1")->isEnabled());
+    QVERIFY(!t.Get<QGroupBox>("GroupBox2")->isEnabled());
+    QVERIFY(!t.Get<QGroupBox>("GroupBox3")->isEnabled());
+    QVERIFY(!t.Edit("Edit4")->isEnabled());  // wall inputs locked until "Стены"
+    for (int i = 4; i <= 19; ++i)
+        QVERIFY(!t.Get<QCheckBox>(qPrintable(QStringLiteral("CheckBox%1").arg(i)))->isChecked());
+    QCOMPARE(t.Get<QCheckBox>("CheckBox4")->text(), QStringLiteral("   C"));
+    QCOMPARE(t.Get<QCheckBox>("CheckBox11")->text(), QStringLiteral("  СЗ"));
+    QVERIFY(t.Get<QRadioButton>("RadioButton1")->isChecked());
+    QVERIFY(t.Edit("Edit19")->isHidden());
+    QVERIFY(!t.Edit("Edit21")->isEnabled());
+
+    QCOMPARE(Cell(t, "StringGrid1", 0, 0), QStringLiteral("     8-9"));
+    QCOMPARE(Cell(t, "StringGrid1", 0, 9), QStringLiteral("   17-18"));
+    QCOMPARE(Cell(t, "StringGrid2", 0, 3), QStringLiteral("Коеф-т теплопр-ти, Вт/(м°С)"));
+    QCOMPARE(Cell(t, "StringGrid3", 0, 0), QStringLiteral("  №"));
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
+    QCOMPARE(t.Get<UpDown>("UpDown1")->Position(), 1);
+    QCOMPARE(Project.WallLayerCount, 3);
+    QCOMPARE(Project.RoofLayerCurrent, 1);
+    // Nothing computed at start.
+    QCOMPARE(Project.WindSpeed, Decimal4());
+    QCOMPARE(Project.WindowOuterCoeff, Decimal4());
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::menuHoldsItsItemsAndExitCloses() {
+    FormUnderTest t;
+    QCOMPARE(t.Get<QMenu>("N1")->title(), QStringLiteral("Файл"));
+    QStringList file;
+    for (QAction* item : t.Get<QMenu>("N1")->actions()) file << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    QCOMPARE(file, (QStringList{"Сохранить", "Открыть", "-", "Печать", "-", "Выход"}));
+    QStringList help;
+    for (QAction* item : t.Get<QMenu>("N5")->actions()) help << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    QCOMPARE(help, (QStringList{"Таблицы,  расчетные схемы", "-", "О программе"}));
+    QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
+    QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
+    for (QAction* item : t.Get<QMenu>("N1")->actions()) QVERIFY(item->shortcut().isEmpty());
+
+    QVERIFY(t.form->isVisible());
+    t.Get<QAction>("N9")->trigger();
+    QVERIFY(!t.form->isVisible());
+}
+
+// ---- Derived values -------------------------------------------------------------
+
+void MainFormTest::openingAreaFollowsTyping_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("area");
+    QTest::newRow("B = 3 with H 1.5, n 1") << "Edit2" << "3" << "4.5";
+    QTest::newRow("fractional n = 2.5") << "Edit3" << "2.5" << "7.5";
+    QTest::newRow("H = 1.23456 rounded before multiplying") << "Edit1" << "1.23456" << "2.4692";
+    QTest::newRow("H = 0.5") << "Edit1" << "0.5" << "1";
+}
+
+void MainFormTest::openingAreaFollowsTyping() {
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+    QFETCH(QString, area);
+    FormUnderTest t;
+    t.Type(qPrintable(edit), typed);
+    QCOMPARE(t.Text("Edit17"), area);
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(Project.GlazingArea, Decimal4());  // read only when the windows page computes
+}
+
+void MainFormTest::emptyEditLeavesAreaUntilRetyped() {
+    FormUnderTest t;
+    t.Type("Edit17", QStringLiteral("9"));
+    t.Type("Edit2", QString());
+    QCOMPARE(t.Text("Edit2"), QString());
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("9"));
+    QVERIFY(t.errors.isEmpty());
+    QTest::keyClicks(t.Edit("Edit2"), QStringLiteral("3"));
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("4.5"));
+}
+
+void MainFormTest::areaFollowsAssignmentsByTheProgram() {
+    FormUnderTest t;
+    t.Edit("Edit1")->setText(QStringLiteral("2"));
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("4"));
+    t.Edit("Edit17")->setText(QStringLiteral("7"));
+    t.Edit("Edit1")->setText(QStringLiteral("2"));  // same text: no change, no handler
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("7"));
+}
+
+void MainFormTest::outerCoeffsFollowWindSpeed_data() {
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("vertical");
+    QTest::addColumn<QString>("horizontal");
+    QTest::newRow("V = 4") << "4" << "29" << "13.9";
+    QTest::newRow("V = 0") << "0" << "5.8" << "8.7";
+    QTest::newRow("V = 3.3 again: four decimals") << "3.3" << "26.8724" << "13.4231";
+}
+
+void MainFormTest::outerCoeffsFollowWindSpeed() {
+    QFETCH(QString, speed);
+    QFETCH(QString, vertical);
+    QFETCH(QString, horizontal);
+    FormUnderTest t;
+    t.Type("Edit5", speed);
+    QCOMPARE(t.Text("Edit18"), vertical);
+    QCOMPARE(t.Text("Edit42"), horizontal);
+    QCOMPARE(Project.WindSpeed, ParseDecimal4(speed.toStdString()));
+    QCOMPARE(t.Text("Edit41"), QStringLiteral("13.42"));  // the roof's own output is not touched
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::negativeWindSpeedReportsAndKeepsCoeffs() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("4"));
+    t.errors.clear();
+    t.Type("Edit5", QStringLiteral("-1"));
+    // "-" alone fails to parse, "-1" fails in the square root.
+    QCOMPARE(t.errors, (QStringList{"'-' is not a valid floating point value.", "Invalid floating point operation."}));
+    QCOMPARE(Project.WindSpeed, ParseDecimal4("-1"));
+    QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));
+    QCOMPARE(t.Text("Edit42"), QStringLiteral("13.9"));
+}
+
+void MainFormTest::strayLetterReportsAtOnce() {
+    FormUnderTest t;
+    t.Type("Edit1", QStringLiteral("1x"));
+    QCOMPARE(t.errors, QStringList{"'1x' is not a valid floating point value."});
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("2"));  // from "1" before the letter
+}
+
+void MainFormTest::windowKindSwitchesShadesTiltAndCoeffs() {
+    FormUnderTest t;
+    t.Type("Edit8", QStringLiteral("0.7"));
+    t.Type("Edit5", QStringLiteral("4"));
+    t.Type("Edit18", QStringLiteral("30"));
+
+    t.Click("RadioButton3");  // horizontal
+    QCOMPARE(t.Text("Edit8"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit9"), QStringLiteral("0"));
+    QVERIFY(!t.Edit("Edit8")->isEnabled());
+    QVERIFY(!t.Edit("Edit9")->isEnabled());
+    QCOMPARE(t.Text("Edit18"), QStringLiteral("30"));  // vertical coefficient untouched
+    t.Type("Edit42", QStringLiteral("1"));
+    t.Click("RadioButton3");  // already checked: nothing
+    QCOMPARE(t.Text("Edit42"), QStringLiteral("1"));
+    t.Type("Edit5", QStringLiteral("0"));  // typing the speed updates both
+    QCOMPARE(t.Text("Edit18"), QStringLiteral("5.8"));
+    QCOMPARE(t.Text("Edit42"), QStringLiteral("8.7"));
+
+    t.Click("RadioButton2");  // inclined: tilt line shown, shades kept
+    QVERIFY(!t.Edit("Edit19")->isHidden());
+    QVERIFY(!t.Get<QLabel>("Label102")->isHidden());
+    QVERIFY(t.Edit("Edit8")->isEnabled());
+    QCOMPARE(t.Text("Edit8"), QStringLiteral("0"));
+    t.Type("Edit19", QStringLiteral("10"));
+
+    t.Click("RadioButton1");  // vertical: shades back to 0.3, tilt hidden but kept
+    QCOMPARE(t.Text("Edit8"), QStringLiteral("0.3"));
+    QCOMPARE(t.Text("Edit9"), QStringLiteral("0.3"));
+    QVERIFY(t.Edit("Edit19")->isHidden());
+    QCOMPARE(t.Text("Edit19"), QStringLiteral("10"));
+    QVERIFY(t.errors.isEmpty());
+
+    // An empty speed is not an error for the kind switches.
+    t.Type("Edit5", QString());
+    t.Click("RadioButton2");
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::elementSwitchesEnableGroupsAndClearResults() {
+    FormUnderTest t;
+    Project.WindowHours.Record(3, 4)[WindowField::HeatGain] = Decimal4::FromInt(500);
+    Project.WindowHours.Record(3, 4)[WindowField::GainDirect] = Decimal4::FromInt(7);
+    Project.WallHourGain[2][5] = Decimal4::FromInt(11);
+    Project.RoofHourGain[9] = Decimal4::FromInt(13);
+
+    t.Click("CheckBox1");
+    QVERIFY(!t.Get<QGroupBox>("GroupBox1")->isEnabled());
+    QVERIFY(!t.Get<QWidget>("TabSheet10")->isEnabled());
+    QVERIFY(!t.Get<QCheckBox>("CheckBox5")->isEnabled());
+    QCOMPARE(Project.WindowHours.Record(3, 4)[WindowField::HeatGain], Decimal4());
+    QCOMPARE(Project.WindowHours.Record(3, 4)[WindowField::GainDirect], Decimal4::FromInt(7));
+    t.Click("CheckBox1");
+    QVERIFY(t.Get<QGroupBox>("GroupBox1")->isEnabled());
+    QVERIFY(t.Get<QWidget>("TabSheet10")->isEnabled());
+
+    t.Click("CheckBox2");
+    QVERIFY(t.Get<QGroupBox>("GroupBox2")->isEnabled());
+    QVERIFY(t.Edit("Edit4")->isEnabled());
+    QCOMPARE(Project.WallHourGain[2][5], Decimal4::FromInt(11));  // checking clears nothing
+    t.Click("CheckBox2");
+    QVERIFY(!t.Get<QGroupBox>("GroupBox2")->isEnabled());
+    QCOMPARE(Project.WallHourGain[2][5], Decimal4());
+
+    t.Click("CheckBox3");
+    QVERIFY(t.Get<QGroupBox>("GroupBox3")->isEnabled());
+    t.Click("CheckBox3");
+    QVERIFY(!t.Get<QGroupBox>("GroupBox3")->isEnabled());
+    QCOMPARE(Project.RoofHourGain[9], Decimal4());
+    QVERIFY(t.errors.isEmpty());
+}
+
+// ---- Windows page ---------------------------------------------------------------
+
+void MainFormTest::windowsPageShowsOrientationOne() {
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QCOMPARE(Project.GlazingArea, Decimal4::FromInt(3));  // inputs read
+    for (int row = 1; row <= 17; ++row) {
+        for (int column = 0; column < 10; ++column) {
+            QCOMPARE(Cell(t, "StringGrid1", row, column),
+                     QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, column + 1).Field(row))));
+        }
+    }
+    QCOMPARE(Cell(t, "StringGrid1", 10, 0), QStringLiteral(" -0.13"));
+    QCOMPARE(Cell(t, "StringGrid1", 10, 3), QStringLiteral(" 0.6"));
+    QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.в."));
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), *PeakMarkerLeft(Project.WindowPeakHour[1]));
+    QCOMPARE(t.Get<QLabel>("Label108")->y(), 640);
+    QCOMPARE(Cell(t, "StringGrid1", 0, 4), QStringLiteral("   12-13"));
+
+    // The south facade at 12-13 with the default inputs.
+    t.SelectTab("PageControl1", 4);
+    QCOMPARE(Cell(t, "StringGrid1", 17, 4), QStringLiteral(" 760"));
+    QCOMPARE(Cell(t, "StringGrid1", 12, 4), QStringLiteral(" 0.8979"));
+    QCOMPARE(Cell(t, "StringGrid1", 16, 4), QStringLiteral(" 249"));
+}
+
+void MainFormTest::orientationTabsRedisplayWithoutRecomputing() {
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    // A value only the table holds: shown by the tab only if nothing recomputes.
+    Project.WindowHours.Record(8, 1)[WindowField::HeatGain] = Decimal4::FromInt(12345);
+    Project.WindowPeakHour[8] = 1;
+    t.SelectTab("PageControl1", 7);
+    QCOMPARE(Cell(t, "StringGrid1", 17, 0), QStringLiteral(" 12345"));
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), 152);
+    t.SelectTab("PageControl1", 0);
+    QCOMPARE(Cell(t, "StringGrid1", 17, 0),
+             QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, 1)[WindowField::HeatGain])));
+
+    // Leaving and returning recomputes and goes back to the north page.
+    t.SelectTab("PageControl1", 7);
+    t.ShowInputPage();
+    t.ShowWindowsPage();
+    QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QVERIFY(Project.WindowHours.Record(8, 1)[WindowField::HeatGain] != Decimal4::FromInt(12345));
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::markerFollowsPeakHour_data() {
+    QTest::addColumn<int>("peakHour");
+    QTest::addColumn<int>("left");
+    QTest::newRow("8-9") << 1 << 152;
+    QTest::newRow("11-12") << 4 << 400;
+    QTest::newRow("17-18") << 10 << 896;
+    QTest::newRow("no peak yet: stays") << 0 << 480;
+}
+
+void MainFormTest::markerFollowsPeakHour() {
+    QFETCH(int, peakHour);
+    QFETCH(int, left);
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    Project.WindowPeakHour[3] = 5;
+    t.SelectTab("PageControl1", 2);
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), 480);
+    Project.WindowPeakHour[4] = peakHour;
+    t.SelectTab("PageControl1", 3);
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), left);
+}
+
+void MainFormTest::horizontalKindHidesSelectorUntilLeft() {
+    FormUnderTest t;
+    t.Click("RadioButton3");
+    t.ShowWindowsPage();
+    QVERIFY(t.errors.isEmpty());
+    QVERIFY(t.Get<QTabWidget>("PageControl1")->isHidden());
+    QVERIFY(t.Get<QLabel>("Label107")->isVisible());
+    QCOMPARE(t.Get<QLabel>("Label107")->text(), QStringLiteral("Горизонтальные  окна"));
+    QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.г."));
+
+    t.ShowInputPage();
+    QVERIFY(!t.Get<QTabWidget>("PageControl1")->isHidden());
+    t.Click("RadioButton1");
+    t.ShowWindowsPage();
+    QVERIFY(t.Get<QTabWidget>("PageControl1")->isVisible());
+    QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.в."));
+    // The selector covers the title again.
+    QVERIFY(t.Get<QTabWidget>("PageControl1")->geometry().intersects(t.Get<QLabel>("Label107")->geometry()));
+}
+
+void MainFormTest::inclinedKindCaption() {
+    FormUnderTest t;
+    t.Click("RadioButton2");
+    t.Type("Edit19", QStringLiteral("10"));
+    t.ShowWindowsPage();
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.н."));
+    QCOMPARE(Project.GlazingTilt, Decimal4::FromInt(10));
+    t.SelectTab("PageControl1", 4);
+    QCOMPARE(Cell(t, "StringGrid1", 17, 4), QStringLiteral(" 1133"));
+}
+
+void MainFormTest::windowsExcludedEmptiesGridOnly() {
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    t.SelectTab("PageControl1", 2);
+    const int marker = t.Get<QLabel>("Label108")->x();
+    t.ShowInputPage();
+    t.Click("CheckBox1");
+    const WindowHourTable before = Project.WindowHours;
+    t.ShowWindowsPage();  // still selectable by its tab
+    QCOMPARE(t.Get<QTabWidget>("PageControl2")->currentWidget(), t.Get<QWidget>("TabSheet10"));
+    QVERIFY(!t.Get<QTabWidget>("PageControl1")->isEnabled());
+    for (int row = 1; row <= 17; ++row)
+        for (int column = 0; column < 10; ++column) QCOMPARE(Cell(t, "StringGrid1", row, column), QString());
+    QCOMPARE(Cell(t, "StringGrid1", 0, 0), QStringLiteral("     8-9"));
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), marker);
+    QVERIFY(Project.WindowHours == before);
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::badWindowInputKeepsGrid() {
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    const QString shown = Cell(t, "StringGrid1", 17, 5);
+    t.ShowInputPage();
+    t.Type("Edit7", QStringLiteral("25"));
+    t.Type("Edit13", QStringLiteral("x"));
+    t.ShowWindowsPage();
+    QCOMPARE(t.errors, QStringList{"'x' is not a valid floating point value."});
+    QCOMPARE(Project.OutdoorMeanTemp, Decimal4::FromInt(25));  // read before the failure
+    QCOMPARE(Cell(t, "StringGrid1", 17, 5), shown);
+    // The window goes on: fixing the input computes again.
+    t.ShowInputPage();
+    t.Type("Edit13", QStringLiteral("0.9"));
+    t.ShowWindowsPage();
+    QCOMPARE(t.errors.size(), 1);
+}
+
+// ---- Layer editors ----------------------------------------------------------------
+
+void MainFormTest::enterLayerShowsResistanceAndNextLayer() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox2");
+    t.Type("Edit29", QStringLiteral(" Кирпич "));
+    t.Type("Edit30", QStringLiteral("9.20"));
+    t.Type("Edit31", QStringLiteral("0.81"));
+    t.Type("Edit32", QStringLiteral("0.38"));
+    t.Press("Button1");
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
+    QCOMPARE(t.Text("Edit20"), QStringLiteral("1.6095"));
+    const QStringList row1{"1", " Кирпич ", "9.20", "0.81", "0.38"};  // as typed
+    for (int column = 0; column < 5; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), row1[column]);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
+    QCOMPARE(t.Get<UpDown>("UpDown1")->Position(), 2);
+    QCOMPARE(Project.WallLayerCurrent, 2);
+    QCOMPARE(t.Text("Edit29"), QString());
+    QCOMPARE(t.Text("Edit30"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit31"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit32"), QStringLiteral("0"));
+    QCOMPARE(t.form->focusWidget(), t.Edit("Edit29"));
+    QCOMPARE(Project.WallLayers[1].MaterialName, std::string(" Кирпич "));
+}
+
+void MainFormTest::resistanceCoversLeadingRunOfLayers() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox2");
+    EnterWallLayer(t, kWallLayers[1]);
+    t.Type("Edit27", QStringLiteral("3"));
+    EnterWallLayer(t, kWallLayers[2]);
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));  // layer 2 missing: layer 1 only
+    QCOMPARE(Cell(t, "StringGrid2", 3, 1), QStringLiteral("Утеплитель"));
+    QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
+    t.Type("Edit27", QStringLiteral("2"));
+    EnterWallLayer(t, kWallLayers[0]);
+    // Now all three: 0.6213 + 0.0247 + 1.25.
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::layerCountClearsLayersAbove() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox2");
+    for (const TypedLayer& layer : kWallLayers) EnterWallLayer(t, layer);
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
+    t.Type("Edit33", QStringLiteral("1"));
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 2);
+    QCOMPARE(Project.WallLayerCount, 1);
+    QCOMPARE(Project.WallLayers[2].Conductivity, Decimal4());
+    QCOMPARE(Project.WallLayers[3].MaterialName, std::string());
+    QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Штукатурка"));
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.1769"));  // one layer left: 0.0372 + 0.1149 + 0.0247
+    t.Type("Edit33", QStringLiteral("4"));  // more rows, all empty
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 5);
+    QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
+    QVERIFY(t.errors.isEmpty());
+
+    t.Type("Edit33", QStringLiteral("-2"));  // "-" fails to parse, "-2" is refused
+    QCOMPARE(t.errors.size(), 2);
+    QCOMPARE(t.errors[1], QStringLiteral("Число слоёв не может быть отрицательным."));
+    QCOMPARE(Project.WallLayerCount, 4);
+}
+
+void MainFormTest::countWithoutFirstLayerKeepsOutputs() {
+    FormUnderTest t;
+    t.Click("CheckBox3");
+    t.Type("Edit34", QStringLiteral("2"));
+    QCOMPARE(t.Text("Edit25"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit24"), QStringLiteral("0"));
+    QCOMPARE(t.Grid("StringGrid3")->rowCount(), 3);
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::layerNumberEdgeCases() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    t.Type("Edit27", QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QVERIFY(t.errors.isEmpty());
+
+    // Enter above the count: nothing at all.
+    t.Type("Edit27", QStringLiteral("5"));
+    QCOMPARE(Project.WallLayerCurrent, 5);
+    t.Type("Edit30", QStringLiteral("1"));
+    t.Press("Button1");
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("5"));
+    QCOMPARE(t.Text("Edit30"), QStringLiteral("1"));
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
+    QVERIFY(t.errors.isEmpty());
+
+    // A number outside the table is refused.
+    t.Type("Edit27", QStringLiteral("70"));
+    QCOMPARE(t.errors, QStringList{"Номер слоя должен быть от 1 до 50."});
+    QCOMPARE(Project.WallLayerCurrent, 7);
+    // Retyping an empty number reports the empty text.
+    t.Type("Edit27", QString());
+    QCOMPARE(t.errors.last(), QStringLiteral("'' is not a valid integer value."));
+}
+
+void MainFormTest::spinStaysWithinTheTable() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    auto* spin = t.Get<UpDown>("UpDown1");
+    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
+    QCOMPARE(Project.WallLayerCurrent, 2);
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QCOMPARE(spin->Position(), 1);
+    for (int i = 0; i < 60; ++i) QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
+    QCOMPARE(Project.WallLayerCurrent, 50);
+    QVERIFY(t.errors.isEmpty());
+    // A stored layer shows in the entry row when the spin reaches it.
+    Project.WallLayers[49].MaterialName = "Бетон";
+    Project.WallLayers[49].Conductivity = Decimal4::FromCount(20400);
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit29"), QStringLiteral("Бетон"));
+    QCOMPARE(t.Text("Edit31"), QStringLiteral("2.04"));
+}
+
+void MainFormTest::badLayerValueStopsEnterMidway() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    t.Type("Edit29", QStringLiteral("Кирпич"));
+    t.Type("Edit30", QStringLiteral("9.2"));
+    t.Type("Edit31", QStringLiteral("0,81"));
+    t.Type("Edit32", QStringLiteral("0.38"));
+    t.Press("Button1");
+    QCOMPARE(t.errors, QStringList{"'0,81' is not a valid floating point value."});
+    QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,81"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 4), QString());
+    QCOMPARE(t.Text("Edit29"), QStringLiteral("Кирпич"));  // entry row kept
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QCOMPARE(Project.WallLayers[1].HeatAbsorption, ParseDecimal4("9.2"));
+
+    // λ = 0 on layer 1: the division fails and R₀, K keep their texts.
+    t.Type("Edit31", QStringLiteral("0"));
+    t.Press("Button1");
+    QCOMPARE(t.errors.last(), QStringLiteral("Floating point division by zero."));
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0"));
+}
+
+void MainFormTest::roofEnterShowsOuterCoeff() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Type("Edit42", QStringLiteral("1"));
+    t.Click("CheckBox3");
+    EnterRoofLayer(t, kWallLayers[1]);
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Text("Edit41"), QStringLiteral("13.4231"));
+    QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
+    QCOMPARE(t.Text("Edit28"), QStringLiteral("2"));
+    QCOMPARE(Cell(t, "StringGrid3", 1, 1), QStringLiteral("Кирпич"));
+    QCOMPARE(t.form->focusWidget(), t.Edit("Edit35"));
+    QCOMPARE(Project.WallLayers[1].Conductivity, Decimal4());  // the wall is untouched
+}
+
+// ---- Totals page -----------------------------------------------------------------
+
+void MainFormTest::typicalRunTotals() {
+    FormUnderTest t;
+    t.Get<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("52"));
+    t.Type("Edit5", QStringLiteral("4"));
+    QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));
+    t.ShowWindowsPage();
+    QCOMPARE(Project.Latitude, 52);
+    t.ShowInputPage();
+    t.Click("CheckBox8");   // south windows
+    t.Click("CheckBox2");   // walls
+    t.Click("CheckBox16");  // south wall
+    t.Type("Edit4", QStringLiteral("12"));
+    t.Type("Edit22", QStringLiteral("0.6"));
+    for (const TypedLayer& layer : kWallLayers) EnterWallLayer(t, layer);
+    t.ShowTotalsPage();
+    QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
+
+    QCOMPARE(Cell(t, "StringGrid6", 0, 0), QStringLiteral("   8-9"));
+    QCOMPARE(Cell(t, "StringGrid6", 1, 4), QStringLiteral("  Окна"));
+    QCOMPARE(Cell(t, "StringGrid6", 4, 4), QStringLiteral(" Стены"));
+    QCOMPARE(Cell(t, "StringGrid6", 7, 4), QStringLiteral("Покрытие"));
+    QCOMPARE(Cell(t, "StringGrid6", 10, 4), QStringLiteral("  ВСЕГО"));
+    for (int h = 1; h <= 10; ++h) {
+        const Decimal4 window = Project.WindowHours.Record(5, h)[WindowField::HeatGain];
+        const Decimal4 wall = RoundToWholeWatts(Project.WallHourGain[5][h]);
+        QCOMPARE(Cell(t, "StringGrid6", 2, h - 1), QStringLiteral("  ") + Shown(window));
+        QCOMPARE(Cell(t, "StringGrid6", 5, h - 1), QStringLiteral("  ") + Shown(wall));
+        QCOMPARE(Cell(t, "StringGrid6", 8, h - 1), QStringLiteral("  0"));
+        QCOMPARE(Cell(t, "StringGrid6", 11, h - 1), QStringLiteral("  ") + Shown(window + wall));
+        QCOMPARE(Cell(t, "StringGrid6", 9, h - 1), QString());  // roof excluded: no marker
+    }
+    QVERIFY(!Project.WallHourGain[5][5].IsZero());
+    int windowMarkers = 0;
+    for (int c = 0; c < 10; ++c) windowMarkers += Cell(t, "StringGrid6", 3, c) == QStringLiteral("  MAX");
+    QCOMPARE(windowMarkers, 1);
+    QCOMPARE(Cell(t, "StringGrid6", 3, MaximumHour(Project.WindowHourTotal) - 1), QStringLiteral("  MAX"));
+    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(Project.GrandHourTotal)));
+    QCOMPARE(t.Get<QLabel>("Label164")->y(), 512);
+
+    // Showing again with unchanged inputs gives the same figures.
+    const QString before = Cell(t, "StringGrid6", 11, 3);
+    t.ShowInputPage();
+    t.ShowTotalsPage();
+    QCOMPARE(Cell(t, "StringGrid6", 11, 3), before);
+}
+
+void MainFormTest::totalsWorkedHourWithWallsAndRoof() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox1");   // windows excluded
+    t.Click("CheckBox2");
+    t.Click("CheckBox16");  // Ю only
+    t.Type("Edit33", QStringLiteral("1"));
+    EnterWallLayer(t, kWallLayers[1]);
+    t.Type("Edit22", QStringLiteral("0.7"));
+    t.Type("Edit4", QStringLiteral("10"));
+    t.Click("CheckBox3");
+    t.Type("Edit34", QStringLiteral("1"));
+    EnterRoofLayer(t, kWallLayers[1]);
+    t.Type("Edit26", QStringLiteral("0.7"));
+    t.Type("Edit23", QStringLiteral("10"));
+    t.Type("Edit41", QStringLiteral("99"));  // only ever written
+    t.ShowTotalsPage();
+    QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(Cell(t, "StringGrid6", 2, 4), QStringLiteral("  0"));
+    QCOMPARE(Cell(t, "StringGrid6", 5, 4), QStringLiteral("  110"));
+    QCOMPARE(Cell(t, "StringGrid6", 8, 4), QStringLiteral("  327"));
+    QCOMPARE(Cell(t, "StringGrid6", 11, 4), QStringLiteral("  437"));
+    QCOMPARE(t.Text("Edit41"), QStringLiteral("13.4231"));
+    for (int c = 0; c < 10; ++c) QCOMPARE(Cell(t, "StringGrid6", 3, c), QString());
+}
+
+void MainFormTest::totalsAllExcluded() {
+    FormUnderTest t;
+    t.Click("CheckBox1");
+    t.ShowTotalsPage();
+    QVERIFY(t.errors.isEmpty());
+    for (int c = 0; c < 10; ++c) {
+        for (int row : {2, 5, 8, 11}) QCOMPARE(Cell(t, "StringGrid6", row, c), QStringLiteral("  0"));
+        for (int row : {3, 6, 9}) QCOMPARE(Cell(t, "StringGrid6", row, c), QString());
+    }
+    QCOMPARE(t.Get<QLabel>("Label164")->x(), 32);
+}
+
+void MainFormTest::totalsKindExcludedAfterIncluded() {
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    t.ShowInputPage();
+    t.Click("CheckBox8");
+    t.ShowTotalsPage();
+    QVERIFY(Cell(t, "StringGrid6", 2, 4) != QStringLiteral("  0"));
+    t.ShowInputPage();
+    t.Click("CheckBox1");  // excluded: its gains are cleared
+    t.Click("CheckBox1");  // included again, but not recomputed
+    t.ShowTotalsPage();
+    QCOMPARE(Cell(t, "StringGrid6", 2, 4), QStringLiteral("  0"));
+    QCOMPARE(Cell(t, "StringGrid6", 11, 4), QStringLiteral("  0"));
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::totalsFailureKeepsEarlierCells() {
+    FormUnderTest t;
+    t.ShowWindowsPage();
+    t.ShowInputPage();
+    t.Click("CheckBox8");
+    t.ShowTotalsPage();
+    const QString windowRow = Cell(t, "StringGrid6", 2, 4);
+    t.ShowInputPage();
+    t.Click("CheckBox8");   // the window sum would now be 0
+    t.Click("CheckBox2");   // walls with the default three empty layers
+    t.Type("Edit22", QStringLiteral("0.5"));
+    t.ShowTotalsPage();
+    QCOMPARE(t.errors, QStringList{"Invalid floating point operation."});
+    // Rows written after the failing step keep what the page showed last.
+    QCOMPARE(Cell(t, "StringGrid6", 2, 4), windowRow);
+    QCOMPARE(Cell(t, "StringGrid6", 1, 4), QStringLiteral("  Окна"));
+    // A bad text stops the page as well.
+    t.ShowInputPage();
+    t.Click("CheckBox2");
+    t.Type("Edit12", QStringLiteral("a"));
+    t.ShowTotalsPage();
+    QCOMPARE(t.errors.last(), QStringLiteral("'a' is not a valid floating point value."));
+}
+
+// ---- Services for the menu commands, error boxes -----------------------------------
+
+void MainFormTest::headerTextsAssignedRunChangeHandlers() {
+    FormUnderTest t;
+    QCOMPARE(t.form->HeaderControlTexts().size(), 19);
+    QCOMPARE(t.form->HeaderControlTexts().first(), QStringLiteral("48"));
+    QCOMPARE(t.form->HeaderControlTexts().last(), QStringLiteral("3.3"));
+    t.SelectTab("PageControl2", 2);
+
+    QStringList texts{"50", "2", "3", "0.3", "0.3", "0", "0", "22.5", "20", "14.7",
+                      "0.9", "0.25", "0.34", "5", "26.87", "0", "0.9", "2", "4"};
+    t.form->ShowInputPage();
+    QCOMPARE(t.Get<QTabWidget>("PageControl2")->currentIndex(), 0);
+    t.form->AssignHeaderTexts(texts);
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("50"));
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("12"));   // the count changed: H·B·n
+    QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));   // the speed changed
+    QCOMPARE(t.Text("Edit42"), QStringLiteral("13.9"));
+    QCOMPARE(t.form->HeaderControlTexts().mid(1, 2), (QStringList{"2", "3"}));
+
+    // A text a change handler cannot read ends the assignment there.
+    texts[2] = QStringLiteral("abc");
+    texts[7] = QStringLiteral("30");
+    t.form->AssignHeaderTexts(texts);
+    QCOMPARE(t.errors, QStringList{"'abc' is not a valid floating point value."});
+    QCOMPARE(t.Text("Edit2"), QStringLiteral("abc"));
+    QCOMPARE(t.Text("Edit7"), QStringLiteral("22.5"));
+}
+
+void MainFormTest::errorBoxShowsTitleAndMessageAndWindowGoesOn() {
+    FormUnderTest t;
+    TForm1::ErrorSink = nullptr;
+    QCoreApplication::setApplicationName(QStringLiteral("solargain"));
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int tries = 0;
+    QTimer closer;
+    closer.setInterval(20);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->accept();
+        }
+        if (++tries > 500) closer.stop();
+    });
+    closer.start();
+    t.Type("Edit3", QStringLiteral("q"));
+    closer.stop();
+    QCOMPARE(title, QStringLiteral("solargain"));
+    QCOMPARE(text, QStringLiteral("'q' is not a valid floating point value."));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    TForm1::ErrorSink = [&t](const QString& message) { t.errors << message; };
+    t.Type("Edit3", QStringLiteral("2"));
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("6"));
+    QVERIFY(t.errors.isEmpty());
+}
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"
