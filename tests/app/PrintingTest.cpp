@@ -1,0 +1,190 @@
+// "Печать" through the very code path of the menu, with the print dialog
+// replaced by one that sends the page to a PDF file.
+
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FormTestSupport.h"
+#include "JpegDecoder.h"
+
+namespace {
+
+// What the test reads back from a PDF that Qt wrote.
+struct PdfFacts {
+    int pages = 0;
+    QSize image;         // pixels of the one image
+    QSizeF placed;       // its size on the page, in points
+    QSizeF pageSize;     // media box, points
+    QImage picture;      // the image itself
+};
+
+QByteArray Inflate(const QByteArray& deflated) {
+    // qUncompress wants the expected size in front; it grows its buffer as needed.
+    QByteArray withSize(4, '\0');
+    withSize[0] = char(0x10);  // a first guess of 256 MiB at most is never reached
+    return qUncompress(withSize + deflated);
+}
+
+// Streams of the file, with the dictionary that precedes each.
+QList<std::pair<QByteArray, QByteArray>> Streams(const QByteArray& pdf) {
+    QList<std::pair<QByteArray, QByteArray>> streams;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype start = pdf.indexOf("stream\n", from);
+        if (start < 0) break;
+        const qsizetype dict = pdf.lastIndexOf("<<", start);
+        const qsizetype end = pdf.indexOf("endstream", start);
+        QByteArray dictionary = pdf.mid(dict, start - dict);
+        QByteArray data = pdf.mid(start + 7, end - start - 7);
+        if (data.endsWith('\n')) data.chop(1);
+        if (dictionary.contains("/FlateDecode")) data = Inflate(data);
+        streams.append({dictionary, data});
+        from = end + 9;
+    }
+    return streams;
+}
+
+PdfFacts ReadPdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray pdf = file.readAll();
+    PdfFacts facts;
+    facts.pages = int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/"));
+    const QRegularExpression mediaBox(QStringLiteral(R"(/MediaBox \[\s*0 0 ([\d.]+) ([\d.]+)\s*\])"));
+    const auto box = mediaBox.match(QString::fromLatin1(pdf));
+    if (box.hasMatch()) facts.pageSize = QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble());
+    for (const auto& [dictionary, data] : Streams(pdf)) {
+        const QString d = QString::fromLatin1(dictionary);
+        if (d.contains(QStringLiteral("/Subtype /Image"))) {
+            const auto w = QRegularExpression(QStringLiteral(R"(/Width (\d+))")).match(d);
+            const auto h = QRegularExpression(QStringLiteral(R"(/Height (\d+))")).match(d);
+            facts.image = QSize(w.captured(1).toInt(), h.captured(1).toInt());
+            if (d.contains(QStringLiteral("/DCTDecode"))) {
+                facts.picture = DecodeJpeg({reinterpret_cast<const unsigned char*>(data.constData()),
+                                            static_cast<std::size_t>(data.size())});
+            } else {
+                facts.picture = QImage(reinterpret_cast<const uchar*>(data.constData()), facts.image.width(),
+                                       facts.image.height(), 3 * facts.image.width(), QImage::Format_RGB888)
+                                    .copy();
+            }
+        } else {
+            // The page's drawing: "w 0 0 h x y cm /ImN Do" places the image;
+            // an outer "a 0 0 d x y cm" scales page units to points.
+            const QString content = QString::fromLatin1(data);
+            const QRegularExpression cm(QStringLiteral(R"(([-\d.]+) 0 0 ([-\d.]+) [-\d.]+ [-\d.]+ cm)"));
+            double sx = 1, sy = 1;
+            for (auto it = cm.globalMatch(content); it.hasNext();) {
+                const auto m = it.next();
+                sx *= m.captured(1).toDouble();
+                sy *= m.captured(2).toDouble();
+            }
+            if (content.contains(QStringLiteral(" Do"))) facts.placed = QSizeF(std::abs(sx), std::abs(sy));
+        }
+    }
+    return facts;
+}
+
+}  // namespace
+
+class PrintingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormUnderTest> ui;
+    QTemporaryDir folder;
+    int dialogRuns = 0;
+
+    QString PdfPath() const { return folder.filePath(QStringLiteral("печать окна.pdf")); }
+    // The dialog step of the tests: accepted or cancelled, output to a PDF.
+    void AnswerDialog(bool accept, int dotsPerInch = 300) {
+        ui->form->PrintDialog1 = [this, accept, dotsPerInch](QPrinter& printer, QWidget*) {
+            ++dialogRuns;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(PdfPath());
+            printer.setResolution(dotsPerInch);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return accept;
+        };
+    }
+    QColor Background() const { return ui->form->palette().color(QPalette::Window); }
+
+private slots:
+    void init() {
+        ui = std::make_unique<FormUnderTest>();
+        dialogRuns = 0;
+        QFile::remove(PdfPath());
+    }
+    void cleanup() { ui.reset(); }
+
+    void cancellingPrintsNothing() {
+        AnswerDialog(false);
+        const QColor before = Background();
+        ui->Get<QAction>("N7")->trigger();
+        QCOMPARE(dialogRuns, 1);
+        QVERIFY(!QFile::exists(PdfPath()));
+        QCOMPARE(Background(), before);
+        QVERIFY(ui->errors.isEmpty());
+    }
+
+    void onePageAtTheWindowsPhysicalSize_data() {
+        QTest::addColumn<int>("dotsPerInch");
+        QTest::addColumn<int>("page");
+        QTest::newRow("input page, 300 dpi") << 300 << 0;
+        QTest::newRow("windows page, 600 dpi") << 600 << 1;
+        QTest::newRow("totals page, 150 dpi") << 150 << 2;
+    }
+    void onePageAtTheWindowsPhysicalSize() {
+        QFETCH(int, dotsPerInch);
+        QFETCH(int, page);
+        ui->SelectTab("PageControl2", page);
+        AnswerDialog(true, dotsPerInch);
+        const QColor before = Background();
+        ui->Get<QAction>("N7")->trigger();
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        QCOMPARE(Background(), before);  // the button face is back
+
+        const QSize client = ui->form->centralWidget()->size();
+        const PdfFacts pdf = ReadPdf(PdfPath());
+        QCOMPARE(pdf.pages, 1);
+        QCOMPARE(pdf.image, client);
+        // 96 screen pixels make one inch, 72 points.
+        QVERIFY2(std::abs(pdf.placed.width() - client.width() * 72.0 / 96.0) < 0.5,
+                 qPrintable(QString::number(pdf.placed.width())));
+        QVERIFY2(std::abs(pdf.placed.height() - client.height() * 72.0 / 96.0) < 0.5,
+                 qPrintable(QString::number(pdf.placed.height())));
+    }
+
+    void theWindowIsCapturedOnWhite() {
+        AnswerDialog(true);
+        ui->Get<QAction>("N7")->trigger();
+        const PdfFacts pdf = ReadPdf(PdfPath());
+        QCOMPARE(pdf.picture.size(), pdf.image);
+        // The bottom-right corner of the input page carries no control: it
+        // shows the window's background, white on paper, grey on the screen.
+        const QColor corner = pdf.picture.pixelColor(pdf.image.width() - 6, pdf.image.height() - 6);
+        QVERIFY2(corner.red() >= 250 && corner.green() >= 250 && corner.blue() >= 250, qPrintable(corner.name()));
+        const QColor screen = ui->form->centralWidget()->grab().toImage().pixelColor(pdf.image.width() - 6,
+                                                                                      pdf.image.height() - 6);
+        QVERIFY2(screen.lightness() < 245, qPrintable(screen.name()));
+    }
+
+    void aPrinterThatCannotStartIsReported() {
+        ui->form->PrintDialog1 = [](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("/nonexistent folder/x.pdf"));
+            return true;
+        };
+        const QColor before = Background();
+        ui->Get<QAction>("N7")->trigger();
+        QCOMPARE(ui->errors.size(), 1);
+        QVERIFY2(ui->errors[0].startsWith(QStringLiteral("Не удалось начать печать")), qPrintable(ui->errors[0]));
+        QCOMPARE(Background(), before);  // restored on failure too
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "PrintingTest.moc"
