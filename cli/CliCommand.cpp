@@ -51,7 +51,8 @@ std::string OptionValue(const std::vector<std::string>& args, std::size_t& i, st
 }
 
 bool IsOption(const std::string& arg, std::string_view name) {
-    return arg == name || (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=');
+    return arg == name ||
+           (arg.size() > name.size() && arg.compare(0, name.size(), name) == 0 && arg[name.size()] == '=');
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {

@@ -39,9 +39,12 @@ constexpr std::array<FieldName, kShownFieldCount> kFieldNames{{
 
 std::string_view KindName(WindowKind kind) {
     switch (kind) {
-        case WindowKind::Vertical: return "Vertical";
-        case WindowKind::Inclined: return "Inclined";
-        case WindowKind::Horizontal: return "Horizontal";
+        case WindowKind::Vertical:
+            return "Vertical";
+        case WindowKind::Inclined:
+            return "Inclined";
+        case WindowKind::Horizontal:
+            return "Horizontal";
     }
     return "";
 }
@@ -73,7 +76,8 @@ ordered_json WindowOrientationJson(const CliWindowResults& w, int o) {
     orientation["hours"] = std::move(hours);
     orientation["WindowPeakGain"] = Text(w.PeakGain[o]);
     const int peak = w.PeakHour[o];
-    orientation["WindowPeakHour"] = HourLabelOrNull(peak >= 1 && peak <= kHourCount ? std::optional<int>(peak) : std::nullopt);
+    orientation["WindowPeakHour"] =
+        HourLabelOrNull(peak >= 1 && peak <= kHourCount ? std::optional<int>(peak) : std::nullopt);
     return orientation;
 }
 

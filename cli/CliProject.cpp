@@ -25,8 +25,8 @@ struct JsonNode {
     enum class Type { Null, Boolean, Number, Text, List, Object };
     Type type = Type::Null;
     bool boolean = false;
-    std::string text;             // a text, or a number as written
-    std::vector<JsonNode> items;  // of a list, or the values of an object
+    std::string text;               // a text, or a number as written
+    std::vector<JsonNode> items;    // of a list, or the values of an object
     std::vector<std::string> keys;  // of an object: keys[i] names items[i]
 };
 
@@ -360,8 +360,8 @@ WindowInputTexts TypeInputPage(const CliProject& p) {
 
 // The layer count typed into its edit, then each layer typed into the entry
 // row and confirmed with the Enter button, from layer 1 on.
-void EnterLayers(Construction c, const std::optional<std::string>& countText, const std::vector<LayerEntryTexts>& layers,
-                 std::string_view layersKey, std::string_view countKey) {
+void EnterLayers(Construction c, const std::optional<std::string>& countText,
+                 const std::vector<LayerEntryTexts>& layers, std::string_view layersKey, std::string_view countKey) {
     const std::string count = countText ? *countText : std::to_string(layers.size());
     SetLayerCount(c, count);
     ResistanceAfterCountChange(c);

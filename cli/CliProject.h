@@ -17,9 +17,10 @@
 // orientation check boxes, the window kind and the layers of the wall and the
 // roof. A key left out of the document keeps the input page's default.
 struct CliProject {
-    // The nineteen inputs of the windows page, in their reading order. The
-    // three derived ones are empty here when the document leaves them out:
-    // the input page derives them (see GivenGlazingArea and below).
+    // The nineteen inputs of the windows page, in their reading order, as the
+    // document gives them or with their default texts. RunCliProject derives
+    // the opening area and the outer coefficients the document leaves out,
+    // as the input page does (see GivenGlazingArea and below).
     WindowInputTexts Window = DefaultWindowInputTexts();
     std::string WindowCount = "1";  // Edit3, n
 
@@ -43,16 +44,16 @@ struct CliProject {
     std::array<bool, kOrientationCount> WallOrientations{};
 
     // Wall group "Для стен".
-    std::string WallArea = "0";             // Edit4, F, m²
-    std::string WallAbsorptance = "0";      // Edit22, ρст
-    std::string WallInnerResistance = "0";  // Edit39, Rв.пр. (read and checked, unused)
+    std::string WallArea = "0";                 // Edit4, F, m²
+    std::string WallAbsorptance = "0";          // Edit22, ρст
+    std::string WallInnerResistance = "0";      // Edit39, Rв.пр. (read and checked, unused)
     std::optional<std::string> WallLayerCount;  // Edit33; absent: the number of layers listed
     std::vector<LayerEntryTexts> WallLayers;    // from the room side outwards
 
     // Roof group "Для покрытий".
-    std::string RoofArea = "0";         // Edit23, F, m²
-    std::string RoofAbsorptance = "0";  // Edit26, ρ
-    std::string UnderRoofTemp = "22";   // Edit40, tпокр, °C
+    std::string RoofArea = "0";                 // Edit23, F, m²
+    std::string RoofAbsorptance = "0";          // Edit26, ρ
+    std::string UnderRoofTemp = "22";           // Edit40, tпокр, °C
     std::optional<std::string> RoofLayerCount;  // Edit34; absent: the number of layers listed
     std::vector<LayerEntryTexts> RoofLayers;
 };

@@ -32,8 +32,8 @@ Outcome InProcess(const std::vector<std::string>& args, const std::string& input
 }
 
 TEST(CliCommand, ComputeReadsStandardInput) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"compute"},
-                                                 std::vector<std::string>{"compute", "-"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"compute"}, std::vector<std::string>{"compute", "-"}}) {
         const Outcome o = InProcess(args, R"({"WindowOrientations": ["Ю"]})");
         EXPECT_EQ(o.status, 0);
         EXPECT_EQ(o.err, "");
@@ -110,8 +110,8 @@ protected:
     }
     // Runs the program with a shell command line after its name.
     Outcome Exec(const std::string& arguments) {
-        const std::string command = std::string("'") + SOLARGAIN_CLI + "' " + arguments + " >'" + dir_ +
-                                    "/out' 2>'" + dir_ + "/err'";
+        const std::string command =
+            std::string("'") + SOLARGAIN_CLI + "' " + arguments + " >'" + dir_ + "/out' 2>'" + dir_ + "/err'";
         const int raw = std::system(command.c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         return {status, Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};

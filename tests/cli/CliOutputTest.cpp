@@ -63,7 +63,8 @@ TEST(CliOutput, FieldNamesAreTheWindowTableFields) {
 
 TEST(CliOutput, KeysInAFixedOrder) {
     const std::string text = JsonText(ResultsJson(Compute(R"({"Walls": true, "Roof": true,
-        "WallLayers": [)" + std::string(kBrickLayer) + R"(], "RoofLayers": [)" + kBrickLayer + "]}")));
+        "WallLayers": [)" + std::string(kBrickLayer) + R"(], "RoofLayers": [)" +
+                                                          kBrickLayer + "]}")));
     std::vector<std::size_t> at;
     for (const char* key : {"\"windows\"", "\"GainDirect\"", "\"HeatGain\"", "\"WindowPeakGain\"", "\"walls\"",
                             "\"WallHourGain\"", "\"Resistance\"", "\"Damping\"", "\"roof\"", "\"totals\"",
@@ -95,8 +96,8 @@ TEST(CliOutput, CsvHasTheTotalsThenOneBlockPerOrientation) {
 TEST(CliOutput, CsvOfTheWorkedEnvelope) {
     const std::vector<std::string> lines = Lines(ResultsCsv(Compute(R"({"Windows": false, "Walls": true, "Roof": true,
         "WallOrientations": ["Ю"], "WallArea": "10", "WallAbsorptance": "0.7", "RoofArea": "10",
-        "RoofAbsorptance": "0.7", "WallLayers": [)" + std::string(kBrickLayer) + R"(], "RoofLayers": [)" +
-                                                                   kBrickLayer + "]}")));
+        "RoofAbsorptance": "0.7", "WallLayers": [)" + std::string(kBrickLayer) +
+                                                                    R"(], "RoofLayers": [)" + kBrickLayer + "]}")));
     ASSERT_EQ(lines.size(), 5u);  // no window blocks when windows are excluded
     EXPECT_EQ(lines[4], "GrandHourTotal,414,428,440,442,437,422,400,378,350,330");
 }

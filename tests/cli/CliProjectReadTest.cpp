@@ -34,12 +34,15 @@ std::string Layers(int count) {
 
 TEST(CliProjectRead, RefusesEachKindOfBadDocumentNamingTheKey) {
     const std::vector<Refusal> cases = {
-        {"empty document", "", "The project is not a JSON document: parse error at line 1, column 1: syntax error "
-                               "while parsing value - unexpected end of input; expected '[', '{', or a literal."},
-        {"unclosed object", "{", "The project is not a JSON document: parse error at line 1, column 2: syntax error "
-                                 "while parsing object key - unexpected end of input; expected string literal."},
-        {"text after the object", "{} x", "The project is not a JSON document: parse error at line 1, column 4: "
-                                          "syntax error while parsing value - invalid literal; last read: '{} x'; expected end of input."},
+        {"empty document", "",
+         "The project is not a JSON document: parse error at line 1, column 1: syntax error "
+         "while parsing value - unexpected end of input; expected '[', '{', or a literal."},
+        {"unclosed object", "{",
+         "The project is not a JSON document: parse error at line 1, column 2: syntax error "
+         "while parsing object key - unexpected end of input; expected string literal."},
+        {"text after the object", "{} x",
+         "The project is not a JSON document: parse error at line 1, column 4: "
+         "syntax error while parsing value - invalid literal; last read: '{} x'; expected end of input."},
         {"a list, not an object", "[]", "The project must be a JSON object of named inputs."},
         {"unknown key", R"({"Lattitude": "48"})", "Unknown key \"Lattitude\""},
         {"key given twice", R"({"Latitude": "48", "Latitude": "50"})", "The key \"Latitude\" is given twice."},
@@ -59,14 +62,16 @@ TEST(CliProjectRead, RefusesEachKindOfBadDocumentNamingTheKey) {
          "E, SE, S, SW, W, NW)"},
         {"layers not a list", R"({"WallLayers": {}})", "\"WallLayers\" must be a list of layers."},
         {"layer not an object", R"({"RoofLayers": [1]})", "\"RoofLayers\"[1] " + kLayerKeys},
-        {"layer without thickness", R"({"WallLayers": [)" + std::string(kBrickLayer) +
-                                        R"(, {"HeatAbsorption": "1", "Conductivity": "1"}]})",
+        {"layer without thickness",
+         R"({"WallLayers": [)" + std::string(kBrickLayer) + R"(, {"HeatAbsorption": "1", "Conductivity": "1"}]})",
          "\"WallLayers\"[2] has no \"Thickness\""},
-        {"unknown layer key", R"({"WallLayers": [{"HeatAbsorption": "1", "Conductivity": "1", "Thickness": "1", )"
-                              R"("Density": "1800"}]})",
+        {"unknown layer key",
+         R"({"WallLayers": [{"HeatAbsorption": "1", "Conductivity": "1", "Thickness": "1", )"
+         R"("Density": "1800"}]})",
          "\"WallLayers\"[1] has an unknown key \"Density\""},
-        {"layer key twice", R"({"WallLayers": [{"HeatAbsorption": "1", "Conductivity": "1", "Thickness": "1", )"
-                            R"("Thickness": "2"}]})",
+        {"layer key twice",
+         R"({"WallLayers": [{"HeatAbsorption": "1", "Conductivity": "1", "Thickness": "1", )"
+         R"("Thickness": "2"}]})",
          "\"WallLayers\"[1] has the key \"Thickness\" twice."},
         {"boolean layer value", R"({"RoofLayers": [{"HeatAbsorption": false, "Conductivity": "1", "Thickness": "1"}]})",
          "\"RoofLayers\"[1].HeatAbsorption must be a text or a number."},
@@ -111,8 +116,12 @@ TEST(CliProjectRead, NumbersAreTakenAsTheyAreWritten) {
         const char* written;
         const char* text;
     };
-    for (const Case& c : std::vector<Case>{{"1.50", "1.50"}, {"15E-1", "15E-1"}, {"-0.5", "-0.5"}, {"48", "48"},
-                                           {"0.00015", "0.00015"}, {"123456789012345678901234", "123456789012345678901234"}}) {
+    for (const Case& c : std::vector<Case>{{"1.50", "1.50"},
+                                           {"15E-1", "15E-1"},
+                                           {"-0.5", "-0.5"},
+                                           {"48", "48"},
+                                           {"0.00015", "0.00015"},
+                                           {"123456789012345678901234", "123456789012345678901234"}}) {
         SCOPED_TRACE(c.written);
         const CliProject p = ReadCliProject(std::string(R"({"WindowHeight": )") + c.written + "}");
         EXPECT_EQ(p.Window.WindowHeight, c.text);
@@ -129,9 +138,9 @@ TEST(CliProjectRead, OrientationNamesInEitherAlphabet) {
 }
 
 TEST(CliProjectRead, LayersKeepTheirTextsAndOrder) {
-    const CliProject p = ReadCliProject(
-        R"({"RoofLayers": [{"HeatAbsorption": 0.50, "Conductivity": "0.04", "Thickness": "0.05"},)" +
-        std::string(kBrickLayer) + "]}");
+    const CliProject p =
+        ReadCliProject(R"({"RoofLayers": [{"HeatAbsorption": 0.50, "Conductivity": "0.04", "Thickness": "0.05"},)" +
+                       std::string(kBrickLayer) + "]}");
     ASSERT_EQ(p.RoofLayers.size(), 2u);
     EXPECT_EQ(p.RoofLayers[0], (LayerEntryTexts{"", "0.50", "0.04", "0.05"}));
     EXPECT_EQ(p.RoofLayers[1], (LayerEntryTexts{"Кирпич", "9.2", "0.81", "0.38"}));

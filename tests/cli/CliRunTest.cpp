@@ -62,7 +62,7 @@ TEST(CliRun, WorkedWallRoofAndTotals) {
     ASSERT_TRUE(r.Walls);
     ASSERT_TRUE(r.Roof);
     EXPECT_FALSE(r.Windows);
-    const char* south[kHourCount] = {"108.3185", "112.0012", "114.2532", "113.489",  "110.1438",
+    const char* south[kHourCount] = {"108.3185", "112.0012", "114.2532", "113.489", "110.1438",
                                      "104.2179", "96.3049",  "87.9905",  "80.3642", "80.3392"};
     for (int h = 1; h <= kHourCount; ++h) EXPECT_EQ(Shown(r.Walls->HourGain[kSouth][h]), south[h - 1]) << h;
     EXPECT_EQ(Shown(r.Walls->Figures.Resistance), "0.6213");
@@ -125,7 +125,8 @@ TEST(CliRun, DerivedTextsFollowTheTypingOfTheInputPage) {
          [] { return Project.WindowOuterCoeff; }, "26.87"},
         {"horizontal shows the horizontal one", R"({"WindowKind": "Horizontal"})",
          [] { return Project.EnvelopeOuterCoeff; }, "13.4231"},
-        {"horizontal clears the shades", R"({"WindowKind": "Horizontal"})", [] { return Project.ShadeHorizLength; }, "0"},
+        {"horizontal clears the shades", R"({"WindowKind": "Horizontal"})", [] { return Project.ShadeHorizLength; },
+         "0"},
         {"horizontal shade typed", R"({"WindowKind": "Horizontal", "ShadeVertLength": "0.2"})",
          [] { return Project.ShadeVertLength; }, "0.2"},
     };
@@ -146,7 +147,8 @@ TEST(CliRun, RefusalsCarryTheProgramsMessage) {
         {R"({"GlazingArea": "3", "WindowWidth": "0"})", "Floating point division by zero."},
         {R"({"WindSpeed": "-1"})", "Invalid floating point operation."},
         {R"({"Windows": false, "Walls": true})", "Число слоёв стены должно быть от 1 до 5."},
-        {R"({"RoofLayerCount": "0", "RoofLayers": [)" + std::string(kBrickLayer) + "]}", R"("RoofLayers" lists more layers (1) than "RoofLayerCount" (0))"},
+        {R"({"RoofLayerCount": "0", "RoofLayers": [)" + std::string(kBrickLayer) + "]}",
+         R"("RoofLayers" lists more layers (1) than "RoofLayerCount" (0))"},
         {R"({"WallLayerCount": "-1"})", "Число слоёв не может быть отрицательным."},
         {R"({"WallLayerCount": "three"})", "'three' is not a valid integer value."},
         {R"({"Walls": true, "WallLayerCount": 2, "WallLayers": [)" + std::string(kBrickLayer) + "]}",

@@ -23,6 +23,7 @@ inline CliResults Compute(const std::string& document) { return RunCliProject(Re
 inline std::string Shown(Decimal4 value) { return FormatDecimal4(value); }
 
 // The one-layer construction of the worked wall and roof hours.
-inline const char* kBrickLayer = R"({"MaterialName": "Кирпич", "HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0.38"})";
+inline const char* kBrickLayer =
+    R"({"MaterialName": "Кирпич", "HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0.38"})";
 
 }  // namespace cli_test
