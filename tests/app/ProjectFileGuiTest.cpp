@@ -1,0 +1,280 @@
+// "Сохранить" and "Открыть" on the main window, the file dialogs replaced:
+// a full round trip, the header handlers, and files that are refused
+// without changing anything.
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Conversions.h"
+#include "DerivedInputs.h"
+#include "FormTestSupport.h"
+#include "ProjectFile.h"
+
+namespace {
+
+// Controls of the header lines that the user types (the derived Edit17 and
+// Edit18 follow by themselves).
+const char* const kTypedEdits[] = {"Edit1", "Edit2", "Edit8", "Edit9", "Edit10", "Edit11", "Edit7",
+                                   "Edit6", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit3", "Edit5"};
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+}
+
+QList<QByteArray> Lines(const QByteArray& text) {
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r')) line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray JoinCrLf(const QList<QByteArray>& lines) {
+    QByteArray text;
+    for (const QByteArray& line : lines) text += line + "\r\n";
+    return text;
+}
+
+}  // namespace
+
+class ProjectFileGuiTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FormUnderTest> ui;
+    QTemporaryDir folder;
+    int dialogRuns = 0;
+
+    QString PathOf(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+    void Save(const QString& path) {
+        ui->form->SaveDialog1 = [this, path](QWidget*) {
+            ++dialogRuns;
+            return path;
+        };
+        ui->Get<QAction>("N2")->trigger();
+    }
+    void Open(const QString& path) {
+        ui->form->OpenDialog1 = [this, path](QWidget*) {
+            ++dialogRuns;
+            return path;
+        };
+        ui->Get<QAction>("N3")->trigger();
+    }
+    void TypeAll(const QStringList& texts) {
+        ui->Get<QComboBox>("ComboBox1")->setCurrentText(texts[0]);
+        for (int i = 0; i < int(std::size(kTypedEdits)); ++i) ui->Type(kTypedEdits[i], texts[i + 1]);
+        ui->Edit("Edit19")->setText(texts.last());  // the tilt line is hidden for vertical glazing
+    }
+    QStringList Shown() const { return ui->form->HeaderControlTexts(); }
+    int CurrentPage() const { return ui->Get<QTabWidget>("PageControl2")->currentIndex(); }
+    // The project's window table, fields 1..19.
+    WindowHourTable Table() const { return Project.WindowHours; }
+
+private slots:
+    void init() {
+        ui = std::make_unique<FormUnderTest>();
+        dialogRuns = 0;
+    }
+    void cleanup() { ui.reset(); }
+
+    void roundTripRestoresControlsAndTable() {
+        TypeAll({"52", "1.8", "2.4", "0.4", "0.2", "0.1", "0.05", "24.5", "21", "12.3", "0.85", "0.3", "0.42",
+                 "0.8", "2", "4", "0"});
+        ui->ShowWindowsPage();  // computes the window table from the inputs
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        const QString path = PathOf("Проект окна 1.txt");
+        Save(path);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        const QStringList savedTexts = Shown();
+        const WindowHourTable saved = Table();
+        const QString savedEdit42 = ui->Text("Edit42");
+
+        const QList<QByteArray> lines = Lines(ReadFile(path));
+        QCOMPARE(lines.size(), 1379);
+        QVERIFY(ReadFile(path).endsWith("\r\n"));
+        for (int i = 0; i < 19; ++i) QCOMPARE(QString::fromUtf8(lines[i]), savedTexts[i]);
+        QCOMPARE(lines[ProjectTableLine(5, 5, 17) - 1], QByteArray::fromStdString(FormatDecimal4(saved.Record(5, 5).Field(17))));
+
+        // Change everything, and leave the input page.
+        ui->ShowInputPage();
+        TypeAll({"44", "1.2", "1.6", "0.6", "0.5", "0", "0.3", "18", "22", "9", "0.7", "0.2", "0.55", "0.75", "1",
+                 "2.5", "0"});
+        ui->ShowTotalsPage();
+        ui->ShowWindowsPage();
+        QVERIFY(!(Table() == saved));
+        for (auto& record : Project.WindowHours.records) record.Field(18) = Decimal4::FromInt(9);
+
+        Open(path);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        QCOMPARE(CurrentPage(), 0);
+        QCOMPARE(Shown(), savedTexts);
+        QCOMPARE(ui->Text("Edit42"), savedEdit42);  // the wind speed changed, so it follows it
+        for (int o = 1; o <= kOrientationCount; ++o) {
+            for (int h = 1; h <= kHourCount; ++h) {
+                for (int f = 1; f <= kShownFieldCount; ++f) {
+                    QCOMPARE(Table().Record(o, h).Field(f), saved.Record(o, h).Field(f));
+                }
+                QCOMPARE(Table().Record(o, h).Field(18), Decimal4::FromInt(9));  // not in the file
+            }
+        }
+    }
+
+    void savingBeforeAnyComputation() {
+        const QString path = PathOf("пустой.txt");
+        ui->Type("Edit5", "3.30");
+        Save(path);
+        const QList<QByteArray> lines = Lines(ReadFile(path));
+        QCOMPARE(lines.size(), 1379);
+        for (int i = 0; i < 17; ++i) {
+            // Line 15 follows the wind speed as soon as it is typed.
+            QCOMPARE(lines[i], i == 14 ? QByteArray("26.8724") : QByteArray("0"));
+        }
+        QCOMPARE(lines[17], QByteArray("1"));
+        QCOMPARE(lines[18], QByteArray("3.3"));  // 3.30 saved as 3.3
+        for (int i = 19; i < lines.size(); ++i) QCOMPARE(lines[i], QByteArray("0"));
+
+        Open(path);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        for (const char* edit : {"Edit1", "Edit2", "Edit8", "Edit7", "Edit13", "Edit16"}) QCOMPARE(ui->Text(edit), "0");
+        QCOMPARE(ui->Get<QComboBox>("ComboBox1")->currentText(), "0");
+    }
+
+    void aRefusedSaveLeavesTheOldFile_data() {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("wind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("count 2.5") << "2.5" << "3.3" << "'2.5' is not a valid integer value.";
+        QTest::newRow("count empty") << "" << "3.3" << "'' is not a valid integer value.";
+        QTest::newRow("wind speed 3,3") << "1" << "3,3" << "'3,3' is not a valid floating point value.";
+    }
+    void aRefusedSaveLeavesTheOldFile() {
+        QFETCH(QString, count);
+        QFETCH(QString, wind);
+        QFETCH(QString, message);
+        const QString path = PathOf("старый.txt");
+        WriteFile(path, "old project\r\n");
+        ui->Edit("Edit3")->setText(count);
+        ui->Edit("Edit5")->setText(wind);
+        ui->errors.clear();  // the change handlers' own complaints
+        Save(path);
+        QCOMPARE(ui->errors, QStringList{message});
+        QCOMPARE(ReadFile(path), QByteArray("old project\r\n"));
+        if (count == "2.5") QCOMPARE(ui->Text("Edit17"), "7.5");  // the area takes a fractional count
+    }
+
+    void fileErrorsAreReported() {
+        Save(PathOf("нет папки/p.txt"));
+        Open(PathOf("нет такого.txt"));
+        QCOMPARE(ui->errors, (QStringList{"File not found.", "File not found."}));
+    }
+
+    void cancellingDoesNothing() {
+        ui->ShowWindowsPage();
+        Save(QString());
+        Open(QString());
+        QCOMPARE(dialogRuns, 2);
+        QCOMPARE(CurrentPage(), 1);  // an open cancelled does not switch pages
+        QVERIFY(ui->errors.isEmpty());
+    }
+
+    void aDamagedFileChangesNothing_data() {
+        QTest::addColumn<int>("keepLines");   // 0: all
+        QTest::addColumn<int>("badLine");     // 0: none
+        QTest::addColumn<QByteArray>("badText");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("only the 19 header lines")
+            << 19 << 0 << QByteArray()
+            << "'' is not a valid floating point value (строка 20 файла проекта: файл кончается на строке 19 из 1379)";
+        QTest::newRow("cut in the table") << 700 << 0 << QByteArray()
+                                          << "'' is not a valid floating point value (строка 701 файла проекта: "
+                                             "файл кончается на строке 700 из 1379)";
+        QTest::newRow("garbage in the table") << 0 << 1000 << QByteArray("12a")
+                                              << "'12a' is not a valid floating point value (строка 1000 файла проекта)";
+        QTest::newRow("height not a number") << 0 << 2 << QByteArray("высота")
+                                             << "'высота' is not a valid floating point value (строка 2 файла проекта)";
+        QTest::newRow("negative wind speed") << 0 << 19 << QByteArray("-4")
+                                             << "Invalid floating point operation (строка 19 файла проекта)";
+        QTest::newRow("binary") << 0 << 5 << QByteArray("\x01\x02", 2)
+                                << "Файл не является файлом проекта: в строке 5 стоит управляющий знак с кодом 1; "
+                                   "файл не загружен.";
+        QTest::newRow("empty file") << -1 << 0 << QByteArray()
+                                    << "'' is not a valid floating point value (строка 20 файла проекта: файл "
+                                       "кончается сразу, он пуст)";
+    }
+    void aDamagedFileChangesNothing() {
+        QFETCH(int, keepLines);
+        QFETCH(int, badLine);
+        QFETCH(QByteArray, badText);
+        QFETCH(QString, message);
+        // A good file saved from another project...
+        TypeAll({"56", "1.1", "1.3", "0.2", "0.2", "0", "0", "20", "20", "10", "0.8", "0.2", "0.4", "0.7", "3", "5",
+                 "0"});
+        ui->ShowWindowsPage();
+        const QString path = PathOf("повреждённый.txt");
+        Save(path);
+        QList<QByteArray> lines = Lines(ReadFile(path));
+        if (keepLines > 0) lines = lines.mid(0, keepLines);
+        if (keepLines < 0) lines.clear();
+        if (badLine > 0) lines[badLine - 1] = badText;
+        WriteFile(path, JoinCrLf(lines));
+
+        // ...opened into this one.
+        ui.reset();
+        ui = std::make_unique<FormUnderTest>();
+        ui->Type("Edit1", "1.7");
+        ui->ShowWindowsPage();
+        const QStringList before = Shown();
+        const QString edit42 = ui->Text("Edit42");
+        const WindowHourTable table = Table();
+        Open(path);
+        QCOMPARE(ui->errors, QStringList{message});
+        QCOMPARE(CurrentPage(), 0);  // the input page is shown first
+        QCOMPARE(Shown(), before);
+        QCOMPARE(ui->Text("Edit42"), edit42);
+        QVERIFY(Table() == table);
+    }
+
+    void headerHandlersRunAsTyping() {
+        // Line 18 equal to the count shown: Edit17 keeps line 14 even though
+        // it is not H·B·n; the wind speed unchanged leaves Edit42 alone.
+        const QString path = PathOf("заголовок.txt");
+        Save(path);  // defaults, never computed
+        QList<QByteArray> lines = Lines(ReadFile(path));
+        lines[1] = "1.5";
+        lines[2] = "2";
+        lines[13] = "5";      // Edit17
+        lines[14] = "30";     // Edit18
+        lines[17] = "1";      // Edit3, as shown
+        lines[18] = "3.3";    // Edit5, as shown
+        WriteFile(path, JoinCrLf(lines));
+        ui->Edit("Edit42")->setText(QStringLiteral("13.42"));
+        Open(path);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        QCOMPARE(ui->Text("Edit17"), "5");
+        QCOMPARE(ui->Text("Edit18"), "30");
+        QCOMPARE(ui->Text("Edit42"), "13.42");
+
+        // A count that differs recomputes the area from the loaded lines; a
+        // wind speed that differs recomputes both coefficients.
+        lines[17] = "2";
+        lines[18] = "4";
+        WriteFile(path, JoinCrLf(lines));
+        Open(path);
+        QCOMPARE(ui->Text("Edit17"), "6");
+        QCOMPARE(ui->Text("Edit18"), "29");
+        QCOMPARE(ui->Text("Edit42"), "13.9");
+        QCOMPARE(Project.WindSpeed, Decimal4::FromInt(4));
+    }
+};
+
+QTEST_MAIN(ProjectFileGuiTest)
+#include "ProjectFileGuiTest.moc"
