@@ -14,10 +14,11 @@ QFont BaseFont() {
     return font;
 }
 
-QFont BoldFont(int pixelSize) {
+QFont BoldFont(int pixelSize, bool condensed) {
     QFont font(QString::fromLatin1(kFontFamily));
     font.setPixelSize(pixelSize);
     font.setBold(true);
+    if (condensed) font.setStretch(QFont::Condensed);
     return font;
 }
 

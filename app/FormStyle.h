@@ -23,8 +23,9 @@ inline constexpr const char* kFontFamily = "DejaVu Sans";
 // The window's own type: bold, 11 px, condensed so that the long Russian
 // labels of the input page fit their rows.
 QFont BaseFont();
-// A bold font of the given pixel size.
-QFont BoldFont(int pixelSize);
+// A bold font of the given pixel size; condensed for the grids, whose
+// columns are narrow for their numbers.
+QFont BoldFont(int pixelSize, bool condensed = false);
 
 // Text colour of a widget (its palette's window and button text).
 void SetTextColour(QWidget* widget, const QColor& colour);

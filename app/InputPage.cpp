@@ -77,7 +77,6 @@ void TForm1::CreateWindowGroup() {
     grid->addWidget(tiltSymbol, tiltRow, 1, Qt::AlignRight);
     grid->addWidget(Edit19, tiltRow, 2);
     grid->addWidget(Label105, tiltRow, 3);
-    SetWindowKindControls(true, false);
 
     // Orientations counted by the totals page, to the right of the first rows.
     auto* orientations = new QVBoxLayout;
@@ -96,9 +95,12 @@ void TForm1::CreateWindowGroup() {
         if (label->text().size() > 44 && !label->text().contains(QLatin1Char('\n'))) label->setWordWrap(true);
     }
 
+    // Sized with the tilt line shown, so that the inclined kind has its room.
+    SetWindowKindControls(true, true);
     GroupBox1->setFixedWidth(kLeftWidth);
-    GroupBox1->adjustSize();
+    GroupBox1->setFixedHeight(GroupBox1->sizeHint().height());
     GroupBox1->move(kLeftX, kTopY);
+    SetWindowKindControls(true, false);
     CheckBox1 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox1, "CheckBox1", QStringLiteral("Окна"),
                                                   QStringLiteral("Учитывать окна"));
     CheckBox1->setChecked(true);

@@ -56,7 +56,7 @@ StringGrid* MakeLayerGrid(QWidget* parent, const char* name, const QString& desc
     grid->SetRowHeights(18);
     grid->verticalHeader()->resizeSection(0, 28);
     grid->SetHeaderColour(FormStyle::kButtonFace);
-    const int widths[] = {30, 112, 92, 136, 80};
+    const int widths[] = {26, 150, 92, 116, 66};
     for (int column = 0; column < 5; ++column) grid->horizontalHeader()->resizeSection(column, widths[column]);
     grid->setFixedHeight(28 + 3 * 18 + 4);
     FormStyle::SetTextColour(grid, FormStyle::kNavy);
@@ -246,6 +246,7 @@ void EnterPressed(TForm1* form, const LayerControls& c) {
         EnterLayer(c.construction, typed, [&c](int row, int column, const std::string& text) {
             if (row >= c.grid->rowCount()) c.grid->SetRowCount(row + 1);
             c.grid->SetCell(row, column, Text(text));
+            c.grid->item(row, column)->setToolTip(Text(text));
         });
     if (!advance.Entered) return;
     ShowEntry(c, LayerEntryTexts{});

@@ -28,7 +28,7 @@ void TForm1::CreateTotalsPage() {
     StringGrid6 = new StringGrid(kTotalsRowCount, kHourCount, TabSheet13);
     StringGrid6->setObjectName(QStringLiteral("StringGrid6"));
     StringGrid6->setAccessibleName(QStringLiteral("Итоговые теплопоступления по часам"));
-    StringGrid6->setFont(FormStyle::BoldFont(20));
+    StringGrid6->setFont(FormStyle::BoldFont(20, true));
     FormStyle::SetTextColour(StringGrid6, FormStyle::kNavy);
     StringGrid6->SetColumnWidths(kColumnPitch);
     StringGrid6->SetRowHeights(kRowPitch);

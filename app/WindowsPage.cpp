@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
 
 #include "FormStyle.h"
 #include "MainForm.h"
@@ -56,6 +59,9 @@ void TForm1::CreateWindowsPage() {
     PageControl1->setGeometry(272, 0, 641, 33);
     PageControl1->setUsesScrollButtons(false);
     PageControl1->setDocumentMode(true);
+    // Opaque over its whole width: it covers the title of the horizontal kind.
+    PageControl1->setAutoFillBackground(true);
+    PageControl1->tabBar()->setExpanding(true);
     QWidget** pages[] = {&TabSheet1, &TabSheet2, &TabSheet3, &TabSheet4,
                          &TabSheet5, &TabSheet6, &TabSheet7, &TabSheet8};
     for (int o = 1; o <= kOrientationCount; ++o) {
@@ -69,7 +75,7 @@ void TForm1::CreateWindowsPage() {
     StringGrid1 = new StringGrid(kWindowGridRows + 1, kWindowGridColumns, TabSheet10);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setAccessibleName(QStringLiteral("Результаты расчёта окон по часам"));
-    StringGrid1->setFont(FormStyle::BoldFont(19));
+    StringGrid1->setFont(FormStyle::BoldFont(19, true));
     FormStyle::SetTextColour(StringGrid1, FormStyle::kNavy);
     StringGrid1->SetColumnWidths(kColumnPitch);
     StringGrid1->SetRowHeights(kRowPitch);
@@ -96,6 +102,11 @@ void TForm1::CreateWindowsPage() {
             Label27 = FormStyle::MakeLabel(holder, QStringLiteral("инс.в."), colour);
             Label27->setObjectName(QStringLiteral("Label27"));
             Label27->setFont(FormStyle::BoldFont(13));
+            // Room for the widest of the three kind captions.
+            int widest = 0;
+            for (WindowKind kind : {WindowKind::Vertical, WindowKind::Inclined, WindowKind::Horizontal})
+                widest = std::max(widest, Label27->fontMetrics().horizontalAdvance(Text(InsolationKindCaption(kind))));
+            Label27->setMinimumWidth(widest + 2);
             row->addWidget(Label27, 0, Qt::AlignBottom);
         }
         row->addStretch(1);

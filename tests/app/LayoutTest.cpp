@@ -1,0 +1,177 @@
+// The main window's layout in its states: no text cut by its control, no
+// control cut by its parent, grid texts inside their cells. Each state is
+// also saved as a picture (in $SOLARGAIN_SHOTS, default /tmp/solargain-shots)
+// for a look by eye.
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+
+#include "FormTestSupport.h"
+
+namespace {
+
+QString ShotDirectory() {
+    const QString dir = qEnvironmentVariable("SOLARGAIN_SHOTS", QStringLiteral("/tmp/solargain-shots"));
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString NameOf(const QWidget* widget) {
+    QString name = widget->objectName();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) name += QStringLiteral(" \"%1\"").arg(label->text());
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        name += QStringLiteral(" \"%1\"").arg(button->text());
+    return name;
+}
+
+// Every visible control of the page shows its whole text and lies inside its
+// parent. Returns the faults found.
+QStringList LayoutFaults(QWidget* page) {
+    QStringList faults;
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(page) || widget->isWindow()) continue;
+        QWidget* parent = widget->parentWidget();
+        if (qobject_cast<QAbstractScrollArea*>(parent) || qobject_cast<QTabBar*>(widget->parentWidget())) continue;
+        if (parent && !QRect(QPoint(0, 0), parent->size()).contains(widget->geometry()) &&
+            !qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) && parent->inherits("QStackedWidget") == false &&
+            !parent->inherits("QAbstractScrollArea") && !widget->inherits("QScrollBar") &&
+            widget->metaObject()->className() != QByteArray("QWidget")) {
+            faults << QStringLiteral("%1 sticks out of its parent").arg(NameOf(widget));
+        }
+        const QSize hint = widget->sizeHint();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->text().isEmpty()) continue;
+            const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                                : label->width() >= hint.width() && label->height() >= hint.height() - 2;
+            if (!fits) faults << QStringLiteral("%1 cut: %2x%3 of %4x%5")
+                                     .arg(NameOf(label))
+                                     .arg(label->width())
+                                     .arg(label->height())
+                                     .arg(hint.width())
+                                     .arg(hint.height());
+        } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
+                   qobject_cast<QPushButton*>(widget)) {
+            if (widget->width() < hint.width()) faults << QStringLiteral("%1 cut").arg(NameOf(widget));
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            const int room = edit->width() - 8;
+            if (edit->fontMetrics().horizontalAdvance(edit->text()) > room)
+                faults << QStringLiteral("%1 text \"%2\" wider than the edit").arg(edit->objectName(), edit->text());
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            if (tabs->tabBar()->sizeHint().width() > tabs->width())
+                faults << QStringLiteral("%1 tabs wider than the control").arg(tabs->objectName());
+        }
+    }
+    // Grid texts inside their cells.
+    for (auto* grid : page->findChildren<StringGrid*>()) {
+        if (!grid->isVisibleTo(page)) continue;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            for (int column = 0; column < grid->columnCount(); ++column) {
+                const QString text = grid->Cell(row, column);
+                if (text.isEmpty() || grid->wordWrap()) continue;
+                if (grid->fontMetrics().horizontalAdvance(text) > grid->columnWidth(column) - 4)
+                    faults << QStringLiteral("%1 cell %2,%3 \"%4\" wider than its column")
+                                  .arg(grid->objectName())
+                                  .arg(row)
+                                  .arg(column)
+                                  .arg(text);
+            }
+        }
+        if (grid->horizontalHeader()->length() > grid->viewport()->width())
+            faults << QStringLiteral("%1 columns wider than the grid").arg(grid->objectName());
+    }
+    return faults;
+}
+
+void Check(const FormUnderTest& t, const char* shot) {
+    QWidget* page = t.Get<QTabWidget>("PageControl2")->currentWidget();
+    const QStringList faults = LayoutFaults(page);
+    t.form->grab().save(ShotDirectory() + QStringLiteral("/%1.png").arg(QString::fromLatin1(shot)));
+    QVERIFY2(faults.isEmpty(), qPrintable(QString::fromLatin1(shot) + QStringLiteral(":\n") +
+                                          faults.join(QLatin1Char('\n'))));
+    QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
+}
+
+void EnterLayers(const FormUnderTest& t, const char* name, const char* first, const char* button) {
+    const QByteArray edit = first;
+    const int base = edit.mid(4).toInt();
+    const char* texts[][4] = {{"Штукатурка известковая", "9.6", "0.81", "0.02"},
+                              {"Кирпич глиняный", "9.2", "0.81", "0.38"},
+                              {"Пенополистирол", "0.5", "0.04", "0.05"}};
+    Q_UNUSED(name);
+    for (const auto& layer : texts) {
+        for (int i = 0; i < 4; ++i)
+            t.Type(qPrintable(QStringLiteral("Edit%1").arg(base + i)), QString::fromUtf8(layer[i]));
+        t.Press(button);
+    }
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void inputPageAtStart() {
+        FormUnderTest t;
+        Check(t, "input-start");
+    }
+
+    void inputPageWithEveryGroupInUse() {
+        FormUnderTest t;
+        t.Click("RadioButton2");
+        t.Type("Edit5", QStringLiteral("3.3"));
+        t.Click("CheckBox2");
+        t.Click("CheckBox3");
+        for (const char* box : {"CheckBox8", "CheckBox16", "CheckBox14"}) t.Click(box);
+        EnterLayers(t, "wall", "Edit29", "Button1");
+        EnterLayers(t, "roof", "Edit35", "Button2");
+        t.Type("Edit4", QStringLiteral("12.5"));
+        t.Type("Edit23", QStringLiteral("100"));
+        Check(t, "input-inclined-walls-roof");
+    }
+
+    void windowsPagePerKind_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("vertical-north") << "RadioButton1" << 0;
+        QTest::newRow("vertical-south") << "RadioButton1" << 4;
+        QTest::newRow("inclined-west") << "RadioButton2" << 6;
+        QTest::newRow("horizontal") << "RadioButton3" << -1;
+    }
+
+    void windowsPagePerKind() {
+        QFETCH(QString, kind);
+        QFETCH(int, orientation);
+        FormUnderTest t;
+        t.Click(qPrintable(kind));
+        if (kind == QLatin1String("RadioButton2")) t.Type("Edit19", QStringLiteral("10"));
+        t.ShowWindowsPage();
+        if (orientation >= 0) t.SelectTab("PageControl1", orientation);
+        Check(t, qPrintable(QStringLiteral("windows-") + QString::fromLatin1(QTest::currentDataTag())));
+    }
+
+    void totalsPage() {
+        FormUnderTest t;
+        t.Type("Edit5", QStringLiteral("3.3"));
+        t.ShowWindowsPage();
+        t.ShowInputPage();
+        for (const char* box : {"CheckBox6", "CheckBox7", "CheckBox8", "CheckBox2", "CheckBox16", "CheckBox3"})
+            t.Click(box);
+        EnterLayers(t, "wall", "Edit29", "Button1");
+        EnterLayers(t, "roof", "Edit35", "Button2");
+        t.Type("Edit4", QStringLiteral("20"));
+        t.Type("Edit22", QStringLiteral("0.7"));
+        t.Type("Edit23", QStringLiteral("300"));
+        t.Type("Edit26", QStringLiteral("0.9"));
+        t.ShowTotalsPage();
+        Check(t, "totals");
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "LayoutTest.moc"
