@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -172,3 +173,11 @@ void TForm1::ShowError(const std::string& message) {
 }
 
 void TForm1::N9Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted()) return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) window->close();
+    }
+}

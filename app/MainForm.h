@@ -266,6 +266,11 @@ public:
     class TForm3* Form3 = nullptr;
     // ---- end of project file, printing, reference pages: members ------------
 
+protected:
+    // Closing the main window ends the program, also while the reference
+    // viewer stands open beside it.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Construction, one step per part of the window.
     void CreatePages();

@@ -198,9 +198,13 @@ void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
     for (QAction* item : t.Get<QMenu>("N1")->actions()) QVERIFY(item->shortcut().isEmpty());
 
+    // A window standing beside the main window, as the reference viewer does.
+    QWidget beside(t.form.get(), Qt::Window);
+    beside.show();
     QVERIFY(t.form->isVisible());
     t.Get<QAction>("N9")->trigger();
     QVERIFY(!t.form->isVisible());
+    QVERIFY(!beside.isVisible());
 }
 
 // ---- Derived values -------------------------------------------------------------
