@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdio>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include <QFile>
 
@@ -89,5 +89,6 @@ QImage DecodeJpegFile(const QString& path, const QString& shownName) {
     if (file.size() > 64 * 1024 * 1024) throw CalcError("JPEG error #" + std::to_string(JERR_IMAGE_TOO_BIG));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw CalcError("Cannot open file " + shownName.toStdString());
-    return DecodeJpeg({reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
+    return DecodeJpeg(
+        {reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
 }

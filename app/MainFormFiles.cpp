@@ -73,7 +73,8 @@ void TForm1::N3Click() {
         CheckHeaderAssignment(contents.header, HeaderOf(HeaderControlTexts()));
 
         QStringList texts;
-        for (const std::string& line : contents.header) texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+        for (const std::string& line : contents.header)
+            texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
         AssignHeaderTexts(texts);
         // Raises here an error a change handler left pending (none is
         // expected after the check above), before the table is stored.

@@ -14,8 +14,8 @@ class QPushButton;
 // One reference topic of the "Справка" menu: its caption and its pages, the
 // picture files in the program's data folder.
 struct ReferenceTopicPages {
-    int topic;                        // 1..5, the value of ReferenceTopic
-    std::string_view caption;         // menu caption
+    int topic;                              // 1..5, the value of ReferenceTopic
+    std::string_view caption;               // menu caption
     std::array<std::string_view, 8> pages;  // file names, empty after the last
     int pageCount;
 };

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <iterator>
 
 #include "CalcError.h"
 #include "Conversions.h"
@@ -37,26 +38,27 @@ void CheckWidth(const std::string& text, int line, const std::string& what) {
 }
 
 // The state fields of header lines 2..17, in line order.
-const Decimal4& HeaderField(const ProjectState& s, int line) {
-    switch (line) {
-        case 2: return s.WindowHeight;
-        case 3: return s.WindowWidth;
-        case 4: return s.ShadeHorizLength;
-        case 5: return s.ShadeVertLength;
-        case 6: return s.ShadeHorizOffset;
-        case 7: return s.ShadeVertOffset;
-        case 8: return s.OutdoorMeanTemp;
-        case 9: return s.IndoorTemp;
-        case 10: return s.OutdoorAmplitude;
-        case 11: return s.RelativePenetration;
-        case 12: return s.GlazingAbsorptance;
-        case 13: return s.GlazingResistance;
-        case 14: return s.GlazingArea;
-        case 15: return s.WindowOuterCoeff;
-        case 16: return s.GlazingTilt;
-        default: return s.FrameShading;  // 17
-    }
-}
+// clang-format off
+constexpr Decimal4 ProjectState::*kHeaderFields[] = {
+    &ProjectState::WindowHeight,        // 2
+    &ProjectState::WindowWidth,         // 3
+    &ProjectState::ShadeHorizLength,    // 4
+    &ProjectState::ShadeVertLength,     // 5
+    &ProjectState::ShadeHorizOffset,    // 6
+    &ProjectState::ShadeVertOffset,     // 7
+    &ProjectState::OutdoorMeanTemp,     // 8
+    &ProjectState::IndoorTemp,          // 9
+    &ProjectState::OutdoorAmplitude,    // 10
+    &ProjectState::RelativePenetration, // 11
+    &ProjectState::GlazingAbsorptance,  // 12
+    &ProjectState::GlazingResistance,   // 13
+    &ProjectState::GlazingArea,         // 14
+    &ProjectState::WindowOuterCoeff,    // 15
+    &ProjectState::GlazingTilt,         // 16
+    &ProjectState::FrameShading,        // 17
+};
+// clang-format on
+static_assert(std::size(kHeaderFields) == 16);
 
 // Closes a descriptor on every way out.
 class FileDescriptor {
@@ -108,25 +110,31 @@ int ProjectTableLine(int orientation, int hour, int field) {
 
 std::string FileErrorMessage(int errorNumber) {
     switch (errorNumber) {
-        case ENOENT: return "File not found";
+        case ENOENT:
+            return "File not found";
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
         case EINVAL:
-        case EILSEQ: return "Invalid filename";
+        case EILSEQ:
+            return "Invalid filename";
         case EMFILE:
-        case ENFILE: return "Too many open files";
+        case ENFILE:
+            return "Too many open files";
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
         case ETXTBSY:
         case EBUSY:
-        case EEXIST: return "File access denied";
+        case EEXIST:
+            return "File access denied";
         case ENOSPC:
         case EDQUOT:
-        case EFBIG: return "Disk full";
-        default: return "I/O error " + std::to_string(errorNumber);
+        case EFBIG:
+            return "Disk full";
+        default:
+            return "I/O error " + std::to_string(errorNumber);
     }
 }
 
@@ -136,7 +144,7 @@ std::string ComposeProjectFile(const ProjectState& state, std::string_view count
     std::vector<std::string> lines;
     lines.reserve(kProjectFileLines);
     lines.push_back(FormatInteger(state.Latitude));
-    for (int line = 2; line <= 17; ++line) lines.push_back(FormatDecimal4(HeaderField(state, line)));
+    for (const auto field : kHeaderFields) lines.push_back(FormatDecimal4(state.*field));
     lines.push_back(FormatInteger(ParseInteger(countText)));
     lines.push_back(FormatDecimal4(ParseDecimal4(windSpeedText)));
     for (int line = 1; line <= kProjectHeaderLines; ++line) {
@@ -258,8 +266,7 @@ namespace {
 ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
     if (splitter.BadCharLine() != 0) {
         throw CalcError("Файл не является файлом проекта: в строке " + std::to_string(splitter.BadCharLine()) +
-                        " стоит управляющий знак с кодом " + std::to_string(splitter.BadChar()) +
-                        "; файл не загружен");
+                        " стоит управляющий знак с кодом " + std::to_string(splitter.BadChar()) + "; файл не загружен");
     }
     const std::vector<std::string>& lines = splitter.Lines();
     const int count = static_cast<int>(lines.size());
@@ -273,9 +280,9 @@ ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
         if (line > count) {
             throw CalcError("'' is not a valid floating point value (строка " + std::to_string(line) +
                             " файла проекта: файл кончается " +
-                            (count == 0 ? std::string("сразу, он пуст")
-                                        : "на строке " + std::to_string(count) + " из " +
-                                              std::to_string(kProjectFileLines)) +
+                            (count == 0
+                                 ? std::string("сразу, он пуст")
+                                 : "на строке " + std::to_string(count) + " из " + std::to_string(kProjectFileLines)) +
                             ")");
         }
         try {

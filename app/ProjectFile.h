@@ -22,7 +22,7 @@
 
 inline constexpr int kProjectHeaderLines = 19;
 inline constexpr int kProjectTableLines = kOrientationCount * kHourCount * kShownFieldCount;  // 1360
-inline constexpr int kProjectFileLines = kProjectHeaderLines + kProjectTableLines;           // 1379
+inline constexpr int kProjectFileLines = kProjectHeaderLines + kProjectTableLines;            // 1379
 inline constexpr std::size_t kProjectLineWidth = 15;
 static_assert(kProjectFileLines == 1379);
 
@@ -62,8 +62,8 @@ void WriteProjectFileAtomically(const std::string& path, std::string_view conten
 // ---- Opening ------------------------------------------------------------------
 
 struct ProjectFileContents {
-    ProjectHeader header;                                 // texts, at most 15 characters each
-    std::array<Decimal4, kProjectTableLines> table{};     // line 20 onwards, parsed
+    ProjectHeader header;                              // texts, at most 15 characters each
+    std::array<Decimal4, kProjectTableLines> table{};  // line 20 onwards, parsed
 };
 
 // Splits a file into its first 1379 lines: LF or CR LF ends a line, a lone CR

@@ -61,8 +61,8 @@ const QColor kHeaderFill(218, 226, 242);
 const QColor kStripeFill(244, 246, 250);
 
 struct Element {
-    QString kind;   // heading, table, text, note, missing, scheme
-    QString text;   // or scheme name
+    QString kind;      // heading, table, text, note, missing, scheme
+    QString text;      // or scheme name
     qreal height = 0;  // scheme height
     QStringList columns;
     std::vector<qreal> widths;
@@ -129,7 +129,8 @@ std::vector<Page> ReadTopic(const QString& path) {
             Element& table = page.elements.back();
             const QStringList cells = Cells(rest);
             if (cells.size() != table.columns.size()) {
-                Fail(where + QString("%1 cells where the table has %2 columns").arg(cells.size()).arg(table.columns.size()));
+                Fail(where +
+                     QString("%1 cells where the table has %2 columns").arg(cells.size()).arg(table.columns.size()));
             }
             if (key == "widths") {
                 table.widths.clear();
@@ -223,7 +224,8 @@ qreal DrawTable(QPainter& p, const Element& table, qreal top, qreal left, qreal 
         p.setPen(header ? kNavy : Qt::black);
         for (qsizetype c = 0; c < n; ++c) {
             const QRectF cell(xs[static_cast<std::size_t>(c)] + pad, y + pad,
-                              xs[static_cast<std::size_t>(c) + 1] - xs[static_cast<std::size_t>(c)] - 2 * pad, h - 2 * pad);
+                              xs[static_cast<std::size_t>(c) + 1] - xs[static_cast<std::size_t>(c)] - 2 * pad,
+                              h - 2 * pad);
             const Qt::Alignment align = header ? (Qt::AlignHCenter | Qt::AlignVCenter) : AlignOf(table, c);
             p.drawText(cell, static_cast<int>(align) | Qt::TextWordWrap, cells[c]);
         }
@@ -381,7 +383,8 @@ void WriteEmbedded(const QString& path, const std::vector<unsigned char>& bytes)
     text += "\n};\n}  // namespace\n\n";
     text += "std::span<const unsigned char> EmbeddedFirstPage() { return {kBytes, sizeof kBytes}; }\n";
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text.toUtf8()) < 0) Fail("cannot write " + path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text.toUtf8()) < 0)
+        Fail("cannot write " + path);
 }
 
 }  // namespace

@@ -209,8 +209,8 @@ void DrawWindowPlan(QPainter& p, const QRectF& panel) {
     p.drawLine(tip, tip + QPointF(0, 30));
     AngleArc(p, tip, 24, 270, 32, "Aco", 36);
     p.fillRect(QRectF(openLeft, face - thickness / 2 - 2, hit.x() - openLeft, 5), kShadow);
-    Dimension(p, QPointF(openLeft, face - thickness - 10), QPointF(hit.x(), face - thickness - 10),
-              "Lв·tg Aco − c", QPointF(0, -9));
+    Dimension(p, QPointF(openLeft, face - thickness - 10), QPointF(hit.x(), face - thickness - 10), "Lв·tg Aco − c",
+              QPointF(0, -9));
     Dimension(p, QPointF(openLeft, face - thickness - 36), QPointF(openRight, face - thickness - 36), "B",
               QPointF(0, -9));
     Label(p, QPointF(panel.right() - 4, face + 16), "наружу", Qt::AlignRight, 9.5, kInk, false);
@@ -308,8 +308,8 @@ void DrawAnglesSection(QPainter& p, const QRectF& panel) {
     p.setPen(QPen(kDim, 0.8, Qt::DashLine));
     p.drawLine(hit, hit - QPointF(0, len));
     AngleArc(p, hit, 34, 90 - 36, 36, "β", 46);
-    Label(p, QPointF(panel.left() + panel.width() * 0.62, top + half * 0.45), "tg β = ctg h · cos Aco",
-          Qt::AlignCenter, 11, kDim, true);
+    Label(p, QPointF(panel.left() + panel.width() * 0.62, top + half * 0.45), "tg β = ctg h · cos Aco", Qt::AlignCenter,
+          11, kDim, true);
 }
 
 void DrawAngles(QPainter& p, const QRectF& area) {

@@ -16,10 +16,10 @@ namespace {
 // What the test reads back from a PDF that Qt wrote.
 struct PdfFacts {
     int pages = 0;
-    QSize image;         // pixels of the one image
-    QSizeF placed;       // its size on the page, in points
-    QSizeF pageSize;     // media box, points
-    QImage picture;      // the image itself
+    QSize image;      // pixels of the one image
+    QSizeF placed;    // its size on the page, in points
+    QSizeF pageSize;  // media box, points
+    QImage picture;   // the image itself
 };
 
 QByteArray Inflate(const QByteArray& deflated) {
@@ -64,8 +64,8 @@ PdfFacts ReadPdf(const QString& path) {
             const auto h = QRegularExpression(QStringLiteral(R"(/Height (\d+))")).match(d);
             facts.image = QSize(w.captured(1).toInt(), h.captured(1).toInt());
             if (d.contains(QStringLiteral("/DCTDecode"))) {
-                facts.picture = DecodeJpeg({reinterpret_cast<const unsigned char*>(data.constData()),
-                                            static_cast<std::size_t>(data.size())});
+                facts.picture = DecodeJpeg(
+                    {reinterpret_cast<const unsigned char*>(data.constData()), static_cast<std::size_t>(data.size())});
             } else {
                 facts.picture = QImage(reinterpret_cast<const uchar*>(data.constData()), facts.image.width(),
                                        facts.image.height(), 3 * facts.image.width(), QImage::Format_RGB888)
@@ -167,8 +167,8 @@ private slots:
         // shows the window's background, white on paper, grey on the screen.
         const QColor corner = pdf.picture.pixelColor(pdf.image.width() - 6, pdf.image.height() - 6);
         QVERIFY2(corner.red() >= 250 && corner.green() >= 250 && corner.blue() >= 250, qPrintable(corner.name()));
-        const QColor screen = ui->form->centralWidget()->grab().toImage().pixelColor(pdf.image.width() - 6,
-                                                                                      pdf.image.height() - 6);
+        const QColor screen =
+            ui->form->centralWidget()->grab().toImage().pixelColor(pdf.image.width() - 6, pdf.image.height() - 6);
         QVERIFY2(screen.lightness() < 245, qPrintable(screen.name()));
     }
 

@@ -17,8 +17,8 @@ namespace {
 
 // Controls of the header lines that the user types (the derived Edit17 and
 // Edit18 follow by themselves).
-const char* const kTypedEdits[] = {"Edit1", "Edit2", "Edit8", "Edit9", "Edit10", "Edit11", "Edit7",
-                                   "Edit6", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit3", "Edit5"};
+const char* const kTypedEdits[] = {"Edit1",  "Edit2",  "Edit8",  "Edit9",  "Edit10", "Edit11", "Edit7", "Edit6",
+                                   "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit3",  "Edit5"};
 
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
@@ -27,7 +27,8 @@ QByteArray ReadFile(const QString& path) {
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
 }
 
 QList<QByteArray> Lines(const QByteArray& text) {
@@ -87,8 +88,8 @@ private slots:
     void cleanup() { ui.reset(); }
 
     void roundTripRestoresControlsAndTable() {
-        TypeAll({"52", "1.8", "2.4", "0.4", "0.2", "0.1", "0.05", "24.5", "21", "12.3", "0.85", "0.3", "0.42",
-                 "0.8", "2", "4", "0"});
+        TypeAll({"52", "1.8", "2.4", "0.4", "0.2", "0.1", "0.05", "24.5", "21", "12.3", "0.85", "0.3", "0.42", "0.8",
+                 "2", "4", "0"});
         ui->ShowWindowsPage();  // computes the window table from the inputs
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
         const QString path = PathOf("Проект окна 1.txt");
@@ -102,7 +103,8 @@ private slots:
         QCOMPARE(lines.size(), 1379);
         QVERIFY(ReadFile(path).endsWith("\r\n"));
         for (int i = 0; i < 19; ++i) QCOMPARE(QString::fromUtf8(lines[i]), savedTexts[i]);
-        QCOMPARE(lines[ProjectTableLine(5, 5, 17) - 1], QByteArray::fromStdString(FormatDecimal4(saved.Record(5, 5).Field(17))));
+        QCOMPARE(lines[ProjectTableLine(5, 5, 17) - 1],
+                 QByteArray::fromStdString(FormatDecimal4(saved.Record(5, 5).Field(17))));
 
         // Change everything, and leave the input page.
         ui->ShowInputPage();
@@ -152,9 +154,15 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("wind");
         QTest::addColumn<QString>("message");
-        QTest::newRow("count 2.5") << "2.5" << "3.3" << "'2.5' is not a valid integer value.";
-        QTest::newRow("count empty") << "" << "3.3" << "'' is not a valid integer value.";
-        QTest::newRow("wind speed 3,3") << "1" << "3,3" << "'3,3' is not a valid floating point value.";
+        QTest::newRow("count 2.5") << "2.5"
+                                   << "3.3"
+                                   << "'2.5' is not a valid integer value.";
+        QTest::newRow("count empty") << ""
+                                     << "3.3"
+                                     << "'' is not a valid integer value.";
+        QTest::newRow("wind speed 3,3") << "1"
+                                        << "3,3"
+                                        << "'3,3' is not a valid floating point value.";
     }
     void aRefusedSaveLeavesTheOldFile() {
         QFETCH(QString, count);
@@ -187,8 +195,8 @@ private slots:
     }
 
     void aDamagedFileChangesNothing_data() {
-        QTest::addColumn<int>("keepLines");   // 0: all
-        QTest::addColumn<int>("badLine");     // 0: none
+        QTest::addColumn<int>("keepLines");  // 0: all
+        QTest::addColumn<int>("badLine");    // 0: none
         QTest::addColumn<QByteArray>("badText");
         QTest::addColumn<QString>("message");
         QTest::newRow("only the 19 header lines")
@@ -197,12 +205,13 @@ private slots:
         QTest::newRow("cut in the table") << 700 << 0 << QByteArray()
                                           << "'' is not a valid floating point value (строка 701 файла проекта: "
                                              "файл кончается на строке 700 из 1379)";
-        QTest::newRow("garbage in the table") << 0 << 1000 << QByteArray("12a")
-                                              << "'12a' is not a valid floating point value (строка 1000 файла проекта)";
+        QTest::newRow("garbage in the table")
+            << 0 << 1000 << QByteArray("12a")
+            << "'12a' is not a valid floating point value (строка 1000 файла проекта)";
         QTest::newRow("height not a number") << 0 << 2 << QByteArray("высота")
                                              << "'высота' is not a valid floating point value (строка 2 файла проекта)";
-        QTest::newRow("negative wind speed") << 0 << 19 << QByteArray("-4")
-                                             << "Invalid floating point operation (строка 19 файла проекта)";
+        QTest::newRow("negative wind speed")
+            << 0 << 19 << QByteArray("-4") << "Invalid floating point operation (строка 19 файла проекта)";
         QTest::newRow("binary") << 0 << 5 << QByteArray("\x01\x02", 2)
                                 << "Файл не является файлом проекта: в строке 5 стоит управляющий знак с кодом 1; "
                                    "файл не загружен.";
@@ -216,8 +225,8 @@ private slots:
         QFETCH(QByteArray, badText);
         QFETCH(QString, message);
         // A good file saved from another project...
-        TypeAll({"56", "1.1", "1.3", "0.2", "0.2", "0", "0", "20", "20", "10", "0.8", "0.2", "0.4", "0.7", "3", "5",
-                 "0"});
+        TypeAll(
+            {"56", "1.1", "1.3", "0.2", "0.2", "0", "0", "20", "20", "10", "0.8", "0.2", "0.4", "0.7", "3", "5", "0"});
         ui->ShowWindowsPage();
         const QString path = PathOf("повреждённый.txt");
         Save(path);
@@ -251,10 +260,10 @@ private slots:
         QList<QByteArray> lines = Lines(ReadFile(path));
         lines[1] = "1.5";
         lines[2] = "2";
-        lines[13] = "5";      // Edit17
-        lines[14] = "30";     // Edit18
-        lines[17] = "1";      // Edit3, as shown
-        lines[18] = "3.3";    // Edit5, as shown
+        lines[13] = "5";    // Edit17
+        lines[14] = "30";   // Edit18
+        lines[17] = "1";    // Edit3, as shown
+        lines[18] = "3.3";  // Edit5, as shown
         WriteFile(path, JoinCrLf(lines));
         ui->Edit("Edit42")->setText(QStringLiteral("13.42"));
         Open(path);

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdio>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +65,8 @@ class ReferenceViewerTest : public QObject {
         for (const ReferenceTopicPages& t : kReferenceTopics) {
             for (int p = 1; p <= t.pageCount; ++p) {
                 const QString name = ReferencePageFile(t.topic, p);
-                if (!QFile::copy(FindReferencePage(name), dir->filePath(name))) qFatal("page %s is not built", qPrintable(name));
+                if (!QFile::copy(FindReferencePage(name), dir->filePath(name)))
+                    qFatal("page %s is not built", qPrintable(name));
             }
         }
         return dir;
@@ -150,7 +151,8 @@ private slots:
         QTest::newRow("missing last page") << 4 << 3 << QByteArray() << "Cannot open file Аtн3.jpg.";
         QTest::newRow("not a JPEG") << 5 << 2 << QByteArray("plain text, not a picture") << noSoi;
         QTest::newRow("empty file") << 3 << 2 << QByteArray("") << QString("JPEG error #%1.").arg(JERR_INPUT_EMPTY);
-        QTest::newRow("truncated JPEG") << 1 << 2 << QByteArray("half") << QString("JPEG error #%1.").arg(JWRN_JPEG_EOF);
+        QTest::newRow("truncated JPEG") << 1 << 2 << QByteArray("half")
+                                        << QString("JPEG error #%1.").arg(JWRN_JPEG_EOF);
     }
     void missingAndBrokenPages() {
         QFETCH(int, topic);
@@ -179,11 +181,11 @@ private slots:
         QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
 
         QCOMPARE(viewerErrors, QStringList{message});
-        QCOMPARE(PictureKey(), picture);                // the picture shown stays
+        QCOMPARE(PictureKey(), picture);  // the picture shown stays
         QCOMPARE(Viewer()->ShownFile(), before.file);
         QCOMPARE(int(Project.ReferencePage), damagedPage);  // the page number has moved
-        QVERIFY(Viewer()->Button1->isEnabled());        // and "Назад" was enabled
-        QVERIFY(Viewer()->Button2->isEnabled());        // the last-page check was skipped
+        QVERIFY(Viewer()->Button1->isEnabled());            // and "Назад" was enabled
+        QVERIFY(Viewer()->Button2->isEnabled());            // the last-page check was skipped
 
         // Stepping back shows the page before; a further "Далее" past the
         // end of the topic loads nothing and turns "Далее" off.

@@ -111,7 +111,7 @@ TEST(ProjectFileDamage, HeaderIsCheckedAgainstTheChangeHandlers) {
         const char* name;
         ProjectHeader shown;
         std::vector<std::pair<int, std::string>> lines;  // changed header lines of the sample file
-        std::string message;                              // empty: accepted
+        std::string message;                             // empty: accepted
     };
     const ProjectHeader defaults = Shown("1.5", "2", "1", "3.3");
     // clang-format off

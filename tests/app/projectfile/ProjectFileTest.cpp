@@ -158,7 +158,7 @@ TEST(ProjectFileOpen, LineEnds) {
 TEST(ProjectFileOpen, OnlyTheFirstFifteenCharactersOfALineCount) {
     std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(SampleState(), "2", "4"));
     lines[0] = "52          xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx";  // the tail is skipped
-    lines[19] = "123456789012345678";                          // reads as 123456789012345
+    lines[19] = "123456789012345678";                           // reads as 123456789012345
     lines.push_back("anything after line 1379 is not read");
     const ProjectFileContents contents = ParseProjectFile(JoinCrLf(lines));
     EXPECT_EQ(contents.header[0], "52          xxx");

@@ -46,8 +46,8 @@ inline ProjectState SampleState() {
         for (int h = 1; h <= kHourCount; ++h) {
             for (int f = 1; f <= kShownFieldCount; ++f) {
                 std::int64_t count = (o * 1000 + h * 100 + f) * 10000LL;
-                if (f == 17) count += 2500;              // 0.25
-                if (f == 10) count = -count - 5000;      // -x.5
+                if (f == 17) count += 2500;          // 0.25
+                if (f == 10) count = -count - 5000;  // -x.5
                 s.WindowHours.Record(o, h).Field(f) = Decimal4::FromCount(count);
             }
         }
