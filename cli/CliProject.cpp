@@ -85,7 +85,6 @@ public:
 private:
     std::vector<JsonNode*> open_;
     std::string pendingKey_;
-    bool haveRoot_ = false;
 
     bool Fail(const std::string& message) {
         if (error.empty()) error = "The project is not a JSON document: " + message;
@@ -100,7 +99,6 @@ private:
     JsonNode* Place(JsonNode&& n) {
         if (open_.empty()) {
             root = std::move(n);
-            haveRoot_ = true;
             return &root;
         }
         JsonNode& parent = *open_.back();
@@ -111,7 +109,10 @@ private:
         parent.items.push_back(std::move(n));
         return &parent.items.back();
     }
-    bool Add(JsonNode&& n) { return Place(std::move(n)) != nullptr; }
+    bool Add(JsonNode&& n) {
+        Place(std::move(n));
+        return true;
+    }
     bool Open(JsonNode&& n) {
         if (open_.size() >= kMaxNesting) {
             error = "The project nests lists and objects too deeply";
@@ -176,7 +177,7 @@ std::array<bool, kOrientationCount> OrientationsOf(const JsonNode& value, const 
     return checked;
 }
 
-std::vector<LayerEntryTexts> LayersOf(const JsonNode& value, const std::string& where) {
+std::vector<LayerEntryTexts> LayerListOf(const JsonNode& value, const std::string& where) {
     if (value.type != JsonNode::Type::List) Refuse(where, "must be a list of layers");
     if (value.items.size() > static_cast<std::size_t>(kMaxLayers)) {
         Refuse(where, "lists " + std::to_string(value.items.size()) + " layers; a construction holds at most " +
@@ -276,9 +277,9 @@ void ReadOtherKey(CliProject& p, const std::string& key, const JsonNode& value) 
     } else if (key == "WallOrientations") {
         p.WallOrientations = OrientationsOf(value, where);
     } else if (key == "WallLayers") {
-        p.WallLayers = LayersOf(value, where);
+        p.WallLayers = LayerListOf(value, where);
     } else if (key == "RoofLayers") {
-        p.RoofLayers = LayersOf(value, where);
+        p.RoofLayers = LayerListOf(value, where);
     } else if (key == "WallLayerCount") {
         p.WallLayerCount = TextOf(value, where);
     } else if (key == "RoofLayerCount") {
