@@ -127,12 +127,18 @@ QStringList TForm1::HeaderControlTexts() const {
 }
 
 void TForm1::AssignHeaderTexts(const QStringList& texts) {
-    RunHandler([&] {
+    const auto assign = [&] {
         if (!texts.isEmpty()) ComboBox1->setCurrentText(texts[0]);
         QLineEdit* const order[] = {Edit1,  Edit2,  Edit8,  Edit9,  Edit10, Edit11, Edit7,  Edit6, Edit12,
                                     Edit13, Edit14, Edit15, Edit17, Edit18, Edit19, Edit16, Edit3, Edit5};
         for (int i = 1; i < texts.size() && i <= 18; ++i) AssignText(order[i - 1], texts[i]);
-    });
+    };
+    // Inside a handler a failure ends that handler; on its own it is shown.
+    if (handlerDepth_ > 0) {
+        assign();
+    } else {
+        RunHandler(assign);
+    }
 }
 
 void TForm1::AssignText(QLineEdit* edit, const QString& text) {

@@ -103,8 +103,9 @@ public:
     QStringList HeaderControlTexts() const;
     // Assigns such texts to those controls in line order. Each assignment that
     // changes a text runs the control's change handler as typing would; a
-    // failing handler raises its error here and the later controls keep their
-    // texts.
+    // failing handler ends the assignment there (the later controls keep their
+    // texts): called from a handler, its error is raised to that handler,
+    // otherwise it is shown.
     void AssignHeaderTexts(const QStringList& texts);
     // Assigns a text to an edit from inside a handler: a change handler that
     // fails raises its error here, ending the calling handler at this point.

@@ -823,6 +823,20 @@ void MainFormTest::headerTextsAssignedRunChangeHandlers() {
     QCOMPARE(t.errors, QStringList{"'abc' is not a valid floating point value."});
     QCOMPARE(t.Text("Edit2"), QStringLiteral("abc"));
     QCOMPARE(t.Text("Edit7"), QStringLiteral("22.5"));
+
+    // From inside a handler the failure ends that handler, reported once.
+    t.errors.clear();
+    texts[2] = QStringLiteral("3");
+    texts[3] = QStringLiteral("0.5");
+    texts[1] = QStringLiteral("x");
+    bool reached = false;
+    t.form->RunHandler([&] {
+        t.form->AssignHeaderTexts(texts);
+        reached = true;
+    });
+    QVERIFY(!reached);
+    QCOMPARE(t.errors, QStringList{"'x' is not a valid floating point value."});
+    QCOMPARE(t.Text("Edit8"), QStringLiteral("0.3"));
 }
 
 void MainFormTest::errorBoxShowsTitleAndMessageAndWindowGoesOn() {
