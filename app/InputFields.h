@@ -10,27 +10,27 @@
 // which the page is built and the accessible names and tooltips are given.
 
 enum class InputGroup {
-    Window,      // "Для окон"
-    Site,        // site and climate block
-    Wall,        // "Для стен"
-    Roof,        // "Для покрытий"
-    WallLayer,   // entry row of the wall layer editor
-    RoofLayer,   // entry row of the roof layer editor
+    Window,     // "Для окон"
+    Site,       // site and climate block
+    Wall,       // "Для стен"
+    Roof,       // "Для покрытий"
+    WallLayer,  // entry row of the wall layer editor
+    RoofLayer,  // entry row of the roof layer editor
 };
 
 struct InputField {
-    std::string_view control;        // object and member name
-    QLineEdit* TForm1::*edit;        // the member (nullptr for ComboBox1)
-    std::string_view stateField;     // ProjectState field it is read into, "" when none
+    std::string_view control;     // object and member name
+    QLineEdit* TForm1::*edit;     // the member (nullptr for ComboBox1)
+    std::string_view stateField;  // ProjectState field it is read into, "" when none
     InputGroup group;
-    int row;                         // row of its group's grid
-    int column;                      // 0 = left block, 1 = right block of the row
-    std::string_view label;          // descriptive text on the left ("\n" splits lines)
-    std::string_view symbol;         // rich text just before the input
-    std::string_view unit;           // rich text after the input
+    int row;                  // row of its group's grid
+    int column;               // 0 = left block, 1 = right block of the row
+    std::string_view label;   // descriptive text on the left ("\n" splits lines)
+    std::string_view symbol;  // rich text just before the input
+    std::string_view unit;    // rich text after the input
     std::string_view defaultText;
-    bool computed;                   // shown only: a disabled output
-    std::string_view description;    // accessible name and tooltip
+    bool computed;                 // shown only: a disabled output
+    std::string_view description;  // accessible name and tooltip
 };
 
 inline constexpr std::size_t kInputFieldCount = 43;
@@ -41,11 +41,11 @@ const InputField& InputFieldOf(std::string_view control);
 
 // Orientation check boxes: windows (in "Для окон") and walls (in "Для стен").
 struct OrientationBox {
-    int orientation;                 // 1..8
+    int orientation;  // 1..8
     QCheckBox* TForm1::*window;
     QCheckBox* TForm1::*wall;
     std::string_view windowName;
     std::string_view wallName;
-    std::string_view caption;        // the first two with a Latin "C"
+    std::string_view caption;  // the first two with a Latin "C"
 };
 extern const std::array<OrientationBox, 8> kOrientationBoxes;

@@ -58,7 +58,8 @@ void TForm1::CreateWindowGroup() {
 
     // The tilt line, shown only for the inclined kind: its label, β and "' =".
     const InputField& tilt = InputFieldOf("Edit19");
-    Label102 = FormStyle::MakeLabel(GroupBox1, QString::fromUtf8(tilt.label.data(), tilt.label.size()), FormStyle::kNavy);
+    Label102 =
+        FormStyle::MakeLabel(GroupBox1, QString::fromUtf8(tilt.label.data(), tilt.label.size()), FormStyle::kNavy);
     Label102->setObjectName(QStringLiteral("Label102"));
     Label103 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("β"), FormStyle::kMaroon);
     Label103->setObjectName(QStringLiteral("Label103"));
@@ -83,8 +84,9 @@ void TForm1::CreateWindowGroup() {
     orientations->setSpacing(0);
     for (const OrientationBox& box : kOrientationBoxes) {
         this->*box.window = InputPageBuilder::MakeOrientationBox(GroupBox1, box.windowName, box.caption);
-        (this->*box.window)->setAccessibleName(QStringLiteral("Учитывать окна ориентации %1")
-                                                   .arg(QString::fromUtf8(OrientationAt(box.orientation).name.data())));
+        (this->*box.window)
+            ->setAccessibleName(QStringLiteral("Учитывать окна ориентации %1")
+                                    .arg(QString::fromUtf8(OrientationAt(box.orientation).name.data())));
         (this->*box.window)->setToolTip((this->*box.window)->accessibleName());
         orientations->addWidget(this->*box.window);
     }
@@ -166,9 +168,15 @@ void TForm1::ConnectInputPage() {
     connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
     connect(Edit5, &QLineEdit::textChanged, this, &TForm1::Edit5Change);
     // A radio button's handler runs only when it becomes checked.
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
-    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
-    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton3Click(); });
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RadioButton1Click();
+    });
+    connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RadioButton2Click();
+    });
+    connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) RadioButton3Click();
+    });
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
     connect(CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
     connect(CheckBox3, &QCheckBox::toggled, this, &TForm1::CheckBox3Click);
@@ -182,9 +190,15 @@ void TForm1::UpdateOpeningArea() {
     if (area) AssignText(Edit17, Format(*area));
 }
 
-void TForm1::Edit1Change() { RunHandler([this] { UpdateOpeningArea(); }); }
-void TForm1::Edit2Change() { RunHandler([this] { UpdateOpeningArea(); }); }
-void TForm1::Edit3Change() { RunHandler([this] { UpdateOpeningArea(); }); }
+void TForm1::Edit1Change() {
+    RunHandler([this] { UpdateOpeningArea(); });
+}
+void TForm1::Edit2Change() {
+    RunHandler([this] { UpdateOpeningArea(); });
+}
+void TForm1::Edit3Change() {
+    RunHandler([this] { UpdateOpeningArea(); });
+}
 
 // ---- Outer heat-transfer coefficients ----------------------------------------
 
@@ -198,16 +212,18 @@ void TForm1::ShowOuterCoeffs(bool windowCoeffToo) {
     AssignText(Edit42, Format(Project.EnvelopeOuterCoeff));
 }
 
-void TForm1::Edit5Change() { RunHandler([this] { ShowOuterCoeffs(true); }); }
+void TForm1::Edit5Change() {
+    RunHandler([this] { ShowOuterCoeffs(true); });
+}
 
 // ---- Window kind ----------------------------------------------------------------
 
 void TForm1::SetWindowKindControls(bool shadesEnabled, bool tiltShown) {
     Edit8->setEnabled(shadesEnabled);
     Edit9->setEnabled(shadesEnabled);
-    for (QWidget* part : {static_cast<QWidget*>(Label102), static_cast<QWidget*>(Label103),
-                          static_cast<QWidget*>(Label104), static_cast<QWidget*>(Label105),
-                          static_cast<QWidget*>(Edit19)}) {
+    for (QWidget* part :
+         {static_cast<QWidget*>(Label102), static_cast<QWidget*>(Label103), static_cast<QWidget*>(Label104),
+          static_cast<QWidget*>(Label105), static_cast<QWidget*>(Edit19)}) {
         part->setVisible(tiltShown);
     }
 }

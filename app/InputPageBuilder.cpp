@@ -70,11 +70,12 @@ QCheckBox* MakeGroupSwitch(QWidget* page, QGroupBox* group, const char* name, co
     FormStyle::SetTextColour(box, FormStyle::kTeal);
     box->adjustSize();
     const int captionLeft = box->sizeHint().width() + 16;
-    group->setStyleSheet(QStringLiteral("QGroupBox#%1 { color: #008080; margin-top: 8px; border: 1px solid #a0a0a0; "
-                                        "padding-top: 6px; }"
-                                        "QGroupBox#%1::title { subcontrol-origin: margin; left: %2px; padding: 0 3px; }")
-                             .arg(group->objectName())
-                             .arg(captionLeft));
+    group->setStyleSheet(
+        QStringLiteral("QGroupBox#%1 { color: #008080; margin-top: 8px; border: 1px solid #a0a0a0; "
+                       "padding-top: 6px; }"
+                       "QGroupBox#%1::title { subcontrol-origin: margin; left: %2px; padding: 0 3px; }")
+            .arg(group->objectName())
+            .arg(captionLeft));
     box->move(group->x() + 8, group->y());
     box->raise();
     return box;

@@ -141,8 +141,9 @@ void TForm1::CreateWallGroup() {
     orientations->setSpacing(2);
     for (const OrientationBox& box : kOrientationBoxes) {
         this->*box.wall = InputPageBuilder::MakeOrientationBox(GroupBox2, box.wallName, box.caption);
-        (this->*box.wall)->setAccessibleName(QStringLiteral("Учитывать стены ориентации %1")
-                                                 .arg(QString::fromUtf8(OrientationAt(box.orientation).name.data())));
+        (this->*box.wall)
+            ->setAccessibleName(QStringLiteral("Учитывать стены ориентации %1")
+                                    .arg(QString::fromUtf8(OrientationAt(box.orientation).name.data())));
         (this->*box.wall)->setToolTip((this->*box.wall)->accessibleName());
         orientations->addWidget(this->*box.wall);
     }
@@ -198,13 +199,13 @@ void TForm1::ConnectLayerEditors() {
 namespace {
 
 LayerControls WallControls(TForm1* f) {
-    return {Construction::Wall, f->Edit33, f->Edit27, f->UpDown1, f->Edit29, f->Edit30,
-            f->Edit31, f->Edit32, f->StringGrid2, f->Edit21, f->Edit20, nullptr};
+    return {Construction::Wall, f->Edit33, f->Edit27,      f->UpDown1, f->Edit29, f->Edit30,
+            f->Edit31,          f->Edit32, f->StringGrid2, f->Edit21,  f->Edit20, nullptr};
 }
 
 LayerControls RoofControls(TForm1* f) {
-    return {Construction::Roof, f->Edit34, f->Edit28, f->UpDown2, f->Edit35, f->Edit36,
-            f->Edit37, f->Edit38, f->StringGrid3, f->Edit25, f->Edit24, f->Edit41};
+    return {Construction::Roof, f->Edit34, f->Edit28,      f->UpDown2, f->Edit35, f->Edit36,
+            f->Edit37,          f->Edit38, f->StringGrid3, f->Edit25,  f->Edit24, f->Edit41};
 }
 
 // Layer count typed: grid rows, layers above the count cleared, R₀ and K.
@@ -259,11 +260,27 @@ void EnterPressed(TForm1* form, const LayerControls& c) {
 
 }  // namespace
 
-void TForm1::Edit33Change() { RunHandler([this] { CountChanged(WallControls(this)); }); }
-void TForm1::Edit34Change() { RunHandler([this] { CountChanged(RoofControls(this)); }); }
-void TForm1::Edit27Change() { RunHandler([this] { NumberTyped(this, WallControls(this)); }); }
-void TForm1::Edit28Change() { RunHandler([this] { NumberTyped(this, RoofControls(this)); }); }
-void TForm1::UpDown1Click() { RunHandler([this] { SpinClicked(this, WallControls(this)); }); }
-void TForm1::UpDown2Click() { RunHandler([this] { SpinClicked(this, RoofControls(this)); }); }
-void TForm1::Button1Click() { RunHandler([this] { EnterPressed(this, WallControls(this)); }); }
-void TForm1::Button2Click() { RunHandler([this] { EnterPressed(this, RoofControls(this)); }); }
+void TForm1::Edit33Change() {
+    RunHandler([this] { CountChanged(WallControls(this)); });
+}
+void TForm1::Edit34Change() {
+    RunHandler([this] { CountChanged(RoofControls(this)); });
+}
+void TForm1::Edit27Change() {
+    RunHandler([this] { NumberTyped(this, WallControls(this)); });
+}
+void TForm1::Edit28Change() {
+    RunHandler([this] { NumberTyped(this, RoofControls(this)); });
+}
+void TForm1::UpDown1Click() {
+    RunHandler([this] { SpinClicked(this, WallControls(this)); });
+}
+void TForm1::UpDown2Click() {
+    RunHandler([this] { SpinClicked(this, RoofControls(this)); });
+}
+void TForm1::Button1Click() {
+    RunHandler([this] { EnterPressed(this, WallControls(this)); });
+}
+void TForm1::Button2Click() {
+    RunHandler([this] { EnterPressed(this, RoofControls(this)); });
+}

@@ -1,8 +1,8 @@
 #include "MainForm.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,8 +26,8 @@ constexpr int kClientHeight = 722;
 constexpr const char* kWindowGridHeader[] = {"     8-9", "    9-10", "   10-11", "   11-12", "   12-13",
                                              "   13-14", "   14-15", "   15-16", "   16-17", "   17-18"};
 // Header of the layer grids.
-constexpr const char* kLayerGridHeader[] = {"  №", "    Материал", "Усвоение,Вт/(м°С)",
-                                            "Коеф-т теплопр-ти, Вт/(м°С)", "Толщина, м"};
+constexpr const char* kLayerGridHeader[] = {"  №", "    Материал", "Усвоение,Вт/(м°С)", "Коеф-т теплопр-ти, Вт/(м°С)",
+                                            "Толщина, м"};
 
 std::string MessageOf(const std::exception_ptr& error) {
     try {
@@ -84,7 +84,8 @@ void TForm1::FormCreate() {
         StringGrid1->SetCell(0, column, QString::fromUtf8(kWindowGridHeader[column]));
     }
     for (StringGrid* grid : {StringGrid2, StringGrid3}) {
-        for (int column = 0; column < 5; ++column) grid->SetCell(0, column, QString::fromUtf8(kLayerGridHeader[column]));
+        for (int column = 0; column < 5; ++column)
+            grid->SetCell(0, column, QString::fromUtf8(kLayerGridHeader[column]));
     }
     UpDown1->SetPosition(1);
     UpDown2->SetPosition(1);

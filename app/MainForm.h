@@ -231,7 +231,7 @@ public:
 
     // Menu
     QMenuBar* MainMenu1 = nullptr;
-    QMenu* N1 = nullptr;   // "Файл"
+    QMenu* N1 = nullptr;  // "Файл"
     QAction* N2 = nullptr;
     QAction* N3 = nullptr;
     QAction* N4 = nullptr;

@@ -19,7 +19,10 @@ public:
     void SetRowCount(int rows);
     void SetColumnWidths(int width);
     void SetRowHeights(int height);
-    void SetHeaderColour(const QColor& colour) { headerColour_ = colour; ColourHeaderRow(); }
+    void SetHeaderColour(const QColor& colour) {
+        headerColour_ = colour;
+        ColourHeaderRow();
+    }
     void SetAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
 
 private:

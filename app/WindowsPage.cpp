@@ -181,11 +181,27 @@ void TForm1::FillWindowGrid(int orientation) {
     if (view.MarkerLeft) Label108->move(*view.MarkerLeft, kPeakMarkerTop);
 }
 
-void TForm1::TabSheet1Show() { RunHandler([this] { FillWindowGrid(1); }); }
-void TForm1::TabSheet2Show() { RunHandler([this] { FillWindowGrid(2); }); }
-void TForm1::TabSheet3Show() { RunHandler([this] { FillWindowGrid(3); }); }
-void TForm1::TabSheet4Show() { RunHandler([this] { FillWindowGrid(4); }); }
-void TForm1::TabSheet5Show() { RunHandler([this] { FillWindowGrid(5); }); }
-void TForm1::TabSheet6Show() { RunHandler([this] { FillWindowGrid(6); }); }
-void TForm1::TabSheet7Show() { RunHandler([this] { FillWindowGrid(7); }); }
-void TForm1::TabSheet8Show() { RunHandler([this] { FillWindowGrid(8); }); }
+void TForm1::TabSheet1Show() {
+    RunHandler([this] { FillWindowGrid(1); });
+}
+void TForm1::TabSheet2Show() {
+    RunHandler([this] { FillWindowGrid(2); });
+}
+void TForm1::TabSheet3Show() {
+    RunHandler([this] { FillWindowGrid(3); });
+}
+void TForm1::TabSheet4Show() {
+    RunHandler([this] { FillWindowGrid(4); });
+}
+void TForm1::TabSheet5Show() {
+    RunHandler([this] { FillWindowGrid(5); });
+}
+void TForm1::TabSheet6Show() {
+    RunHandler([this] { FillWindowGrid(6); });
+}
+void TForm1::TabSheet7Show() {
+    RunHandler([this] { FillWindowGrid(7); });
+}
+void TForm1::TabSheet8Show() {
+    RunHandler([this] { FillWindowGrid(8); });
+}

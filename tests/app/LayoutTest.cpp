@@ -38,22 +38,24 @@ QStringList LayoutFaults(QWidget* page) {
         QWidget* parent = widget->parentWidget();
         if (qobject_cast<QAbstractScrollArea*>(parent) || qobject_cast<QTabBar*>(widget->parentWidget())) continue;
         if (parent && !QRect(QPoint(0, 0), parent->size()).contains(widget->geometry()) &&
-            !qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) && parent->inherits("QStackedWidget") == false &&
-            !parent->inherits("QAbstractScrollArea") && !widget->inherits("QScrollBar") &&
-            widget->metaObject()->className() != QByteArray("QWidget")) {
+            !qobject_cast<QAbstractScrollArea*>(parent->parentWidget()) &&
+            parent->inherits("QStackedWidget") == false && !parent->inherits("QAbstractScrollArea") &&
+            !widget->inherits("QScrollBar") && widget->metaObject()->className() != QByteArray("QWidget")) {
             faults << QStringLiteral("%1 sticks out of its parent").arg(NameOf(widget));
         }
         const QSize hint = widget->sizeHint();
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             if (label->text().isEmpty()) continue;
-            const bool fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
-                                                : label->width() >= hint.width() && label->height() >= hint.height() - 2;
-            if (!fits) faults << QStringLiteral("%1 cut: %2x%3 of %4x%5")
-                                     .arg(NameOf(label))
-                                     .arg(label->width())
-                                     .arg(label->height())
-                                     .arg(hint.width())
-                                     .arg(hint.height());
+            const bool fits = label->wordWrap()
+                                  ? label->height() >= label->heightForWidth(label->width())
+                                  : label->width() >= hint.width() && label->height() >= hint.height() - 2;
+            if (!fits)
+                faults << QStringLiteral("%1 cut: %2x%3 of %4x%5")
+                              .arg(NameOf(label))
+                              .arg(label->width())
+                              .arg(label->height())
+                              .arg(hint.width())
+                              .arg(hint.height());
         } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
                    qobject_cast<QPushButton*>(widget)) {
             if (widget->width() < hint.width()) faults << QStringLiteral("%1 cut").arg(NameOf(widget));
@@ -91,8 +93,8 @@ void Check(const FormUnderTest& t, const char* shot) {
     QWidget* page = t.Get<QTabWidget>("PageControl2")->currentWidget();
     const QStringList faults = LayoutFaults(page);
     t.form->grab().save(ShotDirectory() + QStringLiteral("/%1.png").arg(QString::fromLatin1(shot)));
-    QVERIFY2(faults.isEmpty(), qPrintable(QString::fromLatin1(shot) + QStringLiteral(":\n") +
-                                          faults.join(QLatin1Char('\n'))));
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(QString::fromLatin1(shot) + QStringLiteral(":\n") + faults.join(QLatin1Char('\n'))));
     QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
 }
 

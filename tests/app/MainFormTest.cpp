@@ -25,9 +25,7 @@
 
 namespace {
 
-QString Cell(const FormUnderTest& t, const char* grid, int row, int column) {
-    return t.Grid(grid)->Cell(row, column);
-}
+QString Cell(const FormUnderTest& t, const char* grid, int row, int column) { return t.Grid(grid)->Cell(row, column); }
 
 QString Shown(Decimal4 value) { return QString::fromStdString(FormatDecimal4(value)); }
 
@@ -121,8 +119,8 @@ void MainFormTest::everyNamedControlExists() {
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13})
         Control<QWidget>(t.form.get(), qPrintable(QStringLiteral("TabSheet%1").arg(i)));
     for (const char* name : {"PageControl1", "PageControl2"}) Control<QTabWidget>(t.form.get(), name);
-    for (const char* name : {"Label27", "Label102", "Label103", "Label104", "Label105", "Label107", "Label108",
-                             "Label164"})
+    for (const char* name :
+         {"Label27", "Label102", "Label103", "Label104", "Label105", "Label107", "Label108", "Label164"})
         Control<QLabel>(t.form.get(), name);
     for (const char* name : {"UpDown1", "UpDown2"}) Control<UpDown>(t.form.get(), name);
     for (const char* name : {"Button1", "Button2"}) Control<QPushButton>(t.form.get(), name);
@@ -152,10 +150,10 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     QCOMPARE(t.Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("48"));
     QCOMPARE(t.Get<QComboBox>("ComboBox1")->count(), 21);
     const std::pair<const char*, const char*> defaults[] = {
-        {"Edit1", "1.5"},  {"Edit2", "2"},      {"Edit3", "1"},     {"Edit5", "3.3"},  {"Edit6", "20"},
-        {"Edit7", "22.5"}, {"Edit8", "0.3"},    {"Edit9", "0.3"},   {"Edit12", "14.7"}, {"Edit17", "3"},
-        {"Edit18", "26.87"}, {"Edit42", "13.42"}, {"Edit41", "13.42"}, {"Edit19", "0"},  {"Edit33", "3"},
-        {"Edit27", "1"},   {"Edit40", "22"},    {"Edit21", "0"},    {"Edit20", "0"},   {"Edit29", ""}};
+        {"Edit1", "1.5"},    {"Edit2", "2"},      {"Edit3", "1"},      {"Edit5", "3.3"},   {"Edit6", "20"},
+        {"Edit7", "22.5"},   {"Edit8", "0.3"},    {"Edit9", "0.3"},    {"Edit12", "14.7"}, {"Edit17", "3"},
+        {"Edit18", "26.87"}, {"Edit42", "13.42"}, {"Edit41", "13.42"}, {"Edit19", "0"},    {"Edit33", "3"},
+        {"Edit27", "1"},     {"Edit40", "22"},    {"Edit21", "0"},     {"Edit20", "0"},    {"Edit29", ""}};
     for (const auto& [name, text] : defaults) QCOMPARE(t.Text(name), QString::fromLatin1(text));
 
     QVERIFY(t.Get<QCheckBox>("CheckBox1")->isChecked());
@@ -189,10 +187,12 @@ void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     FormUnderTest t;
     QCOMPARE(t.Get<QMenu>("N1")->title(), QStringLiteral("Файл"));
     QStringList file;
-    for (QAction* item : t.Get<QMenu>("N1")->actions()) file << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    for (QAction* item : t.Get<QMenu>("N1")->actions())
+        file << (item->isSeparator() ? QStringLiteral("-") : item->text());
     QCOMPARE(file, (QStringList{"Сохранить", "Открыть", "-", "Печать", "-", "Выход"}));
     QStringList help;
-    for (QAction* item : t.Get<QMenu>("N5")->actions()) help << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    for (QAction* item : t.Get<QMenu>("N5")->actions())
+        help << (item->isSeparator() ? QStringLiteral("-") : item->text());
     QCOMPARE(help, (QStringList{"Таблицы,  расчетные схемы", "-", "О программе"}));
     QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
     QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
@@ -213,10 +213,18 @@ void MainFormTest::openingAreaFollowsTyping_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("area");
-    QTest::newRow("B = 3 with H 1.5, n 1") << "Edit2" << "3" << "4.5";
-    QTest::newRow("fractional n = 2.5") << "Edit3" << "2.5" << "7.5";
-    QTest::newRow("H = 1.23456 rounded before multiplying") << "Edit1" << "1.23456" << "2.4692";
-    QTest::newRow("H = 0.5") << "Edit1" << "0.5" << "1";
+    QTest::newRow("B = 3 with H 1.5, n 1") << "Edit2"
+                                           << "3"
+                                           << "4.5";
+    QTest::newRow("fractional n = 2.5") << "Edit3"
+                                        << "2.5"
+                                        << "7.5";
+    QTest::newRow("H = 1.23456 rounded before multiplying") << "Edit1"
+                                                            << "1.23456"
+                                                            << "2.4692";
+    QTest::newRow("H = 0.5") << "Edit1"
+                             << "0.5"
+                             << "1";
 }
 
 void MainFormTest::openingAreaFollowsTyping() {
@@ -254,9 +262,15 @@ void MainFormTest::outerCoeffsFollowWindSpeed_data() {
     QTest::addColumn<QString>("speed");
     QTest::addColumn<QString>("vertical");
     QTest::addColumn<QString>("horizontal");
-    QTest::newRow("V = 4") << "4" << "29" << "13.9";
-    QTest::newRow("V = 0") << "0" << "5.8" << "8.7";
-    QTest::newRow("V = 3.3 again: four decimals") << "3.3" << "26.8724" << "13.4231";
+    QTest::newRow("V = 4") << "4"
+                           << "29"
+                           << "13.9";
+    QTest::newRow("V = 0") << "0"
+                           << "5.8"
+                           << "8.7";
+    QTest::newRow("V = 3.3 again: four decimals") << "3.3"
+                                                  << "26.8724"
+                                                  << "13.4231";
 }
 
 void MainFormTest::outerCoeffsFollowWindSpeed() {
@@ -561,7 +575,7 @@ void MainFormTest::layerCountClearsLayersAbove() {
     QCOMPARE(Project.WallLayers[3].MaterialName, std::string());
     QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Штукатурка"));
     QCOMPARE(t.Text("Edit21"), QStringLiteral("0.1769"));  // one layer left: 0.0372 + 0.1149 + 0.0247
-    t.Type("Edit33", QStringLiteral("4"));  // more rows, all empty
+    t.Type("Edit33", QStringLiteral("4"));                 // more rows, all empty
     QCOMPARE(t.Grid("StringGrid2")->rowCount(), 5);
     QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
     QVERIFY(t.errors.isEmpty());
@@ -720,7 +734,7 @@ void MainFormTest::typicalRunTotals() {
 void MainFormTest::totalsWorkedHourWithWallsAndRoof() {
     FormUnderTest t;
     t.Type("Edit5", QStringLiteral("3.3"));
-    t.Click("CheckBox1");   // windows excluded
+    t.Click("CheckBox1");  // windows excluded
     t.Click("CheckBox2");
     t.Click("CheckBox16");  // Ю only
     t.Type("Edit33", QStringLiteral("1"));
@@ -779,8 +793,8 @@ void MainFormTest::totalsFailureKeepsEarlierCells() {
     t.ShowTotalsPage();
     const QString windowRow = Cell(t, "StringGrid6", 2, 4);
     t.ShowInputPage();
-    t.Click("CheckBox8");   // the window sum would now be 0
-    t.Click("CheckBox2");   // walls with the default three empty layers
+    t.Click("CheckBox8");  // the window sum would now be 0
+    t.Click("CheckBox2");  // walls with the default three empty layers
     t.Type("Edit22", QStringLiteral("0.5"));
     t.ShowTotalsPage();
     QCOMPARE(t.errors, QStringList{"Invalid floating point operation."});
@@ -804,15 +818,15 @@ void MainFormTest::headerTextsAssignedRunChangeHandlers() {
     QCOMPARE(t.form->HeaderControlTexts().last(), QStringLiteral("3.3"));
     t.SelectTab("PageControl2", 2);
 
-    QStringList texts{"50", "2", "3", "0.3", "0.3", "0", "0", "22.5", "20", "14.7",
-                      "0.9", "0.25", "0.34", "5", "26.87", "0", "0.9", "2", "4"};
+    QStringList texts{"50",  "2",    "3",    "0.3", "0.3",   "0", "0",   "22.5", "20", "14.7",
+                      "0.9", "0.25", "0.34", "5",   "26.87", "0", "0.9", "2",    "4"};
     t.form->ShowInputPage();
     QCOMPARE(t.Get<QTabWidget>("PageControl2")->currentIndex(), 0);
     t.form->AssignHeaderTexts(texts);
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("50"));
-    QCOMPARE(t.Text("Edit17"), QStringLiteral("12"));   // the count changed: H·B·n
-    QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));   // the speed changed
+    QCOMPARE(t.Text("Edit17"), QStringLiteral("12"));  // the count changed: H·B·n
+    QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));  // the speed changed
     QCOMPARE(t.Text("Edit42"), QStringLiteral("13.9"));
     QCOMPARE(t.form->HeaderControlTexts().mid(1, 2), (QStringList{"2", "3"}));
 
