@@ -153,6 +153,8 @@ private slots:
         QTest::newRow("empty file") << 3 << 2 << QByteArray("") << QString("JPEG error #%1.").arg(JERR_INPUT_EMPTY);
         QTest::newRow("truncated JPEG") << 1 << 2 << QByteArray("half")
                                         << QString("JPEG error #%1.").arg(JWRN_JPEG_EOF);
+        QTest::newRow("header claims 60000 x 60000")
+            << 3 << 4 << QByteArray("huge") << QString("JPEG error #%1.").arg(JERR_IMAGE_TOO_BIG);
     }
     void missingAndBrokenPages() {
         QFETCH(int, topic);
@@ -161,10 +163,21 @@ private slots:
         QFETCH(QString, message);
         const auto pages = CopyOfPages();
         const QString damaged = pages->filePath(ReferencePageFile(topic, damagedPage));
-        if (contents == "half") {
+        if (contents == "half" || contents == "huge") {
             QFile in(damaged);
             QVERIFY(in.open(QIODevice::ReadOnly));
-            contents = in.read(in.size() / 2);
+            const QByteArray whole = in.readAll();
+            contents = whole.left(whole.size() / 2);
+            if (QTest::currentDataTag() != QByteArray("truncated JPEG")) {
+                // Height and width of the frame header (FF C0, length, precision, H, W).
+                contents = whole;
+                const qsizetype sof = contents.indexOf("\xFF\xC0");
+                QVERIFY(sof > 0);
+                for (qsizetype i : {sof + 5, sof + 7}) {
+                    contents[i] = char(0xEA);
+                    contents[i + 1] = char(0x60);
+                }
+            }
         }
         QFile::remove(damaged);
         if (!contents.isNull() || QTest::currentDataTag() == QByteArray("empty file")) {
