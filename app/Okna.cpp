@@ -50,8 +50,11 @@ QStringList ReferencePageFolders() {
 #ifdef SOLARGAIN_DATADIR
     folders << QStringLiteral(SOLARGAIN_DATADIR);
 #endif
-#ifdef SOLARGAIN_BUILD_DATADIR
-    folders << QStringLiteral(SOLARGAIN_BUILD_DATADIR);
+#if defined(SOLARGAIN_BUILD_DATADIR) && defined(SOLARGAIN_BUILD_ROOT)
+    // Programs of the build tree (the tests among them) use the pages built there.
+    if (QDir::cleanPath(programFolder).startsWith(QDir::cleanPath(QStringLiteral(SOLARGAIN_BUILD_ROOT)) + u'/')) {
+        folders << QStringLiteral(SOLARGAIN_BUILD_DATADIR);
+    }
 #endif
     folders.removeDuplicates();
     return folders;

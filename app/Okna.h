@@ -44,8 +44,9 @@ QString ReferencePageFile(int topic, int page);
 
 // The folders searched for the page files, in order: beside the program,
 // ../share/solargain beside it (a relocated installation), the installed
-// data folder, and the build tree. Never the current directory, so pages
-// are found wherever the program is started and after any file dialog.
+// data folder, and for programs of the build tree the pages built there.
+// Never the current directory, so pages are found wherever the program is
+// started and after any file dialog.
 QStringList ReferencePageFolders();
 // The path of a page file in the first folder that has it; empty when none has.
 QString FindReferencePage(const QString& fileName);
