@@ -109,11 +109,17 @@ void TForm1::MainPageChanged(int index) {
 }
 
 void TForm1::OrientationPageChanged(int index) {
-    using Handler = void (TForm1::*)();
-    static constexpr Handler kShow[] = {&TForm1::TabSheet1Show, &TForm1::TabSheet2Show, &TForm1::TabSheet3Show,
-                                        &TForm1::TabSheet4Show, &TForm1::TabSheet5Show, &TForm1::TabSheet6Show,
-                                        &TForm1::TabSheet7Show, &TForm1::TabSheet8Show};
-    if (index >= 0 && index < 8) (this->*kShow[index])();
+    switch (index) {
+        case 0: TabSheet1Show(); break;
+        case 1: TabSheet2Show(); break;
+        case 2: TabSheet3Show(); break;
+        case 3: TabSheet4Show(); break;
+        case 4: TabSheet5Show(); break;
+        case 5: TabSheet6Show(); break;
+        case 6: TabSheet7Show(); break;
+        case 7: TabSheet8Show(); break;
+        default: break;
+    }
 }
 
 void TForm1::ShowInputPage() { PageControl2->setCurrentWidget(TabSheet9); }
