@@ -110,15 +110,32 @@ void TForm1::MainPageChanged(int index) {
 
 void TForm1::OrientationPageChanged(int index) {
     switch (index) {
-        case 0: TabSheet1Show(); break;
-        case 1: TabSheet2Show(); break;
-        case 2: TabSheet3Show(); break;
-        case 3: TabSheet4Show(); break;
-        case 4: TabSheet5Show(); break;
-        case 5: TabSheet6Show(); break;
-        case 6: TabSheet7Show(); break;
-        case 7: TabSheet8Show(); break;
-        default: break;
+        case 0:
+            TabSheet1Show();
+            break;
+        case 1:
+            TabSheet2Show();
+            break;
+        case 2:
+            TabSheet3Show();
+            break;
+        case 3:
+            TabSheet4Show();
+            break;
+        case 4:
+            TabSheet5Show();
+            break;
+        case 5:
+            TabSheet6Show();
+            break;
+        case 6:
+            TabSheet7Show();
+            break;
+        case 7:
+            TabSheet8Show();
+            break;
+        default:
+            break;
     }
 }
 

@@ -127,10 +127,14 @@ std::int32_t ParseInteger(std::string_view text) {
         while (i < n) {
             const char c = text[i];
             int d;
-            if (IsDigit(c)) d = c - '0';
-            else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-            else break;
+            if (IsDigit(c))
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                break;
             magnitude = magnitude * 16 + static_cast<unsigned>(d);
             if (magnitude > 0xFFFFFFFFULL) FailInteger(text);
             ++i;

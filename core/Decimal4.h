@@ -54,8 +54,8 @@ static_assert(sizeof(long double) >= 10, "the formulas need the 80-bit extended 
 
 // Exact scale factors of the scaled-integer evaluation.
 inline constexpr long double kScale = 10000.0L;
-inline constexpr long double kScale2 = 100000000.0L;        // 10^8
-inline constexpr long double kScale3 = 1000000000000.0L;    // 10^12
+inline constexpr long double kScale2 = 100000000.0L;      // 10^8
+inline constexpr long double kScale3 = 1000000000000.0L;  // 10^12
 
 // Rounding of an extended value to a whole number, ties to even.
 long double RoundWhole(long double x);

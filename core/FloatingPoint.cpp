@@ -66,14 +66,14 @@ long double X87Exp(long double x) {
     // f2xm1 takes the fraction (|f| <= 1), fscale applies the integer part.
     long double r;
     asm("fldl2e\n\t"
-        "fmulp\n\t"              // st0 = x * log2 e
+        "fmulp\n\t"  // st0 = x * log2 e
         "fld %%st(0)\n\t"
-        "frndint\n\t"            // st0 = n, st1 = y
-        "fsubr %%st, %%st(1)\n\t" // st1 = y - n
-        "fxch %%st(1)\n\t"       // st0 = f, st1 = n
+        "frndint\n\t"              // st0 = n, st1 = y
+        "fsubr %%st, %%st(1)\n\t"  // st1 = y - n
+        "fxch %%st(1)\n\t"         // st0 = f, st1 = n
         "f2xm1\n\t"
         "fld1\n\t"
-        "faddp\n\t"              // st0 = 2^f, st1 = n
+        "faddp\n\t"  // st0 = 2^f, st1 = n
         "fscale\n\t"
         "fstp %%st(1)"
         : "=t"(r)

@@ -19,7 +19,7 @@ void CheckFloatingPoint();
 // the ones of the extended-precision unit.
 long double X87Sin(long double x);
 long double X87Cos(long double x);
-long double X87Atan(long double x);   // arc tangent of x, in radians
-long double X87Sqrt(long double x);   // sqrt of a negative number is an invalid operation
+long double X87Atan(long double x);  // arc tangent of x, in radians
+long double X87Sqrt(long double x);  // sqrt of a negative number is an invalid operation
 long double X87Ln(long double x);
 long double X87Exp(long double x);

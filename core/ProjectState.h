@@ -34,11 +34,11 @@ using TempWaveRows = IndexedArray<HourValues, 0, 24>;  // row = lag ε in hours
 // at the values the main window's creation sets.
 struct ProjectState {
     // Site and climate
-    std::int32_t Latitude = 0;   // degrees north, 40..60
-    Decimal4 OutdoorMeanTemp;    // tн.ср, °C
-    Decimal4 IndoorTemp;         // tв, °C
-    Decimal4 OutdoorAmplitude;   // Atн, °C (daily amplitude)
-    Decimal4 WindSpeed;          // V, m/s
+    std::int32_t Latitude = 0;  // degrees north, 40..60
+    Decimal4 OutdoorMeanTemp;   // tн.ср, °C
+    Decimal4 IndoorTemp;        // tв, °C
+    Decimal4 OutdoorAmplitude;  // Atн, °C (daily amplitude)
+    Decimal4 WindSpeed;         // V, m/s
 
     // Window
     Decimal4 WindowHeight;         // H, m
@@ -58,7 +58,7 @@ struct ProjectState {
 
     // Window hour table and its peaks per orientation
     WindowHourTable WindowHours;
-    OrientationValues WindowPeakGain;                            // W
+    OrientationValues WindowPeakGain;                                 // W
     IndexedArray<std::int32_t, 1, kOrientationCount> WindowPeakHour;  // 1..10, 0 = none yet
 
     // Layer editors
@@ -74,16 +74,16 @@ struct ProjectState {
     Decimal4 RoofTransmittance;  // K of the roof
 
     // Walls
-    Decimal4 WallArea;          // F, m²
-    Decimal4 WallAbsorptance;   // ρст
-    Decimal4 WallDampingProduct;  // P
-    Decimal4 WallDamping;         // ν
+    Decimal4 WallArea;                   // F, m²
+    Decimal4 WallAbsorptance;            // ρст
+    Decimal4 WallDampingProduct;         // P
+    Decimal4 WallDamping;                // ν
     OrientationHourValues WallHourGain;  // W, [orientation][hour]
 
     // Roof
-    Decimal4 RoofArea;          // F, m²
-    Decimal4 RoofAbsorptance;   // ρ
-    Decimal4 UnderRoofTemp;     // tпокр, °C
+    Decimal4 RoofArea;            // F, m²
+    Decimal4 RoofAbsorptance;     // ρ
+    Decimal4 UnderRoofTemp;       // tпокр, °C
     Decimal4 RoofDampingProduct;  // P
     Decimal4 RoofDamping;         // ν
     HourValues RoofHourGain;      // W

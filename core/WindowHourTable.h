@@ -11,23 +11,23 @@
 // the results grid shows fields 1..17 as its rows, the project file stores
 // fields 1..17 in this order.
 enum class WindowField : int {
-    GainDirect = 1,         // qвп, W/m²: gain through single glazing, direct radiation
-    GainDiffuse = 2,        // qвр, W/m²: gain through single glazing, diffuse radiation
-    SunAltitude = 3,        // h, degrees
-    SunAzimuth = 4,         // Ac, degrees
-    FacadeAzimuth = 5,      // Ao, degrees from south without sign
-    SunFacadeAzimuth = 6,   // Aco = |Ac - Ao|, degrees
-    BetaAngle = 7,          // β, tg β = ctg h · cos Aco, degrees
-    IrradDirect = 8,        // Sв, W/m²: direct radiation on the glazing plane
-    IrradDiffuse = 9,       // Dв, W/m²: diffuse radiation on the glazing plane
-    TempWaveCoeff = 10,     // β₂: coefficient of the daily outdoor temperature wave
-    InsolationCoeff = 11,   // Kинс = field 18 · field 19
-    IrradiationCoeff = 12,  // Kобл
-    FluxRadiation = 13,     // qпр, W/m²: flux by penetrating radiation
-    CondOutdoorTemp = 14,   // tн.усл, °C: conditional outdoor temperature
-    FluxTransfer = 15,      // qпт, W/m²: flux by heat transfer
-    FluxTotal = 16,         // qпр + qпт, W/m²
-    HeatGain = 17,          // Qост, W: heat gain of the room, whole watts
+    GainDirect = 1,             // qвп, W/m²: gain through single glazing, direct radiation
+    GainDiffuse = 2,            // qвр, W/m²: gain through single glazing, diffuse radiation
+    SunAltitude = 3,            // h, degrees
+    SunAzimuth = 4,             // Ac, degrees
+    FacadeAzimuth = 5,          // Ao, degrees from south without sign
+    SunFacadeAzimuth = 6,       // Aco = |Ac - Ao|, degrees
+    BetaAngle = 7,              // β, tg β = ctg h · cos Aco, degrees
+    IrradDirect = 8,            // Sв, W/m²: direct radiation on the glazing plane
+    IrradDiffuse = 9,           // Dв, W/m²: diffuse radiation on the glazing plane
+    TempWaveCoeff = 10,         // β₂: coefficient of the daily outdoor temperature wave
+    InsolationCoeff = 11,       // Kинс = field 18 · field 19
+    IrradiationCoeff = 12,      // Kобл
+    FluxRadiation = 13,         // qпр, W/m²: flux by penetrating radiation
+    CondOutdoorTemp = 14,       // tн.усл, °C: conditional outdoor temperature
+    FluxTransfer = 15,          // qпт, W/m²: flux by heat transfer
+    FluxTotal = 16,             // qпр + qпт, W/m²
+    HeatGain = 17,              // Qост, W: heat gain of the room, whole watts
     SunlitHeightFraction = 18,  // unshaded share along the height, 0..1 (not shown)
     SunlitWidthFraction = 19,   // unshaded share along the width, 0..1 (not shown)
 };
@@ -93,8 +93,8 @@ inline constexpr std::array<std::string_view, kHourCount> kHourLabels{{
 }};
 // clang-format on
 
-const Orientation& OrientationAt(int index);   // 1..8
-std::string_view HourLabel(int hour);          // 1..10
+const Orientation& OrientationAt(int index);  // 1..8
+std::string_view HourLabel(int hour);         // 1..10
 
 // Fields 1..17 of all 80 records := 0 (fields 18, 19 and the peaks stay).
 void ClearWindowResults();

@@ -57,15 +57,20 @@ inline constexpr std::array<FitEntry, kHorizontalRadiationEntryCount> kHorizonta
 static_assert(kHorizontalRadiationFits.size() == 24);
 static_assert(AllCoverLatitudes(kHorizontalRadiationFits), "every entry covers 40..60 without gap or overlap");
 static_assert(KeysAreUnique(kHorizontalRadiationFits));
-static_assert(AllEntries(kHorizontalRadiationFits, [](const FitEntry& e) {
-    return e.orientation == 0 && IsIndependentNoonMirrorHour(e.hour) &&
-           (e.field == GainDirect || e.field == GainDiffuse || e.field == IrradDirect || e.field == IrradDiffuse);
-}), "only independent entries of the four radiation fields");
-static_assert(AllEntries(kHorizontalRadiationFits, [](const FitEntry& e) {
-    for (int i = 1; i <= e.bandCount; ++i) {
-        if (e.Band(i).fit.kind == FitKind::Zero) return false;
-    }
-    return true;
-}), "no entry of the horizontal table is 0");
+static_assert(AllEntries(kHorizontalRadiationFits,
+                         [](const FitEntry& e) {
+                             return e.orientation == 0 && IsIndependentNoonMirrorHour(e.hour) &&
+                                    (e.field == GainDirect || e.field == GainDiffuse || e.field == IrradDirect ||
+                                     e.field == IrradDiffuse);
+                         }),
+              "only independent entries of the four radiation fields");
+static_assert(AllEntries(kHorizontalRadiationFits,
+                         [](const FitEntry& e) {
+                             for (int i = 1; i <= e.bandCount; ++i) {
+                                 if (e.Band(i).fit.kind == FitKind::Zero) return false;
+                             }
+                             return true;
+                         }),
+              "no entry of the horizontal table is 0");
 
 }  // namespace solar

@@ -14,8 +14,8 @@ namespace {
 
 using solar::FitEntry;
 
-constexpr std::array<WindowField, 4> kRadiationFields{
-    WindowField::GainDirect, WindowField::GainDiffuse, WindowField::IrradDirect, WindowField::IrradDiffuse};
+constexpr std::array<WindowField, 4> kRadiationFields{WindowField::GainDirect, WindowField::GainDiffuse,
+                                                      WindowField::IrradDirect, WindowField::IrradDiffuse};
 constexpr std::array<WindowField, 2> kSunPositionFields{WindowField::SunAltitude, WindowField::SunAzimuth};
 
 constexpr int kNorth = 1;  // С: where the orientation-free tables are built

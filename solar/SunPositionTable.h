@@ -41,9 +41,11 @@ inline constexpr std::array<FitEntry, kSunPositionEntryCount> kSunPositionFits{{
 static_assert(kSunPositionFits.size() == 12);
 static_assert(AllCoverLatitudes(kSunPositionFits), "every entry covers 40..60 without gap or overlap");
 static_assert(KeysAreUnique(kSunPositionFits));
-static_assert(AllEntries(kSunPositionFits, [](const FitEntry& e) {
-    return e.orientation == 0 && IsIndependentNoonMirrorHour(e.hour) &&
-           (e.field == SunAltitude || e.field == SunAzimuth);
-}), "only independent entries of the two sun-position fields");
+static_assert(AllEntries(kSunPositionFits,
+                         [](const FitEntry& e) {
+                             return e.orientation == 0 && IsIndependentNoonMirrorHour(e.hour) &&
+                                    (e.field == SunAltitude || e.field == SunAzimuth);
+                         }),
+              "only independent entries of the two sun-position fields");
 
 }  // namespace solar

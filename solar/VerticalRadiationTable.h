@@ -237,16 +237,21 @@ inline constexpr std::array<FitEntry, kVerticalRadiationEntryCount> kVerticalRad
 static_assert(kVerticalRadiationFits.size() == 192);
 static_assert(AllCoverLatitudes(kVerticalRadiationFits), "every entry covers 40..60 without gap or overlap");
 static_assert(KeysAreUnique(kVerticalRadiationFits));
-static_assert(AllEntries(kVerticalRadiationFits, [](const FitEntry& e) {
-    return IsIndependentFacadeHour(e.orientation, e.hour) &&
-           (e.field == GainDirect || e.field == GainDiffuse || e.field == IrradDirect || e.field == IrradDiffuse);
-}), "only independent entries of the four radiation fields");
-static_assert(AllEntries(kVerticalRadiationFits, [](const FitEntry& e) {
-    if (e.field == GainDirect || e.field == IrradDirect) return true;
-    for (int i = 1; i <= e.bandCount; ++i) {
-        if (e.Band(i).fit.kind == FitKind::Zero) return false;
-    }
-    return true;
-}), "only the direct fields have 0 entries");
+static_assert(AllEntries(kVerticalRadiationFits,
+                         [](const FitEntry& e) {
+                             return IsIndependentFacadeHour(e.orientation, e.hour) &&
+                                    (e.field == GainDirect || e.field == GainDiffuse || e.field == IrradDirect ||
+                                     e.field == IrradDiffuse);
+                         }),
+              "only independent entries of the four radiation fields");
+static_assert(AllEntries(kVerticalRadiationFits,
+                         [](const FitEntry& e) {
+                             if (e.field == GainDirect || e.field == IrradDirect) return true;
+                             for (int i = 1; i <= e.bandCount; ++i) {
+                                 if (e.Band(i).fit.kind == FitKind::Zero) return false;
+                             }
+                             return true;
+                         }),
+              "only the direct fields have 0 entries");
 
 }  // namespace solar

@@ -46,8 +46,8 @@ Decimal4 PenetratingFlux(const WindowHourRecord& r, long double directPart) {
 Decimal4 CondOutdoorTemp(const WindowHourRecord& r, Decimal4 outerCoeff) {
     const long double irradiation = Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) +
                                     Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]);
-    const long double absorbed = irradiation / outerCoeff.Counts() * Project.GlazingAbsorptance.Counts() *
-                                 Project.FrameShading.Counts();
+    const long double absorbed =
+        irradiation / outerCoeff.Counts() * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
     return Decimal4::StoreCounts((TempWaveTerm(r) + absorbed) / kScale2);
 }
 
@@ -56,13 +56,13 @@ void VerticalRecord(WindowHourRecord& r) {
     const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
     const long double ctgBeta = Cotangent(beta);
 
-    const Decimal4 height = StoreFraction(
-        1.0L - (ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
-                   Project.WindowHeight.Counts());
-    const Decimal4 width = StoreFraction(
-        1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) -
-                Project.ShadeVertOffset.Counts()) /
-                   Project.WindowWidth.Counts());
+    const Decimal4 height =
+        StoreFraction(1.0L - (ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
+                                 Project.WindowHeight.Counts());
+    const Decimal4 width =
+        StoreFraction(1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) -
+                              Project.ShadeVertOffset.Counts()) /
+                                 Project.WindowWidth.Counts());
     FinishFractions(r, height, width);
 
     r[WindowField::FluxRadiation] =
@@ -77,14 +77,13 @@ void InclinedRecord(WindowHourRecord& r) {
     const long double ctgBeta = Cotangent(beta);
     const long double ctgTilted = Cotangent(tilted);
 
-    const Decimal4 height = StoreFraction(
-        1.0L - (ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
-                   Project.WindowHeight.Counts());
-    const Decimal4 width = StoreFraction(
-        1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) * X87Sin(beta) /
-                    X87Sin(tilted) -
-                Project.ShadeVertOffset.Counts()) /
-                   Project.WindowWidth.Counts());
+    const Decimal4 height =
+        StoreFraction(1.0L - (ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
+                                 Project.WindowHeight.Counts());
+    const Decimal4 width = StoreFraction(1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() /
+                                                     X87Cos(sunFacade) * X87Sin(beta) / X87Sin(tilted) -
+                                                 Project.ShadeVertOffset.Counts()) /
+                                                    Project.WindowWidth.Counts());
     FinishFractions(r, height, width);
 
     // The direct parts turn from the vertical plane to the tilted one by ctg β / ctg(β + β').
@@ -105,13 +104,11 @@ void HorizontalRecord(WindowHourRecord& r) {
     const long double ctgAltitude = Cotangent(Radians(r[WindowField::SunAltitude]));
     const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
 
-    const Decimal4 height = StoreFraction(
-        1.0L - (ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
-                Project.ShadeHorizOffset.Counts()) /
-                   Project.WindowHeight.Counts());
+    const Decimal4 height = StoreFraction(1.0L - (ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
+                                                  Project.ShadeHorizOffset.Counts()) /
+                                                     Project.WindowHeight.Counts());
     const Decimal4 width = StoreFraction(
-        1.0L - (ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) -
-                Project.ShadeVertOffset.Counts()) /
+        1.0L - (ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) - Project.ShadeVertOffset.Counts()) /
                    Project.WindowWidth.Counts());
     FinishFractions(r, height, width);
 

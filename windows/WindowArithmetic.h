@@ -23,7 +23,9 @@ inline long double RadiansOfSum(Decimal4 a, Decimal4 b) {
 }
 
 // Stores an angle given in radians, in degrees.
-inline Decimal4 StoreDegrees(long double radians) { return Decimal4::StoreCounts((radians * kDegreesPerRadian) * kScale); }
+inline Decimal4 StoreDegrees(long double radians) {
+    return Decimal4::StoreCounts((radians * kDegreesPerRadian) * kScale);
+}
 
 // ctg x as cos x / sin x; a sine of exactly 0 is a division by zero.
 inline long double Cotangent(long double radians) { return X87Cos(radians) / X87Sin(radians); }

@@ -33,9 +33,7 @@ constexpr std::array<MarkerPlace, kHourCount> kMarkerPlaces{{
 }};
 // clang-format on
 
-std::string_view SubscriptDigit(char c) {
-    return c == '2' ? std::string_view("₂") : std::string_view();
-}
+std::string_view SubscriptDigit(char c) { return c == '2' ? std::string_view("₂") : std::string_view(); }
 
 WindowRowCaption Caption(int row, WindowField field, std::vector<CaptionPart> parts,
                          CaptionColor color = CaptionColor::Navy) {

@@ -35,9 +35,9 @@ struct WindowGridView {
     int Orientation = 1;
     // Cells[row - 1][column], rows 1..17, columns 0..9.
     std::array<std::array<std::string, kWindowGridColumns>, kWindowGridRows> Cells;
-    int PeakHour = 0;                // WindowPeakHour of the orientation, 0 = none
-    std::optional<int> PeakColumn;   // grid column 0..9 of the peak, empty when none
-    std::optional<int> MarkerLeft;   // where the "MAX" marker goes, empty: it stays
+    int PeakHour = 0;               // WindowPeakHour of the orientation, 0 = none
+    std::optional<int> PeakColumn;  // grid column 0..9 of the peak, empty when none
+    std::optional<int> MarkerLeft;  // where the "MAX" marker goes, empty: it stays
 };
 
 // The grid of one orientation 1..8 from the window hour table as it stands.

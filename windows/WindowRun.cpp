@@ -1,8 +1,8 @@
 #include "CalcError.h"
 #include "Conversions.h"
 #include "FloatingPoint.h"
-#include "WindowComputation.h"
 #include "SolarRadiation.h"
+#include "WindowComputation.h"
 
 WindowInputTexts DefaultWindowInputTexts() {
     // clang-format off
@@ -54,9 +54,12 @@ void ReadWindowInputs(const WindowInputTexts& t) {
 
 std::string_view InsolationKindCaption(WindowKind kind) {
     switch (kind) {
-        case WindowKind::Vertical: return "инс.в.";
-        case WindowKind::Inclined: return "инс.н.";
-        case WindowKind::Horizontal: return "инс.г.";
+        case WindowKind::Vertical:
+            return "инс.в.";
+        case WindowKind::Inclined:
+            return "инс.н.";
+        case WindowKind::Horizontal:
+            return "инс.г.";
     }
     throw CalcError("Неизвестный вид остекления");
 }
@@ -67,8 +70,12 @@ namespace {
 void RunKindSequence(WindowKind kind) {
     switch (kind) {
         case WindowKind::Vertical:
-        case WindowKind::Inclined: FillVerticalRadiation(); break;
-        case WindowKind::Horizontal: FillHorizontalRadiation(); break;
+        case WindowKind::Inclined:
+            FillVerticalRadiation();
+            break;
+        case WindowKind::Horizontal:
+            FillHorizontalRadiation();
+            break;
     }
     FillSunPosition();
     AssignFacadeAzimuth();
@@ -78,9 +85,15 @@ void RunKindSequence(WindowKind kind) {
     AssignTempWaveCoeff();
     ComputeIrradiationCoeff();
     switch (kind) {
-        case WindowKind::Vertical: ComputeVerticalGlazing(); break;
-        case WindowKind::Inclined: ComputeInclinedGlazing(); break;
-        case WindowKind::Horizontal: ComputeHorizontalGlazing(); break;
+        case WindowKind::Vertical:
+            ComputeVerticalGlazing();
+            break;
+        case WindowKind::Inclined:
+            ComputeInclinedGlazing();
+            break;
+        case WindowKind::Horizontal:
+            ComputeHorizontalGlazing();
+            break;
     }
 }
 
