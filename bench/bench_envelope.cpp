@@ -8,41 +8,20 @@
 #include "ProjectState.h"
 #include "SolarRadiation.h"
 #include "Totals.h"
+#include "WorkedEnvelope.h"
 
 namespace {
 
-struct BenchLayer {
-    const char* s;
-    const char* lambda;
-    const char* delta;
-};
-
 // Plaster, brick, mineral wool from the room side.
-constexpr BenchLayer kLayers[] = {{"9.6", "0.7", "0.02"}, {"9.2", "0.81", "0.38"}, {"0.5", "0.04", "0.05"}};
+constexpr TypedLayer kLayers[] = {{"9.6", "0.7", "0.02"}, {"9.2", "0.81", "0.38"}, {"0.5", "0.04", "0.05"}};
 
+// The worked wall and roof, each of the three layers.
 void SetUpProject() {
     ResetProjectState();
-    Project.Latitude = 48;
-    Project.WindSpeed = ParseDecimal4("3.3");
-    Project.OutdoorMeanTemp = ParseDecimal4("22.5");
-    Project.IndoorTemp = ParseDecimal4("20");
-    Project.OutdoorAmplitude = ParseDecimal4("14.7");
-    Project.WallAbsorptance = ParseDecimal4("0.7");
-    Project.WallArea = ParseDecimal4("10");
-    Project.RoofAbsorptance = ParseDecimal4("0.7");
-    Project.RoofArea = ParseDecimal4("10");
-    Project.UnderRoofTemp = ParseDecimal4("22");
-    for (LayerTable* table : {&Project.WallLayers, &Project.RoofLayers}) {
-        int n = 0;
-        for (const BenchLayer& layer : kLayers) {
-            ConstructionLayer& stored = (*table)[++n];
-            stored.HeatAbsorption = ParseDecimal4(layer.s);
-            stored.Conductivity = ParseDecimal4(layer.lambda);
-            stored.Thickness = ParseDecimal4(layer.delta);
-        }
-    }
-    Project.WallLayerCount = 3;
-    Project.RoofLayerCount = 3;
+    SetWorkedWall();
+    SetWorkedRoof();
+    Project.WallLayerCount = SetLayers(Project.WallLayers, kLayers);
+    Project.RoofLayerCount = SetLayers(Project.RoofLayers, kLayers);
 }
 
 void BM_ComputeWallGains(benchmark::State& state) {

@@ -17,15 +17,6 @@ GridCellWriter Into(GridCells& grid) {
     return [&grid](int row, int column, const std::string& text) { grid[{row, column}] = text; };
 }
 
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CalcError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
 const LayerEntryTexts kEmptyEntry{"", "0", "0", "0"};
 
 class LayerEditor : public ::testing::Test {

@@ -8,15 +8,6 @@
 
 namespace {
 
-std::string MessageOf(void (*action)()) {
-    try {
-        action();
-    } catch (const CalcError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
 class RoofGains : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,13 +44,12 @@ TEST_F(RoofGains, WithoutSunAndWaveEveryHourIsTheSteadyFlow) {
 }
 
 TEST_F(RoofGains, SixLayersAreComputedInFull) {
-    Project.RoofLayerCount = 6;
-    SetLayer(Project.RoofLayers, 1, {"9.2", "0.81", "0.02"});
-    SetLayer(Project.RoofLayers, 2, {"0.5", "0.04", "0.05"});
-    SetLayer(Project.RoofLayers, 3, {"16.8", "1.92", "0.22"});
-    SetLayer(Project.RoofLayers, 4, {"0.6", "0.05", "0.1"});
-    SetLayer(Project.RoofLayers, 5, {"3.5", "0.17", "0.01"});
-    SetLayer(Project.RoofLayers, 6, {"9.2", "0.81", "0.03"});
+    Project.RoofLayerCount = SetLayers(Project.RoofLayers, {{"9.2", "0.81", "0.02"},
+                                                            {"0.5", "0.04", "0.05"},
+                                                            {"16.8", "1.92", "0.22"},
+                                                            {"0.6", "0.05", "0.1"},
+                                                            {"3.5", "0.17", "0.01"},
+                                                            {"9.2", "0.81", "0.03"}});
     ComputeRoofGains();
     EXPECT_EQ(Text(Project.RoofLayers[6].LayerInertia), "0.3404");
     // Reference values of an independent evaluation in exact fractions.

@@ -35,19 +35,9 @@ const HourIrradiance kSouthAt48[] = {
 };
 // clang-format on
 
-std::string MessageOf(void (*action)()) {
-    try {
-        action();
-    } catch (const CalcError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
 ThermalProperties PropertiesOf(std::initializer_list<TypedLayer> layers, const char* wind = "3.3") {
     LayerTable table;
-    int n = 0;
-    for (const TypedLayer& layer : layers) SetLayer(table, ++n, layer);
+    const int n = SetLayers(table, layers);
     const Decimal4 outer = VerticalOuterCoeff(ParseDecimal4(wind));
     return ComputeThermalProperties(table, n, outer, kWallNegativeInertiaMessage);
 }
@@ -157,11 +147,9 @@ TEST_F(WallGains, RefusedOrFailedWallsKeepThePreviousResults) {
 }
 
 TEST_F(WallGains, FiveLayersAreComputed) {
-    Project.WallLayerCount = 5;
-    SetLayer(Project.WallLayers, 2, {"0.5", "0.04", "0.05"});
-    SetLayer(Project.WallLayers, 3, {"11", "1.2", "0.1"});
-    SetLayer(Project.WallLayers, 4, {"0.5", "0.04", "0.05"});
-    SetLayer(Project.WallLayers, 5, {"9.2", "0.81", "0.12"});
+    Project.WallLayerCount = SetLayers(
+        Project.WallLayers,
+        {kBrick, {"0.5", "0.04", "0.05"}, {"11", "1.2", "0.1"}, {"0.5", "0.04", "0.05"}, {"9.2", "0.81", "0.12"}});
     ComputeWallGains();
     EXPECT_NE(Project.WallDampingProduct, Decimal4());
     EXPECT_EQ(Text(Project.WallLayers[5].LayerResistance), "0.1481");

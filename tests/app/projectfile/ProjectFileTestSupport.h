@@ -9,13 +9,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "CalcError.h"
 #include "Conversions.h"
+#include "ErrorMessage.h"
 #include "ProjectState.h"
 
 namespace projectfile_test {
@@ -69,15 +68,6 @@ inline std::string JoinCrLf(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return text;
-}
-
-inline std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const CalcError& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 struct TempFolder {
