@@ -37,6 +37,14 @@ long double OscillatingPart(Decimal4 beta, Decimal4 absorptance, Decimal4 excess
            absorptance.Counts() * excess.Counts() / t.OuterCoeff.Counts() * kScale;
 }
 
+// The mean radiation and temperature wave tables both computations read,
+// stored with their results.
+void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
+    Project.FacadeMeanRadiation = mean.Facade;
+    Project.RoofMeanRadiation = mean.Horizontal;
+    Project.TempWaveTable = wave;
+}
+
 }  // namespace
 
 void ComputeWallGains() {
@@ -64,9 +72,7 @@ void ComputeWallGains() {
     for (int i = 1; i <= Project.WallLayerCount; ++i) Project.WallLayers[i] = t.Layers[i];
     Project.WallDampingProduct = t.DampingProduct;
     Project.WallDamping = t.Damping;
-    Project.FacadeMeanRadiation = mean.Facade;
-    Project.RoofMeanRadiation = mean.Horizontal;
-    Project.TempWaveTable = wave;
+    StoreSharedTables(mean, wave);
     Project.WallHourGain = gains;
 }
 
@@ -94,8 +100,6 @@ void ComputeRoofGains() {
     for (int i = 1; i <= Project.RoofLayerCount; ++i) Project.RoofLayers[i] = t.Layers[i];
     Project.RoofDampingProduct = t.DampingProduct;
     Project.RoofDamping = t.Damping;
-    Project.FacadeMeanRadiation = mean.Facade;
-    Project.RoofMeanRadiation = mean.Horizontal;
-    Project.TempWaveTable = wave;
+    StoreSharedTables(mean, wave);
     Project.RoofHourGain = gains;
 }
