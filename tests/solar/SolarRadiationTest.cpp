@@ -59,6 +59,41 @@ void CheckStated(const std::vector<StatedValue>& cases) {
     }
 }
 
+// A generator run at every latitude of the tables, then `check` on each of
+// its four radiation fields of every record.
+template <class Check>
+void ForEveryRadiationEntry(void (*generator)(), Check check) {
+    for (int latitude = 40; latitude <= 60; ++latitude) {
+        RunAt(latitude, generator);
+        for (int o = 1; o <= kOrientationCount; ++o) {
+            for (int h = 1; h <= kHourCount; ++h) {
+                for (WindowField f : kRadiationFields) {
+                    SCOPED_TRACE(Trace(o, h, f, latitude));
+                    check(latitude, o, h, f, Stored(o, h, f));
+                }
+            }
+        }
+    }
+}
+
+// The fields of every orientation equal those of С, and the hours 12-13 ..
+// 15-16 equal 11-12 .. 8-9.
+template <std::size_t N>
+void ExpectSameInEveryOrientationAndSymmetric(int latitude, const std::array<WindowField, N>& fields) {
+    for (int h = 1; h <= kHourCount; ++h) {
+        for (WindowField f : fields) {
+            for (int o = 2; o <= kOrientationCount; ++o) {
+                SCOPED_TRACE(Trace(o, h, f, latitude) + " vs С");
+                EXPECT_EQ(Stored(o, h, f), Stored(1, h, f));
+            }
+            if (h >= 5 && h <= 8) {
+                SCOPED_TRACE(Trace(1, h, f, latitude) + " vs " + std::string(HourLabel(9 - h)));
+                EXPECT_EQ(Stored(1, h, f), Stored(1, 9 - h, f));
+            }
+        }
+    }
+}
+
 // ---- Vertical facades ----------------------------------------------------------
 
 TEST(FillVerticalRadiation, StatedValues) {
@@ -122,26 +157,17 @@ TEST(FillVerticalRadiation, ValueRangeAtEveryLatitude) {
     const Decimal4 highest = Decimal4::FromInt(664);
     const Decimal4 largest = ParseDecimal4("663.8752");
     Decimal4 seenLargest;
-    for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillVerticalRadiation);
-        for (int o = 1; o <= kOrientationCount; ++o) {
-            for (int h = 1; h <= kHourCount; ++h) {
-                for (WindowField f : kRadiationFields) {
-                    SCOPED_TRACE(Trace(o, h, f, latitude));
-                    const Decimal4 value = Stored(o, h, f);
-                    if (value > seenLargest) seenLargest = value;
-                    EXPECT_LE(value, highest);
-                    if (o == 1 && h == 9 && f == WindowField::IrradDirect && latitude == 48) {
-                        EXPECT_EQ(FormatDecimal4(value), "-0.48");
-                    } else if (f == WindowField::GainDiffuse || f == WindowField::IrradDiffuse) {
-                        EXPECT_GT(value, lowest);
-                    } else {
-                        EXPECT_GE(value, lowest);
-                    }
-                }
-            }
+    ForEveryRadiationEntry(FillVerticalRadiation, [&](int latitude, int o, int h, WindowField f, Decimal4 value) {
+        if (value > seenLargest) seenLargest = value;
+        EXPECT_LE(value, highest);
+        if (o == 1 && h == 9 && f == WindowField::IrradDirect && latitude == 48) {
+            EXPECT_EQ(FormatDecimal4(value), "-0.48");
+        } else if (f == WindowField::GainDiffuse || f == WindowField::IrradDiffuse) {
+            EXPECT_GT(value, lowest);
+        } else {
+            EXPECT_GE(value, lowest);
         }
-    }
+    });
     EXPECT_EQ(seenLargest, largest);
 }
 
@@ -217,21 +243,12 @@ TEST(FillHorizontalRadiation, ValueRangeAtEveryLatitude) {
     const Decimal4 highest = Decimal4::FromInt(788);
     Decimal4 seenLowest = highest;
     Decimal4 seenHighest = lowest;
-    for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillHorizontalRadiation);
-        for (int o = 1; o <= kOrientationCount; ++o) {
-            for (int h = 1; h <= kHourCount; ++h) {
-                for (WindowField f : kRadiationFields) {
-                    SCOPED_TRACE(Trace(o, h, f, latitude));
-                    const Decimal4 value = Stored(o, h, f);
-                    EXPECT_GE(value, lowest);
-                    EXPECT_LE(value, highest);
-                    if (value < seenLowest) seenLowest = value;
-                    if (value > seenHighest) seenHighest = value;
-                }
-            }
-        }
-    }
+    ForEveryRadiationEntry(FillHorizontalRadiation, [&](int, int, int, WindowField, Decimal4 value) {
+        EXPECT_GE(value, lowest);
+        EXPECT_LE(value, highest);
+        if (value < seenLowest) seenLowest = value;
+        if (value > seenHighest) seenHighest = value;
+    });
     EXPECT_EQ(seenLowest, lowest);
     EXPECT_EQ(seenHighest, highest);
 }
@@ -242,18 +259,7 @@ TEST(FillHorizontalRadiation, SameInEveryOrientationAndSymmetricAboutNoon) {
     for (int latitude = 40; latitude <= 60; ++latitude) {
         RunAt(latitude, FillVerticalRadiation);
         FillHorizontalRadiation();
-        for (int h = 1; h <= kHourCount; ++h) {
-            for (WindowField f : kRadiationFields) {
-                for (int o = 2; o <= kOrientationCount; ++o) {
-                    SCOPED_TRACE(Trace(o, h, f, latitude) + " vs С");
-                    EXPECT_EQ(Stored(o, h, f), Stored(1, h, f));
-                }
-                if (h >= 5 && h <= 8) {
-                    SCOPED_TRACE(Trace(1, h, f, latitude) + " vs " + std::string(HourLabel(9 - h)));
-                    EXPECT_EQ(Stored(1, h, f), Stored(1, 9 - h, f));
-                }
-            }
-        }
+        ExpectSameInEveryOrientationAndSymmetric(latitude, kRadiationFields);
     }
 }
 
@@ -325,18 +331,7 @@ TEST(FillSunPosition, ValueRangeAtEveryLatitude) {
 TEST(FillSunPosition, SameInEveryOrientationAndSymmetricAboutNoon) {
     for (int latitude = 40; latitude <= 60; ++latitude) {
         RunAt(latitude, FillSunPosition);
-        for (int h = 1; h <= kHourCount; ++h) {
-            for (WindowField f : kSunFields) {
-                for (int o = 2; o <= kOrientationCount; ++o) {
-                    SCOPED_TRACE(Trace(o, h, f, latitude) + " vs С");
-                    EXPECT_EQ(Stored(o, h, f), Stored(1, h, f));
-                }
-                if (h >= 5 && h <= 8) {
-                    SCOPED_TRACE(Trace(1, h, f, latitude) + " vs " + std::string(HourLabel(9 - h)));
-                    EXPECT_EQ(Stored(1, h, f), Stored(1, 9 - h, f));
-                }
-            }
-        }
+        ExpectSameInEveryOrientationAndSymmetric(latitude, kSunFields);
     }
 }
 
