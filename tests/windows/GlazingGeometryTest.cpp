@@ -8,15 +8,8 @@ using namespace window_test;
 
 namespace {
 
-constexpr int kNorth = 1;
-constexpr int kSouth = 5;
-constexpr int kNoon = 5;
-
 TEST(GlazingGeometry, SunBehindTheFacadeLeavesTheOpeningSunlit) {
-    StartWithDefaults();
-    FillAllRecords(kSouthNoon);
-    RunCommonSteps();
-    ComputeVerticalGlazing();
+    ComputeVerticalWith(kSouthNoon);
     // North facade at noon: Aco = 164 degrees, β negative, both fractions
     // above 1 before clamping.
     const WindowHourRecord& r = Project.WindowHours.Record(kNorth, kNoon);
@@ -28,12 +21,9 @@ TEST(GlazingGeometry, SunBehindTheFacadeLeavesTheOpeningSunlit) {
 }
 
 TEST(GlazingGeometry, SunAlongTheFacadeShadesTheWholeWidth) {
-    StartWithDefaults();
     // Ac = 89.9 on the south facade: tg Aco is large, the width fraction
     // would be far below 0.
-    FillAllRecords({"317", "87.7924", "61.1152", "89.9", "370.1152", "120"});
-    RunCommonSteps();
-    ComputeVerticalGlazing();
+    ComputeVerticalWith({"317", "87.7924", "61.1152", "89.9", "370.1152", "120"});
     const WindowHourRecord& r = Project.WindowHours.Record(kSouth, kNoon);
     EXPECT_EQ(r[WindowField::SunlitWidthFraction], Decimal4());
     EXPECT_EQ(r[WindowField::InsolationCoeff], Decimal4());
@@ -43,10 +33,7 @@ TEST(GlazingGeometry, SunAlongTheFacadeShadesTheWholeWidth) {
 }
 
 TEST(GlazingGeometry, NoDirectRadiationLeavesOnlyTheDiffuseTerms) {
-    StartWithDefaults();
-    FillAllRecords({"0", "87.7924", "61.1152", "16", "0", "120"});
-    RunCommonSteps();
-    ComputeVerticalGlazing();
+    ComputeVerticalWith({"0", "87.7924", "61.1152", "16", "0", "120"});
     const WindowHourRecord& r = Project.WindowHours.Record(kSouth, kNoon);
     EXPECT_EQ(r[WindowField::InsolationCoeff], D("0.5961"));
     // 87.7924 · 0.8979 · 0.9 · 0.9 and 22.5 + 0.5·14.7·0.79 + 120·0.8979·0.25·0.9/26.87
