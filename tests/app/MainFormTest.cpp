@@ -42,20 +42,30 @@ constexpr TypedLayer kWallLayers[] = {
     {"Утеплитель", "0.5", "0.04", "0.05"},
 };
 
-void EnterWallLayer(const FormUnderTest& t, const TypedLayer& layer) {
-    t.Type("Edit29", QString::fromUtf8(layer.name));
-    t.Type("Edit30", QString::fromLatin1(layer.s));
-    t.Type("Edit31", QString::fromLatin1(layer.lambda));
-    t.Type("Edit32", QString::fromLatin1(layer.delta));
-    t.Press("Button1");
+// The entry row and the enter button of a layer editor.
+struct LayerEditor {
+    const char* name;
+    const char* s;
+    const char* lambda;
+    const char* delta;
+    const char* enter;
+};
+constexpr LayerEditor kWallEditor{"Edit29", "Edit30", "Edit31", "Edit32", "Button1"};
+constexpr LayerEditor kRoofEditor{"Edit35", "Edit36", "Edit37", "Edit38", "Button2"};
+
+void EnterLayer(const FormUnderTest& t, const LayerEditor& editor, const TypedLayer& layer) {
+    t.Type(editor.name, QString::fromUtf8(layer.name));
+    t.Type(editor.s, QString::fromLatin1(layer.s));
+    t.Type(editor.lambda, QString::fromLatin1(layer.lambda));
+    t.Type(editor.delta, QString::fromLatin1(layer.delta));
+    t.Press(editor.enter);
 }
 
-void EnterRoofLayer(const FormUnderTest& t, const TypedLayer& layer) {
-    t.Type("Edit35", QString::fromUtf8(layer.name));
-    t.Type("Edit36", QString::fromLatin1(layer.s));
-    t.Type("Edit37", QString::fromLatin1(layer.lambda));
-    t.Type("Edit38", QString::fromLatin1(layer.delta));
-    t.Press("Button2");
+// The items of a menu, "-" for a separator.
+QStringList ItemsOf(const QMenu* menu) {
+    QStringList items;
+    for (QAction* item : menu->actions()) items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    return items;
 }
 
 }  // namespace
@@ -186,14 +196,8 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
 void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     FormUnderTest t;
     QCOMPARE(t.Get<QMenu>("N1")->title(), QStringLiteral("Файл"));
-    QStringList file;
-    for (QAction* item : t.Get<QMenu>("N1")->actions())
-        file << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    QCOMPARE(file, (QStringList{"Сохранить", "Открыть", "-", "Печать", "-", "Выход"}));
-    QStringList help;
-    for (QAction* item : t.Get<QMenu>("N5")->actions())
-        help << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    QCOMPARE(help, (QStringList{"Таблицы,  расчетные схемы", "-", "О программе"}));
+    QCOMPARE(ItemsOf(t.Get<QMenu>("N1")), (QStringList{"Сохранить", "Открыть", "-", "Печать", "-", "Выход"}));
+    QCOMPARE(ItemsOf(t.Get<QMenu>("N5")), (QStringList{"Таблицы,  расчетные схемы", "-", "О программе"}));
     QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
     QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
     for (QAction* item : t.Get<QMenu>("N1")->actions()) QVERIFY(item->shortcut().isEmpty());
@@ -524,11 +528,7 @@ void MainFormTest::enterLayerShowsResistanceAndNextLayer() {
     FormUnderTest t;
     t.Type("Edit5", QStringLiteral("3.3"));
     t.Click("CheckBox2");
-    t.Type("Edit29", QStringLiteral(" Кирпич "));
-    t.Type("Edit30", QStringLiteral("9.20"));
-    t.Type("Edit31", QStringLiteral("0.81"));
-    t.Type("Edit32", QStringLiteral("0.38"));
-    t.Press("Button1");
+    EnterLayer(t, kWallEditor, {" Кирпич ", "9.20", "0.81", "0.38"});
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
     QCOMPARE(t.Text("Edit20"), QStringLiteral("1.6095"));
@@ -549,14 +549,14 @@ void MainFormTest::resistanceCoversLeadingRunOfLayers() {
     FormUnderTest t;
     t.Type("Edit5", QStringLiteral("3.3"));
     t.Click("CheckBox2");
-    EnterWallLayer(t, kWallLayers[1]);
+    EnterLayer(t, kWallEditor, kWallLayers[1]);
     t.Type("Edit27", QStringLiteral("3"));
-    EnterWallLayer(t, kWallLayers[2]);
+    EnterLayer(t, kWallEditor, kWallLayers[2]);
     QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));  // layer 2 missing: layer 1 only
     QCOMPARE(Cell(t, "StringGrid2", 3, 1), QStringLiteral("Утеплитель"));
     QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
     t.Type("Edit27", QStringLiteral("2"));
-    EnterWallLayer(t, kWallLayers[0]);
+    EnterLayer(t, kWallEditor, kWallLayers[0]);
     // Now all three: 0.6213 + 0.0247 + 1.25.
     QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
     QVERIFY(t.errors.isEmpty());
@@ -566,7 +566,7 @@ void MainFormTest::layerCountClearsLayersAbove() {
     FormUnderTest t;
     t.Type("Edit5", QStringLiteral("3.3"));
     t.Click("CheckBox2");
-    for (const TypedLayer& layer : kWallLayers) EnterWallLayer(t, layer);
+    for (const TypedLayer& layer : kWallLayers) EnterLayer(t, kWallEditor, layer);
     QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
     t.Type("Edit33", QStringLiteral("1"));
     QCOMPARE(t.Grid("StringGrid2")->rowCount(), 2);
@@ -648,11 +648,7 @@ void MainFormTest::spinStaysWithinTheTable() {
 void MainFormTest::badLayerValueStopsEnterMidway() {
     FormUnderTest t;
     t.Click("CheckBox2");
-    t.Type("Edit29", QStringLiteral("Кирпич"));
-    t.Type("Edit30", QStringLiteral("9.2"));
-    t.Type("Edit31", QStringLiteral("0,81"));
-    t.Type("Edit32", QStringLiteral("0.38"));
-    t.Press("Button1");
+    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,81", "0.38"});
     QCOMPARE(t.errors, QStringList{"'0,81' is not a valid floating point value."});
     QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,81"));
@@ -673,7 +669,7 @@ void MainFormTest::roofEnterShowsOuterCoeff() {
     t.Type("Edit5", QStringLiteral("3.3"));
     t.Type("Edit42", QStringLiteral("1"));
     t.Click("CheckBox3");
-    EnterRoofLayer(t, kWallLayers[1]);
+    EnterLayer(t, kRoofEditor, kWallLayers[1]);
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Text("Edit41"), QStringLiteral("13.4231"));
     QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
@@ -698,7 +694,7 @@ void MainFormTest::typicalRunTotals() {
     t.Click("CheckBox16");  // south wall
     t.Type("Edit4", QStringLiteral("12"));
     t.Type("Edit22", QStringLiteral("0.6"));
-    for (const TypedLayer& layer : kWallLayers) EnterWallLayer(t, layer);
+    for (const TypedLayer& layer : kWallLayers) EnterLayer(t, kWallEditor, layer);
     t.ShowTotalsPage();
     QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
 
@@ -738,12 +734,12 @@ void MainFormTest::totalsWorkedHourWithWallsAndRoof() {
     t.Click("CheckBox2");
     t.Click("CheckBox16");  // Ю only
     t.Type("Edit33", QStringLiteral("1"));
-    EnterWallLayer(t, kWallLayers[1]);
+    EnterLayer(t, kWallEditor, kWallLayers[1]);
     t.Type("Edit22", QStringLiteral("0.7"));
     t.Type("Edit4", QStringLiteral("10"));
     t.Click("CheckBox3");
     t.Type("Edit34", QStringLiteral("1"));
-    EnterRoofLayer(t, kWallLayers[1]);
+    EnterLayer(t, kRoofEditor, kWallLayers[1]);
     t.Type("Edit26", QStringLiteral("0.7"));
     t.Type("Edit23", QStringLiteral("10"));
     t.Type("Edit41", QStringLiteral("99"));  // only ever written
