@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -94,4 +95,19 @@ struct FormUnderTest {
     void ShowInputPage() const { SelectTab("PageControl2", 0); }
     void ShowWindowsPage() const { SelectTab("PageControl2", 1); }
     void ShowTotalsPage() const { SelectTab("PageControl2", 2); }
+};
+
+// What a test class keeps whose window runs file or print dialogs: a fresh
+// window per test function, a scratch folder for the files the dialogs name,
+// and a count of the dialogs shown.
+struct DialogTestState {
+    std::unique_ptr<FormUnderTest> ui;
+    QTemporaryDir folder;
+    int dialogRuns = 0;
+
+    QString PathOf(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+    void StartWindow() {
+        ui = std::make_unique<FormUnderTest>();
+        dialogRuns = 0;
+    }
 };

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "FormTestSupport.h"
@@ -90,14 +89,10 @@ PdfFacts ReadPdf(const QString& path) {
 
 }  // namespace
 
-class PrintingTest : public QObject {
+class PrintingTest : public QObject, DialogTestState {
     Q_OBJECT
 
-    std::unique_ptr<FormUnderTest> ui;
-    QTemporaryDir folder;
-    int dialogRuns = 0;
-
-    QString PdfPath() const { return folder.filePath(QStringLiteral("печать окна.pdf")); }
+    QString PdfPath() const { return PathOf("печать окна.pdf"); }
     // The dialog step of the tests: accepted or cancelled, output to a PDF.
     void AnswerDialog(bool accept, int dotsPerInch = 300) {
         ui->form->PrintDialog1 = [this, accept, dotsPerInch](QPrinter& printer, QWidget*) {
@@ -114,8 +109,7 @@ class PrintingTest : public QObject {
 
 private slots:
     void init() {
-        ui = std::make_unique<FormUnderTest>();
-        dialogRuns = 0;
+        StartWindow();
         QFile::remove(PdfPath());
     }
     void cleanup() { ui.reset(); }

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "Conversions.h"
@@ -48,14 +47,9 @@ QByteArray JoinCrLf(const QList<QByteArray>& lines) {
 
 }  // namespace
 
-class ProjectFileGuiTest : public QObject {
+class ProjectFileGuiTest : public QObject, DialogTestState {
     Q_OBJECT
 
-    std::unique_ptr<FormUnderTest> ui;
-    QTemporaryDir folder;
-    int dialogRuns = 0;
-
-    QString PathOf(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
     void Save(const QString& path) {
         ui->form->SaveDialog1 = [this, path](QWidget*) {
             ++dialogRuns;
@@ -81,10 +75,7 @@ class ProjectFileGuiTest : public QObject {
     WindowHourTable Table() const { return Project.WindowHours; }
 
 private slots:
-    void init() {
-        ui = std::make_unique<FormUnderTest>();
-        dialogRuns = 0;
-    }
+    void init() { StartWindow(); }
     void cleanup() { ui.reset(); }
 
     void roundTripRestoresControlsAndTable() {
