@@ -6,14 +6,11 @@
 
 #include "CliTestSupport.h"
 #include "Totals.h"
+#include "WorkedWindow.h"
 
 using namespace cli_test;
 
 namespace {
-
-constexpr int kNorth = 1;
-constexpr int kSouth = 5;
-constexpr int kNoon = 5;  // 12-13
 
 // The worked wall and roof hours: one brick layer, latitude 48, V 3.3,
 // tн 22.5, tв 20, Atн 14.7, ρ 0.7, F 10, tпокр 22.
@@ -28,13 +25,7 @@ TEST(CliRun, WorkedWindowRecordAtLatitude48) {
     const CliResults r = Compute(R"({"Latitude": "48", "WindowKind": "Vertical"})");
     ASSERT_TRUE(r.Windows);
     EXPECT_EQ(r.Windows->InsolationCaption, "инс.в.");
-    const char* shown[kShownFieldCount] = {"317",  "88",     "61",     "16",  "0",       "16", "28",  "370", "120",
-                                           "0.79", "0.5961", "0.8979", "217", "31.0562", "33", "249", "760"};
-    const WindowHourRecord& record = r.Windows->Table.Record(kSouth, kNoon);
-    for (int f = 1; f <= kShownFieldCount; ++f) {
-        SCOPED_TRACE("field " + std::to_string(f));
-        EXPECT_EQ(Shown(record.Field(f)), shown[f - 1]);
-    }
+    ExpectSouthNoonShown(r.Windows->Table.Record(kSouth, kNoon));
 }
 
 TEST(CliRun, WorkedInclinedAndHorizontalRecords) {
