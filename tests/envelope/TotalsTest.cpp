@@ -27,6 +27,15 @@ TotalsInputTexts WorkedInputs() {
     return in;
 }
 
+// The worked inputs with the walls, of the south facade only, and the roof included.
+TotalsInputTexts SouthWallAndRoof() {
+    TotalsInputTexts in = WorkedInputs();
+    in.Walls = true;
+    in.Roof = true;
+    in.WallOrientations[kSouth - 1] = true;
+    return in;
+}
+
 const std::string& CellAt(const TotalsView& view, int row, int hour) {
     return view.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(hour - 1)];
 }
@@ -62,10 +71,7 @@ TEST_F(TotalsPage, NothingIncludedShowsZerosAndTheFirstHour) {
 }
 
 TEST_F(TotalsPage, SouthWallAndRoofAtLatitude48) {
-    TotalsInputTexts in = WorkedInputs();
-    in.Walls = true;
-    in.Roof = true;
-    in.WallOrientations[kSouth - 1] = true;
+    const TotalsInputTexts in = SouthWallAndRoof();
     ShowTotalsPage(in, view);
     EXPECT_EQ(CellAt(view, kWallValueRow, 5), "  110");
     EXPECT_EQ(CellAt(view, kRoofValueRow, 5), "  327");
@@ -115,10 +121,7 @@ TEST_F(TotalsPage, WallsWithoutOrientationsAddNothing) {
 }
 
 TEST_F(TotalsPage, AFailedStepKeepsWhatItHadNotReached) {
-    TotalsInputTexts in = WorkedInputs();
-    in.Walls = true;
-    in.Roof = true;
-    in.WallOrientations[kSouth - 1] = true;
+    const TotalsInputTexts in = SouthWallAndRoof();
     ShowTotalsPage(in, view);
     const TotalsView shown = view;
     const ProjectState computed = Project;
