@@ -59,7 +59,7 @@ TEST(LatitudeFit, EveryBandListCoversFortyToSixtyWithoutGapOrOverlap) {
 }
 
 TEST(LatitudeFit, TablesHoldTheIndependentEntriesOnce) {
-    EXPECT_EQ(solar::kVerticalRadiationFits.size(), 192u);  // 48 (orientation, hour) pairs × 4 fields
+    EXPECT_EQ(solar::kVerticalRadiationFits.size(), 192u);   // 48 (orientation, hour) pairs × 4 fields
     EXPECT_EQ(solar::kHorizontalRadiationFits.size(), 24u);  // 6 hours × 4 fields
     EXPECT_EQ(solar::kSunPositionFits.size(), 12u);          // 6 hours × 2 fields
     int independentFacadeHours = 0;
@@ -135,8 +135,8 @@ TEST(LatitudeFit, EvaluationRule) {
     EXPECT_EQ(solar::EvaluateFit(solar::K(71), 40), 71.0L);
     EXPECT_EQ(solar::EvaluateFit(solar::Zero(), 60), 0.0L);
 
-    const FitEntry e{"С", "16-17", WindowField::IrradDirect,
-                     {{40, 48, solar::Q(0.375L, -39.51L, 1032)}, {49, 60, solar::Zero()}}};
+    const FitEntry e{
+        "С", "16-17", WindowField::IrradDirect, {{40, 48, solar::Q(0.375L, -39.51L, 1032)}, {49, 60, solar::Zero()}}};
     EXPECT_EQ(FormatDecimal4(solar::StoreFit(e, 48)), "-0.48");
     EXPECT_EQ(FormatDecimal4(solar::StoreFit(e, 40)), "51.6");
     EXPECT_EQ(FormatDecimal4(solar::StoreFit(e, 49)), "0");

@@ -20,8 +20,8 @@ using solartest::Shown;
 using solartest::Stored;
 using solartest::Trace;
 
-constexpr std::array<WindowField, 4> kRadiationFields{
-    WindowField::GainDirect, WindowField::GainDiffuse, WindowField::IrradDirect, WindowField::IrradDiffuse};
+constexpr std::array<WindowField, 4> kRadiationFields{WindowField::GainDirect, WindowField::GainDiffuse,
+                                                      WindowField::IrradDirect, WindowField::IrradDiffuse};
 constexpr std::array<WindowField, 2> kSunFields{WindowField::SunAltitude, WindowField::SunAzimuth};
 
 struct Generator {

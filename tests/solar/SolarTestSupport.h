@@ -14,13 +14,20 @@ namespace solartest {
 
 inline std::string_view FieldName(WindowField f) {
     switch (f) {
-        case WindowField::GainDirect: return "GainDirect";
-        case WindowField::GainDiffuse: return "GainDiffuse";
-        case WindowField::SunAltitude: return "SunAltitude";
-        case WindowField::SunAzimuth: return "SunAzimuth";
-        case WindowField::IrradDirect: return "IrradDirect";
-        case WindowField::IrradDiffuse: return "IrradDiffuse";
-        default: return "other field";
+        case WindowField::GainDirect:
+            return "GainDirect";
+        case WindowField::GainDiffuse:
+            return "GainDiffuse";
+        case WindowField::SunAltitude:
+            return "SunAltitude";
+        case WindowField::SunAzimuth:
+            return "SunAzimuth";
+        case WindowField::IrradDirect:
+            return "IrradDirect";
+        case WindowField::IrradDiffuse:
+            return "IrradDiffuse";
+        default:
+            return "other field";
     }
 }
 
@@ -32,8 +39,7 @@ inline std::string Trace(int orientation, int hour, WindowField f, int latitude)
 
 // The stored value of a field by orientation name and hour label, as text ("418.8848").
 inline std::string Shown(std::string_view orientation, std::string_view hour, WindowField f) {
-    return FormatDecimal4(
-        Project.WindowHours.Record(solar::OrientationIndex(orientation), solar::HourIndex(hour))[f]);
+    return FormatDecimal4(Project.WindowHours.Record(solar::OrientationIndex(orientation), solar::HourIndex(hour))[f]);
 }
 
 inline Decimal4 Stored(int orientation, int hour, WindowField f) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "CalcError.h"
-#include "WindowTestSupport.h"
 #include "SolarRadiation.h"
+#include "WindowTestSupport.h"
 
 using namespace window_test;
 
@@ -144,8 +144,8 @@ TEST(WindowRunFailure, UnreadableInputStopsAtItsPlace) {
         }
         WindowInputTexts texts = typed;
         texts.*kSlots[bad].text = "1.5x";
-        const std::string expected = bad == 0 ? "'1.5x' is not a valid integer value"
-                                              : "'1.5x' is not a valid floating point value";
+        const std::string expected =
+            bad == 0 ? "'1.5x' is not a valid integer value" : "'1.5x' is not a valid floating point value";
         EXPECT_EQ(RunMessage(texts), expected);
         for (std::size_t i = 0; i < std::size(kSlots); ++i) {
             SCOPED_TRACE(kSlots[i].name);

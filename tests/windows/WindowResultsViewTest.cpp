@@ -61,10 +61,10 @@ TEST(WindowResultsView, GridShowsOneOrientationOfTheTable) {
     RunWindowComputation(DefaultWindowInputTexts(), WindowKind::Vertical);
     view = MakeWindowGridView(5);
     EXPECT_EQ(view.Orientation, 5);
-    EXPECT_EQ(view.Cells[16][4], " 760");      // Qост at 12-13
-    EXPECT_EQ(view.Cells[9][0], " -0.13");     // β₂ at 8-9
-    EXPECT_EQ(view.Cells[9][3], " 0.6");       // β₂ at 11-12
-    EXPECT_EQ(view.Cells[10][4], " 0.5961");   // Kинс
+    EXPECT_EQ(view.Cells[16][4], " 760");     // Qост at 12-13
+    EXPECT_EQ(view.Cells[9][0], " -0.13");    // β₂ at 8-9
+    EXPECT_EQ(view.Cells[9][3], " 0.6");      // β₂ at 11-12
+    EXPECT_EQ(view.Cells[10][4], " 0.5961");  // Kинс
     EXPECT_EQ(view.PeakHour, Project.WindowPeakHour[5]);
     ASSERT_TRUE(view.PeakColumn);
     EXPECT_EQ(*view.PeakColumn, view.PeakHour - 1);

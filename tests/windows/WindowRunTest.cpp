@@ -33,10 +33,10 @@ TEST(WindowRun, InclinedTiltTenAtLatitude48) {
 }
 
 TEST(WindowRun, FinishedTableHoldsWholeDisplayValues) {
-    const WindowField whole[] = {WindowField::GainDirect,  WindowField::GainDiffuse,  WindowField::SunAltitude,
-                                 WindowField::SunAzimuth,  WindowField::FacadeAzimuth, WindowField::SunFacadeAzimuth,
-                                 WindowField::BetaAngle,   WindowField::IrradDirect,  WindowField::IrradDiffuse,
-                                 WindowField::FluxRadiation, WindowField::FluxTransfer, WindowField::FluxTotal,
+    const WindowField whole[] = {WindowField::GainDirect,    WindowField::GainDiffuse,   WindowField::SunAltitude,
+                                 WindowField::SunAzimuth,    WindowField::FacadeAzimuth, WindowField::SunFacadeAzimuth,
+                                 WindowField::BetaAngle,     WindowField::IrradDirect,   WindowField::IrradDiffuse,
+                                 WindowField::FluxRadiation, WindowField::FluxTransfer,  WindowField::FluxTotal,
                                  WindowField::HeatGain};
     for (WindowKind kind : {WindowKind::Vertical, WindowKind::Inclined, WindowKind::Horizontal}) {
         SCOPED_TRACE(std::string(InsolationKindCaption(kind)));
