@@ -45,19 +45,8 @@ QString ReferencePageFile(int topic, int page) {
 
 QStringList ReferencePageFolders() {
     if (!TForm3::PageFolderOverride.isEmpty()) return {TForm3::PageFolderOverride};
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    QStringList folders{programFolder, QDir::cleanPath(programFolder + QStringLiteral("/../share/solargain"))};
-#ifdef SOLARGAIN_DATADIR
-    folders << QStringLiteral(SOLARGAIN_DATADIR);
-#endif
-#if defined(SOLARGAIN_BUILD_DATADIR) && defined(SOLARGAIN_BUILD_ROOT)
-    // Programs of the build tree (the tests among them) use the pages built there.
-    if (QDir::cleanPath(programFolder).startsWith(QDir::cleanPath(QStringLiteral(SOLARGAIN_BUILD_ROOT)) + u'/')) {
-        folders << QStringLiteral(SOLARGAIN_BUILD_DATADIR);
-    }
-#endif
-    folders.removeDuplicates();
-    return folders;
+    return {
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(SOLARGAIN_PAGES_FROM_PROGRAM))};
 }
 
 QString FindReferencePage(const QString& fileName) {

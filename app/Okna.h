@@ -42,11 +42,10 @@ const ReferenceTopicPages* ReferenceTopicAt(int topic);
 // File name of page 1.. of a topic, empty when the topic has no such page.
 QString ReferencePageFile(int topic, int page);
 
-// The folders searched for the page files, in order: beside the program,
-// ../share/solargain beside it (a relocated installation), the installed
-// data folder, and for programs of the build tree the pages built there.
-// Never the current directory, so pages are found wherever the program is
-// started and after any file dialog.
+// The folders searched for the page files: the data folder relative to the
+// program (../share/solargain), where the pages lie both in the build tree
+// and in an installation under any prefix. Never the current directory, so
+// pages are found wherever the program is started and after any file dialog.
 QStringList ReferencePageFolders();
 // The path of a page file in the first folder that has it; empty when none has.
 QString FindReferencePage(const QString& fileName);

@@ -9,6 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("solargain"));
+    QApplication::setApplicationVersion(QStringLiteral(SOLARGAIN_VERSION));
 
     // Standard dialogs and buttons in Russian.
     QTranslator qtTranslator;

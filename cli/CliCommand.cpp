@@ -12,10 +12,6 @@
 #include "CliOutput.h"
 #include "CliProject.h"
 
-#ifndef SOLARGAIN_VERSION
-#define SOLARGAIN_VERSION "unknown"
-#endif
-
 namespace {
 
 constexpr int kExitOk = 0;
@@ -177,7 +173,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return kExitOk;
     }
     if (cl.version) {
-        out << "solargain-cli " << SOLARGAIN_VERSION << '\n';
+        out << "solargain-cli " << SOLARGAIN_VERSION << '\n';  // the project's version, set by the build
         return kExitOk;
     }
     try {
