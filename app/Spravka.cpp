@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "FormStyle.h"
 #include "ProgramPicture.h"
 
 namespace {
@@ -12,11 +13,10 @@ constexpr int kOuterHeight = 268;
 
 // Headings of the about box and the labels that follow each, in order.
 // clang-format off
-constexpr const char* kCredits[][2] = {
-    {"Место  рождения:", "проект solargain"},
-    {"Институт  ",       "Seed 0c156ef1"},
-    {"Составители:",     "разработчики проекта solargain (Seed 0c156ef1 maintainers)"},
-    {"Справки по  :",    "maintainers@users.noreply.c-seed-0c156ef1.example"},
+constexpr const char* kAboutLines[][2] = {
+    {"Назначение:",    "часовые теплопоступления через окна, стены и покрытие"},
+    {"Условия:",       "широта 40–60°, восемь ориентаций, часы с 8 до 18"},
+    {"Данные метода:", "таблицы и коэффициенты — на страницах меню «Справка»"},
 };
 // clang-format on
 
@@ -38,18 +38,15 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel(QStringLiteral("Программа  расчёта теплопоступлений в помещение"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(100, 16, 490, 20);
-    Label2 = new QLabel(QStringLiteral("от солнечной радиации .  Версия 2.00 от 10.08.2006"), this);
+    Label2 = new QLabel(QStringLiteral("от солнечной радиации .  Версия " SOLARGAIN_VERSION), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(100, 40, 490, 20);
-    for (QLabel* title : {Label1, Label2}) {
-        QFont font = title->font();
-        font.setPointSizeF(font.pointSizeF() * 1.25);
-        title->setFont(font);
-    }
+    // The title lines a quarter larger than the program's 11-pixel type.
+    for (QLabel* title : {Label1, Label2}) title->setFont(FormStyle::BoldFont(14));
 
     int y = 92;
     int number = 3;
-    for (const auto& [heading, text] : kCredits) {
+    for (const auto& [heading, text] : kAboutLines) {
         auto* h = new QLabel(QString::fromUtf8(heading), this);
         h->setObjectName(QStringLiteral("Label%1").arg(number++));
         h->setGeometry(16, y, 150, 20);

@@ -14,10 +14,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "FormStyle.h"
 #include "FormTestSupport.h"
 #include "Okna.h"
 #include "ProjectState.h"
@@ -73,6 +75,9 @@ class ReferenceViewerTest : public QObject {
     }
 
 private slots:
+    // The program's own type, as main() sets it.
+    void initTestCase() { QApplication::setFont(FormStyle::BaseFont()); }
+
     void init() {
         ui = std::make_unique<FormUnderTest>();
         viewerErrors.clear();
@@ -238,7 +243,10 @@ private slots:
         QVERIFY(decoy.open(QIODevice::WriteOnly));
         decoy.write("not the page");
         decoy.close();
-        QVERIFY(!ReferencePageFolders().contains(QDir::currentPath()));
+        // One folder, relative to the program: the build tree lays the pages
+        // out as an installation does.
+        const QString expected = QDir::cleanPath(QApplication::applicationDirPath() + "/../share/solargain");
+        QCOMPARE(ReferencePageFolders(), QStringList{expected});
         Choose(5);
         QDir::setCurrent(before);
         QVERIFY2(viewerErrors.isEmpty(), qPrintable(viewerErrors.join('\n')));
@@ -246,22 +254,31 @@ private slots:
         QVERIFY(FindReferencePage(QStringLiteral("Схема1.jpg")) != elsewhere.filePath(QStringLiteral("Схема1.jpg")));
     }
 
-    void aboutBoxIsModalWithItsTitleLines() {
+    void aboutBoxIsModalWithItsTitleLinesAndVersion() {
         bool seen = false;
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
+            const auto closeBox = qScopeGuard([box] { box->close(); });  // also when a check fails
             QCOMPARE(box->objectName(), QStringLiteral("Form2"));
             QCOMPARE(box->windowTitle(), QStringLiteral("О программе"));
             QStringList texts;
             for (const QLabel* label : box->findChildren<QLabel*>()) texts << label->text();
+            // The version is the one solargain-cli --version prints.
             for (const char* line : {"Программа  расчёта теплопоступлений в помещение",
-                                     "от солнечной радиации .  Версия 2.00 от 10.08.2006", "Место  рождения:",
-                                     "Институт  ", "Составители:", "Справки по  :", "Seed 0c156ef1"}) {
+                                     "от солнечной радиации .  Версия " SOLARGAIN_VERSION, "Данные метода:"}) {
                 QVERIFY2(texts.contains(QString::fromUtf8(line)), line);
             }
+            // No made-up organisation, address or release date.
+            for (const char* placeholder : {"example", "Seed", "@", "Институт", "Составители", "2006"}) {
+                QVERIFY2(texts.filter(QString::fromUtf8(placeholder)).isEmpty(), placeholder);
+            }
+            // The title lines in larger type than the rest.
+            const auto size = [box](const char* name) {
+                return box->findChild<QLabel*>(QString::fromLatin1(name))->fontInfo().pixelSize();
+            };
+            QVERIFY(size("Label1") > size("Label3") && size("Label2") > size("Label3"));
             seen = true;
-            box->close();
         });
         ui->Get<QAction>("N6")->trigger();  // returns when the box is closed
         QVERIFY(seen);
