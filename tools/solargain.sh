@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then either starts the program
-# ("run") or runs every test ("test"). Safe to run again: packages already
-# installed are not fetched, build trees are reused.
+# ("run") or runs every test ("test": the formatting check, a normal build
+# with its tests, a sanitizer build with its tests, and every fuzzer for a
+# bounded time). Safe to run again: packages already installed are not
+# fetched, build trees are reused.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 mode=${1:-run}
+fuzz_seconds=30
 
 packages=(
-  cmake g++ make pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev
-  libjpeg62-turbo-dev nlohmann-json3-dev
+  cmake g++ make pkg-config ccache
+  qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+  libjpeg62-turbo-dev nlohmann-json3-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
+  poppler-utils python3-openpyxl xvfb at-spi2-core imagemagick
 )
 
 install_missing() {
@@ -29,45 +33,64 @@ install_missing() {
   fi
 }
 
-build() {  # build <dir> [cmake options...]
+configure() {  # configure <dir> [cmake options...]
   local dir=$1
   shift
-  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 }
 
-fuzz() {  # fuzz <name> <seconds> <sources...>
-  local name=$1 seconds=$2
-  shift 2
-  local out="$root/build-fuzz/$name"
-  mkdir -p "$root/build-fuzz/corpus-$name"
-  clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I"$root/core" -I"$root/app" "$@" -o "$out"
-  "$out" -max_total_time="$seconds" -max_len=4096 "$root/build-fuzz/corpus-$name" 2>"$root/build-fuzz/$name.log" ||
-    { tail -40 "$root/build-fuzz/$name.log"; echo "fuzzer $name found a fault"; return 1; }
-  echo "fuzzer $name: $(grep -c . "$root/build-fuzz/$name.log") log lines, no fault in ${seconds}s"
+check_format() {
+  local sources
+  if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    sources=$(git -C "$root" ls-files '*.cpp' '*.h')
+  else
+    sources=$(cd "$root" && find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+  fi
+  (cd "$root" && echo "$sources" | xargs clang-format --dry-run --Werror)
+  echo "formatting: $(echo "$sources" | wc -l) files as .clang-format wants them"
+}
+
+run_fuzzer() {  # run_fuzzer <build dir> <name>
+  local dir=$1 name=$2
+  local corpus="$dir/corpus/$name" log="$dir/$name.log"
+  local args=(-max_total_time="$fuzz_seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix="$dir/$name-")
+  [ -f "$root/fuzz/$name.dict" ] && args+=(-dict="$root/fuzz/$name.dict")
+  local corpora=("$corpus")  # new inputs go to the first, the scratch corpus
+  [ -d "$root/fuzz/seeds/$name" ] && corpora+=("$root/fuzz/seeds/$name")
+  mkdir -p "$corpus"
+  "$dir/bin/$name" "${args[@]}" "${corpora[@]}" 2>"$log" ||
+    { tail -40 "$log"; echo "fuzzer $name found a fault"; return 1; }
+  echo "fuzzer $name: $(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo "?") runs, no fault in ${fuzz_seconds}s"
 }
 
 install_missing
 case "$mode" in
   run)
-    build "$root/build"
-    exec "$root/build/app/solargain"
+    configure "$root/build"
+    cmake --build "$root/build" -j"$(nproc)" --target solargain
+    exec "$root/build/bin/solargain"
     ;;
   test)
     export LC_ALL=C QT_QPA_PLATFORM=offscreen
-    build "$root/build"
-    (cd "$root/build" && ctest --output-on-failure)
-    build "$root/build-asan" -DSOLARGAIN_SANITIZE=ON -DSOLARGAIN_BUILD_BENCH=OFF
+    check_format
+
+    configure "$root/build" -DSOLARGAIN_WERROR=ON -DSOLARGAIN_BUILD_BENCH=ON
+    cmake --build "$root/build" -j"$(nproc)"
+    (cd "$root/build" && ctest --output-on-failure -j"$(nproc)")
+
+    configure "$root/build-asan" -DSOLARGAIN_WERROR=ON -DSOLARGAIN_SANITIZE=ON
+    cmake --build "$root/build-asan" -j"$(nproc)"
     export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
     export LSAN_OPTIONS=suppressions="$root/tools/lsan.supp"
-    (cd "$root/build-asan" && ctest --output-on-failure)
-    core_sources=("$root"/core/*.cpp)
-    for target in "$root"/fuzz/*_fuzz.cpp; do
-      name=$(basename "$target" .cpp)
-      extra=()
-      [ "$name" = projectfile_fuzz ] && extra=("$root/app/ProjectFile.cpp")
-      [ "$name" = cli_fuzz ] && extra=("$root"/cli/CliProject.cpp "$root"/solar/*.cpp "$root"/windows/*.cpp "$root"/envelope/*.cpp -I"$root/cli" -I"$root/solar" -I"$root/windows" -I"$root/envelope")
-      fuzz "$name" 30 "${core_sources[@]}" "${extra[@]}" "$target"
+    (cd "$root/build-asan" && ctest --output-on-failure -j"$(nproc)")
+
+    configure "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DSOLARGAIN_WERROR=ON -DSOLARGAIN_FUZZ=ON \
+      -DBUILD_TESTING=OFF
+    cmake --build "$root/build-fuzz" -j"$(nproc)" --target fuzzers
+    for source in "$root"/fuzz/*_fuzz.cpp; do
+      run_fuzzer "$root/build-fuzz" "$(basename "$source" .cpp)"
     done
     ;;
   *)
