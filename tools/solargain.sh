@@ -41,7 +41,7 @@ fuzz() {  # fuzz <name> <seconds> <sources...>
   shift 2
   local out="$root/build-fuzz/$name"
   mkdir -p "$root/build-fuzz/corpus-$name"
-  clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I"$root/core" -I"$root/app" "$@" -o "$out"
+  clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I"$root/core" -I"$root/projectfile" "$@" -o "$out"
   "$out" -max_total_time="$seconds" -max_len=4096 "$root/build-fuzz/corpus-$name" 2>"$root/build-fuzz/$name.log" ||
     { tail -40 "$root/build-fuzz/$name.log"; echo "fuzzer $name found a fault"; return 1; }
   echo "fuzzer $name: $(grep -c . "$root/build-fuzz/$name.log") log lines, no fault in ${seconds}s"
@@ -65,7 +65,7 @@ case "$mode" in
     for target in "$root"/fuzz/*_fuzz.cpp; do
       name=$(basename "$target" .cpp)
       extra=()
-      [ "$name" = projectfile_fuzz ] && extra=("$root/app/ProjectFile.cpp")
+      [ "$name" = projectfile_fuzz ] && extra=("$root/projectfile/ProjectFile.cpp")
       [ "$name" = cli_fuzz ] && extra=("$root"/cli/CliProject.cpp "$root"/solar/*.cpp "$root"/windows/*.cpp "$root"/envelope/*.cpp -I"$root/cli" -I"$root/solar" -I"$root/windows" -I"$root/envelope")
       fuzz "$name" 30 "${core_sources[@]}" "${extra[@]}" "$target"
     done
