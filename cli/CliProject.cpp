@@ -324,36 +324,32 @@ namespace {
 // ---------------------------------------------------------------------------
 // The input page, typed from its start-up state.
 
-// The outer coefficients as Edit5Change (and the radio buttons) show them
-// from the wind speed; a coefficient the document gives stays as given.
-void ShowOuterCoeffs(const CliProject& p, WindowInputTexts& texts, bool windowCoeffToo) {
-    if (!ReadWindSpeed(texts.WindSpeed)) return;
-    if (windowCoeffToo) {
-        UpdateWindowOuterCoeff();
-        if (!p.GivenWindowOuterCoeff) texts.WindowOuterCoeff = FormatDecimal4(Project.WindowOuterCoeff);
-    }
-    UpdateEnvelopeOuterCoeff();
-    if (!p.GivenEnvelopeOuterCoeff) texts.EnvelopeOuterCoeff = FormatDecimal4(Project.EnvelopeOuterCoeff);
+// The outer coefficients as the wind speed shows them (Edit5Change, and the
+// radio buttons); a coefficient the document gives stays as given.
+void ShowOuterCoeffs(const CliProject& p, WindowInputTexts& texts, bool windowCoeff) {
+    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(texts.WindSpeed, windowCoeff);
+    if (!shown) return;
+    if (shown->Window && !p.GivenWindowOuterCoeff) texts.WindowOuterCoeff = *shown->Window;
+    if (!p.GivenEnvelopeOuterCoeff) texts.EnvelopeOuterCoeff = shown->Envelope;
 }
 
 // The texts of the window and site controls once the document's inputs are
 // typed: the window kind chosen first (its radio button sets the shading
-// lengths of horizontal glazing to 0 and shows the coefficients), then the
-// window size and count (the opening area follows), then the wind speed (the
-// coefficients follow). Vertical glazing is the start-up choice, so choosing
-// it changes nothing.
+// lengths and shows the coefficients), then the window size and count (the
+// opening area follows), then the wind speed (the coefficients follow).
+// Vertical glazing is the start-up choice, so choosing it runs no handler.
+// A text the document gives stays as given.
 WindowInputTexts TypeInputPage(const CliProject& p) {
     WindowInputTexts texts = p.Window;
-    if (p.Kind == WindowKind::Horizontal) {
-        if (!p.GivenShadeHorizLength) texts.ShadeHorizLength = "0";
-        if (!p.GivenShadeVertLength) texts.ShadeVertLength = "0";
-        ShowOuterCoeffs(p, texts, false);
-    } else if (p.Kind == WindowKind::Inclined) {
-        ShowOuterCoeffs(p, texts, true);
+    if (p.Kind != WindowKind::Vertical) {
+        const WindowKindSwitch chosen = KindSwitch(p.Kind);
+        if (chosen.ShadeHorizText && !p.GivenShadeHorizLength) texts.ShadeHorizLength = *chosen.ShadeHorizText;
+        if (chosen.ShadeVertText && !p.GivenShadeVertLength) texts.ShadeVertLength = *chosen.ShadeVertText;
+        ShowOuterCoeffs(p, texts, chosen.WindowCoeff);
     }
     if (!p.GivenGlazingArea) {
-        const std::optional<Decimal4> area = OpeningArea(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
-        if (area) texts.GlazingArea = FormatDecimal4(*area);
+        const std::optional<std::string> area = OpeningAreaText(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
+        if (area) texts.GlazingArea = *area;
     }
     if (p.GivenWindSpeed) ShowOuterCoeffs(p, texts, true);
     return texts;

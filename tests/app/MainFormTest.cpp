@@ -18,6 +18,7 @@
 
 #include "Conversions.h"
 #include "FormTestSupport.h"
+#include "InputControls.h"
 #include "Totals.h"
 #include "UpDown.h"
 #include "WindowHourTable.h"
@@ -165,6 +166,16 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
         {"Edit18", "26.87"}, {"Edit42", "13.42"}, {"Edit41", "13.42"}, {"Edit19", "0"},    {"Edit33", "3"},
         {"Edit27", "1"},     {"Edit40", "22"},    {"Edit21", "0"},     {"Edit20", "0"},    {"Edit29", ""}};
     for (const auto& [name, text] : defaults) QCOMPARE(t.Text(name), QString::fromLatin1(text));
+    // Every control shows exactly its text of the input table, the texts the
+    // window computation and the command-line tool start from.
+    const WindowInputTexts computation = DefaultWindowInputTexts();
+    for (const InputControl& input : InputControls()) {
+        const QByteArray name(input.control.data(), static_cast<qsizetype>(input.control.size()));
+        const QString shown =
+            input.control == "ComboBox1" ? t.Get<QComboBox>(name.constData())->currentText() : t.Text(name.constData());
+        QCOMPARE(shown, QString::fromUtf8(input.defaultText.data(), static_cast<qsizetype>(input.defaultText.size())));
+        if (input.windowText != nullptr) QCOMPARE(shown, QString::fromStdString(computation.*input.windowText));
+    }
 
     QVERIFY(t.Get<QCheckBox>("CheckBox1")->isChecked());
     QVERIFY(t.Get<QGroupBox>("GroupBox1")->isEnabled());
