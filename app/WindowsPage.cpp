@@ -13,6 +13,7 @@
 
 #include "FormStyle.h"
 #include "MainForm.h"
+#include "MarkerPositions.h"
 #include "StringGrid.h"
 #include "WindowComputation.h"
 #include "WindowResultsView.h"
@@ -118,7 +119,7 @@ void TForm1::CreateWindowsPage() {
     markerFont.setUnderline(true);
     Label108->setFont(markerFont);
     Label108->adjustSize();
-    Label108->move(kPeakMarkerInitialLeft, kPeakMarkerTop);
+    Label108->move(PeakMarkerLeft(kWindowGridColumns - 1), kPeakMarkerTop);  // its place before any peak
 }
 
 void TForm1::TabSheet10Show() {
@@ -153,7 +154,7 @@ void TForm1::FillWindowGrid(int orientation) {
             StringGrid1->SetCell(row, column, QString::fromStdString(view.Cells[row - 1][column]));
         }
     }
-    if (view.MarkerLeft) Label108->move(*view.MarkerLeft, kPeakMarkerTop);
+    if (view.PeakColumn) Label108->move(PeakMarkerLeft(*view.PeakColumn), kPeakMarkerTop);
 }
 
 void TForm1::TabSheet1Show() {

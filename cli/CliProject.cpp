@@ -380,13 +380,6 @@ CliConstructionFigures FiguresOf(Construction c) {
     return {t.Resistance, t.Inertia, t.Lag, t.DampingProduct, t.Damping};
 }
 
-std::optional<int> MarkedHour(const TotalsView& view, int row) {
-    for (int h = 1; h <= kHourCount; ++h) {
-        if (view.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(h - 1)] == kMaxMarker) return h;
-    }
-    return std::nullopt;
-}
-
 TotalsInputTexts TotalsInputsOf(const CliProject& p) {
     TotalsInputTexts in;
     in.Latitude = p.Window.Latitude;
@@ -439,25 +432,22 @@ CliResults RunCliProject(const CliProject& p) {
     t.WallHourTotal = Project.WallHourTotal;
     t.RoofHourGain = Project.RoofHourGain;
     t.GrandHourTotal = Project.GrandHourTotal;
-    t.WindowMaxHour = MarkedHour(view, kWindowMarkerRow);
-    t.WallMaxHour = MarkedHour(view, kWallMarkerRow);
-    t.RoofMaxHour = MarkedHour(view, kRoofMarkerRow);
-    t.GrandMaxHour = MaximumHour(Project.GrandHourTotal);
+    t.WindowMaxHour = view.WindowMaxHour;
+    t.WallMaxHour = view.WallMaxHour;
+    t.RoofMaxHour = view.RoofMaxHour;
+    t.GrandMaxHour = view.GrandMaxHour;
 
     // The construction figures the gains rest on, from the same functions and
-    // inputs as the page's wall and roof steps. The page rounds the roof gains
-    // to whole watts in place; running the roof computation once more on the
-    // unchanged inputs (the horizontal radiation is still in the window hour
-    // table) gives them as computed.
+    // inputs as the page's wall and roof steps, and the roof gains as computed,
+    // before the page rounded them to whole watts.
     if (p.Walls) {
         CliWallResults& w = results.Walls.emplace();
         w.HourGain = Project.WallHourGain;
         w.Figures = FiguresOf(Construction::Wall);
     }
     if (p.Roof) {
-        ComputeRoofGains();
         CliRoofResults& r = results.Roof.emplace();
-        r.HourGain = Project.RoofHourGain;
+        r.HourGain = Project.RoofHourGainExact;
         r.Figures = FiguresOf(Construction::Roof);
     }
     return results;

@@ -19,6 +19,7 @@
 #include "Conversions.h"
 #include "FormTestSupport.h"
 #include "InputControls.h"
+#include "MarkerPositions.h"
 #include "Totals.h"
 #include "UpDown.h"
 #include "WindowHourTable.h"
@@ -409,7 +410,7 @@ void MainFormTest::windowsPageShowsOrientationOne() {
     QCOMPARE(Cell(t, "StringGrid1", 10, 0), QStringLiteral(" -0.13"));
     QCOMPARE(Cell(t, "StringGrid1", 10, 3), QStringLiteral(" 0.6"));
     QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.в."));
-    QCOMPARE(t.Get<QLabel>("Label108")->x(), *PeakMarkerLeft(Project.WindowPeakHour[1]));
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), PeakMarkerLeft(Project.WindowPeakHour[1] - 1));
     QCOMPARE(t.Get<QLabel>("Label108")->y(), 640);
     QCOMPARE(Cell(t, "StringGrid1", 0, 4), QStringLiteral("   12-13"));
 
@@ -728,7 +729,7 @@ void MainFormTest::typicalRunTotals() {
     for (int c = 0; c < 10; ++c) windowMarkers += Cell(t, "StringGrid6", 3, c) == QStringLiteral("  MAX");
     QCOMPARE(windowMarkers, 1);
     QCOMPARE(Cell(t, "StringGrid6", 3, MaximumHour(Project.WindowHourTotal) - 1), QStringLiteral("  MAX"));
-    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(Project.GrandHourTotal)));
+    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(Project.GrandHourTotal) - 1));
     QCOMPARE(t.Get<QLabel>("Label164")->y(), 512);
 
     // Showing again with unchanged inputs gives the same figures.
