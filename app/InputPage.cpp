@@ -13,7 +13,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "Conversions.h"
 #include "DerivedInputs.h"
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
