@@ -4,10 +4,14 @@
 #include <cstddef>
 #include <string_view>
 
+#include "InputControls.h"
 #include "MainForm.h"
 
-// What each input control of the input page means: one row per control, from
-// which the page is built and the accessible names and tooltips are given.
+// How each input control of the input page is laid out and described: one
+// row per control, from which the page is built and the accessible names and
+// tooltips are given. What a control stands for (its project-state field,
+// its default text) is its row of the input table in core (InputControls.h),
+// found by the control's name.
 
 enum class InputGroup {
     Window,     // "Для окон"
@@ -19,21 +23,19 @@ enum class InputGroup {
 };
 
 struct InputField {
-    std::string_view control;     // object and member name
-    QLineEdit* TForm1::*edit;     // the member (nullptr for ComboBox1)
-    std::string_view stateField;  // ProjectState field it is read into, "" when none
+    std::string_view control;  // object and member name
+    QLineEdit* TForm1::*edit;  // the member (nullptr for ComboBox1)
     InputGroup group;
-    int row;                  // row of its group's grid
-    int column;               // 0 = left block, 1 = right block of the row
-    std::string_view label;   // descriptive text on the left ("\n" splits lines)
-    std::string_view symbol;  // rich text just before the input
-    std::string_view unit;    // rich text after the input
-    std::string_view defaultText;
+    int row;                       // row of its group's grid
+    int column;                    // 0 = left block, 1 = right block of the row
+    std::string_view label;        // descriptive text on the left ("\n" splits lines)
+    std::string_view symbol;       // rich text just before the input
+    std::string_view unit;         // rich text after the input
     bool computed;                 // shown only: a disabled output
     std::string_view description;  // accessible name and tooltip
 };
 
-inline constexpr std::size_t kInputFieldCount = 43;
+inline constexpr std::size_t kInputFieldCount = kInputControlCount;
 extern const std::array<InputField, kInputFieldCount> kInputFields;
 
 // The row of a control; throws std::out_of_range for an unknown name.

@@ -13,7 +13,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "Conversions.h"
 #include "DerivedInputs.h"
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
@@ -23,7 +22,7 @@
 
 namespace {
 
-QString Format(Decimal4 value) { return QString::fromStdString(FormatDecimal4(value)); }
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Positions of the blocks of the input page (pixels within the page).
 constexpr int kLeftX = 6;
@@ -58,8 +57,7 @@ void TForm1::CreateWindowGroup() {
 
     // The tilt line, shown only for the inclined kind: its label, β and "' =".
     const InputField& tilt = InputFieldOf("Edit19");
-    Label102 =
-        FormStyle::MakeLabel(GroupBox1, QString::fromUtf8(tilt.label.data(), tilt.label.size()), FormStyle::kNavy);
+    Label102 = FormStyle::MakeLabel(GroupBox1, Text(tilt.label), FormStyle::kNavy);
     Label102->setObjectName(QStringLiteral("Label102"));
     Label103 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("β"), FormStyle::kMaroon);
     Label103->setObjectName(QStringLiteral("Label103"));
@@ -97,12 +95,13 @@ void TForm1::CreateWindowGroup() {
         if (label->text().size() > 44 && !label->text().contains(QLatin1Char('\n'))) label->setWordWrap(true);
     }
 
-    // Sized with the tilt line shown, so that the inclined kind has its room.
-    SetWindowKindControls(true, true);
+    // Sized with the tilt line shown, so that the inclined kind has its room;
+    // then as the vertical kind, the one checked at start-up.
+    ShowWindowKindControls(KindSwitch(WindowKind::Inclined));
     GroupBox1->setFixedWidth(kLeftWidth);
     GroupBox1->setFixedHeight(GroupBox1->sizeHint().height());
     GroupBox1->move(kLeftX, kTopY);
-    SetWindowKindControls(true, false);
+    ShowWindowKindControls(KindSwitch(WindowKind::Vertical));
     CheckBox1 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox1, "CheckBox1", QStringLiteral("Окна"),
                                                   QStringLiteral("Учитывать окна"));
     CheckBox1->setChecked(true);
@@ -145,15 +144,13 @@ void TForm1::CreateSiteBlock() {
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     for (int degrees = 40; degrees <= 60; ++degrees) ComboBox1->addItem(QString::number(degrees));
-    ComboBox1->setCurrentText(QString::fromUtf8(latitude.defaultText.data()));
-    ComboBox1->setAccessibleName(QString::fromUtf8(latitude.description.data()));
+    ComboBox1->setCurrentText(Text(InputControlOf(latitude.control).defaultText));
+    ComboBox1->setAccessibleName(Text(latitude.description));
     ComboBox1->setToolTip(ComboBox1->accessibleName());
     ComboBox1->setFixedWidth(InputPageBuilder::kNumberEditWidth + 16);
-    grid->addWidget(FormStyle::MakeLabel(SiteFrame, QString::fromUtf8(latitude.label.data()), FormStyle::kNavy),
-                    latitude.row, 0);
+    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(latitude.label), FormStyle::kNavy), latitude.row, 0);
     grid->addWidget(ComboBox1, latitude.row, 2);
-    grid->addWidget(FormStyle::MakeLabel(SiteFrame, QString::fromUtf8(latitude.unit.data()), FormStyle::kMaroon),
-                    latitude.row, 3);
+    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(latitude.unit), FormStyle::kMaroon), latitude.row, 3);
     InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
     grid->setColumnStretch(4, 1);
 
@@ -185,9 +182,9 @@ void TForm1::ConnectInputPage() {
 // ---- Opening area -------------------------------------------------------------
 
 void TForm1::UpdateOpeningArea() {
-    const std::optional<Decimal4> area =
-        OpeningArea(Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString());
-    if (area) AssignText(Edit17, Format(*area));
+    const std::optional<std::string> area =
+        OpeningAreaText(Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString());
+    if (area) AssignText(Edit17, QString::fromStdString(*area));
 }
 
 void TForm1::Edit1Change() {
@@ -202,14 +199,11 @@ void TForm1::Edit3Change() {
 
 // ---- Outer heat-transfer coefficients ----------------------------------------
 
-void TForm1::ShowOuterCoeffs(bool windowCoeffToo) {
-    if (!ReadWindSpeed(Edit5->text().toStdString())) return;
-    if (windowCoeffToo) {
-        UpdateWindowOuterCoeff();
-        AssignText(Edit18, Format(Project.WindowOuterCoeff));
-    }
-    UpdateEnvelopeOuterCoeff();
-    AssignText(Edit42, Format(Project.EnvelopeOuterCoeff));
+void TForm1::ShowOuterCoeffs(bool windowCoeff) {
+    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(Edit5->text().toStdString(), windowCoeff);
+    if (!shown) return;
+    if (shown->Window) AssignText(Edit18, QString::fromStdString(*shown->Window));
+    AssignText(Edit42, QString::fromStdString(shown->Envelope));
 }
 
 void TForm1::Edit5Change() {
@@ -218,40 +212,34 @@ void TForm1::Edit5Change() {
 
 // ---- Window kind ----------------------------------------------------------------
 
-void TForm1::SetWindowKindControls(bool shadesEnabled, bool tiltShown) {
-    Edit8->setEnabled(shadesEnabled);
-    Edit9->setEnabled(shadesEnabled);
+void TForm1::ShowWindowKindControls(const WindowKindSwitch& kind) {
+    Edit8->setEnabled(kind.ShadesEnabled);
+    Edit9->setEnabled(kind.ShadesEnabled);
     for (QWidget* part :
          {static_cast<QWidget*>(Label102), static_cast<QWidget*>(Label103), static_cast<QWidget*>(Label104),
           static_cast<QWidget*>(Label105), static_cast<QWidget*>(Edit19)}) {
-        part->setVisible(tiltShown);
+        part->setVisible(kind.TiltShown);
     }
 }
 
+void TForm1::SwitchWindowKind(WindowKind kind) {
+    const WindowKindSwitch chosen = KindSwitch(kind);
+    if (chosen.ShadeHorizText) AssignText(Edit8, Text(*chosen.ShadeHorizText));
+    if (chosen.ShadeVertText) AssignText(Edit9, Text(*chosen.ShadeVertText));
+    ShowWindowKindControls(chosen);
+    ShowOuterCoeffs(chosen.WindowCoeff);
+}
+
 void TForm1::RadioButton1Click() {
-    RunHandler([this] {
-        AssignText(Edit8, QStringLiteral("0.3"));
-        AssignText(Edit9, QStringLiteral("0.3"));
-        SetWindowKindControls(true, false);
-        ShowOuterCoeffs(true);
-    });
+    RunHandler([this] { SwitchWindowKind(WindowKind::Vertical); });
 }
 
 void TForm1::RadioButton2Click() {
-    RunHandler([this] {
-        SetWindowKindControls(true, true);
-        ShowOuterCoeffs(true);
-    });
+    RunHandler([this] { SwitchWindowKind(WindowKind::Inclined); });
 }
 
 void TForm1::RadioButton3Click() {
-    RunHandler([this] {
-        AssignText(Edit8, QStringLiteral("0"));
-        AssignText(Edit9, QStringLiteral("0"));
-        SetWindowKindControls(false, false);
-        // The coefficient of vertical surfaces stays as it is.
-        ShowOuterCoeffs(false);
-    });
+    RunHandler([this] { SwitchWindowKind(WindowKind::Horizontal); });
 }
 
 // ---- Elements included -------------------------------------------------------------

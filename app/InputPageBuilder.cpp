@@ -21,7 +21,7 @@ void CreateEdits(TForm1* form) {
         if (!field.edit) continue;
         auto* edit = new QLineEdit(form);
         edit->setObjectName(Text(field.control));
-        edit->setText(Text(field.defaultText));
+        edit->setText(Text(InputControlOf(field.control).defaultText));
         edit->setAccessibleName(Text(field.description));
         edit->setToolTip(Text(field.description));
         edit->setFixedWidth(kNumberEditWidth);

@@ -10,6 +10,7 @@
 
 #include "CalcError.h"
 #include "FormStyle.h"
+#include "InputFields.h"
 #include "ProjectState.h"
 #include "StringGrid.h"
 #include "Totals.h"
@@ -141,21 +142,31 @@ void TForm1::OrientationPageChanged(int index) {
 
 void TForm1::ShowInputPage() { PageControl2->setCurrentWidget(TabSheet9); }
 
-QStringList TForm1::HeaderControlTexts() const {
-    QStringList texts{ComboBox1->currentText()};
-    for (const QLineEdit* edit : {Edit1, Edit2, Edit8, Edit9, Edit10, Edit11, Edit7, Edit6, Edit12, Edit13, Edit14,
-                                  Edit15, Edit17, Edit18, Edit19, Edit16, Edit3, Edit5}) {
-        texts << edit->text();
+// Every input is an edit but the latitude box.
+QString TForm1::InputText(std::string_view control) const {
+    QLineEdit* TForm1::*const edit = InputFieldOf(control).edit;
+    return edit != nullptr ? (this->*edit)->text() : ComboBox1->currentText();
+}
+
+void TForm1::AssignInputText(std::string_view control, const QString& text) {
+    QLineEdit* TForm1::*const edit = InputFieldOf(control).edit;
+    if (edit != nullptr) {
+        AssignText(this->*edit, text);
+    } else {
+        ComboBox1->setCurrentText(text);  // no change handler
     }
+}
+
+QStringList TForm1::HeaderControlTexts() const {
+    QStringList texts;
+    for (const InputControl* input : HeaderInputs()) texts << InputText(input->control);
     return texts;
 }
 
 void TForm1::AssignHeaderTexts(const QStringList& texts) {
     const auto assign = [&] {
-        if (!texts.isEmpty()) ComboBox1->setCurrentText(texts[0]);
-        QLineEdit* const order[] = {Edit1,  Edit2,  Edit8,  Edit9,  Edit10, Edit11, Edit7,  Edit6, Edit12,
-                                    Edit13, Edit14, Edit15, Edit17, Edit18, Edit19, Edit16, Edit3, Edit5};
-        for (int i = 1; i < texts.size() && i <= 18; ++i) AssignText(order[i - 1], texts[i]);
+        for (int line = 1; line <= texts.size() && line <= kHeaderInputCount; ++line)
+            AssignInputText(HeaderInputs()[static_cast<std::size_t>(line - 1)]->control, texts[line - 1]);
     };
     // Inside a handler a failure ends that handler; on its own it is shown.
     if (handlerDepth_ > 0) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QAction;
 class QCheckBox;
@@ -25,6 +26,8 @@ class QWidget;
 class StringGrid;
 class UpDown;
 struct TotalsView;
+struct WindowKindSwitch;
+enum class WindowKind;
 
 // The main window: the input page, the windows results page, the totals page
 // and the menu. Controls keep their numbered names as member and object
@@ -96,10 +99,8 @@ public:
     // ---- end of project file, printing, reference pages ----------------------
 
     // ---- Services for the menu commands ---------------------------------------
-    // Texts of the 19 controls of the project file header, in line order:
-    // ComboBox1, Edit1, Edit2, Edit8, Edit9, Edit10, Edit11, Edit7, Edit6,
-    // Edit12, Edit13, Edit14, Edit15, Edit17, Edit18, Edit19, Edit16, Edit3,
-    // Edit5.
+    // Texts of the 19 controls of the project file header, in line order
+    // (HeaderInputs of the input table).
     QStringList HeaderControlTexts() const;
     // Assigns such texts to those controls in line order. Each assignment that
     // changes a text runs the control's change handler as typing would; a
@@ -293,10 +294,16 @@ private:
     void MainPageChanged(int index);
     void OrientationPageChanged(int index);
 
+    // The text of an input control named in the input table, and assigning
+    // one as AssignText does (the latitude box has no change handler).
+    QString InputText(std::string_view control) const;
+    void AssignInputText(std::string_view control, const QString& text);
+
     // Shared steps of the input page.
     void UpdateOpeningArea();
-    void ShowOuterCoeffs(bool windowCoeffToo);
-    void SetWindowKindControls(bool shadesEnabled, bool tiltShown);
+    void ShowOuterCoeffs(bool windowCoeff);
+    void ShowWindowKindControls(const WindowKindSwitch& kind);
+    void SwitchWindowKind(WindowKind kind);
 
     // Shows the totals as the last showing of the page left them.
     void ShowTotalsView();

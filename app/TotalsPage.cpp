@@ -9,6 +9,7 @@
 #include "FormStyle.h"
 #include "InputFields.h"
 #include "MainForm.h"
+#include "MarkerPositions.h"
 #include "StringGrid.h"
 #include "Totals.h"
 
@@ -18,7 +19,6 @@ constexpr int kGridLeft = 8;
 constexpr int kGridTop = 40;
 constexpr int kColumnPitch = 98;
 constexpr int kRowPitch = 36;
-constexpr int kMarkerTop = 512;
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
@@ -39,7 +39,7 @@ void TForm1::CreateTotalsPage() {
     Label164->setObjectName(QStringLiteral("Label164"));
     Label164->setFont(FormStyle::BoldFont(28));
     Label164->adjustSize();
-    Label164->move(totalsView_->GrandMaxLeft, kMarkerTop);
+    Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
 }
 
 void TForm1::TabSheet13Show() {
@@ -81,5 +81,5 @@ void TForm1::ShowTotalsView() {
         }
     }
     if (totalsView_->RoofOuterCoeffText) Edit41->setText(QString::fromStdString(*totalsView_->RoofOuterCoeffText));
-    Label164->move(totalsView_->GrandMaxLeft, kMarkerTop);
+    Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
 }

@@ -3,10 +3,8 @@
 // time with the "MAX" marker under its peak hour.
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -15,6 +13,7 @@
 
 #include "FormStyle.h"
 #include "MainForm.h"
+#include "MarkerPositions.h"
 #include "StringGrid.h"
 #include "WindowComputation.h"
 #include "WindowResultsView.h"
@@ -120,14 +119,8 @@ void TForm1::CreateWindowsPage() {
     markerFont.setUnderline(true);
     Label108->setFont(markerFont);
     Label108->adjustSize();
-    Label108->move(kPeakMarkerInitialLeft, kPeakMarkerTop);
+    Label108->move(PeakMarkerLeft(kWindowGridColumns - 1), kPeakMarkerTop);  // its place before any peak
 }
-
-namespace {
-
-std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
-
-}  // namespace
 
 void TForm1::TabSheet10Show() {
     RunHandler([this] {
@@ -136,25 +129,8 @@ void TForm1::TabSheet10Show() {
             return;
         }
         WindowInputTexts in;
-        in.Latitude = ComboBox1->currentText().toStdString();
-        in.WindowHeight = Text(Edit1);
-        in.WindowWidth = Text(Edit2);
-        in.ShadeHorizLength = Text(Edit8);
-        in.ShadeVertLength = Text(Edit9);
-        in.ShadeHorizOffset = Text(Edit10);
-        in.ShadeVertOffset = Text(Edit11);
-        in.OutdoorMeanTemp = Text(Edit7);
-        in.IndoorTemp = Text(Edit6);
-        in.OutdoorAmplitude = Text(Edit12);
-        in.RelativePenetration = Text(Edit13);
-        in.GlazingAbsorptance = Text(Edit14);
-        in.GlazingResistance = Text(Edit15);
-        in.GlazingArea = Text(Edit17);
-        in.WindowOuterCoeff = Text(Edit18);
-        in.EnvelopeOuterCoeff = Text(Edit42);
-        in.GlazingTilt = Text(Edit19);
-        in.FrameShading = Text(Edit16);
-        in.WindSpeed = Text(Edit5);
+        for (const InputControl* input : WindowInputs())
+            in.*input->windowText = InputText(input->control).toStdString();
         // The buttons are asked in their order; one of them is always checked.
         const WindowKind kind = RadioButton1->isChecked()   ? WindowKind::Vertical
                                 : RadioButton2->isChecked() ? WindowKind::Inclined
@@ -178,7 +154,7 @@ void TForm1::FillWindowGrid(int orientation) {
             StringGrid1->SetCell(row, column, QString::fromStdString(view.Cells[row - 1][column]));
         }
     }
-    if (view.MarkerLeft) Label108->move(*view.MarkerLeft, kPeakMarkerTop);
+    if (view.PeakColumn) Label108->move(PeakMarkerLeft(*view.PeakColumn), kPeakMarkerTop);
 }
 
 void TForm1::TabSheet1Show() {

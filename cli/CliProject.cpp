@@ -324,36 +324,32 @@ namespace {
 // ---------------------------------------------------------------------------
 // The input page, typed from its start-up state.
 
-// The outer coefficients as Edit5Change (and the radio buttons) show them
-// from the wind speed; a coefficient the document gives stays as given.
-void ShowOuterCoeffs(const CliProject& p, WindowInputTexts& texts, bool windowCoeffToo) {
-    if (!ReadWindSpeed(texts.WindSpeed)) return;
-    if (windowCoeffToo) {
-        UpdateWindowOuterCoeff();
-        if (!p.GivenWindowOuterCoeff) texts.WindowOuterCoeff = FormatDecimal4(Project.WindowOuterCoeff);
-    }
-    UpdateEnvelopeOuterCoeff();
-    if (!p.GivenEnvelopeOuterCoeff) texts.EnvelopeOuterCoeff = FormatDecimal4(Project.EnvelopeOuterCoeff);
+// The outer coefficients as the wind speed shows them (Edit5Change, and the
+// radio buttons); a coefficient the document gives stays as given.
+void ShowOuterCoeffs(const CliProject& p, WindowInputTexts& texts, bool windowCoeff) {
+    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(texts.WindSpeed, windowCoeff);
+    if (!shown) return;
+    if (shown->Window && !p.GivenWindowOuterCoeff) texts.WindowOuterCoeff = *shown->Window;
+    if (!p.GivenEnvelopeOuterCoeff) texts.EnvelopeOuterCoeff = shown->Envelope;
 }
 
 // The texts of the window and site controls once the document's inputs are
 // typed: the window kind chosen first (its radio button sets the shading
-// lengths of horizontal glazing to 0 and shows the coefficients), then the
-// window size and count (the opening area follows), then the wind speed (the
-// coefficients follow). Vertical glazing is the start-up choice, so choosing
-// it changes nothing.
+// lengths and shows the coefficients), then the window size and count (the
+// opening area follows), then the wind speed (the coefficients follow).
+// Vertical glazing is the start-up choice, so choosing it runs no handler.
+// A text the document gives stays as given.
 WindowInputTexts TypeInputPage(const CliProject& p) {
     WindowInputTexts texts = p.Window;
-    if (p.Kind == WindowKind::Horizontal) {
-        if (!p.GivenShadeHorizLength) texts.ShadeHorizLength = "0";
-        if (!p.GivenShadeVertLength) texts.ShadeVertLength = "0";
-        ShowOuterCoeffs(p, texts, false);
-    } else if (p.Kind == WindowKind::Inclined) {
-        ShowOuterCoeffs(p, texts, true);
+    if (p.Kind != WindowKind::Vertical) {
+        const WindowKindSwitch chosen = KindSwitch(p.Kind);
+        if (chosen.ShadeHorizText && !p.GivenShadeHorizLength) texts.ShadeHorizLength = *chosen.ShadeHorizText;
+        if (chosen.ShadeVertText && !p.GivenShadeVertLength) texts.ShadeVertLength = *chosen.ShadeVertText;
+        ShowOuterCoeffs(p, texts, chosen.WindowCoeff);
     }
     if (!p.GivenGlazingArea) {
-        const std::optional<Decimal4> area = OpeningArea(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
-        if (area) texts.GlazingArea = FormatDecimal4(*area);
+        const std::optional<std::string> area = OpeningAreaText(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
+        if (area) texts.GlazingArea = *area;
     }
     if (p.GivenWindSpeed) ShowOuterCoeffs(p, texts, true);
     return texts;
@@ -382,13 +378,6 @@ CliConstructionFigures FiguresOf(Construction c) {
         ComputeThermalProperties(LayersOf(c), LayerCountOf(c), OuterCoeffOf(c),
                                  c == Construction::Wall ? kWallNegativeInertiaMessage : kRoofNegativeInertiaMessage);
     return {t.Resistance, t.Inertia, t.Lag, t.DampingProduct, t.Damping};
-}
-
-std::optional<int> MarkedHour(const TotalsView& view, int row) {
-    for (int h = 1; h <= kHourCount; ++h) {
-        if (view.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(h - 1)] == kMaxMarker) return h;
-    }
-    return std::nullopt;
 }
 
 TotalsInputTexts TotalsInputsOf(const CliProject& p) {
@@ -443,25 +432,22 @@ CliResults RunCliProject(const CliProject& p) {
     t.WallHourTotal = Project.WallHourTotal;
     t.RoofHourGain = Project.RoofHourGain;
     t.GrandHourTotal = Project.GrandHourTotal;
-    t.WindowMaxHour = MarkedHour(view, kWindowMarkerRow);
-    t.WallMaxHour = MarkedHour(view, kWallMarkerRow);
-    t.RoofMaxHour = MarkedHour(view, kRoofMarkerRow);
-    t.GrandMaxHour = MaximumHour(Project.GrandHourTotal);
+    t.WindowMaxHour = view.WindowMaxHour;
+    t.WallMaxHour = view.WallMaxHour;
+    t.RoofMaxHour = view.RoofMaxHour;
+    t.GrandMaxHour = view.GrandMaxHour;
 
     // The construction figures the gains rest on, from the same functions and
-    // inputs as the page's wall and roof steps. The page rounds the roof gains
-    // to whole watts in place; running the roof computation once more on the
-    // unchanged inputs (the horizontal radiation is still in the window hour
-    // table) gives them as computed.
+    // inputs as the page's wall and roof steps, and the roof gains as computed,
+    // before the page rounded them to whole watts.
     if (p.Walls) {
         CliWallResults& w = results.Walls.emplace();
         w.HourGain = Project.WallHourGain;
         w.Figures = FiguresOf(Construction::Wall);
     }
     if (p.Roof) {
-        ComputeRoofGains();
         CliRoofResults& r = results.Roof.emplace();
-        r.HourGain = Project.RoofHourGain;
+        r.HourGain = Project.RoofHourGainExact;
         r.Figures = FiguresOf(Construction::Roof);
     }
     return results;

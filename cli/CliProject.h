@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Decimal4.h"
+#include "InputControls.h"
 #include "LayerEditor.h"
 #include "ProjectState.h"
 #include "WindowComputation.h"
@@ -22,7 +23,7 @@ struct CliProject {
     // the opening area and the outer coefficients the document leaves out,
     // as the input page does (see GivenGlazingArea and below).
     WindowInputTexts Window = DefaultWindowInputTexts();
-    std::string WindowCount = "1";  // Edit3, n
+    std::string WindowCount = DefaultTextOf("Edit3");  // n
 
     // Which of the texts the document gave; the others follow the typing as
     // the input page derives them.
@@ -44,17 +45,17 @@ struct CliProject {
     std::array<bool, kOrientationCount> WallOrientations{};
 
     // Wall group "Для стен".
-    std::string WallArea = "0";                 // Edit4, F, m²
-    std::string WallAbsorptance = "0";          // Edit22, ρст
-    std::string WallInnerResistance = "0";      // Edit39, Rв.пр. (read and checked, unused)
-    std::optional<std::string> WallLayerCount;  // Edit33; absent: the number of layers listed
-    std::vector<LayerEntryTexts> WallLayers;    // from the room side outwards
+    std::string WallArea = DefaultTextOf("Edit4");              // F, m²
+    std::string WallAbsorptance = DefaultTextOf("Edit22");      // ρст
+    std::string WallInnerResistance = DefaultTextOf("Edit39");  // Rв.пр. (read and checked, unused)
+    std::optional<std::string> WallLayerCount;                  // Edit33; absent: the number of layers listed
+    std::vector<LayerEntryTexts> WallLayers;                    // from the room side outwards
 
     // Roof group "Для покрытий".
-    std::string RoofArea = "0";                 // Edit23, F, m²
-    std::string RoofAbsorptance = "0";          // Edit26, ρ
-    std::string UnderRoofTemp = "22";           // Edit40, tпокр, °C
-    std::optional<std::string> RoofLayerCount;  // Edit34; absent: the number of layers listed
+    std::string RoofArea = DefaultTextOf("Edit23");         // F, m²
+    std::string RoofAbsorptance = DefaultTextOf("Edit26");  // ρ
+    std::string UnderRoofTemp = DefaultTextOf("Edit40");    // tпокр, °C
+    std::optional<std::string> RoofLayerCount;              // Edit34; absent: the number of layers listed
     std::vector<LayerEntryTexts> RoofLayers;
 };
 

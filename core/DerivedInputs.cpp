@@ -1,8 +1,10 @@
 #include "DerivedInputs.h"
 
+#include <stdexcept>
+
 #include "Conversions.h"
 #include "FloatingPoint.h"
-#include "ProjectState.h"
+#include "InputControls.h"
 
 std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view width, std::string_view count) {
     if (height.empty() || width.empty() || count.empty()) return std::nullopt;
@@ -15,6 +17,12 @@ std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view wi
     return Decimal4::StoreCounts(b.Counts() * h.Counts() / kScale * n.Counts() / kScale);
 }
 
+std::optional<std::string> OpeningAreaText(std::string_view height, std::string_view width, std::string_view count) {
+    const std::optional<Decimal4> area = OpeningArea(height, width, count);
+    if (!area) return std::nullopt;
+    return FormatDecimal4(*area);
+}
+
 Decimal4 VerticalOuterCoeff(Decimal4 windSpeed) {
     BeginComputation();
     return Decimal4::StoreUnits(5.8L + 11.6L * X87Sqrt(windSpeed.Units()));
@@ -25,12 +33,29 @@ Decimal4 HorizontalOuterCoeff(Decimal4 windSpeed) {
     return Decimal4::StoreUnits(8.7L + 2.6L * X87Sqrt(windSpeed.Units()));
 }
 
-bool ReadWindSpeed(std::string_view text) {
-    if (text.empty()) return false;
-    Project.WindSpeed = ParseDecimal4(text);
-    return true;
+std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state) {
+    if (text.empty()) return std::nullopt;
+    state.WindSpeed = ParseDecimal4(text);
+    OuterCoeffTexts shown;
+    if (windowCoeff) {
+        state.WindowOuterCoeff = VerticalOuterCoeff(state.WindSpeed);
+        shown.Window = FormatDecimal4(state.WindowOuterCoeff);
+    }
+    state.EnvelopeOuterCoeff = HorizontalOuterCoeff(state.WindSpeed);
+    shown.Envelope = FormatDecimal4(state.EnvelopeOuterCoeff);
+    return shown;
 }
 
-void UpdateWindowOuterCoeff() { Project.WindowOuterCoeff = VerticalOuterCoeff(Project.WindSpeed); }
-
 void UpdateEnvelopeOuterCoeff() { Project.EnvelopeOuterCoeff = HorizontalOuterCoeff(Project.WindSpeed); }
+
+WindowKindSwitch KindSwitch(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Vertical:
+            return {InputControlOf("Edit8").defaultText, InputControlOf("Edit9").defaultText, true, false, true};
+        case WindowKind::Inclined:
+            return {std::nullopt, std::nullopt, true, true, true};
+        case WindowKind::Horizontal:
+            return {"0", "0", false, false, false};
+    }
+    throw std::invalid_argument("unknown window kind");
+}

@@ -1,24 +1,56 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "Decimal4.h"
+#include "ProjectState.h"
 
-// Values that follow the typing on the input page.
+// The rules of the input page that follow the typing: the opening area from
+// the window size and count, the outer coefficients from the wind speed, and
+// what choosing a window kind sets. The window's handlers, the command-line
+// tool and the project file's header check all apply them from here.
 
 // Area of the light openings Fп = (B · H) · n from the texts of H, B and n,
 // each parsed (and so rounded) first. Empty when one of the texts is empty.
 std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view width, std::string_view count);
+// Edit1Change, Edit2Change, Edit3Change: the text of Edit17 (Fп) for the
+// texts of H, B and n; empty when one of them is empty.
+std::optional<std::string> OpeningAreaText(std::string_view height, std::string_view width, std::string_view count);
 
 // Outer heat-transfer coefficient of vertical surfaces, 5.8 + 11.6·√V.
 Decimal4 VerticalOuterCoeff(Decimal4 windSpeed);
 // Outer heat-transfer coefficient of horizontal surfaces, 8.7 + 2.6·√V.
 Decimal4 HorizontalOuterCoeff(Decimal4 windSpeed);
 
-// Stores the wind speed typed in its edit into the project state; false (and
-// nothing stored) when the text is empty.
-bool ReadWindSpeed(std::string_view text);
-// WindowOuterCoeff and EnvelopeOuterCoeff from the stored wind speed.
-void UpdateWindowOuterCoeff();
+// The texts the wind speed shows.
+struct OuterCoeffTexts {
+    std::optional<std::string> Window;  // Edit18, αн of vertical surfaces; empty: left as it is
+    std::string Envelope;               // Edit42, αн of horizontal surfaces
+};
+
+// Edit5Change: nothing for an empty text. Otherwise WindSpeed := V, stored
+// first so that it stays when a coefficient fails; then WindowOuterCoeff
+// (only when `windowCoeff`) and EnvelopeOuterCoeff from it, and their texts.
+// `state` is the project state, or a scratch one for a check that must
+// change nothing.
+std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state = Project);
+
+// EnvelopeOuterCoeff from the stored wind speed.
 void UpdateEnvelopeOuterCoeff();
+
+// What choosing a window kind with its radio button does to the input page.
+struct WindowKindSwitch {
+    std::optional<std::string_view> ShadeHorizText;  // new text of Edit8 (Lг); empty: unchanged
+    std::optional<std::string_view> ShadeVertText;   // new text of Edit9 (Lв); empty: unchanged
+    bool ShadesEnabled;                              // Edit8 and Edit9
+    bool TiltShown;                                  // the tilt line with Edit19
+    bool WindowCoeff;  // the wind speed then shows Edit18 as well as Edit42 (TypeWindSpeed)
+};
+
+// Vertical: the shades back to their start-up texts, enabled, tilt hidden.
+// Inclined: the shades as they are, enabled, tilt shown. Horizontal: the
+// shades 0 and locked, tilt hidden, and only the coefficient of horizontal
+// surfaces follows the wind speed.
+WindowKindSwitch KindSwitch(WindowKind kind);

@@ -81,12 +81,13 @@ struct ProjectState {
     OrientationHourValues WallHourGain;  // W, [orientation][hour]
 
     // Roof
-    Decimal4 RoofArea;            // F, m²
-    Decimal4 RoofAbsorptance;     // ρ
-    Decimal4 UnderRoofTemp;       // tпокр, °C
-    Decimal4 RoofDampingProduct;  // P
-    Decimal4 RoofDamping;         // ν
-    HourValues RoofHourGain;      // W
+    Decimal4 RoofArea;             // F, m²
+    Decimal4 RoofAbsorptance;      // ρ
+    Decimal4 UnderRoofTemp;        // tпокр, °C
+    Decimal4 RoofDampingProduct;   // P
+    Decimal4 RoofDamping;          // ν
+    HourValues RoofHourGain;       // W
+    HourValues RoofHourGainExact;  // W, as computed, before the totals page rounds RoofHourGain to whole watts
 
     // Shared by the wall and roof computations
     OrientationValues FacadeMeanRadiation;  // W/m², daily mean on each facade

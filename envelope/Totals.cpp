@@ -10,32 +10,12 @@
 
 namespace {
 
-struct HourLeft {
-    int hour;
-    int left;  // px
-};
-
-// Label164 under the column of the maximum hour (columns 98 px wide).
-// clang-format off
-constexpr std::array<HourLeft, kHourCount> kGrandMaxLeft{{
-    // hour  left
-    {  1,     32 },
-    {  2,    128 },
-    {  3,    232 },
-    {  4,    328 },
-    {  5,    424 },
-    {  6,    528 },
-    {  7,    624 },
-    {  8,    728 },
-    {  9,    824 },
-    { 10,    920 },
-}};
-
 struct RowTitle {
     int row;
     std::string_view text;
 };
 
+// clang-format off
 constexpr std::array<RowTitle, 4> kRowTitles{{
     { kWindowTitleRow, "  Окна"    },
     { kWallTitleRow,   " Стены"    },
@@ -50,6 +30,25 @@ std::string& Cell(TotalsView& view, int row, int hour) {
 }
 
 std::string ValueText(Decimal4 value) { return "  " + FormatDecimal4(value); }
+
+// The marker row of each element kind and the hour of its maximum.
+struct MarkerRow {
+    int row;
+    std::optional<int> TotalsView::*hour;
+};
+// clang-format off
+constexpr std::array<MarkerRow, 3> kMarkerRows{{
+    { kWindowMarkerRow, &TotalsView::WindowMaxHour },
+    { kWallMarkerRow,   &TotalsView::WallMaxHour   },
+    { kRoofMarkerRow,   &TotalsView::RoofMaxHour   },
+}};
+// clang-format on
+
+// The marker rows from the hours of the maxima: "  MAX" under each, nothing elsewhere.
+void WriteMarkers(TotalsView& view) {
+    for (const MarkerRow& marker : kMarkerRows)
+        for (int h = 1; h <= kHourCount; ++h) Cell(view, marker.row, h) = view.*marker.hour == h ? kMaxMarker : "";
+}
 
 // Sum over the checked orientations, in orientation order, of one hour.
 Decimal4 SumChecked(const std::array<bool, kOrientationCount>& checked, int hour, const auto& valueOf) {
@@ -66,12 +65,6 @@ int MaximumHour(const HourValues& values) {
     for (int h = 2; h <= kHourCount; ++h)
         if (values[h] > values[best]) best = h;
     return best;
-}
-
-int GrandMaximumLeft(int hour) {
-    for (const HourLeft& entry : kGrandMaxLeft)
-        if (entry.hour == hour) return entry.left;
-    return kGrandMaxLeft.back().left;
 }
 
 Decimal4 RoundToWholeWatts(Decimal4 value) {
@@ -99,8 +92,8 @@ void ReadTotalsSharedInputs(const TotalsInputTexts& in) {
 }
 
 void ClearTotalsMarkers(TotalsView& view) {
-    for (int row : {kWindowMarkerRow, kWallMarkerRow, kRoofMarkerRow})
-        for (int h = 1; h <= kHourCount; ++h) Cell(view, row, h).clear();
+    for (const MarkerRow& marker : kMarkerRows) (view.*marker.hour).reset();
+    WriteMarkers(view);
 }
 
 void SumWindowTotals(const TotalsInputTexts& in) {
@@ -134,6 +127,7 @@ void ComputeWallTotals(const TotalsInputTexts& in) {
 void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
     if (!in.Roof) {
         Project.RoofHourGain.Fill(Decimal4());
+        Project.RoofHourGainExact.Fill(Decimal4());
         return;
     }
     UpdateEnvelopeOuterCoeff();
@@ -143,6 +137,7 @@ void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
     Project.UnderRoofTemp = ParseDecimal4(in.UnderRoofTemp);
     FillHorizontalRadiation();
     ComputeRoofGains();
+    Project.RoofHourGainExact = Project.RoofHourGain;
     for (int h = 1; h <= kHourCount; ++h) Project.RoofHourGain[h] = RoundToWholeWatts(Project.RoofHourGain[h]);
 }
 
@@ -157,10 +152,11 @@ void WriteTotalsValues(TotalsView& view) {
 }
 
 void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view) {
-    if (in.Windows) Cell(view, kWindowMarkerRow, MaximumHour(Project.WindowHourTotal)) = kMaxMarker;
-    if (in.Walls) Cell(view, kWallMarkerRow, MaximumHour(Project.WallHourTotal)) = kMaxMarker;
-    if (in.Roof) Cell(view, kRoofMarkerRow, MaximumHour(Project.RoofHourGain)) = kMaxMarker;
-    view.GrandMaxLeft = GrandMaximumLeft(MaximumHour(Project.GrandHourTotal));
+    if (in.Windows) view.WindowMaxHour = MaximumHour(Project.WindowHourTotal);
+    if (in.Walls) view.WallMaxHour = MaximumHour(Project.WallHourTotal);
+    if (in.Roof) view.RoofMaxHour = MaximumHour(Project.RoofHourGain);
+    WriteMarkers(view);
+    view.GrandMaxHour = MaximumHour(Project.GrandHourTotal);
 }
 
 void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view) {

@@ -9,7 +9,8 @@
 
 // The totals page "Итого :": per hour the gains through the windows, the
 // walls, the roof and their sum, with the hour of each maximum. Plain data:
-// the page copies TotalsView into StringGrid6, Edit41 and Label164.
+// the page copies TotalsView into StringGrid6 and Edit41, and places Label164
+// under the column of the grand maximum.
 
 // What the page reads from the input page.
 struct TotalsInputTexts {
@@ -57,19 +58,26 @@ inline constexpr const char* kMaxMarker = "  MAX";
 struct TotalsView {
     TotalsGrid Cells;
     std::optional<std::string> RoofOuterCoeffText;  // Edit41, set when the roof step shows αн
-    int GrandMaxLeft = 920;                         // Label164 left edge, px (design position: hour 10)
+    // Hours 1..10 of the row maxima, each marked "  MAX" in its marker row;
+    // empty for an element kind not included.
+    std::optional<int> WindowMaxHour;
+    std::optional<int> WallMaxHour;
+    std::optional<int> RoofMaxHour;
+    // Hour 1..10 of the largest GrandHourTotal, under which Label164 stands;
+    // the last hour (the label's design place) before the first showing.
+    int GrandMaxHour = kHourCount;
 };
 
 // The steps of the page in their order. Each raises CalcError on a text that
 // does not parse or a failed computation; the steps after it are not done.
 void WriteTotalsTitles(TotalsView& view);                              // hour headers, row titles
 void ReadTotalsSharedInputs(const TotalsInputTexts& in);               // Latitude, V, tн, tв, Atн
-void ClearTotalsMarkers(TotalsView& view);                             // rows 3, 6, 9 emptied
+void ClearTotalsMarkers(TotalsView& view);                             // no row maxima, rows 3, 6, 9 emptied
 void SumWindowTotals(const TotalsInputTexts& in);                      // WindowHourTotal
 void ComputeWallTotals(const TotalsInputTexts& in);                    // walls: gains and WallHourTotal
 void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view);  // roof: αн (Edit41), RoofHourGain
 void WriteTotalsValues(TotalsView& view);                              // rows 2, 5, 8, GrandHourTotal, row 11
-void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);   // markers, Label164
+void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);   // maxima and their markers
 
 // The whole page, the steps above in their order. RoofOuterCoeffText is
 // reset first, so it is set only when this showing reached the roof.
@@ -77,7 +85,5 @@ void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view);
 
 // The hour 1..10 of the largest value; the earliest hour wins a tie.
 int MaximumHour(const HourValues& values);
-// Label164's left edge under hour 1..10.
-int GrandMaximumLeft(int hour);
 // A value rounded to whole watts, ties to even.
 Decimal4 RoundToWholeWatts(Decimal4 value);

@@ -86,7 +86,7 @@ case "$mode" in
     export LSAN_OPTIONS=suppressions="$root/tools/lsan.supp"
     (cd "$root/build-asan" && ctest --output-on-failure -j"$(nproc)")
 
-    configure "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DSOLARGAIN_WERROR=ON -DSOLARGAIN_FUZZ=ON \
+    configure "$root/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DSOLARGAIN_WERROR=ON -DSOLARGAIN_FUZZ=ON -DSOLARGAIN_BUILD_APP=OFF \
       -DBUILD_TESTING=OFF
     cmake --build "$root/build-fuzz" -j"$(nproc)" --target fuzzers
     for source in "$root"/fuzz/*_fuzz.cpp; do

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "InputControls.h"
 #include "ProjectState.h"
 
 // The window heat-gain computation over the window hour table of the project
@@ -43,36 +44,10 @@ Decimal4 TransferFlux(Decimal4 condOutdoorTemp);
 // WindowPeakGain and WindowPeakHour of each orientation (the earlier hour on a tie).
 void FindWindowPeaks();
 
-// The texts of the nineteen inputs of the window computation, in the order
-// they are read.
-struct WindowInputTexts {
-    std::string Latitude;             // φ, whole degrees 40..60
-    std::string WindowHeight;         // H, m
-    std::string WindowWidth;          // B, m
-    std::string ShadeHorizLength;     // Lг, m
-    std::string ShadeVertLength;      // Lв, m
-    std::string ShadeHorizOffset;     // a, m
-    std::string ShadeVertOffset;      // c, m
-    std::string OutdoorMeanTemp;      // tн.ср, °C
-    std::string IndoorTemp;           // tв, °C
-    std::string OutdoorAmplitude;     // Atн, °C
-    std::string RelativePenetration;  // Kотн
-    std::string GlazingAbsorptance;   // ρп
-    std::string GlazingResistance;    // Rп, m²·°C/W
-    std::string GlazingArea;          // Fп, m²
-    std::string WindowOuterCoeff;     // αн of vertical surfaces, W/(m²·°C)
-    std::string EnvelopeOuterCoeff;   // αн of horizontal surfaces, W/(m²·°C)
-    std::string GlazingTilt;          // β', degrees
-    std::string FrameShading;         // τ₂
-    std::string WindSpeed;            // V, m/s
-};
-
-// The default texts of the input page.
-WindowInputTexts DefaultWindowInputTexts();
-
-// Parses and stores the nineteen inputs in their order, each stored before the
-// next is read: a text that does not parse raises its message and leaves the
-// earlier inputs stored and the later ones as they were.
+// Parses and stores the nineteen inputs (WindowInputTexts, in the input
+// page's reading order), each stored before the next is read: a text that
+// does not parse raises its message and leaves the earlier inputs stored and
+// the later ones as they were.
 void ReadWindowInputs(const WindowInputTexts& inputs);
 
 // Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".

@@ -12,25 +12,6 @@ constexpr std::array<std::string_view, kWindowGridColumns> kHeader{{
     "     8-9", "    9-10", "   10-11", "   11-12", "   12-13",
     "   13-14", "   14-15", "   15-16", "   16-17", "   17-18",
 }};
-
-// Left edge of the "MAX" marker, in pixels, under the column of each peak hour.
-struct MarkerPlace {
-    int peakHour;
-    int left;
-};
-constexpr std::array<MarkerPlace, kHourCount> kMarkerPlaces{{
-    //  hour  left
-    {   1,    152 },
-    {   2,    232 },
-    {   3,    312 },
-    {   4,    400 },
-    {   5,    480 },
-    {   6,    568 },
-    {   7,    648 },
-    {   8,    736 },
-    {   9,    816 },
-    {  10,    896 },
-}};
 // clang-format on
 
 std::string_view SubscriptDigit(char c) { return c == '2' ? std::string_view("₂") : std::string_view(); }
@@ -54,13 +35,6 @@ std::string WindowCellText(Decimal4 value) {
     return text;
 }
 
-std::optional<int> PeakMarkerLeft(int peakHour) {
-    for (const MarkerPlace& place : kMarkerPlaces) {
-        if (place.peakHour == peakHour) return place.left;
-    }
-    return std::nullopt;
-}
-
 WindowGridView MakeWindowGridView(int orientation) {
     if (orientation < 1 || orientation > kOrientationCount) throw std::out_of_range("orientation out of range");
     WindowGridView view;
@@ -72,8 +46,7 @@ WindowGridView MakeWindowGridView(int orientation) {
         }
     }
     view.PeakHour = Project.WindowPeakHour[orientation];
-    view.MarkerLeft = PeakMarkerLeft(view.PeakHour);
-    if (view.MarkerLeft) view.PeakColumn = view.PeakHour - 1;
+    if (view.PeakHour >= 1 && view.PeakHour <= kHourCount) view.PeakColumn = view.PeakHour - 1;
     return view;
 }
 

@@ -11,14 +11,13 @@
 
 // Texts of the windows results page: the grid of one orientation (rows 1..17
 // = fields 1..17, columns 0..9 = hours 1..10), the header row, the captions
-// of the rows and the place of the "MAX" marker. The widgets only show them.
+// of the rows and the column of the "MAX" marker. The widgets only show them
+// and place the marker under that column.
 
 inline constexpr int kWindowGridRows = kShownFieldCount;  // rows 1..17 below the header
 inline constexpr int kWindowGridColumns = kHourCount;     // columns 0..9
 
 inline constexpr std::string_view kPeakMarkerText = "MAX";
-inline constexpr int kPeakMarkerTop = 640;          // px from the top of the page
-inline constexpr int kPeakMarkerInitialLeft = 896;  // px, before the first computation
 inline constexpr std::string_view kHorizontalWindowsTitle = "Горизонтальные  окна";
 
 // Header row texts, eight characters each with leading blanks ("     8-9").
@@ -27,17 +26,14 @@ const std::array<std::string_view, kWindowGridColumns>& WindowGridHeader();
 // A cell: one blank, then the shortest decimal form of the value (" 0.8979").
 std::string WindowCellText(Decimal4 value);
 
-// Left edge in pixels of the marker for a peak hour 1..10; empty for any other
-// value (no peak determined yet), when the marker stays where it is.
-std::optional<int> PeakMarkerLeft(int peakHour);
-
 struct WindowGridView {
     int Orientation = 1;
     // Cells[row - 1][column], rows 1..17, columns 0..9.
     std::array<std::array<std::string, kWindowGridColumns>, kWindowGridRows> Cells;
-    int PeakHour = 0;               // WindowPeakHour of the orientation, 0 = none
-    std::optional<int> PeakColumn;  // grid column 0..9 of the peak, empty when none
-    std::optional<int> MarkerLeft;  // where the "MAX" marker goes, empty: it stays
+    int PeakHour = 0;  // WindowPeakHour of the orientation, 0 = none
+    // Grid column 0..9 of a peak hour 1..10, where the "MAX" marker goes;
+    // empty for any other value (no peak determined yet): the marker stays.
+    std::optional<int> PeakColumn;
 };
 
 // The grid of one orientation 1..8 from the window hour table as it stands.

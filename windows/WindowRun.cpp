@@ -4,52 +4,16 @@
 #include "SolarRadiation.h"
 #include "WindowComputation.h"
 
-WindowInputTexts DefaultWindowInputTexts() {
-    // clang-format off
-    return WindowInputTexts{
-        .Latitude            = "48",
-        .WindowHeight        = "1.5",
-        .WindowWidth         = "2",
-        .ShadeHorizLength    = "0.3",
-        .ShadeVertLength     = "0.3",
-        .ShadeHorizOffset    = "0",
-        .ShadeVertOffset     = "0",
-        .OutdoorMeanTemp     = "22.5",
-        .IndoorTemp          = "20",
-        .OutdoorAmplitude    = "14.7",
-        .RelativePenetration = "0.9",
-        .GlazingAbsorptance  = "0.25",
-        .GlazingResistance   = "0.34",
-        .GlazingArea         = "3",
-        .WindowOuterCoeff    = "26.87",
-        .EnvelopeOuterCoeff  = "13.42",
-        .GlazingTilt         = "0",
-        .FrameShading        = "0.9",
-        .WindSpeed           = "3.3",
-    };
-    // clang-format on
-}
-
-void ReadWindowInputs(const WindowInputTexts& t) {
-    Project.Latitude = ReadLatitude(t.Latitude);
-    Project.WindowHeight = ParseDecimal4(t.WindowHeight);
-    Project.WindowWidth = ParseDecimal4(t.WindowWidth);
-    Project.ShadeHorizLength = ParseDecimal4(t.ShadeHorizLength);
-    Project.ShadeVertLength = ParseDecimal4(t.ShadeVertLength);
-    Project.ShadeHorizOffset = ParseDecimal4(t.ShadeHorizOffset);
-    Project.ShadeVertOffset = ParseDecimal4(t.ShadeVertOffset);
-    Project.OutdoorMeanTemp = ParseDecimal4(t.OutdoorMeanTemp);
-    Project.IndoorTemp = ParseDecimal4(t.IndoorTemp);
-    Project.OutdoorAmplitude = ParseDecimal4(t.OutdoorAmplitude);
-    Project.RelativePenetration = ParseDecimal4(t.RelativePenetration);
-    Project.GlazingAbsorptance = ParseDecimal4(t.GlazingAbsorptance);
-    Project.GlazingResistance = ParseDecimal4(t.GlazingResistance);
-    Project.GlazingArea = ParseDecimal4(t.GlazingArea);
-    Project.WindowOuterCoeff = ParseDecimal4(t.WindowOuterCoeff);
-    Project.EnvelopeOuterCoeff = ParseDecimal4(t.EnvelopeOuterCoeff);
-    Project.GlazingTilt = ParseDecimal4(t.GlazingTilt);
-    Project.FrameShading = ParseDecimal4(t.FrameShading);
-    Project.WindSpeed = ParseDecimal4(t.WindSpeed);
+void ReadWindowInputs(const WindowInputTexts& texts) {
+    for (const InputControl* input : WindowInputs()) {
+        const std::string& text = texts.*input->windowText;
+        if (input->field.integer != nullptr) {
+            // The one whole number among them: the latitude of its box.
+            Project.*input->field.integer = ReadLatitude(text);
+        } else {
+            Project.*input->field.decimal = ParseDecimal4(text);
+        }
+    }
 }
 
 std::string_view InsolationKindCaption(WindowKind kind) {

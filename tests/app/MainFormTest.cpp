@@ -18,6 +18,8 @@
 
 #include "Conversions.h"
 #include "FormTestSupport.h"
+#include "InputControls.h"
+#include "MarkerPositions.h"
 #include "Totals.h"
 #include "UpDown.h"
 #include "WindowHourTable.h"
@@ -165,6 +167,16 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
         {"Edit18", "26.87"}, {"Edit42", "13.42"}, {"Edit41", "13.42"}, {"Edit19", "0"},    {"Edit33", "3"},
         {"Edit27", "1"},     {"Edit40", "22"},    {"Edit21", "0"},     {"Edit20", "0"},    {"Edit29", ""}};
     for (const auto& [name, text] : defaults) QCOMPARE(t.Text(name), QString::fromLatin1(text));
+    // Every control shows exactly its text of the input table, the texts the
+    // window computation and the command-line tool start from.
+    const WindowInputTexts computation = DefaultWindowInputTexts();
+    for (const InputControl& input : InputControls()) {
+        const QByteArray name(input.control.data(), static_cast<qsizetype>(input.control.size()));
+        const QString shown =
+            input.control == "ComboBox1" ? t.Get<QComboBox>(name.constData())->currentText() : t.Text(name.constData());
+        QCOMPARE(shown, QString::fromUtf8(input.defaultText.data(), static_cast<qsizetype>(input.defaultText.size())));
+        if (input.windowText != nullptr) QCOMPARE(shown, QString::fromStdString(computation.*input.windowText));
+    }
 
     QVERIFY(t.Get<QCheckBox>("CheckBox1")->isChecked());
     QVERIFY(t.Get<QGroupBox>("GroupBox1")->isEnabled());
@@ -398,7 +410,7 @@ void MainFormTest::windowsPageShowsOrientationOne() {
     QCOMPARE(Cell(t, "StringGrid1", 10, 0), QStringLiteral(" -0.13"));
     QCOMPARE(Cell(t, "StringGrid1", 10, 3), QStringLiteral(" 0.6"));
     QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.в."));
-    QCOMPARE(t.Get<QLabel>("Label108")->x(), *PeakMarkerLeft(Project.WindowPeakHour[1]));
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), PeakMarkerLeft(Project.WindowPeakHour[1] - 1));
     QCOMPARE(t.Get<QLabel>("Label108")->y(), 640);
     QCOMPARE(Cell(t, "StringGrid1", 0, 4), QStringLiteral("   12-13"));
 
@@ -717,7 +729,7 @@ void MainFormTest::typicalRunTotals() {
     for (int c = 0; c < 10; ++c) windowMarkers += Cell(t, "StringGrid6", 3, c) == QStringLiteral("  MAX");
     QCOMPARE(windowMarkers, 1);
     QCOMPARE(Cell(t, "StringGrid6", 3, MaximumHour(Project.WindowHourTotal) - 1), QStringLiteral("  MAX"));
-    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(Project.GrandHourTotal)));
+    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(Project.GrandHourTotal) - 1));
     QCOMPARE(t.Get<QLabel>("Label164")->y(), 512);
 
     // Showing again with unchanged inputs gives the same figures.

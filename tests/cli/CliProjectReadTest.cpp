@@ -109,6 +109,20 @@ TEST(CliProjectRead, AbsentKeysKeepTheInputPageDefaults) {
     }
     EXPECT_FALSE(p.WallLayerCount.has_value());
     EXPECT_FALSE(p.GivenWindSpeed);
+    // Each text the tool starts from is its control's start-up text.
+    for (const InputControl* input : WindowInputs()) EXPECT_EQ(p.Window.*input->windowText, input->defaultText);
+    // clang-format off
+    const struct { const std::string& text; const char* control; } others[] = {
+        {p.WindowCount,         "Edit3" },
+        {p.WallArea,            "Edit4" },
+        {p.WallAbsorptance,     "Edit22"},
+        {p.WallInnerResistance, "Edit39"},
+        {p.RoofArea,            "Edit23"},
+        {p.RoofAbsorptance,     "Edit26"},
+        {p.UnderRoofTemp,       "Edit40"},
+    };
+    // clang-format on
+    for (const auto& other : others) EXPECT_EQ(other.text, InputControlOf(other.control).defaultText) << other.control;
 }
 
 TEST(CliProjectRead, NumbersAreTakenAsTheyAreWritten) {

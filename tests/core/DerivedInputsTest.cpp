@@ -17,32 +17,78 @@ TEST(OuterCoeffs, FollowTheWindSpeed) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.wind);
         ResetProjectState();
-        ASSERT_TRUE(ReadWindSpeed(c.wind));
-        UpdateWindowOuterCoeff();
-        UpdateEnvelopeOuterCoeff();
+        const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(c.wind, true);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->Window, c.vertical);
+        EXPECT_EQ(shown->Envelope, c.horizontal);
+        EXPECT_EQ(FormatDecimal4(Project.WindSpeed), c.wind);
         EXPECT_EQ(FormatDecimal4(Project.WindowOuterCoeff), c.vertical);
         EXPECT_EQ(FormatDecimal4(Project.EnvelopeOuterCoeff), c.horizontal);
     }
 }
 
+TEST(OuterCoeffs, HorizontalKindLeavesTheVerticalCoefficient) {
+    ResetProjectState();
+    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed("4", false);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(shown->Window);
+    EXPECT_TRUE(Project.WindowOuterCoeff.IsZero());
+    EXPECT_EQ(FormatDecimal4(Project.EnvelopeOuterCoeff), "13.9");
+}
+
 TEST(OuterCoeffs, NegativeWindKeepsTheStoredSpeedAndFails) {
     ResetProjectState();
-    ASSERT_TRUE(ReadWindSpeed("-1"));
+    EXPECT_THROW(TypeWindSpeed("-1", true), CalcError);
     EXPECT_EQ(FormatDecimal4(Project.WindSpeed), "-1");
-    EXPECT_THROW(UpdateWindowOuterCoeff(), CalcError);
     EXPECT_TRUE(Project.WindowOuterCoeff.IsZero());
-    EXPECT_FALSE(ReadWindSpeed(""));
+    EXPECT_FALSE(TypeWindSpeed("", true));
+}
+
+TEST(OuterCoeffs, AScratchStateKeepsTheProjectAsItIs) {
+    ResetProjectState();
+    ProjectState scratch;
+    ASSERT_TRUE(TypeWindSpeed("4", true, scratch));
+    EXPECT_EQ(FormatDecimal4(scratch.WindowOuterCoeff), "29");
+    EXPECT_TRUE(Project.WindSpeed.IsZero());
+    EXPECT_TRUE(Project.WindowOuterCoeff.IsZero());
 }
 
 TEST(OpeningArea, UsesTheRoundedInputs) {
-    EXPECT_EQ(FormatDecimal4(*OpeningArea("1.5", "2", "1")), "3");
-    EXPECT_EQ(FormatDecimal4(*OpeningArea("1.5", "3", "1")), "4.5");
-    EXPECT_EQ(FormatDecimal4(*OpeningArea("1.5", "2", "2.5")), "7.5");
+    EXPECT_EQ(OpeningAreaText("1.5", "2", "1"), "3");
+    EXPECT_EQ(OpeningAreaText("1.5", "3", "1"), "4.5");
+    EXPECT_EQ(OpeningAreaText("1.5", "2", "2.5"), "7.5");
     // 1.23456 is stored as 1.2346: 1.2346 · 1 · 1 rather than 1.23456.
-    EXPECT_EQ(FormatDecimal4(*OpeningArea("1.23456", "1", "1")), "1.2346");
+    EXPECT_EQ(OpeningAreaText("1.23456", "1", "1"), "1.2346");
     EXPECT_EQ(FormatDecimal4(*OpeningArea("1.23456", "3", "1")), "3.7038");
-    EXPECT_FALSE(OpeningArea("1.5", "", "1").has_value());
-    EXPECT_THROW(OpeningArea("1.5", "2x", "1"), CalcError);
+    EXPECT_FALSE(OpeningAreaText("1.5", "", "1").has_value());
+    EXPECT_THROW(OpeningAreaText("1.5", "2x", "1"), CalcError);
+}
+
+TEST(WindowKind, EachSwitchSetsShadesTiltAndCoefficients) {
+    struct Case {
+        WindowKind kind;
+        const char* name;
+        std::optional<std::string_view> shades;
+        bool shadesEnabled;
+        bool tiltShown;
+        bool windowCoeff;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {WindowKind::Vertical,   "vertical",   "0.3",        true,  false, true },
+        {WindowKind::Inclined,   "inclined",   std::nullopt, true,  true,  true },
+        {WindowKind::Horizontal, "horizontal", "0",          false, false, false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WindowKindSwitch s = KindSwitch(c.kind);
+        EXPECT_EQ(s.ShadeHorizText, c.shades);
+        EXPECT_EQ(s.ShadeVertText, c.shades);
+        EXPECT_EQ(s.ShadesEnabled, c.shadesEnabled);
+        EXPECT_EQ(s.TiltShown, c.tiltShown);
+        EXPECT_EQ(s.WindowCoeff, c.windowCoeff);
+    }
 }
 
 }  // namespace

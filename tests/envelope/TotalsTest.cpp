@@ -40,6 +40,15 @@ const std::string& CellAt(const TotalsView& view, int row, int hour) {
     return view.Cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(hour - 1)];
 }
 
+// The marker rows show "  MAX" exactly under the hours of the row maxima.
+void ExpectMarkersAtTheMaxima(const TotalsView& view) {
+    const std::pair<int, std::optional<int>> rows[] = {
+        {kWindowMarkerRow, view.WindowMaxHour}, {kWallMarkerRow, view.WallMaxHour}, {kRoofMarkerRow, view.RoofMaxHour}};
+    for (const auto& [row, hour] : rows) {
+        for (int h = 1; h <= kHourCount; ++h) EXPECT_EQ(CellAt(view, row, h), hour == h ? kMaxMarker : "") << row;
+    }
+}
+
 class TotalsPage : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,7 +75,8 @@ TEST_F(TotalsPage, NothingIncludedShowsZerosAndTheFirstHour) {
     EXPECT_EQ(CellAt(view, kWallTitleRow, 5), " Стены");
     EXPECT_EQ(CellAt(view, kRoofTitleRow, 5), "Покрытие");
     EXPECT_EQ(CellAt(view, kGrandTitleRow, 5), "  ВСЕГО");
-    EXPECT_EQ(view.GrandMaxLeft, 32);
+    EXPECT_FALSE(view.WindowMaxHour || view.WallMaxHour || view.RoofMaxHour);
+    EXPECT_EQ(view.GrandMaxHour, 1);
     EXPECT_FALSE(view.RoofOuterCoeffText.has_value());
 }
 
@@ -80,6 +90,13 @@ TEST_F(TotalsPage, SouthWallAndRoofAtLatitude48) {
     EXPECT_EQ(view.RoofOuterCoeffText, "13.4231");
     EXPECT_EQ(CellAt(view, kWallMarkerRow, 3), kMaxMarker);  // 114.2532 at 10-11
     EXPECT_EQ(CellAt(view, kWindowMarkerRow, 3), "");
+    EXPECT_EQ(view.WallMaxHour, 3);
+    EXPECT_EQ(view.RoofMaxHour, MaximumHour(Project.RoofHourGain));
+    EXPECT_FALSE(view.WindowMaxHour);
+    ExpectMarkersAtTheMaxima(view);
+    // The roof gains as computed stay beside the whole watts shown.
+    EXPECT_EQ(Text(Project.RoofHourGainExact[5]), "326.7235");
+    EXPECT_EQ(Text(Project.RoofHourGain[5]), "327");
 
     const TotalsView first = view;
     const ProjectState state = Project;
@@ -105,7 +122,8 @@ TEST_F(TotalsPage, WindowsAddTheCheckedOrientations) {
     EXPECT_EQ(CellAt(view, kWindowValueRow, 7), "  1304");
     EXPECT_EQ(CellAt(view, kWindowMarkerRow, 4), kMaxMarker);
     EXPECT_EQ(CellAt(view, kWindowMarkerRow, 7), "");
-    EXPECT_EQ(view.GrandMaxLeft, 328);
+    EXPECT_EQ(view.WindowMaxHour, 4);
+    EXPECT_EQ(view.GrandMaxHour, 4);
 }
 
 TEST_F(TotalsPage, WallsWithoutOrientationsAddNothing) {
@@ -158,7 +176,8 @@ TEST_F(TotalsPage, AFailedStepKeepsWhatItHadNotReached) {
         EXPECT_EQ(Project.WallHourGain, computed.WallHourGain);
         EXPECT_EQ(Project.RoofHourGain, computed.RoofHourGain);
         EXPECT_EQ(view.RoofOuterCoeffText.has_value(), c.outerCoeffShown);
-        EXPECT_EQ(view.GrandMaxLeft, shown.GrandMaxLeft);
+        EXPECT_EQ(view.GrandMaxHour, shown.GrandMaxHour);
+        ExpectMarkersAtTheMaxima(view);
     }
 }
 
@@ -175,15 +194,13 @@ TEST(TotalsRounding, WattsRoundHalfToEven) {
     }
 }
 
-TEST(TotalsMaximum, LabelStandsUnderTheMaximumHour) {
-    const int lefts[] = {32, 128, 232, 328, 424, 528, 624, 728, 824, 920};
+TEST(TotalsMaximum, TheEarliestHourOfTheLargestValue) {
     for (int h = 1; h <= kHourCount; ++h) {
         SCOPED_TRACE(HourLabel(h));
         HourValues values;
         values[h] = Decimal4::FromInt(5);
         if (h < kHourCount) values[kHourCount] = Decimal4::FromInt(5);  // a later tie loses
         EXPECT_EQ(MaximumHour(values), h);
-        EXPECT_EQ(GrandMaximumLeft(h), lefts[h - 1]);
     }
 }
 

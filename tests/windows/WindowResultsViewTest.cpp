@@ -36,17 +36,18 @@ TEST(WindowResultsView, CellTextIsABlankAndTheShortestForm) {
     }
 }
 
-TEST(WindowResultsView, MarkerFollowsThePeakHour) {
+TEST(WindowResultsView, MarkerColumnFollowsThePeakHour) {
     // clang-format off
-    const struct { int peakHour; std::optional<int> left; } cases[] = {
-        {  1, 152 }, {  2, 232 }, {  3, 312 }, {  4, 400 }, {  5, 480 },
-        {  6, 568 }, {  7, 648 }, {  8, 736 }, {  9, 816 }, { 10, 896 },
+    const struct { int peakHour; std::optional<int> column; } cases[] = {
+        {  1, 0 }, {  5, 4 }, { 10, 9 },
         {  0, std::nullopt }, { 11, std::nullopt }, { -1, std::nullopt },
     };
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.peakHour);
-        EXPECT_EQ(PeakMarkerLeft(c.peakHour), c.left);
+        ResetProjectState();
+        Project.WindowPeakHour[3] = c.peakHour;
+        EXPECT_EQ(MakeWindowGridView(3).PeakColumn, c.column);
     }
 }
 
@@ -55,7 +56,6 @@ TEST(WindowResultsView, GridShowsOneOrientationOfTheTable) {
     // Before any computation: zeros everywhere and no marker move.
     WindowGridView view = MakeWindowGridView(1);
     EXPECT_EQ(view.Cells[16][9], " 0");
-    EXPECT_FALSE(view.MarkerLeft);
     EXPECT_FALSE(view.PeakColumn);
 
     RunWindowComputation(DefaultWindowInputTexts(), WindowKind::Vertical);
@@ -68,7 +68,6 @@ TEST(WindowResultsView, GridShowsOneOrientationOfTheTable) {
     EXPECT_EQ(view.PeakHour, Project.WindowPeakHour[5]);
     ASSERT_TRUE(view.PeakColumn);
     EXPECT_EQ(*view.PeakColumn, view.PeakHour - 1);
-    EXPECT_EQ(view.MarkerLeft, PeakMarkerLeft(view.PeakHour));
 
     // Another orientation shows its own records without recomputing.
     const WindowHourTable table = Project.WindowHours;

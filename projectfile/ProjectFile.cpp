@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <iterator>
 
 #include "CalcError.h"
 #include "Conversions.h"
@@ -37,28 +36,16 @@ void CheckWidth(const std::string& text, int line, const std::string& what) {
                     ") длиннее 15 знаков строки файла проекта; файл не записан");
 }
 
-// The state fields of header lines 2..17, in line order.
-// clang-format off
-constexpr Decimal4 ProjectState::*kHeaderFields[] = {
-    &ProjectState::WindowHeight,        // 2
-    &ProjectState::WindowWidth,         // 3
-    &ProjectState::ShadeHorizLength,    // 4
-    &ProjectState::ShadeVertLength,     // 5
-    &ProjectState::ShadeHorizOffset,    // 6
-    &ProjectState::ShadeVertOffset,     // 7
-    &ProjectState::OutdoorMeanTemp,     // 8
-    &ProjectState::IndoorTemp,          // 9
-    &ProjectState::OutdoorAmplitude,    // 10
-    &ProjectState::RelativePenetration, // 11
-    &ProjectState::GlazingAbsorptance,  // 12
-    &ProjectState::GlazingResistance,   // 13
-    &ProjectState::GlazingArea,         // 14
-    &ProjectState::WindowOuterCoeff,    // 15
-    &ProjectState::GlazingTilt,         // 16
-    &ProjectState::FrameShading,        // 17
-};
-// clang-format on
-static_assert(std::size(kHeaderFields) == 16);
+// A header line: a project-state field as the windows page last read it,
+// but for the window count (which has no field) and the wind speed, which
+// are written as typed.
+std::string HeaderLineText(const InputControl& input, const ProjectState& state, std::string_view countText,
+                           std::string_view windSpeedText) {
+    if (input.control == "Edit3") return FormatInteger(ParseInteger(countText));
+    if (input.control == "Edit5") return FormatDecimal4(ParseDecimal4(windSpeedText));
+    if (input.field.integer != nullptr) return FormatInteger(state.*input.field.integer);
+    return FormatDecimal4(state.*input.field.decimal);
+}
 
 // Closes a descriptor on every way out.
 class FileDescriptor {
@@ -143,10 +130,8 @@ std::string FileErrorMessage(int errorNumber) {
 std::string ComposeProjectFile(const ProjectState& state, std::string_view countText, std::string_view windSpeedText) {
     std::vector<std::string> lines;
     lines.reserve(kProjectFileLines);
-    lines.push_back(FormatInteger(state.Latitude));
-    for (const auto field : kHeaderFields) lines.push_back(FormatDecimal4(state.*field));
-    lines.push_back(FormatInteger(ParseInteger(countText)));
-    lines.push_back(FormatDecimal4(ParseDecimal4(windSpeedText)));
+    for (const InputControl* input : HeaderInputs())
+        lines.push_back(HeaderLineText(*input, state, countText, windSpeedText));
     for (int line = 1; line <= kProjectHeaderLines; ++line) {
         CheckWidth(lines[static_cast<std::size_t>(line - 1)], line, "заголовок");
     }
@@ -331,19 +316,21 @@ ProjectFileContents ReadProjectFile(const std::string& path) {
 
 void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& shown) {
     ProjectHeader texts = shown;
-    auto text = [&](int line) -> const std::string& { return texts[static_cast<std::size_t>(line - 1)]; };
+    const auto text = [&texts](std::string_view control) -> const std::string& {
+        return texts[static_cast<std::size_t>(InputControlOf(control).headerLine - 1)];
+    };
+    ProjectState scratch;  // what the handlers store goes here: a check changes nothing
     for (int line = 1; line <= kProjectHeaderLines; ++line) {
+        const std::string_view control = HeaderInputs()[static_cast<std::size_t>(line - 1)]->control;
         std::string& target = texts[static_cast<std::size_t>(line - 1)];
         const std::string& value = loaded[static_cast<std::size_t>(line - 1)];
         if (target == value) continue;  // an equal text runs no handler
         target = value;
         try {
-            if (line == kHeaderHeightLine || line == kHeaderWidthLine || line == kHeaderCountLine) {
-                OpeningArea(text(kHeaderHeightLine), text(kHeaderWidthLine), text(kHeaderCountLine));
-            } else if (line == kHeaderWindSpeedLine && !value.empty()) {
-                const Decimal4 speed = ParseDecimal4(value);
-                VerticalOuterCoeff(speed);
-                HorizontalOuterCoeff(speed);
+            if (control == "Edit1" || control == "Edit2" || control == "Edit3") {
+                OpeningAreaText(text("Edit1"), text("Edit2"), text("Edit3"));
+            } else if (control == "Edit5") {
+                TypeWindSpeed(value, true, scratch);
             }
         } catch (const CalcError& e) {
             throw CalcError(e.what() + LineNote(line));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Decimal4.h"
+#include "InputControls.h"
 #include "ProjectState.h"
 #include "WindowHourTable.h"
 
@@ -20,23 +21,15 @@
 // Nothing here touches a widget: the main window hands over the texts of its
 // controls and assigns the texts read back.
 
-inline constexpr int kProjectHeaderLines = 19;
+inline constexpr int kProjectHeaderLines = kHeaderInputCount;
 inline constexpr int kProjectTableLines = kOrientationCount * kHourCount * kShownFieldCount;  // 1360
 inline constexpr int kProjectFileLines = kProjectHeaderLines + kProjectTableLines;            // 1379
 inline constexpr std::size_t kProjectLineWidth = 15;
 static_assert(kProjectFileLines == 1379);
 
-// Header lines, index 0 = line 1. In line order they belong to ComboBox1
-// (latitude), Edit1, Edit2, Edit8, Edit9, Edit10, Edit11, Edit7, Edit6,
-// Edit12, Edit13, Edit14, Edit15, Edit17, Edit18, Edit19, Edit16, Edit3
-// (window count) and Edit5 (wind speed).
+// Header lines, index 0 = line 1. The input table gives the control of each
+// line (HeaderInputs).
 using ProjectHeader = std::array<std::string, kProjectHeaderLines>;
-
-// Header lines whose controls have change handlers that parse them.
-inline constexpr int kHeaderHeightLine = 2;      // Edit1, H
-inline constexpr int kHeaderWidthLine = 3;       // Edit2, B
-inline constexpr int kHeaderCountLine = 18;      // Edit3, n
-inline constexpr int kHeaderWindSpeedLine = 19;  // Edit5, V
 
 // 1-based line number of field 1..17 of the record of orientation 1..8 and
 // hour 1..10.

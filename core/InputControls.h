@@ -1,0 +1,80 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Decimal4.h"
+#include "ProjectState.h"
+
+// What each input control of the input page stands for, without widgets: its
+// project-state field, its default text, when the windows page reads it and
+// which line of the project file header holds it. The window, the
+// command-line tool and the project file all take these from here.
+
+// The texts of the nineteen window and site inputs that the windows page
+// reads, named after the state fields they are read into.
+struct WindowInputTexts {
+    std::string Latitude;             // φ, whole degrees 40..60
+    std::string WindowHeight;         // H, m
+    std::string WindowWidth;          // B, m
+    std::string ShadeHorizLength;     // Lг, m
+    std::string ShadeVertLength;      // Lв, m
+    std::string ShadeHorizOffset;     // a, m
+    std::string ShadeVertOffset;      // c, m
+    std::string OutdoorMeanTemp;      // tн.ср, °C
+    std::string IndoorTemp;           // tв, °C
+    std::string OutdoorAmplitude;     // Atн, °C
+    std::string RelativePenetration;  // Kотн
+    std::string GlazingAbsorptance;   // ρп
+    std::string GlazingResistance;    // Rп, m²·°C/W
+    std::string GlazingArea;          // Fп, m²
+    std::string WindowOuterCoeff;     // αн of vertical surfaces, W/(m²·°C)
+    std::string EnvelopeOuterCoeff;   // αн of horizontal surfaces, W/(m²·°C)
+    std::string GlazingTilt;          // β', degrees
+    std::string FrameShading;         // τ₂
+    std::string WindSpeed;            // V, m/s
+};
+
+// The project-state field a control is read into or shows: a Decimal4 or a
+// whole number; neither for a control without a field of its own.
+struct StateField {
+    constexpr StateField() = default;
+    constexpr StateField(Decimal4 ProjectState::*field) : decimal(field) {}
+    constexpr StateField(std::int32_t ProjectState::*field) : integer(field) {}
+
+    Decimal4 ProjectState::*decimal = nullptr;
+    std::int32_t ProjectState::*integer = nullptr;
+};
+
+struct InputControl {
+    std::string_view control;                   // object name: "ComboBox1", "Edit1", ...
+    std::string_view defaultText;               // shown at start-up
+    int readOrder;                              // 1..19: when the windows page reads it; 0 = not read there
+    int headerLine;                             // 1..19: its line of the project file header; 0 = not saved
+    std::string WindowInputTexts::*windowText;  // its text among the windows page's inputs; nullptr when not read
+    StateField field;
+};
+
+inline constexpr int kInputControlCount = 43;
+inline constexpr int kWindowInputCount = 19;
+inline constexpr int kHeaderInputCount = 19;
+
+// Every input control of the input page.
+const std::array<InputControl, kInputControlCount>& InputControls();
+
+// The row of a control; throws std::out_of_range for an unknown name.
+const InputControl& InputControlOf(std::string_view control);
+
+// A control's start-up text; throws std::out_of_range for an unknown name.
+std::string DefaultTextOf(std::string_view control);
+
+// The nineteen inputs of the windows page in the order it reads them.
+const std::array<const InputControl*, kWindowInputCount>& WindowInputs();
+
+// The controls of the nineteen project file header lines, in line order.
+const std::array<const InputControl*, kHeaderInputCount>& HeaderInputs();
+
+// The start-up texts of the windows page's inputs.
+WindowInputTexts DefaultWindowInputTexts();
