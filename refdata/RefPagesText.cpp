@@ -9,8 +9,8 @@ namespace {
 
 // Rows of one block of a page at the generator's table font, with room for
 // names that wrap onto a second line.
-constexpr std::size_t kCityRowsPerBlock = 15;
-constexpr std::size_t kMaterialRowsPerPage = 13;
+constexpr std::size_t kCityRowsPerBlock = 14;
+constexpr std::size_t kMaterialRowsPerPage = 14;
 
 using Cells = std::vector<std::string>;
 
@@ -91,7 +91,7 @@ struct MaterialColumn {
 // clang-format off
 constexpr MaterialColumn kMaterialColumns[] = {
     {"№",        "0.6", &MaterialRow::number},
-    {"Материал", "3",   &MaterialRow::writtenName},
+    {"Материал", "3.8", &MaterialRow::writtenName},
     {"ρ₀",       "0.9", &MaterialRow::density},
     {"c₀",       "0.8", &MaterialRow::heatCapacity},
     {"λ₀",       "0.8", &MaterialRow::dryConductivity},
@@ -119,9 +119,7 @@ void AddMaterialPages(std::string& text, std::string_view fileName, const Materi
     }
     std::vector<std::string> notes = table.notes;
     if (!Given(table, &MaterialRow::absorptionA)) {
-        notes.push_back(
-            "Коэффициент теплоусвоения s в этом источнике не приводится, поэтому строки этой таблицы "
-            "в список материалов строки слоя не входят.");
+        notes.push_back("s в источнике не приводится, и в списке материалов этих строк нет.");
     }
     std::size_t first = 0;
     const bool narrow = shown.size() <= 3;
@@ -130,14 +128,20 @@ void AddMaterialPages(std::string& text, std::string_view fileName, const Materi
         PageTable page;
         for (const MaterialColumn* c : shown) {
             page.columns.emplace_back(c->title);
-            page.widths.emplace_back(c->width);
+            // Side by side, the names take the room the missing figures leave.
+            const bool name = c->field == &MaterialRow::writtenName;
+            page.widths.emplace_back(narrow && name ? "5" : c->width);
         }
         for (std::size_t r = first; r < first + size; ++r) {
             Cells cells;
             for (const MaterialColumn* c : shown) {
-                const std::string& value = table.rows[r].*c->field;
-                const bool words = c->field == &MaterialRow::writtenName || c->field == &MaterialRow::number;
-                cells.push_back(words ? value : Shown(value));
+                const MaterialRow& row = table.rows[r];
+                if (c->field == &MaterialRow::writtenName) {
+                    // A page that goes on with a table names its first material again.
+                    cells.push_back(r == first && first > 0 ? row.name : row.writtenName);
+                } else {
+                    cells.push_back(c->field == &MaterialRow::number ? row.number : Shown(row.*c->field));
+                }
             }
             page.rows.push_back(cells);
         }
@@ -163,7 +167,7 @@ std::vector<std::vector<const City*>> CityPages() {
 std::string CityPagesText(std::string_view fileName) {
     std::string text;
     for (const std::vector<const City*>& cities : CityPages()) {
-        PageTable page{{"Город", "φ, ° с. ш.", "tн.ср", "Аtн", "t 0,95"}, {"2.3", "1.1", "0.9", "0.9", "0.9"}, {}};
+        PageTable page{{"Город", "φ, °", "tн.ср", "Аtн", "t 0,95"}, {"2.3", "1.1", "0.9", "0.9", "0.9"}, {}};
         std::set<std::string> sources;
         for (const City* city : cities) {
             page.rows.push_back({city->name, Shown(city->latitude), Shown(city->julyMean), Shown(city->dailyAmplitude),
@@ -173,13 +177,13 @@ std::string CityPagesText(std::string_view fileName) {
         std::string source = "климат — ";
         for (const std::string& s : sources) source += (source.ends_with("— ") ? "" : "; ") + s;
         source += "; широта φ — координаты центра города по открытому справочнику городов.";
-        AddPage(text, fileName,
-                "Климатические параметры тёплого периода: " + cities.front()->name + " — " + cities.back()->name,
-                SideBySide(page),
-                {"φ — широта центра города; tн.ср — средняя месячная температура июля; Аtн — средняя суточная "
-                 "амплитуда температуры воздуха наиболее тёплого месяца; t 0,95 — температура воздуха тёплого "
-                 "периода обеспеченностью 0,95; температуры в °С."},
-                source);
+        AddPage(
+            text, fileName,
+            "Климатические параметры тёплого периода: " + cities.front()->name + " — " + cities.back()->name,
+            SideBySide(page),
+            {"φ — широта центра города, ° с. ш.; tн.ср — средняя температура июля; Аtн — средняя суточная амплитуда "
+             "температуры наиболее тёплого месяца; t 0,95 — температура тёплого периода обеспеченностью 0,95; °С."},
+            source);
     }
     return text;
 }
