@@ -113,29 +113,26 @@ TEST(CityChoice, SetsTheThreeTextsAsWritten) {
 TEST(CityChoice, RefusesLatitudesOutsideTheMethod) {
     // No city of the table lies beyond 40–60° once rounded, so the rows are made here.
     City city = Offered("Москва");
-    for (const char* latitude : {"60.5", "69.0", "39.4999"}) {
+    struct Case {
+        const char* latitude;
+        const char* shown;
+    };
+    for (const Case& c : std::vector<Case>{{"60.5", "61"}, {"69.0", "69"}, {"39.4999", "39"}}) {
         city.name = "Город";
-        city.latitude = latitude;
+        city.latitude = c.latitude;
         try {
             ChooseCity(city);
-            ADD_FAILURE() << latitude << " accepted";
+            ADD_FAILURE() << c.latitude << " accepted";
         } catch (const CalcError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Метод рассчитан на широты от 40 до 60° с. ш.; Город лежит на ", 0),
-                      0u)
-                << e.what();
+            EXPECT_EQ(
+                std::string(e.what()),
+                std::string("Метод рассчитан на широты от 40 до 60° с. ш.; Город лежит на ") + c.shown + "° с. ш.");
         }
     }
     city.latitude = "60.4999";
     EXPECT_EQ(ChooseCity(city).latitude, "60");
     city.latitude = "39.5";
     EXPECT_EQ(ChooseCity(city).latitude, "40");
-    EXPECT_THROW(
-        {
-            city.latitude = "69.0";
-            city.name = "Мурманск";
-            ChooseCity(city);
-        },
-        CalcError);
 }
 
 TEST(CitySearch, CompletionIgnoresCaseAndYo) {
