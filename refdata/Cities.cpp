@@ -76,7 +76,7 @@ void CheckRow(const City& city) {
 std::vector<const City*> OfferedWhere(bool (*matches)(std::string_view, std::string_view), std::string_view text) {
     std::vector<const City*> found;
     for (const City* city : OfferedCities()) {
-        if (matches(city->name, text)) found.push_back(city);
+        if (matches(city->name, Trimmed(text))) found.push_back(city);
     }
     return found;
 }

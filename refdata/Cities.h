@@ -36,8 +36,8 @@ const std::vector<City>& CityTable();
 // each name, in alphabetical order.
 const std::vector<const City*>& OfferedCities();
 
-// Offered cities whose name starts with / contains the text, ignoring case
-// and "ё"; all of them for an empty text. Alphabetical.
+// Offered cities whose name starts with / contains the text, ignoring case,
+// "ё" and blanks around the text; all of them for an empty text. Alphabetical.
 std::vector<const City*> CitiesStartingWith(std::string_view prefix);
 std::vector<const City*> CitiesContaining(std::string_view text);
 
