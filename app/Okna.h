@@ -16,22 +16,22 @@ class QPushButton;
 struct ReferenceTopicPages {
     int topic;                              // 1..5, the value of ReferenceTopic
     std::string_view caption;               // menu caption
-    std::array<std::string_view, 8> pages;  // file names, empty after the last
+    std::array<std::string_view, 9> pages;  // file names, empty after the last
     int pageCount;
 };
 
 // clang-format off
 inline constexpr std::array<ReferenceTopicPages, 5> kReferenceTopics{{
     {1, "Характеристики заполнения световых проемов   Котн  ,  Rп   ,   'рo'",
-     {"Солнце11.jpg", "Солнце22.jpg", "Солнце33.jpg", "Солнце44.jpg",
-      "Солнце55.jpg", "Солнце66.jpg", "Солнце77.jpg", "Солнце88.jpg"}, 8},
+     {"Солнце11.jpg", "Солнце22.jpg", "Солнце33.jpg"}, 3},
     {2, "Сопротивления теплопередаче световых проемов   Rп ,    коэф. ''тау''",
      {"Солнце99.jpg", "Солнце100.jpg", "Солнце105.jpg"}, 3},
     {3, "Теплотехнические характеристики ограждений",
      {"Свойства1.jpg", "Свойства2.jpg", "Свойства3.jpg", "Свойства4.jpg",
-      "Свойства5.jpg", "Свойства6.jpg", "Свойства7.jpg"}, 7},
+      "Свойства5.jpg", "Свойства6.jpg", "Свойства7.jpg", "Свойства8.jpg"}, 8},
     {4, "Температуры tнср и Аtн для городов по Лемарову",   // "t" in "Аtн" is Latin
-     {"Аtн1.jpg", "Аtн2.jpg", "Аtн3.jpg"}, 3},
+     {"Аtн1.jpg", "Аtн2.jpg", "Аtн3.jpg", "Аtн4.jpg", "Аtн5.jpg",
+      "Аtн6.jpg", "Аtн7.jpg", "Аtн8.jpg", "Аtн9.jpg"}, 9},
     {5, "Расчетные схемы",
      {"Схема1.jpg", "Схема2.jpg", "Схема3.jpg"}, 3},
 }};

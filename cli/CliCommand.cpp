@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "CalcError.h"
+#include "Cities.h"
 #include "CliOutput.h"
 #include "CliProject.h"
 
@@ -24,9 +25,10 @@ struct UsageError {
 };
 
 struct CommandLine {
-    std::string command;              // "compute" or "radiation"
+    std::string command;              // "compute", "radiation" or "cities"
     std::optional<std::string> file;  // compute: FILE or "-"
     std::optional<std::string> latitude;
+    std::optional<std::string> search;  // cities: part of the name
     OutputFormat format = OutputFormat::Json;
     bool help = false;
     bool version = false;
@@ -63,6 +65,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             cl.format = FormatNamed(OptionValue(args, i, "--format"));
         } else if (IsOption(arg, "--latitude")) {
             cl.latitude = OptionValue(args, i, "--latitude");
+        } else if (IsOption(arg, "--search")) {
+            cl.search = OptionValue(args, i, "--search");
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError{"unknown option '" + arg + "'"};
         } else if (cl.command.empty()) {
@@ -74,11 +78,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
     if (cl.help || cl.version) return cl;
-    if (cl.command.empty()) throw UsageError{"a command is needed: compute or radiation"};
-    if (cl.command != "compute" && cl.command != "radiation") {
+    if (cl.command.empty()) throw UsageError{"a command is needed: compute, radiation or cities"};
+    if (cl.command != "compute" && cl.command != "radiation" && cl.command != "cities") {
         throw UsageError{"unknown command '" + cl.command + "'"};
     }
-    if (cl.command == "compute" && cl.latitude) throw UsageError{"--latitude belongs to the radiation command"};
+    if (cl.command != "radiation" && cl.latitude) throw UsageError{"--latitude belongs to the radiation command"};
+    if (cl.command != "cities" && cl.search) throw UsageError{"--search belongs to the cities command"};
     if (cl.command == "radiation" && !cl.latitude) throw UsageError{"radiation needs --latitude N"};
     return cl;
 }
@@ -136,6 +141,62 @@ int Radiation(const CommandLine& cl, std::ostream& out) {
     return kExitOk;
 }
 
+// The columns of the cities command, in their order.
+struct CityField {
+    const char* name;
+    std::string (*value)(const City&);
+};
+// clang-format off
+constexpr CityField kCityFields[] = {
+    {"City",             [](const City& c) { return c.name; }},
+    {"Region",           [](const City& c) { return c.region; }},
+    {"Latitude",         [](const City& c) { return c.latitude; }},
+    {"LatitudeRounded",  [](const City& c) { return std::to_string(RoundedLatitude(c.latitude)); }},
+    {"OutdoorMeanTemp",  [](const City& c) { return c.julyMean; }},
+    {"OutdoorAmplitude", [](const City& c) { return c.dailyAmplitude; }},
+    {"WarmPeriod095",    [](const City& c) { return c.warmPeriod095; }},
+    {"Confidence",       [](const City& c) { return c.confidence; }},
+    {"Source",           [](const City& c) { return CityClimateSource(c); }},
+};
+// clang-format on
+
+std::string CitiesCsv(const std::vector<const City*>& cities) {
+    std::string text;
+    for (const CityField& f : kCityFields) text += (&f == kCityFields ? "" : ",") + std::string(f.name);
+    text += '\n';
+    for (const City* city : cities) {
+        for (const CityField& f : kCityFields) text += (&f == kCityFields ? "" : ",") + CsvField(f.value(*city));
+        text += '\n';
+    }
+    return text;
+}
+
+nlohmann::ordered_json CitiesJson(const std::vector<const City*>& cities) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const City* city : cities) {
+        nlohmann::ordered_json entry;
+        for (const CityField& f : kCityFields) entry[f.name] = f.value(*city);
+        list.push_back(entry);
+    }
+    return {{"cities", list}};
+}
+
+// The offered cities of the climate table whose name contains the searched
+// text, in alphabetical order. Finding none is not an error: the list is
+// empty and the nearest names are suggested on standard error.
+int Cities(const CommandLine& cl, std::ostream& out, std::ostream& err) {
+    const std::string search = cl.search.value_or("");
+    const std::vector<const City*> cities = CitiesContaining(search);
+    out << (cl.format == OutputFormat::Json ? JsonText(CitiesJson(cities)) : CitiesCsv(cities));
+    if (cities.empty()) {
+        err << "Ни одно название города в таблице климата не содержит «" << search << "»; ближайшие:";
+        const std::vector<const City*> closest = ClosestCities(search);
+        for (std::size_t i = 0; i < closest.size(); ++i) err << (i ? ", " : " ") << closest[i]->name;
+        err << '\n';
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 std::string CliUsage() {
@@ -148,10 +209,17 @@ std::string CliUsage() {
            "      Prints the solar data generated for the latitude N (40 to 60): the\n"
            "      vertical facade and horizontal surface radiation and the sun position\n"
            "      of every orientation and hour.\n"
+           "  solargain-cli cities [--search TEXT] [--format json|csv]\n"
+           "      Lists the cities of the built-in climate table in alphabetical order:\n"
+           "      region, latitude as written and rounded to whole degrees, tн.ср (mean\n"
+           "      July temperature), Atн (mean daily amplitude of the warmest month),\n"
+           "      t 0.95, confidence and source. --search keeps the cities whose name\n"
+           "      contains TEXT, ignoring case and ё.\n"
            "\n"
            "Options:\n"
            "  --format json|csv   output format (default json)\n"
            "  --latitude N        latitude of the radiation table, whole degrees north\n"
+           "  --search TEXT       part of a city name (cities)\n"
            "  -h, --help          this text\n"
            "  --version           the program's version\n"
            "\n"
@@ -177,6 +245,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return kExitOk;
     }
     try {
+        if (cl.command == "cities") return Cities(cl, out, err);
         return cl.command == "compute" ? Compute(cl, in, out, err) : Radiation(cl, out);
     } catch (const CalcError& e) {
         return Fail(kExitRefused, ErrorBoxText(e.what()), cl.format, out, err);

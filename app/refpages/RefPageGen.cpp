@@ -1,10 +1,11 @@
 // Draws the reference pages of the viewer from their text data and writes
 // them as JPEG files, 586 × 438 pixels each.
 //
-//   refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE ICON_PNG DATA_FILE...
+//   refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE ICON_PNG PAGE_NAMES DATA_FILE...
 //
 // Each data file holds one topic: a "topic" line, then pages. Every page
-// begins with "page FILE.jpg"; the lines after it, one element each:
+// begins with "page FILE.jpg" ("#" in FILE stands for the page's number
+// within the topic); the lines after it, one element each:
 //   heading TEXT                 bold line above a table or a drawing
 //   columns A | B | ...          starts a table with these column titles
 //   widths 2 | 1 | ...           relative column widths (default equal)
@@ -15,8 +16,14 @@
 //   missing TEXT                 a framed paragraph for data not given
 //   scheme NAME HEIGHT           a drawing: window, angles or wall
 //   source TEXT                  the source line at the foot of the page
-// Lines starting with "#" and empty lines are skipped. A page whose content
-// does not fit is an error, so the build stops instead of cutting a table.
+// Lines starting with "#" and empty lines are skipped. Two lines stand for
+// pages drawn from the reference tables of refdata/ (the tables the pickers
+// use), each page named by FILE:
+//   cities FILE                  the climate of the offered cities
+//   materials FILE               the thermal properties of materials
+// A page whose content does not fit is an error, so the build stops instead
+// of cutting a table. PAGE_NAMES lists every page drawn, comma-separated and
+// in order (the program's page list); drawing any other pages is an error.
 //
 // EMBED_PAGE is written once more as a C++ source EMBED_SOURCE defining the
 // bytes of the picture the viewer shows before any page is loaded. ICON_PNG
@@ -41,12 +48,12 @@
 
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ProgramPicture.h"
+#include "RefPagesText.h"
 #include "SchemeDrawings.h"
 
 namespace {
@@ -87,23 +94,49 @@ QStringList Cells(const QString& rest) {
     return cells;
 }
 
-std::vector<Page> ReadTopic(const QString& path) {
+// A line of a topic with the place it comes from, for messages.
+struct TopicLine {
+    QString text;
+    QString where;
+};
+
+// The lines of a data file, with the pages of a "cities" or "materials" line
+// written out in its place.
+std::vector<TopicLine> TopicLines(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) Fail("cannot read " + path);
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
-    std::vector<Page> pages;
-    QString topic;
+    std::vector<TopicLine> lines;
     int lineNumber = 0;
     while (!in.atEnd()) {
         const QString line = in.readLine();
-        ++lineNumber;
-        const QString trimmed = line.trimmed();
+        const QString where = path + ":" + QString::number(++lineNumber) + ": ";
+        const QStringList words = line.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.size() == 2 && (words[0] == "cities" || words[0] == "materials")) {
+            const std::string name = words[1].toStdString();
+            const std::string pages = words[0] == "cities" ? CityPagesText(name) : MaterialPagesText(name);
+            int generated = 0;
+            for (const QString& l : QString::fromStdString(pages).split(QLatin1Char('\n'))) {
+                lines.push_back({l, where + QString("%1, line %2: ").arg(words[0]).arg(++generated)});
+            }
+        } else {
+            lines.push_back({line, where});
+        }
+    }
+    return lines;
+}
+
+std::vector<Page> ReadTopic(const QString& path) {
+    std::vector<Page> pages;
+    QString topic;
+    for (const TopicLine& line : TopicLines(path)) {
+        const QString trimmed = line.text.trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#'))) continue;
         const qsizetype space = trimmed.indexOf(QLatin1Char(' '));
         const QString key = space < 0 ? trimmed : trimmed.left(space);
         const QString rest = space < 0 ? QString() : trimmed.mid(space + 1).trimmed();
-        const QString where = path + ":" + QString::number(lineNumber) + ": ";
+        const QString& where = line.where;
         if (key == "topic") {
             topic = rest;
             continue;
@@ -160,6 +193,7 @@ std::vector<Page> ReadTopic(const QString& path) {
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages[i].number = static_cast<int>(i) + 1;
         pages[i].count = static_cast<int>(pages.size());
+        pages[i].file.replace(QLatin1Char('#'), QString::number(pages[i].number));
     }
     return pages;
 }
@@ -313,7 +347,7 @@ qreal LayOut(QPainter& p, const Page& page, bool draw) {
         const QString text = "Источник: " + page.source;
         const qreal h = TextHeight(p, font, width, text);
         const qreal top = kPageHeight - kMargin - h;
-        if (top < y) Fail(page.file + ": the content runs into the source line");
+        if (top < y) Fail(page.file + QString(": the content runs %1 px into the source line").arg(qCeil(y - top)));
         if (draw) {
             p.setPen(QPen(QColor(150, 150, 150), 0.8));
             p.drawLine(QPointF(kMargin, top - 3), QPointF(kMargin + width, top - 3));
@@ -331,7 +365,11 @@ QImage Render(const Page& page) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    if (LayOut(p, page, false) > kPageHeight - kMargin) Fail(page.file + ": the content does not fit on the page");
+    const qreal bottom = LayOut(p, page, false);
+    if (bottom > kPageHeight - kMargin) {
+        Fail(page.file +
+             QString(": the content is %1 px too tall for the page").arg(qCeil(bottom - kPageHeight + kMargin)));
+    }
     LayOut(p, page, true);
     return image;
 }
@@ -393,18 +431,21 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 6) {
-        std::fprintf(stderr, "usage: refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE ICON_PNG DATA_FILE...\n");
+    if (args.size() < 7) {
+        std::fprintf(stderr,
+                     "usage: refpages_gen OUTPUT_FOLDER EMBED_PAGE EMBED_SOURCE ICON_PNG PAGE_NAMES DATA_FILE...\n");
         return 2;
     }
     try {
         const QString folder = args[1];
         bool embedded = false;
-        std::map<QString, int> seen;
+        const QStringList expected = args[5].split(QLatin1Char(','));
+        QStringList drawn;
         if (!ProgramPicture(128).save(args[4], "PNG")) Fail("cannot write " + args[4]);
-        for (qsizetype i = 5; i < args.size(); ++i) {
+        for (qsizetype i = 6; i < args.size(); ++i) {
             for (const Page& page : ReadTopic(args[i])) {
-                if (seen[page.file]++) Fail("page " + page.file + " given twice");
+                if (drawn.contains(page.file)) Fail("page " + page.file + " given twice");
+                drawn << page.file;
                 const std::vector<unsigned char> bytes = EncodeJpeg(Render(page));
                 WriteBytes(folder + "/" + page.file, bytes);
                 if (page.file == args[2]) {
@@ -414,6 +455,12 @@ int main(int argc, char** argv) {
             }
         }
         if (!embedded) Fail("no page " + args[2] + " to embed");
+        if (drawn != expected) {
+            Fail(
+                "the pages drawn differ from the page list (app/refpages/CMakeLists.txt and the viewer's topic "
+                "table):\n  drawn:  " +
+                drawn.join(' ') + "\n  listed: " + expected.join(' '));
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "refpages_gen: %s\n", e.what());
         return 1;

@@ -64,6 +64,10 @@ TEST(CliCommand, WrongCommandLines) {
              {"radiation"},
              {"radiation", "extra", "--latitude", "48"},
              {"compute", "--colour"},
+             {"compute", "--search", "Москва"},
+             {"cities", "Москва"},
+             {"cities", "--latitude", "48"},
+             {"cities", "--search"},
          }) {
         std::string line;
         for (const std::string& a : args) line += a + " ";
@@ -78,12 +82,48 @@ TEST(CliCommand, WrongCommandLines) {
 TEST(CliCommand, HelpAndVersion) {
     const Outcome help = InProcess({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"compute [FILE | -]", "radiation --latitude N", "--format json|csv", "--version"}) {
+    for (const char* option :
+         {"compute [FILE | -]", "radiation --latitude N", "cities [--search TEXT]", "--format json|csv", "--version"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     const Outcome version = InProcess({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("solargain-cli ", 0), 0u);
+}
+
+TEST(CliCommand, CitiesListsTheOfferedRowsAlphabetically) {
+    const Outcome all = InProcess({"cities"});
+    EXPECT_EQ(all.status, 0);
+    const json cities = json::parse(all.out)["cities"];
+    ASSERT_EQ(cities.size(), 174u);
+    EXPECT_EQ(cities.front()["City"], "Абакан");
+    EXPECT_EQ(cities.back()["City"], "Ярцево");
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string out;
+    };
+    const std::string header =
+        "City,Region,Latitude,LatitudeRounded,OutdoorMeanTemp,OutdoorAmplitude,WarmPeriod095,Confidence,Source\n";
+    const std::string source = ",M,\"СП 131.13330 (редакции 2018/2020), по общедоступной расшифровке\"\n";
+    for (const Case& c : std::vector<Case>{
+             {{"cities", "--search", "МОСК", "--format", "csv"},
+              header + "Москва,г. Москва,55.7540,56,19.2,10.2,23.0" + source},
+             {{"cities", "--search=новгород", "--format=csv"},
+              header + "Великий Новгород,Новгородская область,58.5214,59,18.3,10.3,21.0" + source +
+                  "Нижний Новгород,Нижегородская область,56.3241,56,19.4,9.9,23.0" + source},
+             {{"cities", "--search", "Мурманск", "--format", "csv"}, header},
+         }) {
+        SCOPED_TRACE(c.args[2]);
+        const Outcome o = InProcess(c.args);
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.out, c.out);
+    }
+    const Outcome none = InProcess({"cities", "--search", "Мосвка"});
+    EXPECT_EQ(json::parse(none.out), json({{"cities", json::array()}}));
+    EXPECT_EQ(none.err.rfind("Ни одно название города в таблице климата не содержит «Мосвка»; ближайшие: Москва", 0),
+              0u)
+        << none.err;
 }
 
 // ---- The built program ----------------------------------------------------------

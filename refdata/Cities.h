@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Design climate of the warm period for Russian cities, from the text table
+// data/cities-warm-period.csv built into the program. Every value is kept as
+// the text written in the table ("." as the decimal separator).
+
+struct City {
+    std::string name;
+    std::string region;          // as written in the source
+    std::string latitude;        // decimal degrees north of the city centre
+    std::string julyMean;        // tн.ср: mean air temperature of July, °С
+    std::string dailyAmplitude;  // Atн: mean daily amplitude of the warmest month, °С
+    std::string warmPeriod095;   // air temperature of the warm period at 0.95, °С
+    std::string edition;         // edition of the climate code the values come from
+    std::string confidence;      // "H", "M" or "L" (doubtful)
+    std::string flags;           // why a row is doubtful, or empty
+    std::string source;          // where the climate values were read
+    std::string latitudeSource;  // where the coordinates were read
+};
+
+// The rows of a table in the form of data/cities-warm-period.csv: lines
+// starting with "#" are remarks, the first other line names the columns,
+// fields are comma-separated with "..." quoting. A malformed row throws
+// std::runtime_error naming its line.
+std::vector<City> ParseCities(std::string_view text);
+
+// Every row of the built-in table, in its order.
+const std::vector<City>& CityTable();
+
+// The cities offered to the user: rows of confidence H or M, the first row of
+// each name, in alphabetical order.
+const std::vector<const City*>& OfferedCities();
+
+// Offered cities whose name starts with / contains the text, ignoring case,
+// "ё" and blanks around the text; all of them for an empty text. Alphabetical.
+std::vector<const City*> CitiesStartingWith(std::string_view prefix);
+std::vector<const City*> CitiesContaining(std::string_view text);
+
+// The offered city of that name, ignoring case and "ё"; nullptr when none.
+const City* FindCity(std::string_view name);
+
+// The offered cities nearest to a name by edit distance of the folded names,
+// nearest first (alphabetical among equals), at most `count`.
+std::vector<const City*> ClosestCities(std::string_view name, std::size_t count = 3);
+
+// The offered city of that name, or a CalcError "Город «…» не найден в
+// таблице климата; ближайшие: …".
+const City& CityNamed(std::string_view name);
+
+// The latitude rounded to the nearest whole degree, .5 upwards, computed on
+// the written decimal digits ("55.5" → 56, "55.49" → 55). Throws
+// std::runtime_error for a text that is not digits with an optional fraction.
+int RoundedLatitude(std::string_view written);
+
+// The input texts a chosen city sets: the latitude in whole degrees and tн.ср
+// and Atн as written in the table, with the line naming their source.
+struct CityChoice {
+    std::string latitude;
+    std::string julyMean;
+    std::string dailyAmplitude;
+    std::string sourceLabel;
+};
+
+// The texts for a city, or a CalcError explaining that the method covers
+// 40–60° north when the rounded latitude lies outside.
+CityChoice ChooseCity(const City& city);
+
+// Where a city's climate figures come from: "СП 131.13330 (редакции
+// 2018/2020), по общедоступной расшифровке" for the rows of the main edition.
+std::string CityClimateSource(const City& city);
+
+// The line shown beside the chosen figures: "Климат: <CityClimateSource>;
+// широта — центр города".
+std::string CitySourceLabel(const City& city);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Thermal properties of building materials for the layers of walls and
+// roofs, from the text table data/materials.txt built into the program.
+// Values are the texts written in the table ("." as the decimal separator);
+// an empty text was not given by the source.
+
+// Operating conditions of the construction, which select λ and s.
+enum class Conditions { A, B };
+
+struct MaterialRow {
+    std::string number;           // № in the source table, may be empty
+    std::string writtenName;      // as in the source, "то же" included
+    std::string name;             // "то же" replaced by the material above
+    std::string density;          // ρ₀, кг/м³: a value, a range or "до 10"
+    std::string heatCapacity;     // c₀, кДж/(кг·°С)
+    std::string dryConductivity;  // λ₀, Вт/(м·°С)
+    std::string moisture;         // w for А/Б, %
+    std::string conductivityA;    // λ, Вт/(м·°С)
+    std::string conductivityB;
+    std::string absorptionA;  // s at a 24 h period, Вт/(м²·°С)
+    std::string absorptionB;
+    std::string vapourPermeability;  // μ, мг/(м·ч·Па)
+    bool offered = false;            // in the material list of the layer entry
+};
+
+struct MaterialTable {
+    std::string id;
+    std::string confidence;  // "H" or "M"
+    std::string heading;     // caption on the reference pages
+    std::string source;      // source line of those pages
+    std::string copy;        // where the rows were read
+    std::vector<std::string> notes;
+    std::vector<MaterialRow> rows;
+};
+
+// The tables of a text in the form of data/materials.txt. A malformed line
+// throws std::runtime_error naming it.
+std::vector<MaterialTable> ParseMaterialTables(std::string_view text);
+
+// The built-in tables, in their order.
+const std::vector<MaterialTable>& MaterialTables();
+
+// "Name, ρ₀ кг/м³", or the name alone when no density is given.
+std::string MaterialLabel(const MaterialRow& row);
+
+// What choosing a material fills into a layer entry row: the name, s and λ
+// for the chosen conditions, and the source of the figures.
+struct MaterialChoice {
+    std::string name;
+    std::string absorption;
+    std::string conductivity;
+    std::string source;
+};
+
+// The offered materials with their figures for the conditions, named by
+// MaterialLabel, in alphabetical order.
+std::vector<MaterialChoice> MaterialsFor(Conditions conditions);
+
+// The offered material of that name (ignoring case and "ё"), or nothing.
+std::optional<MaterialChoice> MaterialFor(std::string_view name, Conditions conditions);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading the built-in text tables: lines, fields and numbers as written.
+
+// A fault in a table, with the line it was found on.
+class TableError : public std::runtime_error {
+public:
+    TableError(std::string_view table, int line, const std::string& what)
+        : std::runtime_error(std::string(table) + ":" + std::to_string(line) + ": " + what) {}
+};
+
+// The lines of a text without their line ends ("\n" or "\r\n").
+std::vector<std::string_view> TextLines(std::string_view text);
+
+std::string_view Trimmed(std::string_view text);
+
+// The comma-separated fields of one CSV line; "..." quotes a field, "" inside
+// it is one quote. Throws std::runtime_error for an unclosed quote.
+std::vector<std::string> CsvFields(std::string_view line);
+
+// The "|"-separated cells of a line, each trimmed.
+std::vector<std::string> PipeCells(std::string_view line);
+
+// Digits, optionally "." and more digits, optionally with a leading "-":
+// a number exactly as the tables write it.
+bool IsDecimalText(std::string_view text, bool signAllowed = false);
+
+// The value of such a text, for range checks of the tables only.
+double DecimalValue(std::string_view text);
