@@ -1,6 +1,5 @@
 #include "ThermalProperties.h"
 
-#include <cmath>
 #include <string>
 
 #include "CalcError.h"
@@ -50,8 +49,8 @@ Decimal4 DampingProductOf(const ThermalProperties& t, int count) {
 }  // namespace
 
 int LagOf(Decimal4 lagValue) {
-    long double lag = RoundWhole(lagValue.Units());
-    if (lag > 24) lag = std::fmod(lag - 1, 24.0L) + 1;
+    std::int64_t lag = RoundHalfEven(lagValue.Units());
+    if (lag > 24) lag = (lag - 1) % 24 + 1;
     return static_cast<int>(lag);
 }
 

@@ -1,5 +1,4 @@
 #include <array>
-#include <cstdlib>
 
 #include "WindowArithmetic.h"
 #include "WindowComputation.h"
@@ -50,7 +49,7 @@ void AssignFacadeAzimuth() {
 void ComputeSunFacadeAzimuth() {
     ForEachWindowRecord([](int, int, WindowHourRecord& r) {
         const Decimal4 difference = r[WindowField::SunAzimuth] - r[WindowField::FacadeAzimuth];
-        r[WindowField::SunFacadeAzimuth] = Decimal4::FromCount(std::llabs(difference.Count()));
+        r[WindowField::SunFacadeAzimuth] = Abs(difference);
     });
 }
 

@@ -36,13 +36,6 @@ inline long double Product(Decimal4 a, Decimal4 b) { return a.Counts() * b.Count
 // Store of the product of two stored values.
 inline Decimal4 StoreProduct(Decimal4 a, Decimal4 b) { return Decimal4::StoreCounts(Product(a, b) / kScale); }
 
-// Stores a value given in units rounded to a whole number, ties to even
-// (range-checked like every store).
-inline Decimal4 StoreWhole(long double units) { return Decimal4::StoreCounts(RoundWhole(units) * kScale); }
-
-// A stored value rounded to a whole number, ties to even.
-inline Decimal4 RoundedWhole(Decimal4 value) { return StoreWhole(value.Units()); }
-
 // Calls f(orientation, hour, record) for the 80 records, orientation-major.
 template <class F>
 void ForEachWindowRecord(F f) {

@@ -26,8 +26,8 @@ void FinishRecord(WindowHourRecord& r) {
     r[WindowField::FluxTotal] = r[WindowField::FluxRadiation] + r[WindowField::FluxTransfer];
     // Qост from the unrounded sum, in whole watts.
     const long double gain = Product(r[WindowField::FluxTotal], Project.GlazingArea) * kGainAllowance / kScale2;
-    r[WindowField::HeatGain] = StoreWhole(gain);
-    for (WindowField f : kWholeFields) r[f] = RoundedWhole(r[f]);
+    r[WindowField::HeatGain] = Decimal4::StoreWhole(gain);
+    for (WindowField f : kWholeFields) r[f] = r[f].RoundedWhole();
 }
 
 }  // namespace
