@@ -13,7 +13,7 @@ namespace {
 Decimal4 FirstSurfaceAbsorption(const ConstructionLayer& layer) {
     const long double r = layer.LayerResistance.Counts();
     const long double s = layer.HeatAbsorption.Counts();
-    return Decimal4::StoreCounts((r * s * s + 8.7L * kScale3) / (8.7L * r + kScale) / kScale);
+    return Decimal4::StoreCounts(Quotient(r * s * s + 8.7L * kScale3, 8.7L * r + kScale) / kScale);
 }
 
 // Y of a further layer over the Y of the one inside it: (R·s² + Y)/(1 + R·Y),
@@ -22,7 +22,7 @@ Decimal4 NextSurfaceAbsorption(const ConstructionLayer& layer, Decimal4 inner) {
     const long double r = layer.LayerResistance.Counts();
     const long double s = layer.HeatAbsorption.Counts() / kScale;
     const long double y = inner.Counts();
-    return Decimal4::StoreCounts((s * s * r + y) / (r * y + kScale2) * kScale2);
+    return Decimal4::StoreCounts(Quotient(s * s * r + y, r * y + kScale2) * kScale2);
 }
 
 // P = (s₁ + 8.7)·(s₂ + Y₁)·…·(sₙ + Yₙ₋₁)·(αн + Yₙ) / ((s₁ + Y₁)·…·(sₙ + Yₙ)·αн),
@@ -41,8 +41,8 @@ Decimal4 DampingProductOf(const ThermalProperties& t, int count) {
         for (int i = 3; i <= count; ++i) product *= (s(i) + y(i - 1)).Counts();
         product *= (t.OuterCoeff + y(count)).Counts();
     }
-    for (int i = 1; i <= count; ++i) product /= (s(i) + y(i)).Counts();
-    product /= outer;
+    for (int i = 1; i <= count; ++i) product = Quotient(product, (s(i) + y(i)).Counts());
+    product = Quotient(product, outer);
     return Decimal4::StoreCounts(product * kScale);
 }
 
@@ -61,7 +61,7 @@ ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, 
     t.OuterCoeff = outerCoeff;
     for (int i = 1; i <= count; ++i) {
         ConstructionLayer& layer = t.Layers[i];
-        layer.LayerResistance = Decimal4::StoreCounts(layer.Thickness.Counts() / layer.Conductivity.Counts() * kScale);
+        layer.LayerResistance = ResistanceOf(layer);
         t.LayerSum = t.LayerSum + layer.LayerResistance;
         const long double product = layer.LayerResistance.Counts() * layer.HeatAbsorption.Counts() / kScale;
         layer.LayerInertia = Decimal4::StoreCounts(product);

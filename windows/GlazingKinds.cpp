@@ -7,7 +7,9 @@ using namespace window_arithmetic;
 // opening (fields 18, 19), the insolation coefficient (11), the flux by
 // penetrating radiation (13) and the conditional outdoor temperature (14).
 // Formulas run left to right on the counts; a quotient of two stored values
-// is a plain number, a product carries the scale of its factors.
+// is a plain number, a product carries the scale of its factors. Every
+// division by a value that may be 0 is a Quotient, in the order the formula
+// meets it, so that a run fails at its first faulty division.
 
 namespace {
 
@@ -46,8 +48,8 @@ Decimal4 PenetratingFlux(const WindowHourRecord& r, long double directPart) {
 Decimal4 CondOutdoorTemp(const WindowHourRecord& r, Decimal4 outerCoeff) {
     const long double irradiation = Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) +
                                     Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]);
-    const long double absorbed =
-        irradiation / outerCoeff.Counts() * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
+    const long double absorbed = Quotient(irradiation, outerCoeff.Counts()) * Project.GlazingAbsorptance.Counts() *
+                                 Project.FrameShading.Counts();
     return Decimal4::StoreCounts((TempWaveTerm(r) + absorbed) / kScale2);
 }
 
@@ -57,12 +59,11 @@ void VerticalRecord(WindowHourRecord& r) {
     const long double ctgBeta = Cotangent(beta);
 
     const Decimal4 height =
-        StoreFraction(1.0L - (ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
-                                 Project.WindowHeight.Counts());
+        StoreFraction(1.0L - Quotient(ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
+                                      Project.WindowHeight.Counts()));
+    const long double shadeWidth = Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade));
     const Decimal4 width =
-        StoreFraction(1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) -
-                              Project.ShadeVertOffset.Counts()) /
-                                 Project.WindowWidth.Counts());
+        StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
     FinishFractions(r, height, width);
 
     r[WindowField::FluxRadiation] =
@@ -78,25 +79,30 @@ void InclinedRecord(WindowHourRecord& r) {
     const long double ctgTilted = Cotangent(tilted);
 
     const Decimal4 height =
-        StoreFraction(1.0L - (ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
-                                 Project.WindowHeight.Counts());
-    const Decimal4 width = StoreFraction(1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() /
-                                                     X87Cos(sunFacade) * X87Sin(beta) / X87Sin(tilted) -
-                                                 Project.ShadeVertOffset.Counts()) /
-                                                    Project.WindowWidth.Counts());
+        StoreFraction(1.0L - Quotient(ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
+                                      Project.WindowHeight.Counts()));
+    const long double shadeWidth =
+        Quotient(Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade)) * X87Sin(beta),
+                 X87Sin(tilted));
+    const Decimal4 width =
+        StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
     FinishFractions(r, height, width);
 
     // The direct parts turn from the vertical plane to the tilted one by ctg β / ctg(β + β').
     const long double directGain =
-        ctgBeta * Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]) / ctgTilted;
+        Quotient(ctgBeta * Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]), ctgTilted);
     r[WindowField::FluxRadiation] = PenetratingFlux(r, directGain);
 
     const long double alpha = Project.WindowOuterCoeff.Counts();
     const long double directIrrad =
-        ctgBeta * Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) / ctgTilted;
-    const long double irradiation =
-        directIrrad / alpha + Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]) / alpha;
-    const long double absorbed = irradiation * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
+        Quotient(ctgBeta * Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]), ctgTilted);
+    // Each part over αн in turn: with αн = 0 and no direct radiation the
+    // first fault is the 0/0 of the direct part.
+    const long double directPart = Quotient(directIrrad, alpha);
+    const long double diffusePart =
+        Quotient(Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]), alpha);
+    const long double absorbed =
+        (directPart + diffusePart) * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
     r[WindowField::CondOutdoorTemp] = Decimal4::StoreCounts((absorbed + TempWaveTerm(r)) / kScale2);
 }
 
@@ -104,12 +110,14 @@ void HorizontalRecord(WindowHourRecord& r) {
     const long double ctgAltitude = Cotangent(Radians(r[WindowField::SunAltitude]));
     const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
 
-    const Decimal4 height = StoreFraction(1.0L - (ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
-                                                  Project.ShadeHorizOffset.Counts()) /
-                                                     Project.WindowHeight.Counts());
-    const Decimal4 width = StoreFraction(
-        1.0L - (ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) - Project.ShadeVertOffset.Counts()) /
-                   Project.WindowWidth.Counts());
+    const Decimal4 height =
+        StoreFraction(1.0L - Quotient(ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
+                                          Project.ShadeHorizOffset.Counts(),
+                                      Project.WindowHeight.Counts()));
+    const Decimal4 width =
+        StoreFraction(1.0L - Quotient(ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) -
+                                          Project.ShadeVertOffset.Counts(),
+                                      Project.WindowWidth.Counts()));
     FinishFractions(r, height, width);
 
     r[WindowField::FluxRadiation] =

@@ -58,7 +58,7 @@ void ComputeBetaAngle() {
         const long double altitude = Radians(r[WindowField::SunAltitude]);
         const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
         // tg β = ctg h · cos Aco; β < 0 when the sun is behind the facade plane.
-        const long double tangent = X87Cos(altitude) / X87Sin(altitude) * X87Cos(sunFacade);
+        const long double tangent = Quotient(X87Cos(altitude), X87Sin(altitude)) * X87Cos(sunFacade);
         r[WindowField::BetaAngle] = StoreDegrees(X87Atan(tangent));
     });
 }

@@ -28,7 +28,7 @@ inline Decimal4 StoreDegrees(long double radians) {
 }
 
 // ctg x as cos x / sin x; a sine of exactly 0 is a division by zero.
-inline long double Cotangent(long double radians) { return X87Cos(radians) / X87Sin(radians); }
+inline long double Cotangent(long double radians) { return Quotient(X87Cos(radians), X87Sin(radians)); }
 
 // Product of two stored values, in ten-thousandths squared (scale 10^8).
 inline long double Product(Decimal4 a, Decimal4 b) { return a.Counts() * b.Counts(); }

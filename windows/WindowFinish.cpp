@@ -34,7 +34,7 @@ void FinishRecord(WindowHourRecord& r) {
 
 Decimal4 TransferFlux(Decimal4 condOutdoorTemp) {
     const Decimal4 difference = condOutdoorTemp - Project.IndoorTemp;
-    return Decimal4::StoreUnits(difference.Counts() / Project.GlazingResistance.Counts());
+    return Decimal4::StoreUnits(Quotient(difference.Counts(), Project.GlazingResistance.Counts()));
 }
 
 void FinishWindowTable() {

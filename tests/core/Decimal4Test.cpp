@@ -97,10 +97,38 @@ TEST(Decimal4Store, ReportsFloatingPointFaults) {
     EXPECT_EQ(FaultOf([] { return one * 1.5L; }), "stored");
 }
 
-TEST(Decimal4Store, AFaultIsReportedOnceAndTheNextComputationStartsClean) {
+TEST(Decimal4Store, AFaultIsReportedOnce) {
     EXPECT_EQ(FaultOf([] { return one / zero; }), "Floating point division by zero");
-    BeginComputation();
     EXPECT_EQ(Decimal4::StoreUnits(one * 2.0L).Count(), 20000);
+}
+
+TEST(FirstFault, ACheckedOperationRaisesItsOwnFaultAtOnce) {
+    struct Case {
+        const char* name;
+        long double (*formula)();
+        const char* message;
+    };
+    // clang-format off
+    const Case cases[] = {
+        { "x/0",              [] { return Quotient(one, zero); },          "Floating point division by zero" },
+        { "0/0",              [] { return Quotient(zero, zero); },         "Invalid floating point operation" },
+        { "ln 0",             [] { return X87Ln(zero); },                  "Floating point division by zero" },
+        { "ln -1",            [] { return X87Ln(-one); },                  "Invalid floating point operation" },
+        { "sqrt -1",          [] { return X87Sqrt(-one); },                "Invalid floating point operation" },
+        { "exp 10^6",         [] { return X87Exp(one * 1e6L); },           "Floating point overflow" },
+        // Checked one after the other, the first fault is the one reported ...
+        { "0/0, then x/0",    [] { const long double q = Quotient(zero, zero); return q + Quotient(one, zero); },
+                                                                           "Invalid floating point operation" },
+        // ... while faults first seen together by a store report the division by zero.
+        { "0/0 + x/0 stored", [] { return zero / zero + one / zero; },     "Floating point division by zero" },
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FaultOf(c.formula), c.message);
+    }
+    BeginComputation();
+    EXPECT_EQ(Quotient(one, 4 * one), 0.25L);
 }
 
 TEST(X87Functions, AgreeWithTheLibrary) {
