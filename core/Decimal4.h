@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <limits>
 #include <type_traits>
 
 #include "FloatingPoint.h"
@@ -16,14 +17,15 @@ inline constexpr long double kScale3 = 1000000000000.0L;  // 10^12
 [[noreturn]] void RaiseOutOfRange();
 
 // The one rounding of the method: an extended value to the nearest whole
-// number, ties to even (the x87 integer store under round-to-nearest). Raises
-// the fault of any operation done before it; a value outside the signed
-// 64-bit range is an invalid operation.
+// number, ties to even (the x87 integer store under round-to-nearest). A
+// value outside the signed 64-bit range, ±∞ or NaN is an invalid operation
+// (or the earlier fault that made it); the x87 store gives the integer
+// indefinite -2^63 for it, so only that result has the status word read.
 inline std::int64_t RoundHalfEven(long double x) {
     std::int64_t whole;
-    std::uint16_t status;
-    asm volatile("fistpll %0\n\tfnstsw %1" : "=m"(whole), "=a"(status) : "t"(x) : "st");
-    CheckStatus(status);
+    asm volatile("fistpll %0" : "=m"(whole) : "t"(x) : "st");
+    if (whole == std::numeric_limits<std::int64_t>::min()) [[unlikely]]
+        CheckFloatingPoint();
     return whole;
 }
 

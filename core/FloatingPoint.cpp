@@ -15,8 +15,6 @@ constexpr std::uint16_t kInvalidFlag = 0x0001;
 constexpr std::uint16_t kZeroDivideFlag = 0x0004;
 constexpr std::uint16_t kOverflowFlag = 0x0008;
 
-static_assert((kInvalidFlag | kZeroDivideFlag | kOverflowFlag) == kX87FaultFlags);
-
 }  // namespace
 
 void BeginComputation() {
@@ -26,7 +24,10 @@ void BeginComputation() {
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-void RaiseFloatingPointFault(std::uint16_t status) {
+void CheckFloatingPoint() {
+    std::uint16_t status;
+    asm volatile("fnstsw %0" : "=a"(status));
+    if ((status & (kInvalidFlag | kZeroDivideFlag | kOverflowFlag)) == 0) return;
     asm volatile("fnclex");
     if (status & kZeroDivideFlag) throw CalcError(kZeroDivideMessage);
     if (status & kOverflowFlag) throw CalcError(kOverflowMessage);

@@ -37,6 +37,7 @@ void UpdateResistance(Construction c) {
     }
     const Decimal4 resistance = TotalResistance(outer, sum);
     const Decimal4 transmittance = Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts()));
+    CheckFloatingPoint();  // a fault no operation reported on its own
 
     LayersOf(c) = layers;
     if (c == Construction::Wall) {

@@ -69,6 +69,7 @@ void ComputeWallGains() {
         }
     }
 
+    CheckFloatingPoint();  // a fault no operation reported on its own
     for (int i = 1; i <= Project.WallLayerCount; ++i) Project.WallLayers[i] = t.Layers[i];
     Project.WallDampingProduct = t.DampingProduct;
     Project.WallDamping = t.Damping;
@@ -97,6 +98,7 @@ void ComputeRoofGains() {
         gains[h] = Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
     }
 
+    CheckFloatingPoint();  // a fault no operation reported on its own
     for (int i = 1; i <= Project.RoofLayerCount; ++i) Project.RoofLayers[i] = t.Layers[i];
     Project.RoofDampingProduct = t.DampingProduct;
     Project.RoofDamping = t.Damping;

@@ -75,15 +75,14 @@ void InclinedRecord(WindowHourRecord& r) {
     const long double beta = Radians(r[WindowField::BetaAngle]);
     const long double tilted = RadiansOfSum(r[WindowField::BetaAngle], Project.GlazingTilt);
     const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
-    const long double ctgBeta = Cotangent(beta);
-    const long double ctgTilted = Cotangent(tilted);
+    const auto [sinBeta, ctgBeta] = SineAndCotangent(beta);
+    const auto [sinTilted, ctgTilted] = SineAndCotangent(tilted);
 
     const Decimal4 height =
         StoreFraction(1.0L - Quotient(ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
                                       Project.WindowHeight.Counts()));
-    const long double shadeWidth =
-        Quotient(Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade)) * X87Sin(beta),
-                 X87Sin(tilted));
+    const long double shadeWidth = Quotient(
+        Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade)) * sinBeta, sinTilted);
     const Decimal4 width =
         StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
     FinishFractions(r, height, width);

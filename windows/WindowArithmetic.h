@@ -27,8 +27,17 @@ inline Decimal4 StoreDegrees(long double radians) {
     return Decimal4::StoreCounts((radians * kDegreesPerRadian) * kScale);
 }
 
-// ctg x as cos x / sin x; a sine of exactly 0 is a division by zero.
-inline long double Cotangent(long double radians) { return Quotient(X87Cos(radians), X87Sin(radians)); }
+// sin x and ctg x = cos x / sin x of one angle; a sine of exactly 0 is a
+// division by zero.
+struct SineCotangent {
+    long double sine;
+    long double cotangent;
+};
+inline SineCotangent SineAndCotangent(long double radians) {
+    const long double sine = X87Sin(radians);
+    return {sine, Quotient(X87Cos(radians), sine)};
+}
+inline long double Cotangent(long double radians) { return SineAndCotangent(radians).cotangent; }
 
 // Product of two stored values, in ten-thousandths squared (scale 10^8).
 inline long double Product(Decimal4 a, Decimal4 b) { return a.Counts() * b.Counts(); }

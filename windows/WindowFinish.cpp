@@ -39,6 +39,7 @@ Decimal4 TransferFlux(Decimal4 condOutdoorTemp) {
 
 void FinishWindowTable() {
     ForEachWindowRecord([](int, int, WindowHourRecord& r) { FinishRecord(r); });
+    CheckFloatingPoint();  // a fault no operation of the run reported on its own
 }
 
 void FindWindowPeaks() {
