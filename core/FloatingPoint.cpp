@@ -1,7 +1,5 @@
 #include "FloatingPoint.h"
 
-#include <cfenv>
-
 #include "CalcError.h"
 
 namespace {
@@ -18,10 +16,10 @@ constexpr std::uint16_t kOverflowFlag = 0x0008;
 }  // namespace
 
 void BeginComputation() {
+    // The formulas run on the x87 unit alone: its control word and flags are
+    // the ones that matter.
     std::uint16_t cw = kExtendedNearest;
-    asm volatile("fldcw %0" : : "m"(cw));
-    std::fesetround(FE_TONEAREST);
-    std::feclearexcept(FE_ALL_EXCEPT);
+    asm volatile("fldcw %0\n\tfnclex" : : "m"(cw));
 }
 
 void CheckFloatingPoint() {

@@ -57,7 +57,7 @@ int LagOf(Decimal4 lagValue) {
 ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff,
                                            std::string_view negativeInertiaMessage) {
     ThermalProperties t;
-    t.Layers = layers;
+    for (int i = 1; i <= count; ++i) t.Layers[i] = layers[i];
     t.OuterCoeff = outerCoeff;
     for (int i = 1; i <= count; ++i) {
         ConstructionLayer& layer = t.Layers[i];
