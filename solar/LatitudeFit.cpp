@@ -8,7 +8,7 @@ long double EvaluateFit(const Fit& fit, std::int32_t latitude) {
     return (fit.a * phiSquared + fit.b * phi) + fit.c;
 }
 
-Decimal4 StoreFit(const FitEntry& entry, std::int32_t latitude) {
+Decimal4 StoreFit(const LatitudeBands& entry, std::int32_t latitude) {
     return Decimal4::StoreUnits(EvaluateFit(entry.BandAt(latitude).fit, latitude));
 }
 
