@@ -150,8 +150,12 @@ TEST(ResultDigest, OuterCoefficientsAndOpeningAreas) {
         digest.Add(HorizontalOuterCoeff(Decimal4::FromCount(speed)));
     }
     for (int i = 0; i < 2000; ++i) {
-        const std::optional<Decimal4> area = OpeningArea(
-            CountText(random.Count(1, 60000)), CountText(random.Count(1, 60000)), CountText(random.Count(1, 200000)));
+        // Drawn one by one, count first, so that the inputs do not depend on
+        // the compiler's order of evaluating arguments.
+        const std::int64_t count = random.Count(1, 200000);
+        const std::int64_t width = random.Count(1, 60000);
+        const std::int64_t height = random.Count(1, 60000);
+        const std::optional<Decimal4> area = OpeningArea(CountText(height), CountText(width), CountText(count));
         digest.Add(area.value_or(Decimal4::FromCount(-1)));
     }
     EXPECT_EQ(digest.Hex(), "0x9680224363552F00");
