@@ -175,10 +175,16 @@ constexpr bool KeysAreUnique(const std::array<FitEntry, N>& table) {
 
 // The one evaluation rule: (a·φ² + b·φ) + c in extended precision, φ² formed
 // exactly as an integer.
-long double EvaluateFit(const Fit& fit, std::int32_t latitude);
+inline long double EvaluateFit(const Fit& fit, std::int32_t latitude) {
+    const long double phi = static_cast<long double>(latitude);
+    const long double phiSquared = static_cast<long double>(std::int64_t{latitude} * latitude);  // exact
+    return (fit.a * phiSquared + fit.b * phi) + fit.c;
+}
 
 // The stored value of an entry at a latitude 40..60: its band's formula,
 // rounded to four decimals (ties to even). std::out_of_range outside 40..60.
-Decimal4 StoreFit(const LatitudeBands& entry, std::int32_t latitude);
+inline Decimal4 StoreFit(const LatitudeBands& entry, std::int32_t latitude) {
+    return Decimal4::StoreUnits(EvaluateFit(entry.BandAt(latitude).fit, latitude));
+}
 
 }  // namespace solar
