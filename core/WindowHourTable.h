@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -37,12 +38,26 @@ inline constexpr int kShownFieldCount = 17;  // fields saved and shown
 inline constexpr int kOrientationCount = 8;
 inline constexpr int kHourCount = 10;
 
+// The position 0.. of a value first..last in a table, checked: a value
+// outside the range throws std::out_of_range(what). Inline, as every step of
+// the computations reaches the table through it.
+[[noreturn]] void ThrowOutOfRange(const char* what);
+inline std::size_t CheckedPosition(int value, int first, int last, const char* what) {
+    if (value < first || value > last) [[unlikely]]
+        ThrowOutOfRange(what);
+    return static_cast<std::size_t>(value - first);
+}
+
 struct WindowHourRecord {
     std::array<Decimal4, kWindowFieldCount> fields{};
 
     // Field by number 1..19.
-    Decimal4& Field(int number);
-    const Decimal4& Field(int number) const;
+    Decimal4& Field(int number) {
+        return fields[CheckedPosition(number, 1, kWindowFieldCount, "window field number out of range")];
+    }
+    const Decimal4& Field(int number) const {
+        return fields[CheckedPosition(number, 1, kWindowFieldCount, "window field number out of range")];
+    }
     Decimal4& operator[](WindowField f) { return Field(static_cast<int>(f)); }
     const Decimal4& operator[](WindowField f) const { return Field(static_cast<int>(f)); }
 
@@ -54,8 +69,14 @@ struct WindowHourRecord {
 struct WindowHourTable {
     std::array<WindowHourRecord, kOrientationCount * kHourCount> records{};
 
-    WindowHourRecord& Record(int orientation, int hour);
-    const WindowHourRecord& Record(int orientation, int hour) const;
+    WindowHourRecord& Record(int orientation, int hour) {
+        return records[CheckedPosition(orientation, 1, kOrientationCount, "orientation out of range") *
+                           std::size_t{kHourCount} +
+                       CheckedPosition(hour, 1, kHourCount, "hour out of range")];
+    }
+    const WindowHourRecord& Record(int orientation, int hour) const {
+        return const_cast<WindowHourTable*>(this)->Record(orientation, hour);
+    }
 
     // Field by its flat storage position 0 .. 8·10·19 − 1.
     Decimal4& AtFlat(int position);

@@ -17,8 +17,12 @@ Decimal4 OuterCoeffOf(Construction c) {
     return c == Construction::Wall ? VerticalOuterCoeff(Project.WindSpeed) : HorizontalOuterCoeff(Project.WindSpeed);
 }
 
+Decimal4 ResistanceOf(const ConstructionLayer& layer) {
+    return Decimal4::StoreCounts(Quotient(layer.Thickness.Counts(), layer.Conductivity.Counts()) * kScale);
+}
+
 Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum) {
-    return Decimal4::StoreCounts(kScale2 / outerCoeff.Counts() + (kInnerResistanceCounts + layerSum.Counts()));
+    return Decimal4::StoreCounts(Quotient(kScale2, outerCoeff.Counts()) + (kInnerResistanceCounts + layerSum.Counts()));
 }
 
 void UpdateResistance(Construction c) {
@@ -27,12 +31,13 @@ void UpdateResistance(Construction c) {
     Decimal4 sum;
     for (int i = 1; i <= kMaxLayers; ++i) {
         ConstructionLayer& layer = layers[i];
-        layer.LayerResistance = Decimal4::StoreCounts(layer.Thickness.Counts() / layer.Conductivity.Counts() * kScale);
+        layer.LayerResistance = ResistanceOf(layer);
         sum = sum + layer.LayerResistance;
         if (i == kMaxLayers || layers[i + 1].Conductivity.IsZero()) break;
     }
     const Decimal4 resistance = TotalResistance(outer, sum);
-    const Decimal4 transmittance = Decimal4::StoreCounts(kScale2 / resistance.Counts());
+    const Decimal4 transmittance = Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts()));
+    CheckFloatingPoint();  // a fault no operation reported on its own
 
     LayersOf(c) = layers;
     if (c == Construction::Wall) {

@@ -33,6 +33,9 @@ std::int32_t& LayerCurrentOf(Construction c);
 // wall takes 5.8 + 11.6·√V, the roof 8.7 + 2.6·√V.
 Decimal4 OuterCoeffOf(Construction c);
 
+// R = δ/λ of a layer; a zero conductivity is a division by zero.
+Decimal4 ResistanceOf(const ConstructionLayer& layer);
+
 // R₀ = 1/αн + (1/8.7 + ΣR), evaluated in ten-thousandths and rounded once.
 Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum);
 

@@ -25,16 +25,16 @@ Decimal4 IrradianceOf(int orientation, int hour) {
 // mean conditional outdoor temperature, scaled by 10⁴ (times the further
 // scale the caller applies).
 long double SteadyPart(Decimal4 absorptance, Decimal4 meanIrradiance, const ThermalProperties& t, Decimal4 innerTemp) {
-    const long double conditional = absorptance.Counts() * meanIrradiance.Counts() / t.OuterCoeff.Counts() +
+    const long double conditional = Quotient(absorptance.Counts() * meanIrradiance.Counts(), t.OuterCoeff.Counts()) +
                                     Project.OutdoorMeanTemp.Counts() - innerTemp.Counts();
-    return 1.0L / t.Resistance.Counts() * conditional;
+    return Quotient(1.0L, t.Resistance.Counts()) * conditional;
 }
 
 // 0.5·Atн·β + ρ·ΔI/αн, in units of 10⁻⁸: the outdoor wave at the lagged hour
 // plus the solar excess of the hour itself.
 long double OscillatingPart(Decimal4 beta, Decimal4 absorptance, Decimal4 excess, const ThermalProperties& t) {
     return 0.5L * Project.OutdoorAmplitude.Counts() * beta.Counts() +
-           absorptance.Counts() * excess.Counts() / t.OuterCoeff.Counts() * kScale;
+           Quotient(absorptance.Counts() * excess.Counts(), t.OuterCoeff.Counts()) * kScale;
 }
 
 // The mean radiation and temperature wave tables both computations read,
@@ -57,7 +57,7 @@ void ComputeWallGains() {
     const TempWaveRows wave = TempWaveTableValues();
 
     const Decimal4 rho = Project.WallAbsorptance;
-    const long double damping = kInnerCoeffCounts / t.Damping.Counts();
+    const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
     OrientationHourValues gains;
     for (int o = 1; o <= kOrientationCount; ++o) {
         const Decimal4 meanIrradiance = mean.Facade[o];
@@ -69,6 +69,7 @@ void ComputeWallGains() {
         }
     }
 
+    CheckFloatingPoint();  // a fault no operation reported on its own
     for (int i = 1; i <= Project.WallLayerCount; ++i) Project.WallLayers[i] = t.Layers[i];
     Project.WallDampingProduct = t.DampingProduct;
     Project.WallDamping = t.Damping;
@@ -88,7 +89,7 @@ void ComputeRoofGains() {
     const Decimal4 rho = Project.RoofAbsorptance;
     const Decimal4 meanIrradiance = mean.Horizontal;
     const long double steady = SteadyPart(rho, meanIrradiance, t, Project.UnderRoofTemp) * kScale;
-    const long double damping = kInnerCoeffCounts / t.Damping.Counts();
+    const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
     HourValues gains;
     for (int h = 1; h <= kHourCount; ++h) {
         const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
@@ -97,6 +98,7 @@ void ComputeRoofGains() {
         gains[h] = Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
     }
 
+    CheckFloatingPoint();  // a fault no operation reported on its own
     for (int i = 1; i <= Project.RoofLayerCount; ++i) Project.RoofLayers[i] = t.Layers[i];
     Project.RoofDampingProduct = t.DampingProduct;
     Project.RoofDamping = t.Damping;

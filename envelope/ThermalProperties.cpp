@@ -1,6 +1,5 @@
 #include "ThermalProperties.h"
 
-#include <cmath>
 #include <string>
 
 #include "CalcError.h"
@@ -14,7 +13,7 @@ namespace {
 Decimal4 FirstSurfaceAbsorption(const ConstructionLayer& layer) {
     const long double r = layer.LayerResistance.Counts();
     const long double s = layer.HeatAbsorption.Counts();
-    return Decimal4::StoreCounts((r * s * s + 8.7L * kScale3) / (8.7L * r + kScale) / kScale);
+    return Decimal4::StoreCounts(Quotient(r * s * s + 8.7L * kScale3, 8.7L * r + kScale) / kScale);
 }
 
 // Y of a further layer over the Y of the one inside it: (R·s² + Y)/(1 + R·Y),
@@ -23,7 +22,7 @@ Decimal4 NextSurfaceAbsorption(const ConstructionLayer& layer, Decimal4 inner) {
     const long double r = layer.LayerResistance.Counts();
     const long double s = layer.HeatAbsorption.Counts() / kScale;
     const long double y = inner.Counts();
-    return Decimal4::StoreCounts((s * s * r + y) / (r * y + kScale2) * kScale2);
+    return Decimal4::StoreCounts(Quotient(s * s * r + y, r * y + kScale2) * kScale2);
 }
 
 // P = (s₁ + 8.7)·(s₂ + Y₁)·…·(sₙ + Yₙ₋₁)·(αн + Yₙ) / ((s₁ + Y₁)·…·(sₙ + Yₙ)·αн),
@@ -42,27 +41,27 @@ Decimal4 DampingProductOf(const ThermalProperties& t, int count) {
         for (int i = 3; i <= count; ++i) product *= (s(i) + y(i - 1)).Counts();
         product *= (t.OuterCoeff + y(count)).Counts();
     }
-    for (int i = 1; i <= count; ++i) product /= (s(i) + y(i)).Counts();
-    product /= outer;
+    for (int i = 1; i <= count; ++i) product = Quotient(product, (s(i) + y(i)).Counts());
+    product = Quotient(product, outer);
     return Decimal4::StoreCounts(product * kScale);
 }
 
 }  // namespace
 
 int LagOf(Decimal4 lagValue) {
-    long double lag = RoundWhole(lagValue.Units());
-    if (lag > 24) lag = std::fmod(lag - 1, 24.0L) + 1;
+    std::int64_t lag = RoundHalfEven(lagValue.Units());
+    if (lag > 24) lag = (lag - 1) % 24 + 1;
     return static_cast<int>(lag);
 }
 
 ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff,
                                            std::string_view negativeInertiaMessage) {
     ThermalProperties t;
-    t.Layers = layers;
+    for (int i = 1; i <= count; ++i) t.Layers[i] = layers[i];
     t.OuterCoeff = outerCoeff;
     for (int i = 1; i <= count; ++i) {
         ConstructionLayer& layer = t.Layers[i];
-        layer.LayerResistance = Decimal4::StoreCounts(layer.Thickness.Counts() / layer.Conductivity.Counts() * kScale);
+        layer.LayerResistance = ResistanceOf(layer);
         t.LayerSum = t.LayerSum + layer.LayerResistance;
         const long double product = layer.LayerResistance.Counts() * layer.HeatAbsorption.Counts() / kScale;
         layer.LayerInertia = Decimal4::StoreCounts(product);

@@ -9,7 +9,7 @@
 // gains rest on. Computed on a copy of the layer table; nothing of the
 // project is written.
 struct ThermalProperties {
-    LayerTable Layers;                               // with R = δ/λ and D = R·s of layers 1..n
+    LayerTable Layers;                               // layers 1..n with R = δ/λ and D = R·s; the rest empty
     IndexedArray<Decimal4, 1, 6> SurfaceAbsorption;  // Y of the outer surface of layers 1..n
     Decimal4 OuterCoeff;                             // αн, W/(m²·°C)
     Decimal4 LayerSum;                               // ΣR, m²·°C/W

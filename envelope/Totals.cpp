@@ -67,15 +67,7 @@ int MaximumHour(const HourValues& values) {
     return best;
 }
 
-Decimal4 RoundToWholeWatts(Decimal4 value) {
-    const std::int64_t count = value.Count();
-    std::int64_t whole = count / 10000;  // toward zero
-    const std::int64_t rest = count % 10000;
-    const std::int64_t twice = rest < 0 ? -2 * rest : 2 * rest;
-    const bool away = twice > 10000 || (twice == 10000 && whole % 2 != 0);
-    if (away) whole += rest < 0 ? -1 : 1;
-    return Decimal4::FromInt(whole);
-}
+Decimal4 RoundToWholeWatts(Decimal4 value) { return value.RoundedWhole(); }
 
 void WriteTotalsTitles(TotalsView& view) {
     for (int h = 1; h <= kHourCount; ++h) Cell(view, kTotalsHeaderRow, h) = "   " + std::string(HourLabel(h));

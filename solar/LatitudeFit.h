@@ -11,7 +11,8 @@
 #include "WindowHourTable.h"
 
 // The form of every solar table: one entry per independent
-// (orientation, hour, field); the latitudes 40..60 are split into one to four
+// (orientation, hour, field) of the window hour table, or per surface of the
+// daily mean radiation; the latitudes 40..60 are split into one to four
 // bands, and each band carries one formula in the latitude φ (whole degrees):
 //   k        the entry is k
 //   L(b; c)  b·φ + c
@@ -85,25 +86,10 @@ constexpr int HourIndex(std::string_view label) {
     throw std::out_of_range("unknown hour label");
 }
 
-// One entry of a table: its key and its bands in increasing order.
-struct FitEntry {
-    int orientation;  // 1..8; 0 in the tables whose rows apply to all eight
-    int hour;         // 1..10
-    WindowField field;
+// The bands of one entry in increasing order, each with its formula.
+struct LatitudeBands {
     std::array<LatitudeBand, kMaxBands> bands{};
     int bandCount = 0;
-
-    // A row of the vertical facade table, keyed by orientation and hour.
-    constexpr FitEntry(std::string_view orientationName, std::string_view hourLabel, WindowField f,
-                       std::initializer_list<LatitudeBand> list)
-        : orientation(OrientationIndex(orientationName)), hour(HourIndex(hourLabel)), field(f) {
-        SetBands(list);
-    }
-    // A row of the horizontal or the sun-position table, keyed by hour only.
-    constexpr FitEntry(std::string_view hourLabel, WindowField f, std::initializer_list<LatitudeBand> list)
-        : orientation(0), hour(HourIndex(hourLabel)), field(f) {
-        SetBands(list);
-    }
 
     // Band 1..bandCount.
     constexpr const LatitudeBand& Band(int number) const {
@@ -113,8 +99,8 @@ struct FitEntry {
 
     // The band that contains the latitude; std::out_of_range outside 40..60.
     constexpr const LatitudeBand& BandAt(std::int32_t latitude) const {
-        for (int i = 1; i <= bandCount; ++i) {
-            if (Band(i).Contains(latitude)) return Band(i);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(bandCount); ++i) {
+            if (bands[i].Contains(latitude)) return bands[i];
         }
         throw std::out_of_range("latitude outside the bands of the table");
     }
@@ -130,17 +116,36 @@ struct FitEntry {
         return next == kLastLatitude + 1;
     }
 
-private:
+protected:
     constexpr void SetBands(std::initializer_list<LatitudeBand> list) {
         if (list.size() < 1 || list.size() > kMaxBands) throw std::out_of_range("one to four bands per entry");
         for (const auto& band : list) bands[static_cast<std::size_t>(bandCount++)] = band;
     }
 };
 
+// One entry of a window-table fit: its key and its bands.
+struct FitEntry : LatitudeBands {
+    int orientation;  // 1..8; 0 in the tables whose rows apply to all eight
+    int hour;         // 1..10
+    WindowField field;
+
+    // A row of the vertical facade table, keyed by orientation and hour.
+    constexpr FitEntry(std::string_view orientationName, std::string_view hourLabel, WindowField f,
+                       std::initializer_list<LatitudeBand> list)
+        : orientation(OrientationIndex(orientationName)), hour(HourIndex(hourLabel)), field(f) {
+        SetBands(list);
+    }
+    // A row of the horizontal or the sun-position table, keyed by hour only.
+    constexpr FitEntry(std::string_view hourLabel, WindowField f, std::initializer_list<LatitudeBand> list)
+        : orientation(0), hour(HourIndex(hourLabel)), field(f) {
+        SetBands(list);
+    }
+};
+
 // Compile-time checks of a whole table: every entry covers 40..60, and no key
 // (orientation, hour, field) appears twice.
-template <std::size_t N>
-constexpr bool AllCoverLatitudes(const std::array<FitEntry, N>& table) {
+template <class Entry, std::size_t N>
+constexpr bool AllCoverLatitudes(const std::array<Entry, N>& table) {
     for (const auto& e : table) {
         if (!e.CoversLatitudes()) return false;
     }
@@ -170,10 +175,16 @@ constexpr bool KeysAreUnique(const std::array<FitEntry, N>& table) {
 
 // The one evaluation rule: (a·φ² + b·φ) + c in extended precision, φ² formed
 // exactly as an integer.
-long double EvaluateFit(const Fit& fit, std::int32_t latitude);
+inline long double EvaluateFit(const Fit& fit, std::int32_t latitude) {
+    const long double phi = static_cast<long double>(latitude);
+    const long double phiSquared = static_cast<long double>(std::int64_t{latitude} * latitude);  // exact
+    return (fit.a * phiSquared + fit.b * phi) + fit.c;
+}
 
 // The stored value of an entry at a latitude 40..60: its band's formula,
 // rounded to four decimals (ties to even). std::out_of_range outside 40..60.
-Decimal4 StoreFit(const FitEntry& entry, std::int32_t latitude);
+inline Decimal4 StoreFit(const LatitudeBands& entry, std::int32_t latitude) {
+    return Decimal4::StoreUnits(EvaluateFit(entry.BandAt(latitude).fit, latitude));
+}
 
 }  // namespace solar

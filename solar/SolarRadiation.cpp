@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "FloatingPoint.h"
 #include "HorizontalRadiationTable.h"
+#include "MeanRadiationTable.h"
 #include "ProjectState.h"
 #include "SunPositionTable.h"
 #include "VerticalRadiationTable.h"
@@ -87,6 +88,21 @@ void FillSunPosition() {
     const std::int32_t latitude = TableLatitude();
     StoreEntries(solar::kSunPositionFits, latitude);
     SpreadFromNorth(kSunPositionFields);
+}
+
+MeanRadiation MeanRadiationAt(std::int32_t latitude) {
+    if (!IsTableLatitude(latitude)) throw CalcError(kLatitudeRangeMessage);
+    MeanRadiation result;
+    for (const solar::MeanRadiationEntry& entry : solar::kMeanRadiationFits) {
+        const Decimal4 value = solar::StoreFit(entry, latitude);
+        if (entry.orientation == 0) {
+            result.Horizontal = value;
+            continue;
+        }
+        result.Facade[entry.orientation] = value;
+        if (entry.mirror != 0) result.Facade[entry.mirror] = value;
+    }
+    return result;
 }
 
 std::int32_t ReadLatitude(std::string_view text) {

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "Decimal4.h"
+#include "ProjectState.h"
+
 // The solar data generators. Each reads Project.Latitude
 // alone and writes its fields of all 80 records of Project.WindowHours, zeros
 // included, and nothing else. The tables are defined for the latitudes 40..60
@@ -19,6 +22,18 @@ void FillHorizontalRadiation();
 
 // Fields 3, 4 (SunAltitude, SunAzimuth), equal in all eight orientations.
 void FillSunPosition();
+
+// Daily mean total solar radiation, W/m², on each facade and on a horizontal
+// surface.
+struct MeanRadiation {
+    OrientationValues Facade;  // С .. СЗ
+    Decimal4 Horizontal;
+};
+
+// The mean radiation at a latitude 40..60 (whole degrees), from its band of
+// the mean radiation table; any other latitude is refused with
+// kLatitudeRangeMessage. Part of a computation already begun.
+MeanRadiation MeanRadiationAt(std::int32_t latitude);
 
 inline constexpr const char* kLatitudeRangeMessage = "Широта должна быть целым числом от 40 до 60 градусов";
 

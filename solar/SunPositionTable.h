@@ -47,5 +47,13 @@ static_assert(AllEntries(kSunPositionFits,
                                     (e.field == SunAltitude || e.field == SunAzimuth);
                          }),
               "only independent entries of the two sun-position fields");
+static_assert(AllEntries(kSunPositionFits,
+                         [](const FitEntry& e) {
+                             for (int i = 1; i <= e.bandCount; ++i) {
+                                 if (e.Band(i).fit.kind == FitKind::Zero) return false;
+                             }
+                             return true;
+                         }),
+              "the sun is up at every hour of the table");
 
 }  // namespace solar

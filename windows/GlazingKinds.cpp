@@ -7,7 +7,9 @@ using namespace window_arithmetic;
 // opening (fields 18, 19), the insolation coefficient (11), the flux by
 // penetrating radiation (13) and the conditional outdoor temperature (14).
 // Formulas run left to right on the counts; a quotient of two stored values
-// is a plain number, a product carries the scale of its factors.
+// is a plain number, a product carries the scale of its factors. Every
+// division by a value that may be 0 is a Quotient, in the order the formula
+// meets it, so that a run fails at its first faulty division.
 
 namespace {
 
@@ -46,71 +48,115 @@ Decimal4 PenetratingFlux(const WindowHourRecord& r, long double directPart) {
 Decimal4 CondOutdoorTemp(const WindowHourRecord& r, Decimal4 outerCoeff) {
     const long double irradiation = Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) +
                                     Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]);
-    const long double absorbed =
-        irradiation / outerCoeff.Counts() * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
+    const long double absorbed = Quotient(irradiation, outerCoeff.Counts()) * Project.GlazingAbsorptance.Counts() *
+                                 Project.FrameShading.Counts();
     return Decimal4::StoreCounts((TempWaveTerm(r) + absorbed) / kScale2);
 }
 
-void VerticalRecord(WindowHourRecord& r) {
-    const long double beta = Radians(r[WindowField::BetaAngle]);
-    const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
+// The sunlit fractions along the height and the width as first stored,
+// before FinishFractions clamps them. They depend on the record's angles
+// alone (and the inputs of the project), so records with the same angles
+// share them (RepeatedResults).
+struct Fractions {
+    Decimal4 height;
+    Decimal4 width;
+};
+using FractionsByAngles = RepeatedResults<Fractions, 2>;
+
+Fractions VerticalFractions(Decimal4 betaAngle, Decimal4 sunFacadeAzimuth) {
+    const long double beta = Radians(betaAngle);
+    const long double sunFacade = Radians(sunFacadeAzimuth);
     const long double ctgBeta = Cotangent(beta);
 
     const Decimal4 height =
-        StoreFraction(1.0L - (ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
-                                 Project.WindowHeight.Counts());
+        StoreFraction(1.0L - Quotient(ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
+                                      Project.WindowHeight.Counts()));
+    const long double shadeWidth = Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade));
     const Decimal4 width =
-        StoreFraction(1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() / X87Cos(sunFacade) -
-                              Project.ShadeVertOffset.Counts()) /
-                                 Project.WindowWidth.Counts());
-    FinishFractions(r, height, width);
+        StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
+    return {height, width};
+}
+
+void VerticalRecord(WindowHourRecord& r, FractionsByAngles& fractions) {
+    const Decimal4 beta = r[WindowField::BetaAngle];
+    const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
+    const Fractions f = fractions.Of({beta, sunFacade}, [&] { return VerticalFractions(beta, sunFacade); });
+    FinishFractions(r, f.height, f.width);
 
     r[WindowField::FluxRadiation] =
         PenetratingFlux(r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
     r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(r, Project.WindowOuterCoeff);
 }
 
-void InclinedRecord(WindowHourRecord& r) {
-    const long double beta = Radians(r[WindowField::BetaAngle]);
-    const long double tilted = RadiansOfSum(r[WindowField::BetaAngle], Project.GlazingTilt);
-    const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
-    const long double ctgBeta = Cotangent(beta);
-    const long double ctgTilted = Cotangent(tilted);
+// The fractions of an inclined glazing and the two cotangents its direct
+// parts turn with, ctg β and ctg(β + β').
+struct InclinedGeometry {
+    Fractions fractions;
+    long double ctgBeta;
+    long double ctgTilted;
+};
+
+InclinedGeometry InclinedGeometryOf(Decimal4 betaAngle, Decimal4 sunFacadeAzimuth) {
+    const long double beta = Radians(betaAngle);
+    const long double tilted = RadiansOfSum(betaAngle, Project.GlazingTilt);
+    const long double sunFacade = Radians(sunFacadeAzimuth);
+    const auto [sinBeta, ctgBeta] = SineAndCotangent(beta);
+    const auto [sinTilted, ctgTilted] = SineAndCotangent(tilted);
 
     const Decimal4 height =
-        StoreFraction(1.0L - (ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts()) /
-                                 Project.WindowHeight.Counts());
-    const Decimal4 width = StoreFraction(1.0L - (X87Sin(sunFacade) * Project.ShadeVertLength.Counts() /
-                                                     X87Cos(sunFacade) * X87Sin(beta) / X87Sin(tilted) -
-                                                 Project.ShadeVertOffset.Counts()) /
-                                                    Project.WindowWidth.Counts());
-    FinishFractions(r, height, width);
+        StoreFraction(1.0L - Quotient(ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
+                                      Project.WindowHeight.Counts()));
+    const long double shadeWidth = Quotient(
+        Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade)) * sinBeta, sinTilted);
+    const Decimal4 width =
+        StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
+    return {{height, width}, ctgBeta, ctgTilted};
+}
+
+void InclinedRecord(WindowHourRecord& r, RepeatedResults<InclinedGeometry, 2>& geometries) {
+    const Decimal4 beta = r[WindowField::BetaAngle];
+    const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
+    const InclinedGeometry g = geometries.Of({beta, sunFacade}, [&] { return InclinedGeometryOf(beta, sunFacade); });
+    FinishFractions(r, g.fractions.height, g.fractions.width);
 
     // The direct parts turn from the vertical plane to the tilted one by ctg β / ctg(β + β').
     const long double directGain =
-        ctgBeta * Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]) / ctgTilted;
+        Quotient(g.ctgBeta * Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]), g.ctgTilted);
     r[WindowField::FluxRadiation] = PenetratingFlux(r, directGain);
 
     const long double alpha = Project.WindowOuterCoeff.Counts();
     const long double directIrrad =
-        ctgBeta * Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) / ctgTilted;
-    const long double irradiation =
-        directIrrad / alpha + Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]) / alpha;
-    const long double absorbed = irradiation * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
+        Quotient(g.ctgBeta * Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]), g.ctgTilted);
+    // Each part over αн in turn: with αн = 0 and no direct radiation the
+    // first fault is the 0/0 of the direct part.
+    const long double directPart = Quotient(directIrrad, alpha);
+    const long double diffusePart =
+        Quotient(Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]), alpha);
+    const long double absorbed =
+        (directPart + diffusePart) * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
     r[WindowField::CondOutdoorTemp] = Decimal4::StoreCounts((absorbed + TempWaveTerm(r)) / kScale2);
 }
 
-void HorizontalRecord(WindowHourRecord& r) {
-    const long double ctgAltitude = Cotangent(Radians(r[WindowField::SunAltitude]));
-    const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
+Fractions HorizontalFractions(Decimal4 sunAltitude, Decimal4 sunFacadeAzimuth) {
+    const long double ctgAltitude = Cotangent(Radians(sunAltitude));
+    const long double sunFacade = Radians(sunFacadeAzimuth);
 
-    const Decimal4 height = StoreFraction(1.0L - (ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
-                                                  Project.ShadeHorizOffset.Counts()) /
-                                                     Project.WindowHeight.Counts());
-    const Decimal4 width = StoreFraction(
-        1.0L - (ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) - Project.ShadeVertOffset.Counts()) /
-                   Project.WindowWidth.Counts());
-    FinishFractions(r, height, width);
+    const Decimal4 height =
+        StoreFraction(1.0L - Quotient(ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
+                                          Project.ShadeHorizOffset.Counts(),
+                                      Project.WindowHeight.Counts()));
+    const Decimal4 width =
+        StoreFraction(1.0L - Quotient(ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) -
+                                          Project.ShadeVertOffset.Counts(),
+                                      Project.WindowWidth.Counts()));
+    return {height, width};
+}
+
+void HorizontalRecord(WindowHourRecord& r, FractionsByAngles& fractions) {
+    const Decimal4 altitude = r[WindowField::SunAltitude];
+    const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
+    const Fractions f = fractions.Of({altitude, sunFacade}, [&] { return HorizontalFractions(altitude, sunFacade); });
+    FinishFractions(r, f.height, f.width);
 
     r[WindowField::FluxRadiation] =
         PenetratingFlux(r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
@@ -120,13 +166,16 @@ void HorizontalRecord(WindowHourRecord& r) {
 }  // namespace
 
 void ComputeVerticalGlazing() {
-    ForEachWindowRecord([](int, int, WindowHourRecord& r) { VerticalRecord(r); });
+    FractionsByAngles fractions;
+    ForEachWindowRecord([&fractions](int, int, WindowHourRecord& r) { VerticalRecord(r, fractions); });
 }
 
 void ComputeInclinedGlazing() {
-    ForEachWindowRecord([](int, int, WindowHourRecord& r) { InclinedRecord(r); });
+    RepeatedResults<InclinedGeometry, 2> geometries;
+    ForEachWindowRecord([&geometries](int, int, WindowHourRecord& r) { InclinedRecord(r, geometries); });
 }
 
 void ComputeHorizontalGlazing() {
-    ForEachWindowRecord([](int, int, WindowHourRecord& r) { HorizontalRecord(r); });
+    FractionsByAngles fractions;
+    ForEachWindowRecord([&fractions](int, int, WindowHourRecord& r) { HorizontalRecord(r, fractions); });
 }

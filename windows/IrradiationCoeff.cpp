@@ -61,12 +61,12 @@ Decimal4 ShadingFactor(const ShadingFactorFits& fits, Decimal4 angle) {
 
 Decimal4 HorizontalShadingAngle() {
     const Decimal4 depth = Project.WindowHeight + Project.ShadeHorizOffset;
-    return StoreDegrees(X87Atan(Project.ShadeHorizLength.Counts() / depth.Counts()));
+    return StoreDegrees(X87Atan(Quotient(Project.ShadeHorizLength.Counts(), depth.Counts())));
 }
 
 Decimal4 VerticalShadingAngle() {
     const Decimal4 depth = Project.WindowWidth + Project.ShadeVertOffset;
-    return StoreDegrees(X87Atan(Project.ShadeVertLength.Counts() / depth.Counts()));
+    return StoreDegrees(X87Atan(Quotient(Project.ShadeVertLength.Counts(), depth.Counts())));
 }
 
 Decimal4 HorizontalShadingFactor(Decimal4 angle) { return ShadingFactor(kHorizontalShading, angle); }

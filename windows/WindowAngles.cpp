@@ -1,5 +1,4 @@
 #include <array>
-#include <cstdlib>
 
 #include "WindowArithmetic.h"
 #include "WindowComputation.h"
@@ -50,17 +49,28 @@ void AssignFacadeAzimuth() {
 void ComputeSunFacadeAzimuth() {
     ForEachWindowRecord([](int, int, WindowHourRecord& r) {
         const Decimal4 difference = r[WindowField::SunAzimuth] - r[WindowField::FacadeAzimuth];
-        r[WindowField::SunFacadeAzimuth] = Decimal4::FromCount(std::llabs(difference.Count()));
+        r[WindowField::SunFacadeAzimuth] = Abs(difference);
     });
 }
 
+namespace {
+
+// tg β = ctg h · cos Aco; β < 0 when the sun is behind the facade plane.
+Decimal4 BetaOf(Decimal4 sunAltitude, Decimal4 sunFacadeAzimuth) {
+    const long double altitude = Radians(sunAltitude);
+    const long double sunFacade = Radians(sunFacadeAzimuth);
+    const long double tangent = Quotient(X87Cos(altitude), X87Sin(altitude)) * X87Cos(sunFacade);
+    return StoreDegrees(X87Atan(tangent));
+}
+
+}  // namespace
+
 void ComputeBetaAngle() {
-    ForEachWindowRecord([](int, int, WindowHourRecord& r) {
-        const long double altitude = Radians(r[WindowField::SunAltitude]);
-        const long double sunFacade = Radians(r[WindowField::SunFacadeAzimuth]);
-        // tg β = ctg h · cos Aco; β < 0 when the sun is behind the facade plane.
-        const long double tangent = X87Cos(altitude) / X87Sin(altitude) * X87Cos(sunFacade);
-        r[WindowField::BetaAngle] = StoreDegrees(X87Atan(tangent));
+    RepeatedResults<Decimal4, 2> betas;
+    ForEachWindowRecord([&betas](int, int, WindowHourRecord& r) {
+        const Decimal4 altitude = r[WindowField::SunAltitude];
+        const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
+        r[WindowField::BetaAngle] = betas.Of({altitude, sunFacade}, [&] { return BetaOf(altitude, sunFacade); });
     });
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 #include "Decimal4.h"
 #include "FloatingPoint.h"
 #include "ProjectState.h"
@@ -27,8 +31,17 @@ inline Decimal4 StoreDegrees(long double radians) {
     return Decimal4::StoreCounts((radians * kDegreesPerRadian) * kScale);
 }
 
-// ctg x as cos x / sin x; a sine of exactly 0 is a division by zero.
-inline long double Cotangent(long double radians) { return X87Cos(radians) / X87Sin(radians); }
+// sin x and ctg x = cos x / sin x of one angle; a sine of exactly 0 is a
+// division by zero.
+struct SineCotangent {
+    long double sine;
+    long double cotangent;
+};
+inline SineCotangent SineAndCotangent(long double radians) {
+    const long double sine = X87Sin(radians);
+    return {sine, Quotient(X87Cos(radians), sine)};
+}
+inline long double Cotangent(long double radians) { return SineAndCotangent(radians).cotangent; }
 
 // Product of two stored values, in ten-thousandths squared (scale 10^8).
 inline long double Product(Decimal4 a, Decimal4 b) { return a.Counts() * b.Counts(); }
@@ -36,12 +49,43 @@ inline long double Product(Decimal4 a, Decimal4 b) { return a.Counts() * b.Count
 // Store of the product of two stored values.
 inline Decimal4 StoreProduct(Decimal4 a, Decimal4 b) { return Decimal4::StoreCounts(Product(a, b) / kScale); }
 
-// Stores a value given in units rounded to a whole number, ties to even
-// (range-checked like every store).
-inline Decimal4 StoreWhole(long double units) { return Decimal4::StoreCounts(RoundWhole(units) * kScale); }
+// Results of a step's computation on a few stored inputs of a record, kept
+// for the later records of the same step with the same inputs: the eight
+// orientations share the sun's altitude, and the facades of one azimuth share
+// every angle, so most records repeat the sines and cosines of an earlier one.
+// The same inputs give the same result bit for bit, and a computation that
+// faulted was never kept, so a record found here would have been computed
+// without fault to the same values.
+template <class Value, std::size_t InputCount>
+class RepeatedResults {
+public:
+    using Inputs = std::array<Decimal4, InputCount>;
 
-// A stored value rounded to a whole number, ties to even.
-inline Decimal4 RoundedWhole(Decimal4 value) { return StoreWhole(value.Units()); }
+    template <class Compute>
+    Value Of(const Inputs& inputs, Compute compute) {
+        Slot& slot = slots_[SlotOf(inputs)];
+        if (slot.filled && slot.inputs == inputs) return slot.value;
+        const Value value = compute();
+        slot = {true, inputs, value};
+        return value;
+    }
+
+private:
+    struct Slot {
+        bool filled = false;
+        Inputs inputs{};
+        Value value{};
+    };
+    static constexpr int kSlotBits = 7;  // more slots than the 80 records
+
+    static std::size_t SlotOf(const Inputs& inputs) {
+        std::uint64_t h = 0;
+        for (Decimal4 input : inputs) h = (h ^ static_cast<std::uint64_t>(input.Count())) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h >> (64 - kSlotBits));
+    }
+
+    std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
+};
 
 // Calls f(orientation, hour, record) for the 80 records, orientation-major.
 template <class F>

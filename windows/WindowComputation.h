@@ -14,7 +14,7 @@
 // The step operations work on all 8 × 10 records in orientation-major order,
 // take no arguments and read their inputs from `Project`. They expect the
 // floating-point unit to be prepared by BeginComputation (RunWindowComputation
-// does that); a fault raises a CalcError at the store where it shows.
+// does that); a fault raises a CalcError at the operation that made it.
 
 // Field 5: the facade azimuth of each orientation.
 void AssignFacadeAzimuth();

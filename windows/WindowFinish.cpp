@@ -26,19 +26,20 @@ void FinishRecord(WindowHourRecord& r) {
     r[WindowField::FluxTotal] = r[WindowField::FluxRadiation] + r[WindowField::FluxTransfer];
     // Qост from the unrounded sum, in whole watts.
     const long double gain = Product(r[WindowField::FluxTotal], Project.GlazingArea) * kGainAllowance / kScale2;
-    r[WindowField::HeatGain] = StoreWhole(gain);
-    for (WindowField f : kWholeFields) r[f] = RoundedWhole(r[f]);
+    r[WindowField::HeatGain] = Decimal4::StoreWhole(gain);
+    for (WindowField f : kWholeFields) r[f] = r[f].RoundedWhole();
 }
 
 }  // namespace
 
 Decimal4 TransferFlux(Decimal4 condOutdoorTemp) {
     const Decimal4 difference = condOutdoorTemp - Project.IndoorTemp;
-    return Decimal4::StoreUnits(difference.Counts() / Project.GlazingResistance.Counts());
+    return Decimal4::StoreUnits(Quotient(difference.Counts(), Project.GlazingResistance.Counts()));
 }
 
 void FinishWindowTable() {
     ForEachWindowRecord([](int, int, WindowHourRecord& r) { FinishRecord(r); });
+    CheckFloatingPoint();  // a fault no operation of the run reported on its own
 }
 
 void FindWindowPeaks() {

@@ -150,6 +150,11 @@ TEST(CliRun, RefusalsCarryTheProgramsMessage) {
          "'0,38' is not a valid floating point value."},
         {EnvelopeExample(R"(, "WallInnerResistance": "R")"), "'R' is not a valid floating point value."},
         {EnvelopeExample(R"(, "UnderRoofTemp": "t")"), "'t' is not a valid floating point value."},
+        // Each wall's gains fit, their sum over the eight facades does not.
+        {R"({"Windows": false, "Walls": true, "WallArea": "20000000000000", "WallAbsorptance": "0.7",
+             "WallOrientations": ["С", "СВ", "В", "ЮВ", "Ю", "ЮЗ", "З", "СЗ"], "WallLayers": [)" +
+             std::string(kBrickLayer) + "]}",
+         "Invalid floating point operation."},
     };
     for (const auto& [document, message] : cases) {
         SCOPED_TRACE(document);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <limits>
 #include <string>
 
 #include "CalcError.h"
@@ -31,10 +33,59 @@ TEST(Decimal4Store, RoundsHalfToEven) {
         EXPECT_EQ(Decimal4::StoreCounts(counts).Count(), expected);
     }
     EXPECT_EQ(Decimal4::StoreUnits(26.87245L).Count(), 268724);
-    EXPECT_EQ(RoundWhole(2.5L), 2.0L);
-    EXPECT_EQ(RoundWhole(3.5L), 4.0L);
-    EXPECT_EQ(RoundWhole(-759.5147L), -760.0L);
-    EXPECT_EQ(RoundToInt(24.5L), 24);
+    EXPECT_EQ(RoundHalfEven(-759.5147L), -760);
+    EXPECT_EQ(Decimal4::StoreWhole(24.5L).Count(), 240000);
+    EXPECT_EQ(Decimal4::FromCount(-25000).RoundedWhole().Count(), -20000);
+}
+
+// The count a computation stores, or the message it fails with.
+std::string Outcome(const std::function<Decimal4()>& compute) {
+    BeginComputation();
+    try {
+        return std::to_string(compute().Count());
+    } catch (const CalcError& e) {
+        return e.what();
+    }
+}
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+constexpr long double kTwo63 = 9223372036854775808.0L;
+const std::string kInvalid = kInvalidOpMessage;
+
+TEST(Decimal4Range, ValuesOutsideTheCountRangeAreInvalid) {
+    const auto count = [](std::int64_t c) { return Decimal4::FromCount(c); };
+    struct Case {
+        const char* name;
+        std::function<Decimal4()> compute;
+        std::string outcome;
+    };
+    // clang-format off
+    const Case cases[] = {
+        { "max + 1",              [&] { return count(kMax) + count(1); },            kInvalid },
+        { "min + -1",             [&] { return count(kMin) + count(-1); },           kInvalid },
+        { "max + min",            [&] { return count(kMax) + count(kMin); },         "-1" },
+        { "min - 1",              [&] { return count(kMin) - count(1); },            kInvalid },
+        { "0 - min",              [&] { return Decimal4() - count(kMin); },          kInvalid },
+        { "-1 - max",             [&] { return count(-1) - count(kMax); },           std::to_string(kMin) },
+        { "|min|",                [&] { return Abs(count(kMin)); },                  kInvalid },
+        { "|min + 1|",            [&] { return Abs(count(kMin + 1)); },              std::to_string(kMax) },
+        { "whole 922337203685477", [] { return Decimal4::FromInt(922337203685477); }, "9223372036854770000" },
+        { "whole 922337203685478", [] { return Decimal4::FromInt(922337203685478); }, kInvalid },
+        { "whole -922337203685478", [] { return Decimal4::FromInt(-922337203685478); }, kInvalid },
+        { "store -2^63",          [] { return Decimal4::StoreCounts(-kTwo63); },     std::to_string(kMin) },
+        { "store -2^63 + 0.5",    [] { return Decimal4::StoreCounts(-kTwo63 + 0.5L); }, std::to_string(kMin) },
+        { "store 2^63 - 1",       [] { return Decimal4::StoreCounts(kTwo63 - 1.0L); }, std::to_string(kMax) },
+        { "store 2^63 - 0.5",     [] { return Decimal4::StoreCounts(kTwo63 - 0.5L); }, kInvalid },
+        { "store 2^63",           [] { return Decimal4::StoreCounts(kTwo63); },      kInvalid },
+        { "store -2^63 - 1",      [] { return Decimal4::StoreCounts(-kTwo63 - 1.0L); }, kInvalid },
+        { "whole of 10^15 units", [] { return Decimal4::StoreWhole(1e15L); },       kInvalid },
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Outcome(c.compute), c.outcome);
+    }
 }
 
 TEST(Decimal4Store, ReportsFloatingPointFaults) {
@@ -46,10 +97,38 @@ TEST(Decimal4Store, ReportsFloatingPointFaults) {
     EXPECT_EQ(FaultOf([] { return one * 1.5L; }), "stored");
 }
 
-TEST(Decimal4Store, AFaultIsReportedOnceAndTheNextComputationStartsClean) {
+TEST(Decimal4Store, AFaultIsReportedOnce) {
     EXPECT_EQ(FaultOf([] { return one / zero; }), "Floating point division by zero");
-    BeginComputation();
     EXPECT_EQ(Decimal4::StoreUnits(one * 2.0L).Count(), 20000);
+}
+
+TEST(FirstFault, ACheckedOperationRaisesItsOwnFaultAtOnce) {
+    struct Case {
+        const char* name;
+        long double (*formula)();
+        const char* message;
+    };
+    // clang-format off
+    const Case cases[] = {
+        { "x/0",              [] { return Quotient(one, zero); },          "Floating point division by zero" },
+        { "0/0",              [] { return Quotient(zero, zero); },         "Invalid floating point operation" },
+        { "ln 0",             [] { return X87Ln(zero); },                  "Floating point division by zero" },
+        { "ln -1",            [] { return X87Ln(-one); },                  "Invalid floating point operation" },
+        { "sqrt -1",          [] { return X87Sqrt(-one); },                "Invalid floating point operation" },
+        { "exp 10^6",         [] { return X87Exp(one * 1e6L); },           "Floating point overflow" },
+        // Checked one after the other, the first fault is the one reported ...
+        { "0/0, then x/0",    [] { const long double q = Quotient(zero, zero); return q + Quotient(one, zero); },
+                                                                           "Invalid floating point operation" },
+        // ... while faults first seen together by a store report the division by zero.
+        { "0/0 + x/0 stored", [] { return zero / zero + one / zero; },     "Floating point division by zero" },
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FaultOf(c.formula), c.message);
+    }
+    BeginComputation();
+    EXPECT_EQ(Quotient(one, 4 * one), 0.25L);
 }
 
 TEST(X87Functions, AgreeWithTheLibrary) {

@@ -35,18 +35,6 @@ TEST(MeanRadiation, ReferenceValues) {
     }
 }
 
-TEST(MeanRadiation, BandsChangeAfter43AndAt52) {
-    struct Case {
-        int latitude;
-        const char* north;
-    };
-    const Case cases[] = {{43, "70.25"}, {44, "70.0968"}, {51, "77.3488"}, {52, "79.1352"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE("latitude " + std::to_string(c.latitude));
-        EXPECT_EQ(Text(MeanRadiationAt(c.latitude).Facade[1]), c.north);
-    }
-}
-
 // The daily cycle of the wave, w₀..w₂₃, in hundredths.
 constexpr std::array<int, 24> kCycle{-13, 13,  38,  60,  79,  92,  99,  99,  92,  79,  60,  38,
                                      13,  -13, -38, -60, -79, -92, -99, -99, -92, -79, -60, -38};

@@ -9,6 +9,7 @@
 #include "Conversions.h"
 #include "FloatingPoint.h"
 #include "HorizontalRadiationTable.h"
+#include "MeanRadiationTable.h"
 #include "SolarTestSupport.h"
 #include "SunPositionTable.h"
 #include "VerticalRadiationTable.h"
@@ -34,43 +35,46 @@ std::string EntryName(const FitEntry& e) {
     return orientation + " " + std::string(HourLabel(e.hour)) + " " + std::string(solartest::FieldName(e.field));
 }
 
-TEST(LatitudeFit, EveryBandListCoversFortyToSixtyWithoutGapOrOverlap) {
-    for (const auto& table : kTables) {
-        for (const FitEntry& e : table.entries) {
-            SCOPED_TRACE(std::string(table.name) + ": " + EntryName(e));
-            ASSERT_GE(e.bandCount, 1);
-            ASSERT_LE(e.bandCount, solar::kMaxBands);
-            EXPECT_EQ(e.Band(1).first, 40);
-            EXPECT_EQ(e.Band(e.bandCount).last, 60);
-            for (int i = 1; i <= e.bandCount; ++i) {
-                EXPECT_LE(e.Band(i).first, e.Band(i).last) << "band " << i;
-                if (i > 1) {
-                    EXPECT_EQ(e.Band(i).first, e.Band(i - 1).last + 1) << "band " << i;
-                }
-            }
-            for (int latitude = 40; latitude <= 60; ++latitude) {
-                int containing = 0;
-                for (int i = 1; i <= e.bandCount; ++i) containing += e.Band(i).Contains(latitude) ? 1 : 0;
-                EXPECT_EQ(containing, 1) << "at " << latitude;
-            }
-            EXPECT_TRUE(e.CoversLatitudes());
-        }
+// The compile-time checks of the tables rest on CoversLatitudes and
+// KeysAreUnique: each must refuse a faulty entry or table.
+TEST(LatitudeFit, TableChecksRefuseFaultyEntries) {
+    using solar::L;
+    struct Case {
+        const char* name;
+        FitEntry entry;
+        bool covers;
+    };
+    // clang-format off
+    const Case cases[] = {
+        { "two bands",    {"8-9", WindowField::SunAltitude, {{40, 47, L(1, 2)}, {48, 60, L(1, 2)}}}, true },
+        { "gap",          {"8-9", WindowField::SunAltitude, {{40, 46, L(1, 2)}, {48, 60, L(1, 2)}}}, false },
+        { "overlap",      {"8-9", WindowField::SunAltitude, {{40, 48, L(1, 2)}, {48, 60, L(1, 2)}}}, false },
+        { "starts at 41", {"8-9", WindowField::SunAltitude, {{41, 60, L(1, 2)}}},                    false },
+        { "ends at 59",   {"8-9", WindowField::SunAltitude, {{40, 59, L(1, 2)}}},                    false },
+        { "ends at 61",   {"8-9", WindowField::SunAltitude, {{40, 61, L(1, 2)}}},                    false },
+        { "reversed",     {"8-9", WindowField::SunAltitude, {{40, 50, L(1, 2)}, {51, 50, L(1, 2)}, {51, 60, L(1, 2)}}}, false },
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.entry.CoversLatitudes(), c.covers);
+        EXPECT_EQ(solar::AllCoverLatitudes(std::array{cases[0].entry, c.entry}), c.covers);
     }
+    const FitEntry altitude{"8-9", WindowField::SunAltitude, {{40, 60, L(1, 2)}}};
+    const FitEntry azimuth{"8-9", WindowField::SunAzimuth, {{40, 60, L(1, 2)}}};
+    const FitEntry northAltitude{"С", "8-9", WindowField::SunAltitude, {{40, 60, L(1, 2)}}};
+    EXPECT_TRUE(solar::KeysAreUnique(std::array{altitude, azimuth, northAltitude}));
+    EXPECT_FALSE(solar::KeysAreUnique(std::array{altitude, azimuth, altitude}));
 }
 
-TEST(LatitudeFit, TablesHoldTheIndependentEntriesOnce) {
-    EXPECT_EQ(solar::kVerticalRadiationFits.size(), 192u);   // 48 (orientation, hour) pairs × 4 fields
-    EXPECT_EQ(solar::kHorizontalRadiationFits.size(), 24u);  // 6 hours × 4 fields
-    EXPECT_EQ(solar::kSunPositionFits.size(), 12u);          // 6 hours × 2 fields
+TEST(LatitudeFit, FortyEightFacadeHoursAreIndependent) {
+    // 192 facade entries of four fields each: the mirror rule must leave
+    // exactly 48 (orientation, hour) pairs to the table.
     int independentFacadeHours = 0;
     for (int o = 1; o <= kOrientationCount; ++o) {
         for (int h = 1; h <= kHourCount; ++h) independentFacadeHours += solar::IsIndependentFacadeHour(o, h) ? 1 : 0;
     }
-    EXPECT_EQ(independentFacadeHours, 48);
-    for (const auto& table : kTables) {
-        std::set<std::string> keys;
-        for (const FitEntry& e : table.entries) EXPECT_TRUE(keys.insert(EntryName(e)).second) << EntryName(e);
-    }
+    EXPECT_EQ(independentFacadeHours * 4, static_cast<int>(solar::kVerticalRadiationFits.size()));
 }
 
 TEST(LatitudeFit, MirrorOfTheFacades) {
@@ -87,21 +91,6 @@ TEST(LatitudeFit, MirrorOfTheFacades) {
         for (int h = 1; h <= 8; ++h) {
             if (!solar::IsIndependentFacadeHour(o, h)) {
                 EXPECT_TRUE(solar::IsIndependentFacadeHour(solar::MirrorOrientation(o), solar::MirrorHour(h)));
-            }
-        }
-    }
-}
-
-// Only GainDirect and IrradDirect of the facades have 0 entries; the
-// horizontal table has none.
-TEST(LatitudeFit, ZeroEntriesOnlyWhereTheSunDoesNotReach) {
-    for (const auto& table : kTables) {
-        for (const FitEntry& e : table.entries) {
-            SCOPED_TRACE(std::string(table.name) + ": " + EntryName(e));
-            for (int i = 1; i <= e.bandCount; ++i) {
-                if (e.Band(i).fit.kind != FitKind::Zero) continue;
-                EXPECT_STREQ(table.name, "vertical");
-                EXPECT_TRUE(e.field == WindowField::GainDirect || e.field == WindowField::IrradDirect);
             }
         }
     }
@@ -142,28 +131,39 @@ TEST(LatitudeFit, EvaluationRule) {
     EXPECT_EQ(FormatDecimal4(solar::StoreFit(e, 49)), "0");
 }
 
-// The quadratic coefficients of the order of 1E-15 (2E-15, 7E-15, ...) never
-// change a stored value at 40..60.
+// The bands of an entry whose quadratic coefficient is of the order of 1E-15
+// (2E-15, 7E-15, ...): the number of them, and that storing without it gives
+// the same value at every latitude of the band.
+template <class Entry>
+int TinyBandsStoreAsWithoutThem(const Entry& e, const std::string& name) {
+    int tinyBands = 0;
+    for (int i = 1; i <= e.bandCount; ++i) {
+        const auto& band = e.Band(i);
+        if (band.fit.a == 0.0L || band.fit.a > 1e-12L || band.fit.a < -1e-12L) continue;
+        ++tinyBands;
+        solar::Fit withoutA = band.fit;
+        withoutA.a = 0.0L;
+        for (int latitude = band.first; latitude <= band.last; ++latitude) {
+            SCOPED_TRACE(name + " at " + std::to_string(latitude));
+            EXPECT_EQ(Decimal4::StoreUnits(solar::EvaluateFit(band.fit, latitude)),
+                      Decimal4::StoreUnits(solar::EvaluateFit(withoutA, latitude)));
+        }
+    }
+    return tinyBands;
+}
+
 TEST(LatitudeFit, TinyCoefficientsNeverChangeAStoredValue) {
     BeginComputation();
     int tinyBands = 0;
     for (const auto& table : kTables) {
-        for (const FitEntry& e : table.entries) {
-            for (int i = 1; i <= e.bandCount; ++i) {
-                const auto& band = e.Band(i);
-                if (band.fit.a == 0.0L || band.fit.a > 1e-12L || band.fit.a < -1e-12L) continue;
-                ++tinyBands;
-                solar::Fit withoutA = band.fit;
-                withoutA.a = 0.0L;
-                for (int latitude = band.first; latitude <= band.last; ++latitude) {
-                    SCOPED_TRACE(std::string(table.name) + ": " + EntryName(e) + " at " + std::to_string(latitude));
-                    EXPECT_EQ(Decimal4::StoreUnits(solar::EvaluateFit(band.fit, latitude)),
-                              Decimal4::StoreUnits(solar::EvaluateFit(withoutA, latitude)));
-                }
-            }
-        }
+        for (const FitEntry& e : table.entries)
+            tinyBands += TinyBandsStoreAsWithoutThem(e, std::string(table.name) + ": " + EntryName(e));
     }
     EXPECT_EQ(tinyBands, 11);  // 8 in the facade table, 3 in the sun-position table
+    int tinyMeanBands = 0;
+    for (const auto& e : solar::kMeanRadiationFits)
+        tinyMeanBands += TinyBandsStoreAsWithoutThem(e, "mean radiation " + std::to_string(e.orientation));
+    EXPECT_EQ(tinyMeanBands, 2);  // 7E-15 of СВ, 1E-14 of ЮВ
 }
 
 TEST(LatitudeFit, AccessorsCheckTheirRanges) {

@@ -10,6 +10,7 @@
 
 #include "CalcError.h"
 #include "Conversions.h"
+#include "FloatingPoint.h"
 #include "ProjectState.h"
 #include "SolarTestSupport.h"
 
@@ -420,6 +421,34 @@ TEST(SolarGenerators, RefuseLatitudesOutsideTheTables) {
             }
             EXPECT_EQ(Project.WindowHours, before);
         }
+    }
+}
+
+// ---- MeanRadiationAt -----------------------------------------------------------------
+
+TEST(MeanRadiationAt, BandsChangeAfter43AndAt52AndEndAt60) {
+    struct Case {
+        std::int32_t latitude;
+        const char* north;  // or the message
+    };
+    const Case cases[] = {{43, "70.25"},
+                          {44, "70.0968"},
+                          {51, "77.3488"},
+                          {52, "79.1352"},
+                          {60, "82.18"},
+                          {39, kLatitudeRangeMessage},
+                          {61, kLatitudeRangeMessage},
+                          {0, kLatitudeRangeMessage}};
+    BeginComputation();
+    for (const Case& c : cases) {
+        SCOPED_TRACE("latitude " + std::to_string(c.latitude));
+        std::string north;
+        try {
+            north = FormatDecimal4(MeanRadiationAt(c.latitude).Facade[1]);
+        } catch (const CalcError& e) {
+            north = e.what();
+        }
+        EXPECT_EQ(north, c.north);
     }
 }
 

@@ -62,6 +62,9 @@ TEST(WindowRunFailure, ZeroDivisorStopsTheRunAndRestoresTheTable) {
         { "H + a = 0",      [](WindowInputTexts& t) { t.ShadeHorizOffset = "-1.5"; }, WindowKind::Vertical,   kZeroDivideMessage },
         { "Rп = 0",         [](WindowInputTexts& t) { t.GlazingResistance = "0"; },   WindowKind::Vertical,   kZeroDivideMessage },
         { "αн = 0",         [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },    WindowKind::Vertical,   kZeroDivideMessage },
+        // The first fault is the 0/0 of the direct part at north 8-9 (no direct
+        // radiation), not the x/0 of the diffuse part after it.
+        { "αн = 0, inclined", [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },  WindowKind::Inclined,   kInvalidOpMessage },
         { "αн г = 0",       [](WindowInputTexts& t) { t.EnvelopeOuterCoeff = "0"; },  WindowKind::Horizontal, kZeroDivideMessage },
         { "H = 0, no shade", [](WindowInputTexts& t) { t.WindowHeight = "0"; t.ShadeHorizLength = "0"; },
                                                                                        WindowKind::Horizontal, kInvalidOpMessage },
