@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "CliTestSupport.h"
+#include "ProjectDocumentTestSupport.h"
 
-using namespace cli_test;
+using namespace projectdoc_test;
 
 namespace {
 
@@ -15,16 +15,8 @@ struct Refusal {
     std::string message;
 };
 
-std::string ReadRefusal(const std::string& document) {
-    try {
-        ReadCliProject(document);
-        return "";
-    } catch (const CalcError& e) {
-        return ErrorBoxText(e.what());
-    }
-}
-
-const std::string kLayerKeys = "must be an object with MaterialName, HeatAbsorption, Conductivity and Thickness.";
+const std::string kLayerKeys =
+    "должен быть объектом с ключами MaterialName, HeatAbsorption, Conductivity, Thickness или null.";
 
 std::string Layers(int count) {
     std::string list = "[";
@@ -32,65 +24,79 @@ std::string Layers(int count) {
     return list + "]";
 }
 
-TEST(CliProjectRead, RefusesEachKindOfBadDocumentNamingTheKey) {
+TEST(ProjectInputsRead, RefusesEachKindOfBadDocumentNamingTheKey) {
+    const std::string longText(kMaxInputTextLength + 1, '7');
+    std::string longName;  // characters, not bytes, are counted
+    for (std::size_t i = 0; i <= kMaxInputTextLength; ++i) longName += "ж";
     const std::vector<Refusal> cases = {
         {"empty document", "",
-         "The project is not a JSON document: parse error at line 1, column 1: syntax error "
+         "Проект не является документом JSON: parse error at line 1, column 1: syntax error "
          "while parsing value - unexpected end of input; expected '[', '{', or a literal."},
         {"unclosed object", "{",
-         "The project is not a JSON document: parse error at line 1, column 2: syntax error "
+         "Проект не является документом JSON: parse error at line 1, column 2: syntax error "
          "while parsing object key - unexpected end of input; expected string literal."},
         {"text after the object", "{} x",
-         "The project is not a JSON document: parse error at line 1, column 4: "
+         "Проект не является документом JSON: parse error at line 1, column 4: "
          "syntax error while parsing value - invalid literal; last read: '{} x'; expected end of input."},
-        {"a list, not an object", "[]", "The project must be a JSON object of named inputs."},
-        {"unknown key", R"({"Lattitude": "48"})", "Unknown key \"Lattitude\""},
-        {"key given twice", R"({"Latitude": "48", "Latitude": "50"})", "The key \"Latitude\" is given twice."},
-        {"boolean for a text", R"({"WindowHeight": true})", "\"WindowHeight\" must be a text or a number."},
-        {"null for a text", R"({"WallArea": null})", "\"WallArea\" must be a text or a number."},
-        {"list for a count", R"({"RoofLayerCount": [3]})", "\"RoofLayerCount\" must be a text or a number."},
-        {"text for a check box", R"({"Walls": "yes"})", "\"Walls\" must be true or false."},
-        {"number for a check box", R"({"Windows": 1})", "\"Windows\" must be true or false."},
+        {"a list, not an object", "[]", "Проект должен быть объектом JSON с именованными входными данными."},
+        {"unknown key", R"({"Lattitude": "48"})", "Неизвестный ключ \"Lattitude\""},
+        {"key given twice", R"({"Latitude": "48", "Latitude": "50"})", "Ключ \"Latitude\" указан дважды."},
+        {"boolean for a text", R"({"WindowHeight": true})", "Ключ \"WindowHeight\" должен быть текстом или числом."},
+        {"null for a text", R"({"WallArea": null})", "Ключ \"WallArea\" должен быть текстом или числом."},
+        {"list for a count", R"({"RoofLayerCount": [3]})", "Ключ \"RoofLayerCount\" должен быть текстом или числом."},
+        {"text too long", R"({"WindowWidth": ")" + longText + "\"}",
+         "Ключ \"WindowWidth\" содержит текст длиннее 1000 знаков."},
+        {"number too long", R"({"WallLayerCount": 0.)" + longText.substr(2) + "}",
+         "Ключ \"WallLayerCount\" содержит текст длиннее 1000 знаков."},
+        {"text for a check box", R"({"Walls": "yes"})", "Ключ \"Walls\" должен быть true или false."},
+        {"number for a check box", R"({"Windows": 1})", "Ключ \"Windows\" должен быть true или false."},
         {"unknown window kind", R"({"WindowKind": "vertical"})",
-         "\"WindowKind\" must be \"Vertical\", \"Inclined\" or \"Horizontal\""},
+         "Ключ \"WindowKind\" должен быть \"Vertical\", \"Inclined\" или \"Horizontal\""},
         {"orientation not in a list", R"({"WindowOrientations": "Ю"})",
-         "\"WindowOrientations\" must be a list of orientation names."},
+         "Ключ \"WindowOrientations\" должен быть списком названий сторон света."},
         {"number as orientation", R"({"WallOrientations": [5]})",
-         "\"WallOrientations\" must be a list of orientation names."},
+         "Ключ \"WallOrientations\" должен быть списком названий сторон света."},
         {"unknown orientation", R"({"WallOrientations": ["Ю", "South"]})",
-         "\"WallOrientations\" has an unknown orientation \"South\" (known: С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ or N, NE, "
-         "E, SE, S, SW, W, NW)"},
-        {"layers not a list", R"({"WallLayers": {}})", "\"WallLayers\" must be a list of layers."},
-        {"layer not an object", R"({"RoofLayers": [1]})", "\"RoofLayers\"[1] " + kLayerKeys},
+         "Ключ \"WallOrientations\" содержит неизвестную сторону света \"South\" (известны: С, СВ, В, ЮВ, Ю, ЮЗ, З, "
+         "СЗ или N, NE, E, SE, S, SW, W, NW)"},
+        {"layers not a list", R"({"WallLayers": {}})", "Ключ \"WallLayers\" должен быть списком слоёв."},
+        {"layer not an object", R"({"RoofLayers": [null, 1]})", "Слой 2 в \"RoofLayers\" " + kLayerKeys},
         {"layer without thickness",
          R"({"WallLayers": [)" + std::string(kBrickLayer) + R"(, {"HeatAbsorption": "1", "Conductivity": "1"}]})",
-         "\"WallLayers\"[2] has no \"Thickness\""},
+         "Слой 2 в \"WallLayers\" не содержит ключа \"Thickness\""},
         {"unknown layer key",
          R"({"WallLayers": [{"HeatAbsorption": "1", "Conductivity": "1", "Thickness": "1", )"
          R"("Density": "1800"}]})",
-         "\"WallLayers\"[1] has an unknown key \"Density\""},
+         "Слой 1 в \"WallLayers\" содержит неизвестный ключ \"Density\""},
         {"layer key twice",
          R"({"WallLayers": [{"HeatAbsorption": "1", "Conductivity": "1", "Thickness": "1", )"
          R"("Thickness": "2"}]})",
-         "\"WallLayers\"[1] has the key \"Thickness\" twice."},
+         "Слой 1 в \"WallLayers\" содержит ключ \"Thickness\" дважды."},
         {"boolean layer value", R"({"RoofLayers": [{"HeatAbsorption": false, "Conductivity": "1", "Thickness": "1"}]})",
-         "\"RoofLayers\"[1].HeatAbsorption must be a text or a number."},
+         "Ключ \"HeatAbsorption\" слоя 1 в \"RoofLayers\" должен быть текстом или числом."},
+        {"layer name too long",
+         R"({"RoofLayers": [{"MaterialName": ")" + longName +
+             R"(", "HeatAbsorption": "1", "Conductivity": "1", )"
+             R"("Thickness": "1"}]})",
+         "Ключ \"MaterialName\" слоя 1 в \"RoofLayers\" содержит текст длиннее 1000 знаков."},
         {"more layers than a table holds", R"({"WallLayers": )" + Layers(51) + "}",
-         "\"WallLayers\" lists 51 layers; a construction holds at most 50."},
+         "Ключ \"WallLayers\" перечисляет больше 50 слоёв (51)"},
         {"nesting without end", R"({"Latitude": )" + std::string(100, '[') + std::string(100, ']') + "}",
-         "The project nests lists and objects too deeply."},
+         "В проекте списки и объекты вложены слишком глубоко."},
         {"bytes that are not UTF-8", "{\"Latitude\": \"4\xff\"}",
-         "The project is not a JSON document: parse error at line 1, column 16: syntax error while parsing value - "
+         "Проект не является документом JSON: parse error at line 1, column 16: syntax error while parsing value - "
          "invalid string: ill-formed UTF-8 byte; last read: '\"4\xff'"},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ReadRefusal(c.document), c.message);
     }
+    // Texts and lists at their limits are read.
+    EXPECT_EQ(ReadRefusal(R"({"WindowWidth": ")" + longName.substr(2) + R"(", "WallLayers": )" + Layers(50) + "}"), "");
 }
 
-TEST(CliProjectRead, AbsentKeysKeepTheInputPageDefaults) {
-    const CliProject p = ReadCliProject("{}");
+TEST(ProjectInputsRead, AbsentKeysKeepTheInputPageDefaults) {
+    const ProjectInputs p = ReadProjectInputs("{}");
     const WindowInputTexts defaults = DefaultWindowInputTexts();
     EXPECT_EQ(p.Window.Latitude, "48");
     EXPECT_EQ(p.Window.GlazingArea, defaults.GlazingArea);
@@ -125,7 +131,7 @@ TEST(CliProjectRead, AbsentKeysKeepTheInputPageDefaults) {
     for (const auto& other : others) EXPECT_EQ(other.text, InputControlOf(other.control).defaultText) << other.control;
 }
 
-TEST(CliProjectRead, NumbersAreTakenAsTheyAreWritten) {
+TEST(ProjectInputsRead, NumbersAreTakenAsTheyAreWritten) {
     struct Case {
         const char* written;
         const char* text;
@@ -137,13 +143,14 @@ TEST(CliProjectRead, NumbersAreTakenAsTheyAreWritten) {
                                            {"0.00015", "0.00015"},
                                            {"123456789012345678901234", "123456789012345678901234"}}) {
         SCOPED_TRACE(c.written);
-        const CliProject p = ReadCliProject(std::string(R"({"WindowHeight": )") + c.written + "}");
+        const ProjectInputs p = ReadProjectInputs(std::string(R"({"WindowHeight": )") + c.written + "}");
         EXPECT_EQ(p.Window.WindowHeight, c.text);
     }
 }
 
-TEST(CliProjectRead, OrientationNamesInEitherAlphabet) {
-    const CliProject p = ReadCliProject(R"({"WindowOrientations": ["Ю", "NW", "S"], "WallOrientations": ["СВ", "E"]})");
+TEST(ProjectInputsRead, OrientationNamesInEitherAlphabet) {
+    const ProjectInputs p =
+        ReadProjectInputs(R"({"WindowOrientations": ["Ю", "NW", "S"], "WallOrientations": ["СВ", "E"]})");
     EXPECT_EQ(p.WindowOrientations, (std::array<bool, 8>{false, false, false, false, true, false, false, true}));
     EXPECT_EQ(p.WallOrientations, (std::array<bool, 8>{false, true, true, false, false, false, false, false}));
     EXPECT_EQ(OrientationByName("ЮЗ"), 6);
@@ -151,14 +158,20 @@ TEST(CliProjectRead, OrientationNamesInEitherAlphabet) {
     EXPECT_EQ(OrientationByName("   Ю"), 0);  // a page caption is not a name
 }
 
-TEST(CliProjectRead, LayersKeepTheirTextsAndOrder) {
-    const CliProject p =
-        ReadCliProject(R"({"RoofLayers": [{"HeatAbsorption": 0.50, "Conductivity": "0.04", "Thickness": "0.05"},)" +
-                       std::string(kBrickLayer) + "]}");
-    ASSERT_EQ(p.RoofLayers.size(), 2u);
-    EXPECT_EQ(p.RoofLayers[0], (LayerEntryTexts{"", "0.50", "0.04", "0.05"}));
-    EXPECT_EQ(p.RoofLayers[1], (LayerEntryTexts{"Кирпич", "9.2", "0.81", "0.38"}));
+TEST(ProjectInputsRead, LayersKeepTheirTextsAndOrder) {
+    const ProjectInputs p =
+        ReadProjectInputs(R"({"RoofLayers": [{"HeatAbsorption": 0.50, "Conductivity": "0.04", "Thickness": "0.05"},)" +
+                          std::string(kBrickLayer) + "]}");
+    EXPECT_EQ(p.RoofLayers, (LayerList{LayerEntryTexts{"", "0.50", "0.04", "0.05"},
+                                       LayerEntryTexts{"Кирпич", "9.2", "0.81", "0.38"}}));
     EXPECT_FALSE(p.RoofLayerCount.has_value());
+}
+
+TEST(ProjectInputsRead, NullIsALayerNeverEntered) {
+    const ProjectInputs p =
+        ReadProjectInputs(R"({"WallLayerCount": "1", "WallLayers": [null, )" + std::string(kBrickLayer) + ", null]}");
+    EXPECT_EQ(p.WallLayers, (LayerList{std::nullopt, LayerEntryTexts{"Кирпич", "9.2", "0.81", "0.38"}, std::nullopt}));
+    EXPECT_EQ(p.WallLayerCount, "1");
 }
 
 }  // namespace
