@@ -23,6 +23,9 @@
 
 // ---- Inputs -------------------------------------------------------------------
 
+// The texts of the windows page's inputs are equal when each of the nineteen is.
+bool operator==(const WindowInputTexts& a, const WindowInputTexts& b);
+
 // A layer list as typed: element i is layer i+1, empty (null in the document)
 // for a layer never entered between entered ones. The list may be longer than
 // the layer count: the layers above the count are kept, not used.

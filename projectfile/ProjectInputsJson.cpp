@@ -10,14 +10,14 @@
 
 using nlohmann::ordered_json;
 
-namespace {
-
 bool operator==(const WindowInputTexts& a, const WindowInputTexts& b) {
     for (const InputControl* input : WindowInputs()) {
         if (a.*input->windowText != b.*input->windowText) return false;
     }
     return true;
 }
+
+namespace {
 
 // ---------------------------------------------------------------------------
 // The keys of the inputs document, in the order they are written.
