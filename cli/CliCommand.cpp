@@ -11,7 +11,8 @@
 #include "CalcError.h"
 #include "Cities.h"
 #include "CliOutput.h"
-#include "CliProject.h"
+#include "CliRadiation.h"
+#include "ProjectDocument.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ struct UsageError {
 };
 
 struct CommandLine {
-    std::string command;              // "compute", "radiation" or "cities"
-    std::optional<std::string> file;  // compute: FILE or "-"
+    std::string command;              // "compute", "convert", "radiation" or "cities"
+    std::optional<std::string> file;  // compute, convert: FILE or "-"
     std::optional<std::string> latitude;
     std::optional<std::string> search;  // cities: part of the name
     OutputFormat format = OutputFormat::Json;
@@ -71,24 +72,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             throw UsageError{"unknown option '" + arg + "'"};
         } else if (cl.command.empty()) {
             cl.command = arg;
-        } else if (cl.command == "compute" && !cl.file) {
+        } else if ((cl.command == "compute" || cl.command == "convert") && !cl.file) {
             cl.file = arg;
         } else {
             throw UsageError{"unexpected argument '" + arg + "'"};
         }
     }
     if (cl.help || cl.version) return cl;
-    if (cl.command.empty()) throw UsageError{"a command is needed: compute, radiation or cities"};
-    if (cl.command != "compute" && cl.command != "radiation" && cl.command != "cities") {
+    if (cl.command.empty()) throw UsageError{"a command is needed: compute, convert, radiation or cities"};
+    if (cl.command != "compute" && cl.command != "convert" && cl.command != "radiation" && cl.command != "cities") {
         throw UsageError{"unknown command '" + cl.command + "'"};
     }
+    if (cl.command == "convert" && cl.format != OutputFormat::Json) throw UsageError{"convert writes JSON only"};
     if (cl.command != "radiation" && cl.latitude) throw UsageError{"--latitude belongs to the radiation command"};
     if (cl.command != "cities" && cl.search) throw UsageError{"--search belongs to the cities command"};
     if (cl.command == "radiation" && !cl.latitude) throw UsageError{"radiation needs --latitude N"};
     return cl;
 }
 
-// The project document from a file, or from standard input for "-" or no file.
+// The project's text from a file, or from standard input for "-" or no file.
 // Empty on failure, with the operating system's reason in `reason`.
 std::optional<std::string> ReadDocument(const std::optional<std::string>& file, std::istream& in, std::string& reason) {
     if (!file || *file == "-") {
@@ -122,22 +124,39 @@ std::optional<std::string> ReadDocument(const std::optional<std::string>& file, 
 // output when the output is JSON.
 int Fail(int status, const std::string& message, OutputFormat format, std::ostream& out, std::ostream& err) {
     err << message << '\n';
-    if (format == OutputFormat::Json) out << JsonText(ErrorJson(message));
+    if (format == OutputFormat::Json) out << JsonDocumentText(ErrorJson(message));
     return status;
 }
 
 int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string reason;
-    const std::optional<std::string> document = ReadDocument(cl.file, in, reason);
-    if (!document) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
-    const CliResults results = RunCliProject(ReadCliProject(*document));
-    out << (cl.format == OutputFormat::Json ? JsonText(ResultsJson(results)) : ResultsCsv(results));
+    const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
+    if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
+    const ProjectResults results = RunProject(ReadAnyProject(*text));
+    out << (cl.format == OutputFormat::Json ? JsonDocumentText(WriteProjectResultsJson(results)) : ResultsCsv(results));
+    return kExitOk;
+}
+
+// The full project document of a project in any form. It is printed even when
+// the calculation is refused (its results then hold the error), so that the
+// inputs are never lost; the refusal still sets the exit status.
+int Convert(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string reason;
+    const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
+    if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
+    const ProjectInputs inputs = ReadAnyProject(*text);
+    const ProjectOutcome outcome = ComputeProject(inputs);
+    out << WriteProjectFile(inputs, outcome);
+    if (const ProjectError* error = std::get_if<ProjectError>(&outcome)) {
+        err << error->Message << '\n';
+        return kExitRefused;
+    }
     return kExitOk;
 }
 
 int Radiation(const CommandLine& cl, std::ostream& out) {
     const CliRadiationTable table = ComputeRadiationTable(*cl.latitude);
-    out << (cl.format == OutputFormat::Json ? JsonText(RadiationJson(table)) : RadiationCsv(table));
+    out << (cl.format == OutputFormat::Json ? JsonDocumentText(RadiationJson(table)) : RadiationCsv(table));
     return kExitOk;
 }
 
@@ -187,7 +206,7 @@ nlohmann::ordered_json CitiesJson(const std::vector<const City*>& cities) {
 int Cities(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const std::string search = cl.search.value_or("");
     const std::vector<const City*> cities = CitiesContaining(search);
-    out << (cl.format == OutputFormat::Json ? JsonText(CitiesJson(cities)) : CitiesCsv(cities));
+    out << (cl.format == OutputFormat::Json ? JsonDocumentText(CitiesJson(cities)) : CitiesCsv(cities));
     if (cities.empty()) {
         err << "Ни одно название города в таблице климата не содержит «" << search << "»; ближайшие:";
         const std::vector<const City*> closest = ClosestCities(search);
@@ -202,9 +221,14 @@ int Cities(const CommandLine& cl, std::ostream& out, std::ostream& err) {
 std::string CliUsage() {
     return "Usage:\n"
            "  solargain-cli compute [FILE | -] [--format json|csv]\n"
-           "      Computes the project described by the JSON document FILE (standard\n"
-           "      input when FILE is - or absent): the windows of the eight orientations\n"
-           "      when \"Windows\" is true, the walls and the roof, and the hourly totals.\n"
+           "      Computes the project in FILE (standard input when FILE is - or absent):\n"
+           "      the windows of the eight orientations when \"Windows\" is true, the\n"
+           "      walls and the roof, and the hourly totals. FILE is a project file, a\n"
+           "      bare inputs document (JSON) or a 1379-line window table file.\n"
+           "  solargain-cli convert [FILE | -]\n"
+           "      Prints the full project file of FILE (any of the three forms above):\n"
+           "      its inputs and the results computed from them. A window table file\n"
+           "      gives the window and site inputs of its header, all else at default.\n"
            "  solargain-cli radiation --latitude N [--format json|csv]\n"
            "      Prints the solar data generated for the latitude N (40 to 60): the\n"
            "      vertical facade and horizontal surface radiation and the sun position\n"
@@ -225,7 +249,8 @@ std::string CliUsage() {
            "\n"
            "Exit status: 0 success, 1 the project file cannot be read, 2 the project or\n"
            "the command line is refused (the message is on standard error, and for JSON\n"
-           "output also as {\"error\": ...} on standard output).\n";
+           "output also as {\"error\": ...} on standard output; convert still prints the\n"
+           "project file, its results being {\"error\": ...}).\n";
 }
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -246,6 +271,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     try {
         if (cl.command == "cities") return Cities(cl, out, err);
+        if (cl.command == "convert") return Convert(cl, in, out, err);
         return cl.command == "compute" ? Compute(cl, in, out, err) : Radiation(cl, out);
     } catch (const CalcError& e) {
         return Fail(kExitRefused, ErrorBoxText(e.what()), cl.format, out, err);

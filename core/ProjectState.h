@@ -10,14 +10,21 @@
 // Kind of glazing, chosen by the three radio buttons of the input page.
 enum class WindowKind { Vertical, Inclined, Horizontal };
 
-// One material layer of a wall or roof, counted from the room side.
+// One material layer of a wall or roof, counted from the room side. Besides
+// the values, the layer keeps the texts they were typed as ("0.380" stays
+// "0.380"), so that a saved project and the layer grid show the user's own
+// typing; each text parses to the value beside it ("0" before any entry).
 struct ConstructionLayer {
-    std::string MaterialName;  // free text, may be empty
-    Decimal4 HeatAbsorption;   // s, W/(m²·°C)
-    Decimal4 Conductivity;     // λ, W/(m·°C)
-    Decimal4 Thickness;        // δ, m
-    Decimal4 LayerResistance;  // R = δ/λ, m²·°C/W (derived)
-    Decimal4 LayerInertia;     // D = R·s (derived by the hourly computations)
+    std::string MaterialName;              // free text, may be empty
+    Decimal4 HeatAbsorption;               // s, W/(m²·°C)
+    Decimal4 Conductivity;                 // λ, W/(m·°C)
+    Decimal4 Thickness;                    // δ, m
+    Decimal4 LayerResistance;              // R = δ/λ, m²·°C/W (derived)
+    Decimal4 LayerInertia;                 // D = R·s (derived by the hourly computations)
+    std::string HeatAbsorptionText = "0";  // s as typed
+    std::string ConductivityText = "0";    // λ as typed
+    std::string ThicknessText = "0";       // δ as typed
+    bool Entered = false;                  // the layer editor stored this layer (a never entered layer is a gap)
 
     friend bool operator==(const ConstructionLayer&, const ConstructionLayer&) = default;
 };

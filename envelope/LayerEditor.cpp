@@ -55,20 +55,27 @@ LayerSpinChange LayerSpinClicked(Construction c, int position) {
     return {false, FormatInteger(position), EntryTextsOf(c, position)};
 }
 
+void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {
+    RequireLayerNumber(number);
+    ConstructionLayer& layer = LayersOf(c)[number];
+    layer.Entered = true;
+    writeCell(number, 0, FormatInteger(number));
+    writeCell(number, 1, typed.Name);
+    layer.MaterialName = typed.Name;
+    const auto store = [&](int column, const std::string& text, Decimal4& value, std::string& kept) {
+        writeCell(number, column, text);
+        value = ParseDecimal4(text);
+        kept = text;
+    };
+    store(2, typed.HeatAbsorption, layer.HeatAbsorption, layer.HeatAbsorptionText);
+    store(3, typed.Conductivity, layer.Conductivity, layer.ConductivityText);
+    store(4, typed.Thickness, layer.Thickness, layer.ThicknessText);
+}
+
 LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {
     const std::int32_t n = LayerCurrentOf(c);
     if (n > LayerCountOf(c)) return {};
-    RequireLayerNumber(n);
-    ConstructionLayer& layer = LayersOf(c)[n];
-    writeCell(n, 0, FormatInteger(n));
-    writeCell(n, 1, typed.Name);
-    layer.MaterialName = typed.Name;
-    writeCell(n, 2, typed.HeatAbsorption);
-    layer.HeatAbsorption = ParseDecimal4(typed.HeatAbsorption);
-    writeCell(n, 3, typed.Conductivity);
-    layer.Conductivity = ParseDecimal4(typed.Conductivity);
-    writeCell(n, 4, typed.Thickness);
-    layer.Thickness = ParseDecimal4(typed.Thickness);
+    StoreLayer(c, n, typed, writeCell);
 
     const int next = n < kMaxLayers ? n + 1 : kMaxLayers;
     LayerCurrentOf(c) = next;

@@ -79,17 +79,22 @@ struct LayerSpinChange {
 };
 LayerSpinChange LayerSpinClicked(Construction c, int position);
 
-// Enter button (Button1Click / Button2Click), first part: stores the entry
-// row into the current layer when its number does not exceed the count
-// (otherwise nothing at all happens and Entered is false). In order: grid row
-// n column 0 gets n, column 1 and the name get the typed name, then for s, λ,
-// δ in turn the grid cell gets the typed text and the layer the parsed value;
-// a text that does not parse stops there with the cells and values before it
-// stored. Then the current layer advances by one, but not past 50: Position,
-// NumberText (for the spin and the number edit) and Entry (the entry row for
-// that layer) describe it. The caller empties the entry row, sets the number
-// edit and then calls ResistanceAfterEntry.
+// Stores typed texts into layer `number` (1..50, refused otherwise) whatever
+// the count: the layer becomes entered, then in order grid row n column 0
+// gets n, column 1 and the name get the typed name, then for s, λ, δ in turn
+// the grid cell gets the typed text and the layer the parsed value with its
+// text; a text that does not parse stops there with the cells, values and
+// texts before it stored.
 using GridCellWriter = std::function<void(int row, int column, const std::string& text)>;
+void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
+
+// Enter button (Button1Click / Button2Click), first part: stores the entry
+// row into the current layer (StoreLayer) when its number does not exceed the
+// count (otherwise nothing at all happens and Entered is false). Then the
+// current layer advances by one, but not past 50: Position, NumberText (for
+// the spin and the number edit) and Entry (the entry row for that layer)
+// describe it. The caller empties the entry row, sets the number edit and
+// then calls ResistanceAfterEntry.
 struct LayerEntryAdvance {
     bool Entered = false;
     int Position = 0;

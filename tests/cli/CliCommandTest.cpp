@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CliCommand.h"
+#include "ProjectDocument.h"
 
 using nlohmann::json;
 
@@ -53,6 +54,56 @@ TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
     EXPECT_EQ(c.out, "");
 }
 
+// A window table file of the start-up inputs as the program saves it after
+// showing "Окна", with latitude `latitude` on line 1.
+std::string TableFile(const std::string& latitude = "48") {
+    RunProject(ProjectInputs{});
+    std::string text = ComposeProjectFile(Project, "1", "3.3");
+    return latitude + text.substr(text.find("\r\n"));
+}
+
+TEST(CliCommand, ComputeTakesEachFormOfAProject) {
+    const std::string expected = InProcess({"compute"}, "{}").out;
+    const std::vector<std::string> projects = {WriteProjectFile(ProjectInputs{}, ProjectError{"не рассчитано"}),
+                                               "\xEF\xBB\xBF \n{\"Latitude\": \"48\"}", TableFile()};
+    for (const std::string& project : projects) {
+        SCOPED_TRACE(project.substr(0, 40));
+        const Outcome o = InProcess({"compute"}, project);
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.out, expected);
+    }
+    const Outcome neither = InProcess({"compute", "--format=csv"}, "[]");
+    EXPECT_EQ(neither.status, 2);
+    EXPECT_EQ(neither.err.rfind("Файл не является ни документом проекта JSON (он не начинается с «{»), ни таблицей "
+                                "окон из 1379 строк: '' is not a valid floating point value (строка 20",
+                                0),
+              0u)
+        << neither.err;
+}
+
+TEST(CliCommand, ConvertPrintsTheFullProjectFile) {
+    const Outcome o = InProcess({"convert"}, TableFile("52"));
+    EXPECT_EQ(o.status, 0) << o.err;
+    const json doc = json::parse(o.out);
+    EXPECT_EQ(doc["format"], "solargain-project");
+    EXPECT_EQ(doc["version"], 1);
+    EXPECT_EQ(doc["inputs"]["Latitude"], "52");
+    EXPECT_EQ(doc["inputs"]["WindowOuterCoeff"], "26.87");
+    EXPECT_EQ(doc["results"], json::parse(InProcess({"compute"}, o.out).out));
+
+    // A refused calculation still gives the whole document, its results the error.
+    const Outcome refused = InProcess({"convert"}, TableFile("0"));
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "Широта должна быть целым числом от 40 до 60 градусов.\n");
+    const json kept = json::parse(refused.out);
+    EXPECT_EQ(kept["inputs"]["Latitude"], "0");
+    EXPECT_EQ(kept["results"], json({{"error", "Широта должна быть целым числом от 40 до 60 градусов."}}));
+
+    const Outcome unreadable = InProcess({"convert"}, "{\"Latitude\": ");
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_EQ(json::parse(unreadable.out).count("format"), 0u);
+}
+
 TEST(CliCommand, WrongCommandLines) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {},
@@ -60,6 +111,8 @@ TEST(CliCommand, WrongCommandLines) {
              {"compute", "--format", "xml"},
              {"compute", "--format"},
              {"compute", "a.json", "b.json"},
+             {"convert", "a.txt", "b.txt"},
+             {"convert", "--format", "csv"},
              {"compute", "--latitude", "48"},
              {"radiation"},
              {"radiation", "extra", "--latitude", "48"},
@@ -82,8 +135,8 @@ TEST(CliCommand, WrongCommandLines) {
 TEST(CliCommand, HelpAndVersion) {
     const Outcome help = InProcess({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option :
-         {"compute [FILE | -]", "radiation --latitude N", "cities [--search TEXT]", "--format json|csv", "--version"}) {
+    for (const char* option : {"compute [FILE | -]", "convert [FILE | -]", "radiation --latitude N",
+                               "cities [--search TEXT]", "--format json|csv", "--version"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     const Outcome version = InProcess({"--version"});
@@ -182,11 +235,11 @@ TEST_F(CliProgram, ExitStatusOfEachOutcome) {
 
     const Outcome notJson = Exec("compute '" + bad + "'");
     EXPECT_EQ(notJson.status, 2);
-    EXPECT_EQ(notJson.err.rfind("The project is not a JSON document: parse error at line 1", 0), 0u);
+    EXPECT_EQ(notJson.err.rfind("Проект не является документом JSON: parse error at line 1", 0), 0u);
 
     const Outcome unknownKey = Exec("compute '" + unknown + "'");
     EXPECT_EQ(unknownKey.status, 2);
-    EXPECT_EQ(unknownKey.err, "Unknown key \"latitude\"\n");
+    EXPECT_EQ(unknownKey.err, "Неизвестный ключ \"latitude\"\n");
 
     const Outcome latitude = Exec("radiation --latitude 39 --format csv");
     EXPECT_EQ(latitude.status, 2);

@@ -21,61 +21,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// The JSON of the default project, read back, holds every shown field of the
-// window hour table exactly as the windows page computes it.
-TEST(CliOutput, DefaultProjectRoundTripsFieldByField) {
-    const json doc = json::parse(JsonText(ResultsJson(Compute("{}"))));
-
-    ResetProjectState();
-    RunWindowComputation(DefaultWindowInputTexts(), WindowKind::Vertical);
-    const json& orientations = doc["windows"]["orientations"];
-    ASSERT_EQ(orientations.size(), 8u);
-    for (int o = 1; o <= kOrientationCount; ++o) {
-        const json& orientation = orientations[static_cast<std::size_t>(o - 1)];
-        EXPECT_EQ(orientation["name"], std::string(OrientationAt(o).name));
-        ASSERT_EQ(orientation["hours"].size(), 10u);
-        for (int h = 1; h <= kHourCount; ++h) {
-            const json& fields = orientation["hours"][std::string(HourLabel(h))];
-            ASSERT_EQ(fields.size(), static_cast<std::size_t>(kShownFieldCount));
-            for (int f = 1; f <= kShownFieldCount; ++f) {
-                const std::string name(WindowFieldName(static_cast<WindowField>(f)));
-                SCOPED_TRACE(std::string(OrientationAt(o).name) + " " + std::string(HourLabel(h)) + " " + name);
-                EXPECT_EQ(ParseDecimal4(fields[name].get<std::string>()), Project.WindowHours.Record(o, h).Field(f));
-            }
-        }
-        EXPECT_EQ(ParseDecimal4(orientation["WindowPeakGain"].get<std::string>()), Project.WindowPeakGain[o]);
-        EXPECT_EQ(orientation["WindowPeakHour"], std::string(HourLabel(Project.WindowPeakHour[o])));
-    }
-    EXPECT_EQ(doc["windows"]["WindowKind"], "Vertical");
-    EXPECT_EQ(doc["windows"]["InsolationCaption"], "инс.в.");
-    EXPECT_TRUE(doc["walls"].is_null());
-    EXPECT_TRUE(doc["roof"].is_null());
-    EXPECT_TRUE(doc["totals"]["WallMaxHour"].is_null());
-}
-
-TEST(CliOutput, FieldNamesAreTheWindowTableFields) {
-    EXPECT_EQ(WindowFieldName(WindowField::GainDirect), "GainDirect");
-    EXPECT_EQ(WindowFieldName(WindowField::IrradDirect), "IrradDirect");
-    EXPECT_EQ(WindowFieldName(WindowField::CondOutdoorTemp), "CondOutdoorTemp");
-    EXPECT_EQ(WindowFieldName(WindowField::HeatGain), "HeatGain");
-    EXPECT_THROW(WindowFieldName(WindowField::SunlitHeightFraction), std::out_of_range);
-}
-
-TEST(CliOutput, KeysInAFixedOrder) {
-    const std::string text = JsonText(ResultsJson(Compute(R"({"Walls": true, "Roof": true,
-        "WallLayers": [)" + std::string(kBrickLayer) + R"(], "RoofLayers": [)" +
-                                                          kBrickLayer + "]}")));
-    std::vector<std::size_t> at;
-    for (const char* key : {"\"windows\"", "\"GainDirect\"", "\"HeatGain\"", "\"WindowPeakGain\"", "\"walls\"",
-                            "\"WallHourGain\"", "\"Resistance\"", "\"Damping\"", "\"roof\"", "\"totals\"",
-                            "\"WindowHourTotal\"", "\"GrandHourTotal\"", "\"GrandMaxHour\""}) {
-        at.push_back(text.find(key));
-        EXPECT_NE(at.back(), std::string::npos) << key;
-    }
-    for (std::size_t i = 1; i < at.size(); ++i) EXPECT_LT(at[i - 1], at[i]) << i;
-    EXPECT_EQ(text.back(), '\n');
-}
-
 TEST(CliOutput, CsvHasTheTotalsThenOneBlockPerOrientation) {
     const std::vector<std::string> lines = Lines(ResultsCsv(Compute(R"({"WindowOrientations": ["Ю"]})")));
     ASSERT_EQ(lines.size(), 5u + 8u * (1u + 1u + 17u));
@@ -107,7 +52,7 @@ TEST(CliOutput, RadiationTableInBothFormats) {
     const std::vector<std::string> lines = Lines(RadiationCsv(table));
     ASSERT_EQ(lines.size(), 81u);
     EXPECT_EQ(lines[5 * 10 - 10 + 5], "Ю,12-13,317,87.7924,370.1152,120,643,98,733,133,61.1152,16");
-    const json doc = json::parse(JsonText(RadiationJson(table)));
+    const json doc = json::parse(JsonDocumentText(RadiationJson(table)));
     EXPECT_EQ(doc["Latitude"], 48);
     const json& noon = doc["orientations"][4]["hours"]["12-13"];
     EXPECT_EQ(noon["Vertical"]["IrradDirect"], "370.1152");
@@ -128,12 +73,6 @@ TEST(CliOutput, CsvFieldsQuotedOnlyWhenNeeded) {
                                            {"", ""}}) {
         EXPECT_EQ(CsvField(c.text), c.field) << c.text;
     }
-}
-
-TEST(CliOutput, ErrorDocumentSurvivesBytesThatAreNotUtf8) {
-    EXPECT_EQ(JsonText(ErrorJson("'x' is not a valid integer value.")),
-              "{\n  \"error\": \"'x' is not a valid integer value.\"\n}\n");
-    EXPECT_NO_THROW(JsonText(ErrorJson("last read: '\xff'")));
 }
 
 }  // namespace

@@ -2,23 +2,12 @@
 
 #include <string>
 
-#include "CalcError.h"
-#include "CliProject.h"
 #include "Conversions.h"
+#include "ProjectDocument.h"
 
 namespace cli_test {
 
-// The message a document is refused with, or "" when it computes.
-inline std::string RefusalOf(const std::string& document) {
-    try {
-        RunCliProject(ReadCliProject(document));
-        return "";
-    } catch (const CalcError& e) {
-        return ErrorBoxText(e.what());
-    }
-}
-
-inline CliResults Compute(const std::string& document) { return RunCliProject(ReadCliProject(document)); }
+inline ProjectResults Compute(const std::string& document) { return RunProject(ReadProjectInputs(document)); }
 
 inline std::string Shown(Decimal4 value) { return FormatDecimal4(value); }
 

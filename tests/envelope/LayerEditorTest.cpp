@@ -39,6 +39,9 @@ TEST_F(LayerEditor, EnterStoresTheTypedRowAndAdvances) {
     EXPECT_EQ(Project.WallLayerCurrent, 2);
     EXPECT_EQ(Project.WallLayers[1].MaterialName, "кирпич ");
     EXPECT_EQ(Text(Project.WallLayers[1].Thickness), "0.38");
+    EXPECT_EQ(Project.WallLayers[1].ThicknessText, "0.380");  // the typing is kept beside the value
+    EXPECT_TRUE(Project.WallLayers[1].Entered);
+    EXPECT_FALSE(Project.WallLayers[2].Entered);
 
     const ResistanceTexts shown = ResistanceAfterEntry(Construction::Wall);
     EXPECT_EQ(shown.Resistance, "0.6213");
@@ -76,7 +79,31 @@ TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
     EXPECT_EQ(Project.WallLayers[1].MaterialName, "пена");
     EXPECT_EQ(Text(Project.WallLayers[1].HeatAbsorption), "0.5");
     EXPECT_TRUE(Project.WallLayers[1].Conductivity.IsZero());
+    // Each kept text is the one its value was parsed from.
+    EXPECT_EQ(Project.WallLayers[1].HeatAbsorptionText, "0.5");
+    EXPECT_EQ(Project.WallLayers[1].ConductivityText, "0");
+    EXPECT_TRUE(Project.WallLayers[1].Entered);
     EXPECT_EQ(Project.WallLayerCurrent, 1);
+}
+
+TEST_F(LayerEditor, StoreReachesAnyNumberWhateverTheCount) {
+    GridCells grid;
+    StoreLayer(Construction::Roof, 7, {"пена", "0.50", "0.04", "0.05"}, Into(grid));
+    const ConstructionLayer& kept = Project.RoofLayers[7];
+    EXPECT_TRUE(kept.Entered);
+    EXPECT_EQ(kept.MaterialName, "пена");
+    EXPECT_EQ(Text(kept.HeatAbsorption), "0.5");
+    EXPECT_EQ(kept.HeatAbsorptionText, "0.50");
+    EXPECT_EQ(grid.at({7, 0}), "7");
+    EXPECT_EQ(Project.RoofLayerCount, 3);
+    EXPECT_EQ(Project.RoofLayerCurrent, 1);
+    for (int number : {0, 51}) {
+        SCOPED_TRACE(number);
+        EXPECT_EQ(MessageOf([number] {
+                      StoreLayer(Construction::Roof, number, {"", "1", "1", "1"}, [](int, int, const std::string&) {});
+                  }),
+                  kLayerNumberMessage);
+    }
 }
 
 TEST_F(LayerEditor, EnteringTheLastLayerOfTheTableStaysAtFifty) {

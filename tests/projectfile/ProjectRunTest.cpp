@@ -4,34 +4,36 @@
 #include <string>
 #include <vector>
 
-#include "CliTestSupport.h"
+#include "ProjectDocumentTestSupport.h"
 #include "Totals.h"
 #include "WorkedWindow.h"
 
-using namespace cli_test;
+using namespace projectdoc_test;
 
 namespace {
 
 // The worked wall and roof hours: one brick layer, latitude 48, V 3.3,
 // tн 22.5, tв 20, Atн 14.7, ρ 0.7, F 10, tпокр 22.
-std::string EnvelopeExample(const std::string& extra = "") {
+// The layer lists are given without their brackets.
+std::string Envelope(const std::string& wallLayers, const std::string& roofLayers, const std::string& extra = "") {
     return R"({"Windows": false, "Walls": true, "Roof": true, "WallOrientations": ["Ю"],
                "WallArea": "10", "WallAbsorptance": "0.7", "RoofArea": "10", "RoofAbsorptance": "0.7",
                "WallLayers": [)" +
-           std::string(kBrickLayer) + R"(], "RoofLayers": [)" + kBrickLayer + "]" + extra + "}";
+           wallLayers + R"(], "RoofLayers": [)" + roofLayers + "]" + extra + "}";
 }
+std::string EnvelopeExample(const std::string& extra = "") { return Envelope(kBrickLayer, kBrickLayer, extra); }
 
-TEST(CliRun, WorkedWindowRecordAtLatitude48) {
-    const CliResults r = Compute(R"({"Latitude": "48", "WindowKind": "Vertical"})");
+TEST(ProjectRun, WorkedWindowRecordAtLatitude48) {
+    const ProjectResults r = Compute(R"({"Latitude": "48", "WindowKind": "Vertical"})");
     ASSERT_TRUE(r.Windows);
     EXPECT_EQ(r.Windows->InsolationCaption, "инс.в.");
     ExpectSouthNoonShown(r.Windows->Table.Record(kSouth, kNoon));
 }
 
-TEST(CliRun, WorkedInclinedAndHorizontalRecords) {
+TEST(ProjectRun, WorkedInclinedAndHorizontalRecords) {
     // The coefficients as the worked records state them; choosing a kind
     // other than vertical would otherwise show them from the wind speed.
-    const CliResults inclined =
+    const ProjectResults inclined =
         Compute(R"({"WindowKind": "Inclined", "GlazingTilt": "10", "WindowOuterCoeff": "26.87"})");
     const WindowHourRecord& i = inclined.Windows->Table.Record(kSouth, kNoon);
     EXPECT_EQ(inclined.Windows->InsolationCaption, "инс.н.");
@@ -39,7 +41,7 @@ TEST(CliRun, WorkedInclinedAndHorizontalRecords) {
     EXPECT_EQ(Shown(i[WindowField::CondOutdoorTemp]), "32.4843");
     EXPECT_EQ(Shown(i[WindowField::HeatGain]), "1133");
 
-    const CliResults horizontal = Compute(R"({"WindowKind": "Horizontal", "EnvelopeOuterCoeff": "13.42"})");
+    const ProjectResults horizontal = Compute(R"({"WindowKind": "Horizontal", "EnvelopeOuterCoeff": "13.42"})");
     const WindowHourRecord& h = horizontal.Windows->Table.Record(kNorth, kNoon);
     EXPECT_EQ(horizontal.Windows->InsolationCaption, "инс.г.");
     EXPECT_EQ(Shown(h[WindowField::IrradiationCoeff]), "1");
@@ -48,8 +50,8 @@ TEST(CliRun, WorkedInclinedAndHorizontalRecords) {
     EXPECT_EQ(Shown(h[WindowField::HeatGain]), "2032");
 }
 
-TEST(CliRun, WorkedWallRoofAndTotals) {
-    const CliResults r = Compute(EnvelopeExample());
+TEST(ProjectRun, WorkedWallRoofAndTotals) {
+    const ProjectResults r = Compute(EnvelopeExample());
     ASSERT_TRUE(r.Walls);
     ASSERT_TRUE(r.Roof);
     EXPECT_FALSE(r.Windows);
@@ -81,8 +83,8 @@ TEST(CliRun, WorkedWallRoofAndTotals) {
     }
 }
 
-TEST(CliRun, WindowTotalsAddTheCheckedOrientations) {
-    const CliResults r = Compute(R"({"WindowOrientations": ["Ю", "S", "N"]})");
+TEST(ProjectRun, WindowTotalsAddTheCheckedOrientations) {
+    const ProjectResults r = Compute(R"({"WindowOrientations": ["Ю", "S", "N"]})");
     for (int h = 1; h <= kHourCount; ++h) {
         const Decimal4 expected = r.Windows->Table.Record(kSouth, h)[WindowField::HeatGain] +
                                   r.Windows->Table.Record(kNorth, h)[WindowField::HeatGain];
@@ -94,7 +96,7 @@ TEST(CliRun, WindowTotalsAddTheCheckedOrientations) {
 }
 
 // Which texts the input page derives, and when.
-TEST(CliRun, DerivedTextsFollowTheTypingOfTheInputPage) {
+TEST(ProjectRun, DerivedTextsFollowTheTypingOfTheInputPage) {
     struct Case {
         const char* name;
         const char* document;
@@ -128,7 +130,7 @@ TEST(CliRun, DerivedTextsFollowTheTypingOfTheInputPage) {
     }
 }
 
-TEST(CliRun, RefusalsCarryTheProgramsMessage) {
+TEST(ProjectRun, RefusalsCarryTheProgramsMessage) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {R"({"WindowHeight": "1,5"})", "'1,5' is not a valid floating point value."},
         {R"({"RelativePenetration": ""})", "'' is not a valid floating point value."},
@@ -138,8 +140,6 @@ TEST(CliRun, RefusalsCarryTheProgramsMessage) {
         {R"({"GlazingArea": "3", "WindowWidth": "0"})", "Floating point division by zero."},
         {R"({"WindSpeed": "-1"})", "Invalid floating point operation."},
         {R"({"Windows": false, "Walls": true})", "Число слоёв стены должно быть от 1 до 5."},
-        {R"({"RoofLayerCount": "0", "RoofLayers": [)" + std::string(kBrickLayer) + "]}",
-         R"("RoofLayers" lists more layers (1) than "RoofLayerCount" (0))"},
         {R"({"WallLayerCount": "-1"})", "Число слоёв не может быть отрицательным."},
         {R"({"WallLayerCount": "three"})", "'three' is not a valid integer value."},
         {R"({"Walls": true, "WallLayerCount": 2, "WallLayers": [)" + std::string(kBrickLayer) + "]}",
@@ -170,31 +170,41 @@ TEST(CliRun, RefusalsCarryTheProgramsMessage) {
     EXPECT_EQ(RefusalOf(sevenRoofLayers + "]}"), "Число слоёв покрытия должно быть от 1 до 6.");
 }
 
-TEST(CliRun, EachRunStartsFromTheStartUpState) {
-    const CliResults first = Compute(EnvelopeExample());
+// Layers above the count are kept and change nothing; a gap is a layer never
+// entered, refused by the computation only when the count reaches it.
+TEST(ProjectRun, KeptLayersAndGaps) {
+    const std::string foam = R"({"MaterialName": "пена", "HeatAbsorption": "0.5", "Conductivity": "0.04", )"
+                             R"("Thickness": "0.05"})";
+    const ProjectResults used = Compute(EnvelopeExample());
+    const std::string brick = kBrickLayer;
+    const ProjectResults kept = Compute(Envelope(brick, brick + ", null, " + foam, R"(, "RoofLayerCount": "1")"));
+    EXPECT_EQ(kept.Roof->HourGain, used.Roof->HourGain);
+    EXPECT_EQ(kept.Totals.GrandHourTotal, used.Totals.GrandHourTotal);
+    // The kept layers are stored as typed under their numbers; the gap is not entered.
+    EXPECT_FALSE(Project.RoofLayers[2].Entered);
+    EXPECT_TRUE(Project.RoofLayers[3].Entered);
+    EXPECT_EQ(Project.RoofLayers[3].MaterialName, "пена");
+    EXPECT_EQ(Project.RoofLayers[3].ThicknessText, "0.05");
+    EXPECT_EQ(Project.RoofLayerCount, 1);
+
+    // A gap above the count is harmless; within it, the layer is missing.
+    EXPECT_EQ(RefusalOf(Envelope(brick + ", null", brick, R"(, "WallLayerCount": 1)")), "");
+    EXPECT_NE(RefusalOf(Envelope("null, " + brick, brick)), "");
+    // A layer after a gap is entered under its own number.
+    Compute(R"({"WallLayers": [)" + brick + ", null, " + foam + "]}");
+    EXPECT_FALSE(Project.WallLayers[2].Entered);
+    EXPECT_EQ(Project.WallLayers[3].MaterialName, "пена");
+    EXPECT_EQ(Project.WallLayerCount, 3);
+}
+
+TEST(ProjectRun, EachRunStartsFromTheStartUpState) {
+    const ProjectResults first = Compute(EnvelopeExample());
     Compute(R"({"WindowOrientations": ["С"], "Latitude": 60, "WindSpeed": 7})");
     RefusalOf(R"({"GlazingResistance": "0"})");
-    const CliResults again = Compute(EnvelopeExample());
+    const ProjectResults again = Compute(EnvelopeExample());
     EXPECT_EQ(again.Walls->HourGain, first.Walls->HourGain);
     EXPECT_EQ(again.Roof->HourGain, first.Roof->HourGain);
     EXPECT_EQ(again.Totals.GrandHourTotal, first.Totals.GrandHourTotal);
-}
-
-TEST(CliRun, RadiationTableOfALatitude) {
-    const CliRadiationTable t = ComputeRadiationTable("48");
-    EXPECT_EQ(t.Latitude, 48);
-    const CliRadiationHour& southNoon = t.Hours[kSouth][kNoon];
-    EXPECT_EQ(Shown(southNoon.Vertical.GainDirect), "317");
-    EXPECT_EQ(Shown(southNoon.Vertical.GainDiffuse), "87.7924");
-    EXPECT_EQ(Shown(southNoon.Vertical.IrradDirect), "370.1152");
-    EXPECT_EQ(Shown(southNoon.Horizontal.IrradDirect), "733");
-    EXPECT_EQ(Shown(southNoon.Horizontal.IrradDiffuse), "133");
-    EXPECT_EQ(Shown(southNoon.SunAltitude), "61.1152");
-    EXPECT_EQ(Shown(southNoon.SunAzimuth), "16");
-    for (const char* refused : {"39", "61", "x", ""}) {
-        SCOPED_TRACE(refused);
-        EXPECT_THROW(ComputeRadiationTable(refused), CalcError);
-    }
 }
 
 }  // namespace

@@ -1,0 +1,220 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "Decimal4.h"
+#include "InputControls.h"
+#include "LayerEditor.h"
+#include "ProjectFile.h"
+#include "ProjectState.h"
+#include "WindowHourTable.h"
+
+// The project document: the inputs of a project as a user types them, the
+// whole calculation from those inputs, and both written as JSON. The program,
+// the command-line tool, the tests and the fuzzers share it.
+
+// ---- Inputs -------------------------------------------------------------------
+
+// The texts of the windows page's inputs are equal when each of the nineteen is.
+bool operator==(const WindowInputTexts& a, const WindowInputTexts& b);
+
+// A layer list as typed: element i is layer i+1, empty (null in the document)
+// for a layer never entered between entered ones. The list may be longer than
+// the layer count: the layers above the count are kept, not used.
+using LayerList = std::vector<std::optional<LayerEntryTexts>>;
+
+// The inputs of a project: the texts a user would type into the controls of
+// the input page, the three element check boxes, the orientation check boxes,
+// the window kind and the layers of the wall and the roof. A key left out of
+// the document keeps the input page's default.
+struct ProjectInputs {
+    // The nineteen inputs of the windows page, in their reading order, as the
+    // document gives them or with their default texts. RunProject derives the
+    // opening area and the outer coefficients the document leaves out, as the
+    // input page does (see GivenGlazingArea and below).
+    WindowInputTexts Window = DefaultWindowInputTexts();
+    std::string WindowCount = DefaultTextOf("Edit3");  // n
+
+    // Which of the texts the document gave; the others follow the typing as
+    // the input page derives them (and are not written back).
+    bool GivenShadeHorizLength = false;
+    bool GivenShadeVertLength = false;
+    bool GivenGlazingArea = false;
+    bool GivenWindowOuterCoeff = false;
+    bool GivenEnvelopeOuterCoeff = false;
+    bool GivenWindSpeed = false;
+
+    WindowKind Kind = WindowKind::Vertical;
+
+    // Element check boxes "Окна", "Стены", "Покрытие".
+    bool Windows = true;
+    bool Walls = false;
+    bool Roof = false;
+    // Orientation check boxes, index 0..7 for С .. СЗ.
+    std::array<bool, kOrientationCount> WindowOrientations{};
+    std::array<bool, kOrientationCount> WallOrientations{};
+
+    // Wall group "Для стен".
+    std::string WallArea = DefaultTextOf("Edit4");              // F, m²
+    std::string WallAbsorptance = DefaultTextOf("Edit22");      // ρст
+    std::string WallInnerResistance = DefaultTextOf("Edit39");  // Rв.пр. (read and checked, unused)
+    std::optional<std::string> WallLayerCount;                  // Edit33; absent: the length of the list
+    LayerList WallLayers;                                       // from the room side outwards
+
+    // Roof group "Для покрытий".
+    std::string RoofArea = DefaultTextOf("Edit23");         // F, m²
+    std::string RoofAbsorptance = DefaultTextOf("Edit26");  // ρ
+    std::string UnderRoofTemp = DefaultTextOf("Edit40");    // tпокр, °C
+    std::optional<std::string> RoofLayerCount;              // Edit34; absent: the length of the list
+    LayerList RoofLayers;
+
+    friend bool operator==(const ProjectInputs&, const ProjectInputs&);
+};
+
+// The longest text a document may give, in characters (a list holds at most
+// kMaxLayers layers).
+inline constexpr std::size_t kMaxInputTextLength = 1000;
+
+// Reads the inputs from a bare inputs document (a JSON object of named
+// inputs). Keys are the field names of ProjectInputs; values are texts (a JSON
+// number is taken as it is written), booleans for the check boxes, lists of
+// orientation names ("С" .. "СЗ" or "N" .. "NW") and lists of layer objects or
+// null. Raises CalcError with a Russian message that names the key for a
+// document that is not JSON, is not an object, has an unknown or repeated key,
+// a value of the wrong type, an unknown name, a text over 1,000 characters or
+// a list of more than 50 layers.
+ProjectInputs ReadProjectInputs(std::string_view document);
+
+// The inputs as a bare inputs document, every key in its fixed order: the
+// texts as given (a derived text and a layer count only when the document
+// gave them), the kind, the check boxes, the orientation lists with their
+// Cyrillic names and the layer lists (null for a gap). Reads back equal.
+nlohmann::ordered_json WriteProjectInputsJson(const ProjectInputs& inputs);
+
+// The orientation 1..8 of a name, Cyrillic or Latin; 0 when unknown.
+int OrientationByName(std::string_view name);
+
+// "Vertical", "Inclined" or "Horizontal".
+std::string_view WindowKindName(WindowKind kind);
+
+// ---- Results ------------------------------------------------------------------
+
+// What the windows page showed: the kind caption of the insolation row and,
+// per orientation, the 17 displayed fields of the ten hours and the peak.
+struct ProjectWindowResults {
+    WindowKind Kind = WindowKind::Vertical;
+    std::string InsolationCaption;
+    WindowHourTable Table;  // fields 1..17 as displayed, 18 and 19 as computed
+    OrientationValues PeakGain;
+    IndexedArray<std::int32_t, 1, kOrientationCount> PeakHour;
+};
+
+// Thermal figures of a layered construction that its hourly gains rest on.
+struct ConstructionFigures {
+    Decimal4 Resistance;      // R₀, m²·°C/W
+    Decimal4 Inertia;         // D
+    std::int32_t Lag = 0;     // ε, whole hours
+    Decimal4 DampingProduct;  // P
+    Decimal4 Damping;         // ν
+};
+
+struct ProjectWallResults {
+    OrientationHourValues HourGain;  // W, [orientation][hour]
+    ConstructionFigures Figures;
+};
+
+struct ProjectRoofResults {
+    HourValues HourGain;  // W, before the totals page rounds it to whole watts
+    ConstructionFigures Figures;
+};
+
+// The four rows of the totals page and the hours of their maxima (1..10; an
+// excluded element kind has none).
+struct ProjectTotals {
+    HourValues WindowHourTotal;
+    HourValues WallHourTotal;
+    HourValues RoofHourGain;
+    HourValues GrandHourTotal;
+    std::optional<int> WindowMaxHour;
+    std::optional<int> WallMaxHour;
+    std::optional<int> RoofMaxHour;
+    int GrandMaxHour = 1;
+};
+
+struct ProjectResults {
+    std::optional<ProjectWindowResults> Windows;  // empty when "Окна" is not checked
+    std::optional<ProjectWallResults> Walls;      // empty when "Стены" is not checked
+    std::optional<ProjectRoofResults> Roof;       // empty when "Покрытие" is not checked
+    ProjectTotals Totals;
+};
+
+// The whole calculation of one project from the program's start-up state:
+// the typing on the input page (derived texts, layer counts, layers entered
+// with the Enter button; kept layers above the count stored as they are),
+// then the windows page when "Окна" is checked, then the totals page. The
+// functions are the ones the pages call, with their inputs in the same order.
+// Raises the CalcError the program would show.
+ProjectResults RunProject(const ProjectInputs& inputs);
+
+// A calculation that was refused: the message as the error box shows it.
+struct ProjectError {
+    std::string Message;
+};
+using ProjectOutcome = std::variant<ProjectResults, ProjectError>;
+
+// RunProject, with a refusal kept as its message instead of raised.
+ProjectOutcome ComputeProject(const ProjectInputs& inputs);
+
+// The field name of a shown field 1..17 of the window hour table
+// ("GainDirect" .. "HeatGain"); std::out_of_range for another field.
+std::string_view WindowFieldName(WindowField field);
+
+// The results as JSON, keys in a fixed order, every Decimal4 as the text the
+// program shows for it (FormatDecimal4): {"windows", "walls", "roof", "totals"}.
+nlohmann::ordered_json WriteProjectResultsJson(const ProjectResults& results);
+// {"error": message}
+nlohmann::ordered_json ErrorJson(const std::string& message);
+// The results, or {"error": message} for a refused calculation.
+nlohmann::ordered_json WriteProjectOutcomeJson(const ProjectOutcome& outcome);
+
+// A JSON document as it is written: indented by two, a final newline; bytes
+// that are not UTF-8 (only possible in an echoed error) are replaced.
+std::string JsonDocumentText(const nlohmann::ordered_json& document);
+
+// ---- The project file -----------------------------------------------------------
+
+// {"format": "solargain-project", "version": 1, "inputs": {...}, "results": {...}}
+inline constexpr std::string_view kProjectFormat = "solargain-project";
+inline constexpr int kProjectFormatVersion = 1;
+
+// The full project file of the inputs and what their calculation gave.
+std::string WriteProjectFile(const ProjectInputs& inputs, const ProjectOutcome& outcome);
+
+// Reads either a full project file or a bare inputs document (one without a
+// "format" key) and returns the inputs. The results of a full file are not
+// read (they are computed again), but the file must have the shape above:
+// "format" and "version" as written, "inputs" an object, "results" (if
+// present) an object, no other key, no key twice. Raises CalcError with a
+// Russian message otherwise, and for everything ReadProjectInputs refuses.
+ProjectInputs ReadProjectDocument(std::string_view document);
+
+// Whether a file's text is a JSON document: after an optional UTF-8 byte
+// order mark and blanks it starts with "{". Anything else is taken for the
+// 1379-line window table file.
+bool IsJsonDocumentText(std::string_view text);
+
+// The inputs a window table file holds: the window and site texts of its
+// header lines, each as the line gives it, everything else at its default.
+ProjectInputs InputsOfTableFile(const ProjectFileContents& contents);
+
+// A project from a file's text: a JSON document (ReadProjectDocument) or a
+// window table file (ParseProjectFile, then InputsOfTableFile).
+ProjectInputs ReadAnyProject(std::string_view text);

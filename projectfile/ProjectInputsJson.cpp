@@ -1,0 +1,421 @@
+// The inputs document: one table of its keys, read and written from it.
+
+#include <set>
+#include <stdexcept>
+#include <utility>
+
+#include "CalcError.h"
+#include "JsonTree.h"
+#include "ProjectDocument.h"
+
+using nlohmann::ordered_json;
+
+bool operator==(const WindowInputTexts& a, const WindowInputTexts& b) {
+    for (const InputControl* input : WindowInputs()) {
+        if (a.*input->windowText != b.*input->windowText) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The keys of the inputs document, in the order they are written.
+
+enum class KeyKind { Text, Kind, CheckBox, Orientations, LayerCount, Layers };
+
+using P = ProjectInputs;
+using T = WindowInputTexts;
+
+struct InputKey {
+    std::string_view name;
+    KeyKind kind;
+    std::string T::*windowText = nullptr;  // Text: one of the windows page's inputs...
+    std::string P::*text = nullptr;        // ...or another text
+    bool P::*flag = nullptr;               // Text: that the document gave the derived text; CheckBox: the box
+    std::array<bool, kOrientationCount> P::*orientations = nullptr;
+    std::optional<std::string> P::*count = nullptr;
+    LayerList P::*layers = nullptr;
+};
+
+// clang-format off
+constexpr std::array<InputKey, 36> kInputKeys{{
+    {.name = "Latitude",            .kind = KeyKind::Text, .windowText = &T::Latitude},
+    {.name = "WindowHeight",        .kind = KeyKind::Text, .windowText = &T::WindowHeight},
+    {.name = "WindowWidth",         .kind = KeyKind::Text, .windowText = &T::WindowWidth},
+    {.name = "WindowCount",         .kind = KeyKind::Text, .text = &P::WindowCount},
+    {.name = "ShadeHorizLength",    .kind = KeyKind::Text, .windowText = &T::ShadeHorizLength,    .flag = &P::GivenShadeHorizLength},
+    {.name = "ShadeVertLength",     .kind = KeyKind::Text, .windowText = &T::ShadeVertLength,     .flag = &P::GivenShadeVertLength},
+    {.name = "ShadeHorizOffset",    .kind = KeyKind::Text, .windowText = &T::ShadeHorizOffset},
+    {.name = "ShadeVertOffset",     .kind = KeyKind::Text, .windowText = &T::ShadeVertOffset},
+    {.name = "OutdoorMeanTemp",     .kind = KeyKind::Text, .windowText = &T::OutdoorMeanTemp},
+    {.name = "IndoorTemp",          .kind = KeyKind::Text, .windowText = &T::IndoorTemp},
+    {.name = "OutdoorAmplitude",    .kind = KeyKind::Text, .windowText = &T::OutdoorAmplitude},
+    {.name = "RelativePenetration", .kind = KeyKind::Text, .windowText = &T::RelativePenetration},
+    {.name = "GlazingAbsorptance",  .kind = KeyKind::Text, .windowText = &T::GlazingAbsorptance},
+    {.name = "GlazingResistance",   .kind = KeyKind::Text, .windowText = &T::GlazingResistance},
+    {.name = "GlazingArea",         .kind = KeyKind::Text, .windowText = &T::GlazingArea,         .flag = &P::GivenGlazingArea},
+    {.name = "WindowOuterCoeff",    .kind = KeyKind::Text, .windowText = &T::WindowOuterCoeff,    .flag = &P::GivenWindowOuterCoeff},
+    {.name = "EnvelopeOuterCoeff",  .kind = KeyKind::Text, .windowText = &T::EnvelopeOuterCoeff,  .flag = &P::GivenEnvelopeOuterCoeff},
+    {.name = "GlazingTilt",         .kind = KeyKind::Text, .windowText = &T::GlazingTilt},
+    {.name = "FrameShading",        .kind = KeyKind::Text, .windowText = &T::FrameShading},
+    {.name = "WindSpeed",           .kind = KeyKind::Text, .windowText = &T::WindSpeed,           .flag = &P::GivenWindSpeed},
+    {.name = "WallArea",            .kind = KeyKind::Text, .text = &P::WallArea},
+    {.name = "WallAbsorptance",     .kind = KeyKind::Text, .text = &P::WallAbsorptance},
+    {.name = "WallInnerResistance", .kind = KeyKind::Text, .text = &P::WallInnerResistance},
+    {.name = "RoofArea",            .kind = KeyKind::Text, .text = &P::RoofArea},
+    {.name = "RoofAbsorptance",     .kind = KeyKind::Text, .text = &P::RoofAbsorptance},
+    {.name = "UnderRoofTemp",       .kind = KeyKind::Text, .text = &P::UnderRoofTemp},
+    {.name = "WindowKind",          .kind = KeyKind::Kind},
+    {.name = "Windows",             .kind = KeyKind::CheckBox, .flag = &P::Windows},
+    {.name = "Walls",               .kind = KeyKind::CheckBox, .flag = &P::Walls},
+    {.name = "Roof",                .kind = KeyKind::CheckBox, .flag = &P::Roof},
+    {.name = "WindowOrientations",  .kind = KeyKind::Orientations, .orientations = &P::WindowOrientations},
+    {.name = "WallOrientations",    .kind = KeyKind::Orientations, .orientations = &P::WallOrientations},
+    {.name = "WallLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::WallLayerCount},
+    {.name = "WallLayers",          .kind = KeyKind::Layers,       .layers = &P::WallLayers},
+    {.name = "RoofLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::RoofLayerCount},
+    {.name = "RoofLayers",          .kind = KeyKind::Layers,       .layers = &P::RoofLayers},
+}};
+// clang-format on
+
+// The text a key stands for, in a project or a read-only one.
+template <class Inputs>
+auto& TextOf(Inputs& p, const InputKey& k) {
+    return k.windowText != nullptr ? p.Window.*k.windowText : p.*k.text;
+}
+
+// The parts of a layer object, in the order they are written.
+struct LayerPart {
+    std::string_view key;
+    std::string LayerEntryTexts::*text;
+    bool required;
+};
+constexpr std::array<LayerPart, 4> kLayerParts{{
+    {"MaterialName", &LayerEntryTexts::Name, false},
+    {"HeatAbsorption", &LayerEntryTexts::HeatAbsorption, true},
+    {"Conductivity", &LayerEntryTexts::Conductivity, true},
+    {"Thickness", &LayerEntryTexts::Thickness, true},
+}};
+
+constexpr std::array<std::string_view, 3> kKindNames{"Vertical", "Inclined", "Horizontal"};
+
+// ---------------------------------------------------------------------------
+// Reading. `where` names the value in a message: «Ключ "Walls"», «Слой 2 в
+// "WallLayers"», «Ключ "Thickness" слоя 2 в "WallLayers"».
+
+std::string KeyWhere(std::string_view key) { return "Ключ " + Quoted(key); }
+
+[[noreturn]] void Refuse(const std::string& where, const std::string& what) { throw CalcError(where + " " + what); }
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
+std::string TextValue(const JsonNode& value, const std::string& where) {
+    if (value.type != JsonNode::Type::Text && value.type != JsonNode::Type::Number) {
+        Refuse(where, "должен быть текстом или числом");
+    }
+    if (CharacterCount(value.text) > kMaxInputTextLength) {
+        Refuse(where, "содержит текст длиннее " + std::to_string(kMaxInputTextLength) + " знаков");
+    }
+    return value.text;
+}
+
+bool BooleanValue(const JsonNode& value, const std::string& where) {
+    if (value.type == JsonNode::Type::Boolean) return value.boolean;
+    Refuse(where, "должен быть true или false");
+}
+
+WindowKind KindValue(const JsonNode& value, const std::string& where) {
+    for (std::size_t i = 0; i < kKindNames.size(); ++i) {
+        if (value.type == JsonNode::Type::Text && value.text == kKindNames[i]) return static_cast<WindowKind>(i);
+    }
+    Refuse(where, "должен быть \"Vertical\", \"Inclined\" или \"Horizontal\"");
+}
+
+std::array<bool, kOrientationCount> OrientationsValue(const JsonNode& value, const std::string& where) {
+    if (value.type != JsonNode::Type::List) Refuse(where, "должен быть списком названий сторон света");
+    std::array<bool, kOrientationCount> checked{};
+    for (const JsonNode& item : value.items) {
+        if (item.type != JsonNode::Type::Text) Refuse(where, "должен быть списком названий сторон света");
+        const int o = OrientationByName(item.text);
+        if (o == 0) {
+            Refuse(where, "содержит неизвестную сторону света " + Quoted(item.text) +
+                              " (известны: С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ или N, NE, E, SE, S, SW, W, NW)");
+        }
+        checked[static_cast<std::size_t>(o - 1)] = true;
+    }
+    return checked;
+}
+
+LayerEntryTexts LayerValue(const JsonNode& item, const std::string& where, const std::string& partWhere) {
+    if (item.type != JsonNode::Type::Object) {
+        Refuse(where, "должен быть объектом с ключами MaterialName, HeatAbsorption, Conductivity, Thickness или null");
+    }
+    LayerEntryTexts layer;
+    std::array<bool, kLayerParts.size()> seen{};
+    for (std::size_t k = 0; k < item.keys.size(); ++k) {
+        const std::string& key = item.keys[k];
+        std::size_t part = 0;
+        while (part < kLayerParts.size() && kLayerParts[part].key != key) ++part;
+        if (part == kLayerParts.size()) Refuse(where, "содержит неизвестный ключ " + Quoted(key));
+        if (seen[part]) Refuse(where, "содержит ключ " + Quoted(key) + " дважды");
+        seen[part] = true;
+        layer.*kLayerParts[part].text = TextValue(item.items[k], KeyWhere(key) + " " + partWhere);
+    }
+    for (std::size_t part = 0; part < kLayerParts.size(); ++part) {
+        if (kLayerParts[part].required && !seen[part])
+            Refuse(where, "не содержит ключа " + Quoted(kLayerParts[part].key));
+    }
+    return layer;
+}
+
+LayerList LayersValue(const JsonNode& value, std::string_view key) {
+    const std::string where = KeyWhere(key);
+    if (value.type != JsonNode::Type::List) Refuse(where, "должен быть списком слоёв");
+    if (value.items.size() > static_cast<std::size_t>(kMaxLayers)) {
+        Refuse(where, "перечисляет больше " + std::to_string(kMaxLayers) + " слоёв (" +
+                          std::to_string(value.items.size()) + ")");
+    }
+    LayerList layers;
+    for (std::size_t i = 0; i < value.items.size(); ++i) {
+        const JsonNode& item = value.items[i];
+        if (item.type == JsonNode::Type::Null) {
+            layers.emplace_back();
+            continue;
+        }
+        const std::string number = std::to_string(i + 1);
+        layers.emplace_back(
+            LayerValue(item, "Слой " + number + " в " + Quoted(key), "слоя " + number + " в " + Quoted(key)));
+    }
+    return layers;
+}
+
+void ReadKey(ProjectInputs& p, const InputKey& k, const JsonNode& value) {
+    const std::string where = KeyWhere(k.name);
+    switch (k.kind) {
+        case KeyKind::Text:
+            TextOf(p, k) = TextValue(value, where);
+            if (k.flag != nullptr) p.*k.flag = true;
+            break;
+        case KeyKind::Kind:
+            p.Kind = KindValue(value, where);
+            break;
+        case KeyKind::CheckBox:
+            p.*k.flag = BooleanValue(value, where);
+            break;
+        case KeyKind::Orientations:
+            p.*k.orientations = OrientationsValue(value, where);
+            break;
+        case KeyKind::LayerCount:
+            p.*k.count = TextValue(value, where);
+            break;
+        case KeyKind::Layers:
+            p.*k.layers = LayersValue(value, k.name);
+            break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Writing.
+
+ordered_json OrientationsJson(const std::array<bool, kOrientationCount>& checked) {
+    ordered_json list = ordered_json::array();
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        if (checked[static_cast<std::size_t>(o - 1)]) list.push_back(std::string(OrientationAt(o).name));
+    }
+    return list;
+}
+
+ordered_json LayersJson(const LayerList& layers) {
+    ordered_json list = ordered_json::array();
+    for (const std::optional<LayerEntryTexts>& layer : layers) {
+        if (!layer) {
+            list.push_back(nullptr);
+            continue;
+        }
+        ordered_json object = ordered_json::object();
+        for (const LayerPart& part : kLayerParts) object[std::string(part.key)] = (*layer).*part.text;
+        list.push_back(std::move(object));
+    }
+    return list;
+}
+
+void WriteKey(const ProjectInputs& p, const InputKey& k, ordered_json& doc) {
+    const std::string name(k.name);
+    switch (k.kind) {
+        case KeyKind::Text:
+            if (k.flag == nullptr || p.*k.flag) doc[name] = TextOf(p, k);
+            break;
+        case KeyKind::Kind:
+            doc[name] = std::string(WindowKindName(p.Kind));
+            break;
+        case KeyKind::CheckBox:
+            doc[name] = p.*k.flag;
+            break;
+        case KeyKind::Orientations:
+            doc[name] = OrientationsJson(p.*k.orientations);
+            break;
+        case KeyKind::LayerCount:
+            if (p.*k.count) doc[name] = *(p.*k.count);
+            break;
+        case KeyKind::Layers:
+            doc[name] = LayersJson(p.*k.layers);
+            break;
+    }
+}
+
+}  // namespace
+
+bool operator==(const ProjectInputs&, const ProjectInputs&) = default;
+
+int OrientationByName(std::string_view name) {
+    for (const Orientation& o : kOrientations) {
+        if (name == o.name || name == o.latin) return o.index;
+    }
+    return 0;
+}
+
+std::string_view WindowKindName(WindowKind kind) { return kKindNames.at(static_cast<std::size_t>(kind)); }
+
+namespace {
+
+constexpr const char* kNotAnObject = "Проект должен быть объектом JSON с именованными входными данными";
+
+ProjectInputs InputsOf(const JsonNode& root) {
+    ProjectInputs p;
+    std::set<std::string_view> seen;
+    for (std::size_t i = 0; i < root.keys.size(); ++i) {
+        const std::string& key = root.keys[i];
+        if (!seen.insert(key).second) throw CalcError(KeyWhere(key) + " указан дважды");
+        const InputKey* k = nullptr;
+        for (const InputKey& candidate : kInputKeys) {
+            if (candidate.name == key) k = &candidate;
+        }
+        if (k == nullptr) throw CalcError("Неизвестный ключ " + Quoted(key));
+        ReadKey(p, *k, root.items[i]);
+    }
+    return p;
+}
+
+// The wrapper of a full project file, each key at most once.
+struct ProjectFileKeys {
+    const JsonNode* format = nullptr;
+    const JsonNode* version = nullptr;
+    const JsonNode* inputs = nullptr;
+    const JsonNode* results = nullptr;
+};
+
+ProjectFileKeys FileKeysOf(const JsonNode& root) {
+    ProjectFileKeys keys;
+    for (std::size_t i = 0; i < root.keys.size(); ++i) {
+        const std::string& key = root.keys[i];
+        const JsonNode** slot = key == "format"    ? &keys.format
+                                : key == "version" ? &keys.version
+                                : key == "inputs"  ? &keys.inputs
+                                : key == "results" ? &keys.results
+                                                   : nullptr;
+        if (slot == nullptr) {
+            throw CalcError("Неизвестный ключ " + Quoted(key) +
+                            " файла проекта (известны: format, version, inputs, results)");
+        }
+        if (*slot != nullptr) throw CalcError(KeyWhere(key) + " указан дважды");
+        *slot = &root.items[i];
+    }
+    return keys;
+}
+
+void CheckFormat(const JsonNode& format) {
+    if (format.type == JsonNode::Type::Text && format.text == kProjectFormat) return;
+    std::string message = "Файл не является проектом: ключ \"format\" должен быть " + Quoted(kProjectFormat);
+    if (format.type == JsonNode::Type::Text) message += ", а не " + Quoted(format.text);
+    throw CalcError(message);
+}
+
+void CheckVersion(const JsonNode& version) {
+    const bool whole = version.type == JsonNode::Type::Number && !version.text.empty() &&
+                       version.text.find_first_not_of("0123456789") == std::string::npos;
+    if (!whole || version.text == "0") throw CalcError("Ключ \"version\" должен быть целым числом не меньше 1");
+    if (version.text != std::to_string(kProjectFormatVersion)) {
+        throw CalcError("Файл проекта записан в версии " + version.text +
+                        " формата, а эта программа читает только версию " + std::to_string(kProjectFormatVersion) +
+                        "; откройте его более новой программой");
+    }
+}
+
+}  // namespace
+
+ProjectInputs ReadProjectInputs(std::string_view document) {
+    const JsonNode root = ParseJsonTree(document);
+    if (root.type != JsonNode::Type::Object) throw CalcError(kNotAnObject);
+    return InputsOf(root);
+}
+
+ProjectInputs ReadProjectDocument(std::string_view document) {
+    const JsonNode root = ParseJsonTree(document);
+    if (root.type != JsonNode::Type::Object) throw CalcError(kNotAnObject);
+    bool full = false;
+    for (const std::string& key : root.keys) full = full || key == "format";
+    if (!full) return InputsOf(root);
+
+    const ProjectFileKeys keys = FileKeysOf(root);
+    CheckFormat(*keys.format);
+    if (keys.version == nullptr) throw CalcError("В файле проекта нет ключа \"version\"");
+    CheckVersion(*keys.version);
+    if (keys.inputs == nullptr) throw CalcError("В файле проекта нет ключа \"inputs\"");
+    if (keys.inputs->type != JsonNode::Type::Object) {
+        throw CalcError("Ключ \"inputs\" должен быть объектом JSON с именованными входными данными");
+    }
+    if (keys.results != nullptr && keys.results->type != JsonNode::Type::Object) {
+        throw CalcError("Ключ \"results\" должен быть объектом JSON");
+    }
+    return InputsOf(*keys.inputs);
+}
+
+bool IsJsonDocumentText(std::string_view text) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && text[first] == '{';
+}
+
+ProjectInputs InputsOfTableFile(const ProjectFileContents& contents) {
+    ProjectInputs p;
+    for (std::size_t line = 0; line < contents.header.size(); ++line) {
+        const InputControl& input = *HeaderInputs()[line];
+        const std::string& text = contents.header[line];
+        if (input.windowText == nullptr) {
+            // The one header line the windows page does not read: the window count n.
+            if (input.control != "Edit3") throw std::logic_error("a header line without an input of the document");
+            p.WindowCount = text;
+            continue;
+        }
+        p.Window.*input.windowText = text;
+        for (const InputKey& k : kInputKeys) {
+            if (k.windowText == input.windowText && k.flag != nullptr) p.*k.flag = true;
+        }
+    }
+    return p;
+}
+
+ProjectInputs ReadAnyProject(std::string_view text) {
+    if (IsJsonDocumentText(text)) return ReadProjectDocument(text);
+    ProjectFileContents contents;
+    try {
+        contents = ParseProjectFile(text);
+    } catch (const CalcError& e) {
+        throw CalcError(std::string("Файл не является ни документом проекта JSON (он не начинается с «{»), ни таблицей "
+                                    "окон из 1379 строк: ") +
+                        e.what());
+    }
+    return InputsOfTableFile(contents);
+}
+
+ordered_json WriteProjectInputsJson(const ProjectInputs& inputs) {
+    ordered_json doc = ordered_json::object();
+    for (const InputKey& k : kInputKeys) WriteKey(inputs, k, doc);
+    return doc;
+}
