@@ -660,10 +660,10 @@ void MainFormTest::spinStaysWithinTheTable() {
 void MainFormTest::badLayerValueStopsEnterMidway() {
     FormUnderTest t;
     t.Click("CheckBox2");
-    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,81", "0.38"});
-    QCOMPARE(t.errors, QStringList{"'0,81' is not a valid floating point value."});
+    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,8.1", "0.38"});
+    QCOMPARE(t.errors, QStringList{"'0,8.1' is not a valid floating point value."});
     QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
-    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,81"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 4), QString());
     QCOMPARE(t.Text("Edit29"), QStringLiteral("Кирпич"));  // entry row kept
     QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));

@@ -151,9 +151,9 @@ private slots:
         QTest::newRow("count empty") << ""
                                      << "3.3"
                                      << "'' is not a valid integer value.";
-        QTest::newRow("wind speed 3,3") << "1"
-                                        << "3,3"
-                                        << "'3,3' is not a valid floating point value.";
+        QTest::newRow("wind speed 3,3,3") << "1"
+                                          << "3,3,3"
+                                          << "'3,3,3' is not a valid floating point value.";
     }
     void aRefusedSaveLeavesTheOldFile() {
         QFETCH(QString, count);

@@ -104,6 +104,8 @@ TEST(CliRun, DerivedTextsFollowTheTypingOfTheInputPage) {
     const std::vector<Case> cases = {
         {"default area", "{}", [] { return Project.GlazingArea; }, "3"},
         {"area of the rounded inputs", R"({"WindowHeight": "1.23456"})", [] { return Project.GlazingArea; }, "2.4692"},
+        {"decimal commas", R"({"WindowHeight": "1,25", "WindowCount": "2,0"})", [] { return Project.GlazingArea; },
+         "5"},
         {"fractional count", R"({"WindowCount": "2.5"})", [] { return Project.GlazingArea; }, "7.5"},
         {"area typed over", R"({"WindowCount": "2", "GlazingArea": "5"})", [] { return Project.GlazingArea; }, "5"},
         {"coefficient untouched", "{}", [] { return Project.WindowOuterCoeff; }, "26.87"},
@@ -130,7 +132,7 @@ TEST(CliRun, DerivedTextsFollowTheTypingOfTheInputPage) {
 
 TEST(CliRun, RefusalsCarryTheProgramsMessage) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {R"({"WindowHeight": "1,5"})", "'1,5' is not a valid floating point value."},
+        {R"({"WindowHeight": "1,5.3"})", "'1,5.3' is not a valid floating point value."},
         {R"({"RelativePenetration": ""})", "'' is not a valid floating point value."},
         {R"({"Latitude": "61"})", "Широта должна быть целым числом от 40 до 60 градусов."},
         {R"({"Latitude": "48.5"})", "'48.5' is not a valid integer value."},
@@ -146,8 +148,8 @@ TEST(CliRun, RefusalsCarryTheProgramsMessage) {
          "Invalid floating point operation."},
         {R"({"WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})",
          "Floating point division by zero."},
-        {R"({"RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0,38"}]})",
-         "'0,38' is not a valid floating point value."},
+        {R"({"RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0,38 м"}]})",
+         "'0,38 м' is not a valid floating point value."},
         {EnvelopeExample(R"(, "WallInnerResistance": "R")"), "'R' is not a valid floating point value."},
         {EnvelopeExample(R"(, "UnderRoofTemp": "t")"), "'t' is not a valid floating point value."},
         // Each wall's gains fit, their sum over the eight facades does not.

@@ -62,6 +62,7 @@ TEST(OpeningArea, UsesTheRoundedInputs) {
     EXPECT_EQ(FormatDecimal4(*OpeningArea("1.23456", "3", "1")), "3.7038");
     EXPECT_FALSE(OpeningAreaText("1.5", "", "1").has_value());
     EXPECT_THROW(OpeningAreaText("1.5", "2x", "1"), CalcError);
+    EXPECT_EQ(OpeningAreaText("1,5", "2", "1"), "3");
 }
 
 TEST(WindowKind, EachSwitchSetsShadesTiltAndCoefficients) {

@@ -68,10 +68,10 @@ TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
 TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
     GridCells grid;
     EXPECT_EQ(MessageOf([&] {
-                  EnterLayer(Construction::Wall, {"пена", "0.5", "0,04", "0.05"}, Into(grid));
+                  EnterLayer(Construction::Wall, {"пена", "0,5", "0,0.4", "0"}, Into(grid));
               }),
-              "'0,04' is not a valid floating point value");
-    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0.5"}, {{1, 3}, "0,04"}};
+              "'0,0.4' is not a valid floating point value");
+    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0,5"}, {{1, 3}, "0,0.4"}};
     EXPECT_EQ(grid, expected);
     EXPECT_EQ(Project.WallLayers[1].MaterialName, "пена");
     EXPECT_EQ(Text(Project.WallLayers[1].HeatAbsorption), "0.5");

@@ -80,7 +80,7 @@ TEST(ProjectFileSave, TypedCountAndWindSpeed) {
         {"$10",  "0.5 ",  "16", "0.5",   nullptr},
         {"2.5",  "3.3",   nullptr, nullptr, "'2.5' is not a valid integer value"},
         {"",     "3.3",   nullptr, nullptr, "'' is not a valid integer value"},
-        {"1",    "3,3",   nullptr, nullptr, "'3,3' is not a valid floating point value"},
+        {"1",    "3,3",   "1",  "3.3",   nullptr},
         {"1",    "",      nullptr, nullptr, "'' is not a valid floating point value"},
     };
     // clang-format on
