@@ -1,13 +1,50 @@
 #include "LayerEditor.h"
 
+#include <array>
+
 #include "CalcError.h"
 #include "Conversions.h"
 #include "DerivedInputs.h"
+#include "InputControls.h"
 
 namespace {
 
 void RequireLayerNumber(std::int32_t number) {
     if (number < 1 || number > kMaxLayers) throw CalcError(kLayerNumberMessage);
+}
+
+// The three figures of the entry row: their grid column, typed text, stored
+// value and the entry edit of each construction.
+struct EntryFigure {
+    int column;
+    std::string LayerEntryTexts::*text;
+    Decimal4 ConstructionLayer::*value;
+    std::string_view wallControl;
+    std::string_view roofControl;
+};
+
+// clang-format off
+constexpr std::array<EntryFigure, 3> kEntryFigures{{
+    // column  typed                             stored                              wall      roof
+    {2,        &LayerEntryTexts::HeatAbsorption, &ConstructionLayer::HeatAbsorption, "Edit30", "Edit36"},  // s
+    {3,        &LayerEntryTexts::Conductivity,   &ConstructionLayer::Conductivity,   "Edit31", "Edit37"},  // λ
+    {4,        &LayerEntryTexts::Thickness,      &ConstructionLayer::Thickness,      "Edit32", "Edit38"},  // δ
+}};
+// clang-format on
+
+const InputControl& ControlOf(const EntryFigure& figure, Construction c) {
+    return InputControlOf(c == Construction::Wall ? figure.wallControl : figure.roofControl);
+}
+
+// A figure outside its range refuses the whole entry before anything of the
+// layer is stored. The look stops at a text that does not parse: the storing
+// stops there too, with its own message.
+void CheckEntryRanges(Construction c, const LayerEntryTexts& typed) {
+    for (const EntryFigure& figure : kEntryFigures) {
+        const std::optional<Decimal4> value = TryParseDecimal4(typed.*figure.text);
+        if (!value) return;
+        CheckInputRange(ControlOf(figure, c), *value);
+    }
 }
 
 ResistanceTexts StoredResistanceTexts(Construction c) {
@@ -59,16 +96,15 @@ LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const
     const std::int32_t n = LayerCurrentOf(c);
     if (n > LayerCountOf(c)) return {};
     RequireLayerNumber(n);
+    CheckEntryRanges(c, typed);
     ConstructionLayer& layer = LayersOf(c)[n];
     writeCell(n, 0, FormatInteger(n));
     writeCell(n, 1, typed.Name);
     layer.MaterialName = typed.Name;
-    writeCell(n, 2, typed.HeatAbsorption);
-    layer.HeatAbsorption = ParseDecimal4(typed.HeatAbsorption);
-    writeCell(n, 3, typed.Conductivity);
-    layer.Conductivity = ParseDecimal4(typed.Conductivity);
-    writeCell(n, 4, typed.Thickness);
-    layer.Thickness = ParseDecimal4(typed.Thickness);
+    for (const EntryFigure& figure : kEntryFigures) {
+        writeCell(n, figure.column, typed.*figure.text);
+        layer.*figure.value = ReadInputValue(ControlOf(figure, c), typed.*figure.text);
+    }
 
     const int next = n < kMaxLayers ? n + 1 : kMaxLayers;
     LayerCurrentOf(c) = next;

@@ -81,7 +81,9 @@ LayerSpinChange LayerSpinClicked(Construction c, int position);
 
 // Enter button (Button1Click / Button2Click), first part: stores the entry
 // row into the current layer when its number does not exceed the count
-// (otherwise nothing at all happens and Entered is false). In order: grid row
+// (otherwise nothing at all happens and Entered is false). s, λ and δ must be
+// above 0: a figure outside is refused (naming its edit, Edit30..Edit32 or
+// Edit36..Edit38) before anything of the layer is stored. In order: grid row
 // n column 0 gets n, column 1 and the name get the typed name, then for s, λ,
 // δ in turn the grid cell gets the typed text and the layer the parsed value;
 // a text that does not parse stops there with the cells and values before it

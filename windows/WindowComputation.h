@@ -46,8 +46,9 @@ void FindWindowPeaks();
 
 // Parses and stores the nineteen inputs (WindowInputTexts, in the input
 // page's reading order), each stored before the next is read: a text that
-// does not parse raises its message and leaves the earlier inputs stored and
-// the later ones as they were.
+// does not parse, or a value outside its range (ReadInputValue), raises its
+// message naming the control and leaves the earlier inputs stored, and it
+// and the later ones as they were.
 void ReadWindowInputs(const WindowInputTexts& inputs);
 
 // Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".
