@@ -53,6 +53,8 @@ void ReadWindowInputs(const WindowInputTexts& inputs);
 
 // Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".
 std::string_view InsolationKindCaption(WindowKind kind);
+// What the caption abbreviates, for screen readers: "вертикального остекления", ...
+std::string_view InsolationKindName(WindowKind kind);
 
 struct WindowRunResult {
     std::string_view InsolationCaption;  // caption of row 11 for the kind

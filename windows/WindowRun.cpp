@@ -29,6 +29,18 @@ std::string_view InsolationKindCaption(WindowKind kind) {
     throw CalcError("Неизвестный вид остекления");
 }
 
+std::string_view InsolationKindName(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Vertical:
+            return "вертикального остекления";
+        case WindowKind::Inclined:
+            return "наклонного остекления";
+        case WindowKind::Horizontal:
+            return "горизонтального остекления";
+    }
+    throw CalcError("Неизвестный вид остекления");
+}
+
 namespace {
 
 // The kind's radiation generator and steps up to the kind step.
