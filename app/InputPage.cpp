@@ -16,6 +16,7 @@
 #include "DerivedInputs.h"
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
+#include "LatitudeBox.h"
 #include "MainForm.h"
 #include "ProjectState.h"
 #include "WindowHourTable.h"
@@ -140,7 +141,7 @@ void TForm1::CreateSiteBlock() {
     grid->setVerticalSpacing(2);
 
     const InputField& latitude = InputFieldOf("ComboBox1");
-    ComboBox1 = new QComboBox(SiteFrame);
+    ComboBox1 = new LatitudeBox(SiteFrame);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     for (int degrees = 40; degrees <= 60; ++degrees) ComboBox1->addItem(QString::number(degrees));

@@ -132,6 +132,7 @@ void TForm1::CreateWallGroup() {
     column->addLayout(fields);
 
     UpDown1 = MakeSpin(GroupBox2, "UpDown1", QStringLiteral("Номер слоя стены: следующий или предыдущий"));
+    UpDown1->SetSubject(QStringLiteral("слой стены"));
     Button1 = MakeEnterButton(GroupBox2, "Button1", QStringLiteral("Ввести слой стены"));
     column->addLayout(MakeEntryRow(GroupBox2, Edit27, UpDown1, Edit29, Edit30, Edit31, Edit32, Button1));
     StringGrid2 = MakeLayerGrid(GroupBox2, "StringGrid2", QStringLiteral("Слои стены"));
@@ -172,6 +173,7 @@ void TForm1::CreateRoofGroup() {
     column->addLayout(fields);
 
     UpDown2 = MakeSpin(GroupBox3, "UpDown2", QStringLiteral("Номер слоя покрытия: следующий или предыдущий"));
+    UpDown2->SetSubject(QStringLiteral("слой покрытия"));
     Button2 = MakeEnterButton(GroupBox3, "Button2", QStringLiteral("Ввести слой покрытия"));
     column->addLayout(MakeEntryRow(GroupBox3, Edit28, UpDown2, Edit35, Edit36, Edit37, Edit38, Button2));
     StringGrid3 = MakeLayerGrid(GroupBox3, "StringGrid3", QStringLiteral("Слои покрытия"));

@@ -22,6 +22,13 @@ constexpr int kRowPitch = 36;
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
+// What the screen reader says of the marker under the hour 1..10 of the grand maximum.
+QString GrandMaximumName(int hour) {
+    const std::string_view label = HourLabel(hour);
+    return QStringLiteral("Максимум суммарных теплопоступлений: ") +
+           QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+}
+
 }  // namespace
 
 void TForm1::CreateTotalsPage() {
@@ -40,6 +47,7 @@ void TForm1::CreateTotalsPage() {
     Label164->setFont(FormStyle::BoldFont(28));
     Label164->adjustSize();
     Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
+    Label164->setAccessibleName(QStringLiteral("Максимум суммарных теплопоступлений"));
 }
 
 void TForm1::TabSheet13Show() {
@@ -82,4 +90,5 @@ void TForm1::ShowTotalsView() {
     }
     if (totalsView_->RoofOuterCoeffText) Edit41->setText(QString::fromStdString(*totalsView_->RoofOuterCoeffText));
     Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
+    Label164->setAccessibleName(GrandMaximumName(totalsView_->GrandMaxHour));
 }

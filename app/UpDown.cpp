@@ -16,11 +16,15 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), d
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
-    up_->setAccessibleName(QStringLiteral("Следующий слой"));
-    down_->setAccessibleName(QStringLiteral("Предыдущий слой"));
+    SetSubject(QStringLiteral("слой"));
     connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
     setFixedSize(17, 22);
+}
+
+void UpDown::SetSubject(const QString& subject) {
+    up_->setAccessibleName(QStringLiteral("Следующий ") + subject);
+    down_->setAccessibleName(QStringLiteral("Предыдущий ") + subject);
 }
 
 void UpDown::SetPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }

@@ -22,6 +22,10 @@ public:
     QToolButton* UpButton() const { return up_; }
     QToolButton* DownButton() const { return down_; }
 
+    // Names the arrows after what they step through, for screen readers:
+    // "Следующий " and "Предыдущий " followed by `subject` ("слой стены").
+    void SetSubject(const QString& subject);
+
     // Presses the up (+1) or down (−1) arrow.
     void Step(int delta);
 

@@ -29,6 +29,14 @@ constexpr int kCaptionLeft = 4;
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// What the screen reader says of the kind caption and of the marker.
+QString KindCaptionName(WindowKind kind) {
+    return QStringLiteral("Коэффициент инсоляции ") + Text(InsolationKindName(kind));
+}
+QString PeakMarkerName(int column) {
+    return QStringLiteral("Максимум теплопоступлений через окна: ") + Text(HourLabel(column + 1));
+}
+
 // A caption part as rich text, blanks kept.
 QString CaptionHtml(const CaptionPart& part) {
     QString text = Text(part.Text).toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
@@ -100,6 +108,7 @@ void TForm1::CreateWindowsPage() {
         if (caption.Row == 11) {
             Label27 = FormStyle::MakeLabel(holder, QStringLiteral("инс.в."), colour);
             Label27->setObjectName(QStringLiteral("Label27"));
+            Label27->setAccessibleName(KindCaptionName(WindowKind::Vertical));
             Label27->setFont(FormStyle::BoldFont(13));
             // Room for the widest of the three kind captions.
             int widest = 0;
@@ -120,6 +129,7 @@ void TForm1::CreateWindowsPage() {
     Label108->setFont(markerFont);
     Label108->adjustSize();
     Label108->move(PeakMarkerLeft(kWindowGridColumns - 1), kPeakMarkerTop);  // its place before any peak
+    Label108->setAccessibleName(QStringLiteral("Максимум теплопоступлений через окна"));
 }
 
 void TForm1::TabSheet10Show() {
@@ -137,6 +147,7 @@ void TForm1::TabSheet10Show() {
                                                             : WindowKind::Horizontal;
         const WindowRunResult result = RunWindowComputation(in, kind);
         Label27->setText(Text(result.InsolationCaption));
+        Label27->setAccessibleName(KindCaptionName(kind));
         if (result.HideOrientationSelector) PageControl1->hide();
         PageControl1->setCurrentIndex(0);
         FillWindowGrid(1);
@@ -154,7 +165,10 @@ void TForm1::FillWindowGrid(int orientation) {
             StringGrid1->SetCell(row, column, QString::fromStdString(view.Cells[row - 1][column]));
         }
     }
-    if (view.PeakColumn) Label108->move(PeakMarkerLeft(*view.PeakColumn), kPeakMarkerTop);
+    if (view.PeakColumn) {
+        Label108->move(PeakMarkerLeft(*view.PeakColumn), kPeakMarkerTop);
+        Label108->setAccessibleName(PeakMarkerName(*view.PeakColumn));
+    }
 }
 
 void TForm1::TabSheet1Show() {

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "AccessibilityGuard.h"
 #include "FormStyle.h"
 #include "MainForm.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTranslator);
     }
     QApplication::setFont(FormStyle::BaseFont());
+    GuardAccessibilityBridge();
 
     TForm1 form;
     form.show();

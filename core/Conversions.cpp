@@ -1,6 +1,7 @@
 #include "Conversions.h"
 
 #include <limits>
+#include <optional>
 
 #include "CalcError.h"
 
@@ -20,7 +21,7 @@ constexpr unsigned __int128 kCountLimit = static_cast<unsigned __int128>(1) << 6
 
 }  // namespace
 
-Decimal4 ParseDecimal4(std::string_view text) {
+std::optional<Decimal4> TryParseDecimal4(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
@@ -35,7 +36,7 @@ Decimal4 ParseDecimal4(std::string_view text) {
         ++i;
         sawMantissa = true;
     }
-    if (i < n && text[i] == '.') {
+    if (i < n && (text[i] == '.' || text[i] == ',')) {
         ++i;
         sawMantissa = true;
         while (i < n && IsDigit(text[i])) {
@@ -44,14 +45,14 @@ Decimal4 ParseDecimal4(std::string_view text) {
             ++i;
         }
     }
-    if (!sawMantissa) FailFloat(text);
+    if (!sawMantissa) return std::nullopt;
 
     long long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         bool negativeExponent = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-        if (i >= n || !IsDigit(text[i])) FailFloat(text);
+        if (i >= n || !IsDigit(text[i])) return std::nullopt;
         while (i < n && IsDigit(text[i])) {
             // Saturate: any exponent this large is out of range or rounds to 0.
             if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');
@@ -60,14 +61,14 @@ Decimal4 ParseDecimal4(std::string_view text) {
         if (negativeExponent) exponent = -exponent;
     }
     while (i < n && text[i] == ' ') ++i;
-    if (i != n) FailFloat(text);
+    if (i != n) return std::nullopt;
     if (digits.empty()) return Decimal4();
 
     // The value is digits * 10^shift ten-thousandths.
     const long long shift = exponent - fractionLength + 4;
     const long long length = static_cast<long long>(digits.size());
     const long long kept = length + shift;  // digits left of the rounding point
-    if (kept > 20) FailFloat(text);
+    if (kept > 20) return std::nullopt;
 
     unsigned __int128 count = 0;
     for (long long k = 0; k < kept; ++k) {
@@ -81,12 +82,17 @@ Decimal4 ParseDecimal4(std::string_view text) {
         for (long long k = kept + 1; k < length; ++k) restNonZero |= digits[static_cast<std::size_t>(k)] != '0';
         if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || (count & 1) != 0))) ++count;
     }
-    if (count > kCountLimit || (count == kCountLimit && !negative)) FailFloat(text);
+    if (count > kCountLimit || (count == kCountLimit && !negative)) return std::nullopt;
     if (negative) {
         return Decimal4::FromCount(count == kCountLimit ? std::numeric_limits<std::int64_t>::min()
                                                         : -static_cast<std::int64_t>(count));
     }
     return Decimal4::FromCount(static_cast<std::int64_t>(count));
+}
+
+Decimal4 ParseDecimal4(std::string_view text) {
+    if (const std::optional<Decimal4> value = TryParseDecimal4(text)) return *value;
+    FailFloat(text);
 }
 
 std::string FormatDecimal4(Decimal4 value) {

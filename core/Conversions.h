@@ -1,20 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "Decimal4.h"
 
-// Text conversions between the controls and the stored values. The decimal
-// separator is ".", which every default text and saved file uses.
+// Text conversions between the controls and the stored values. Numbers are
+// read with either "." or "," as the decimal separator ("1.5" and "1,5" are
+// the same value: engineers type Russian decimal commas) and always written
+// with ".", as every default text and saved file has them.
 
-// Blanks, an optional sign, digits with an optional "." and fraction, an
-// optional exponent ("E" or "e", optional sign, digits), trailing blanks. At
-// least one digit or the "." comes before the exponent, so "." reads as 0.
-// The exact decimal value is rounded to ten-thousandths, ties to even.
+// Blanks, an optional sign, digits with an optional separator ("." or ",")
+// and fraction, an optional exponent ("E" or "e", optional sign, digits),
+// trailing blanks. At least one digit or the separator comes before the
+// exponent, so "." reads as 0; a second separator is refused. The exact
+// decimal value is rounded to ten-thousandths, ties to even.
 // Failure: "'<text>' is not a valid floating point value".
 Decimal4 ParseDecimal4(std::string_view text);
+// The same reading without an error: empty where ParseDecimal4 fails.
+std::optional<Decimal4> TryParseDecimal4(std::string_view text);
 
 // Shortest form: "-" when negative, the integer digits, and only when the
 // fraction is not zero "." with one to four digits without trailing zeros.

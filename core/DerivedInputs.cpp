@@ -2,15 +2,20 @@
 
 #include <stdexcept>
 
+#include "CalcError.h"
 #include "Conversions.h"
 #include "FloatingPoint.h"
 #include "InputControls.h"
 
 std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view width, std::string_view count) {
     if (height.empty() || width.empty() || count.empty()) return std::nullopt;
-    const Decimal4 h = ParseDecimal4(height);
-    const Decimal4 b = ParseDecimal4(width);
-    const Decimal4 n = ParseDecimal4(count);
+    const Decimal4 h = ReadingControl("Edit1", [height] { return ParseDecimal4(height); });
+    const Decimal4 b = ReadingControl("Edit2", [width] { return ParseDecimal4(width); });
+    const Decimal4 n = ReadInputValue("Edit3", count);
+    return OpeningArea(h, b, n);
+}
+
+Decimal4 OpeningArea(Decimal4 h, Decimal4 b, Decimal4 n) {
     BeginComputation();
     // (B · H) · n on the counts: each product of two stored values carries
     // one factor 10000 too many.
@@ -35,7 +40,7 @@ Decimal4 HorizontalOuterCoeff(Decimal4 windSpeed) {
 
 std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state) {
     if (text.empty()) return std::nullopt;
-    state.WindSpeed = ParseDecimal4(text);
+    state.WindSpeed = ReadInputValue("Edit5", text);
     OuterCoeffTexts shown;
     if (windowCoeff) {
         state.WindowOuterCoeff = VerticalOuterCoeff(state.WindSpeed);

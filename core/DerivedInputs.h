@@ -14,7 +14,13 @@
 
 // Area of the light openings Fп = (B · H) · n from the texts of H, B and n,
 // each parsed (and so rounded) first. Empty when one of the texts is empty.
+// n is the one of them read nowhere else, so its range (at least 1) is
+// checked here; H and B are checked when the windows page reads them (a
+// project file saved before any computation holds H = B = 0 and must open).
+// A failure names the control of its text.
 std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view width, std::string_view count);
+// Fп = (B · H) · n from the stored values, whatever their range.
+Decimal4 OpeningArea(Decimal4 height, Decimal4 width, Decimal4 count);
 // Edit1Change, Edit2Change, Edit3Change: the text of Edit17 (Fп) for the
 // texts of H, B and n; empty when one of them is empty.
 std::optional<std::string> OpeningAreaText(std::string_view height, std::string_view width, std::string_view count);
@@ -30,9 +36,11 @@ struct OuterCoeffTexts {
     std::string Envelope;               // Edit42, αн of horizontal surfaces
 };
 
-// Edit5Change: nothing for an empty text. Otherwise WindSpeed := V, stored
-// first so that it stays when a coefficient fails; then WindowOuterCoeff
-// (only when `windowCoeff`) and EnvelopeOuterCoeff from it, and their texts.
+// Edit5Change: nothing for an empty text. Otherwise WindSpeed := V, read as
+// the windows page reads it (a negative speed is refused and not stored),
+// and stored first so that it stays when a coefficient fails; then
+// WindowOuterCoeff (only when `windowCoeff`) and EnvelopeOuterCoeff from it,
+// and their texts.
 // `state` is the project state, or a scratch one for a check that must
 // change nothing.
 std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state = Project);

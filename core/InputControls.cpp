@@ -2,64 +2,77 @@
 
 #include <stdexcept>
 
+#include "CalcError.h"
+#include "Conversions.h"
+
 namespace {
 
 using T = WindowInputTexts;
 using S = ProjectState;
+constexpr InputRange Any = InputRange::Any;
+constexpr InputRange Above0 = InputRange::AboveZero;
+constexpr InputRange AtLeast0 = InputRange::AtLeastZero;
+constexpr InputRange AtLeast1 = InputRange::AtLeastOne;
+constexpr InputRange ZeroToOne = InputRange::ZeroToOne;
+constexpr NameGender M = NameGender::Masculine;
+constexpr NameGender F = NameGender::Feminine;
+constexpr NameGender N = NameGender::Neuter;
 
 // clang-format off
 // One row per control. "read" is its place in the windows page's reading of
 // the nineteen window and site inputs, "line" its line of the project file
-// header (0: neither). The nineteen read come first, in their order.
+// header (0: neither). The nineteen read come first, in their order. "range"
+// is what the quantity may physically be; the name, its symbol and the
+// name's gender (M, F, N) make the Russian refusal.
 constexpr std::array<InputControl, kInputControlCount> kInputControls{{
-    // control     default  read line  text of the windows page      state field
-    {"ComboBox1",  "48",     1,   1,  &T::Latitude,            &S::Latitude},
-    {"Edit1",      "1.5",    2,   2,  &T::WindowHeight,        &S::WindowHeight},
-    {"Edit2",      "2",      3,   3,  &T::WindowWidth,         &S::WindowWidth},
-    {"Edit8",      "0.3",    4,   4,  &T::ShadeHorizLength,    &S::ShadeHorizLength},
-    {"Edit9",      "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength},
-    {"Edit10",     "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset},
-    {"Edit11",     "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset},
-    {"Edit7",      "22.5",   8,   8,  &T::OutdoorMeanTemp,     &S::OutdoorMeanTemp},
-    {"Edit6",      "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp},
-    {"Edit12",     "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude},
-    {"Edit13",     "0.9",   11,  11,  &T::RelativePenetration, &S::RelativePenetration},
-    {"Edit14",     "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance},
-    {"Edit15",     "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance},
-    {"Edit17",     "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea},
-    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff},
-    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff},
-    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt},
-    {"Edit16",     "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading},
-    {"Edit5",      "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed},
-    {"Edit3",      "1",      0,  18,  nullptr,                 {}},  // window count n
+    // control     default  read line  text of the windows page      state field                  range      name                                                                          symbol   gender
+    {"ComboBox1",  "48",     1,   1,  &T::Latitude,            &S::Latitude,             Any,       "Северная широта района",                                                     "",      F},  // 40..60: ReadLatitude
+    {"Edit1",      "1.5",    2,   2,  &T::WindowHeight,        &S::WindowHeight,         Above0,    "Высота окна",                                                                "Н",     F},
+    {"Edit2",      "2",      3,   3,  &T::WindowWidth,         &S::WindowWidth,          Above0,    "Ширина окна",                                                                "В",     F},
+    {"Edit8",      "0.3",    4,   4,  &T::ShadeHorizLength,    &S::ShadeHorizLength,     AtLeast0,  "Длина горизонтальных элементов затенения",                                   "Lг",    F},
+    {"Edit9",      "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength,      AtLeast0,  "Длина вертикальных элементов затенения",                                     "Lв",    F},
+    {"Edit10",     "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset,     AtLeast0,  "Расстояние от горизонтального элемента затенения до откоса",                 "а",     N},
+    {"Edit11",     "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset,      AtLeast0,  "Расстояние от вертикального элемента затенения до откоса",                   "с",     N},
+    {"Edit7",      "22.5",   8,   8,  &T::OutdoorMeanTemp,     &S::OutdoorMeanTemp,      Any,       "Средняя температура наружного воздуха",                                      "tн.ср", F},
+    {"Edit6",      "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp,           Any,       "Температура внутреннего воздуха",                                            "tв",    F},
+    {"Edit12",     "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude,     AtLeast0,  "Суточная амплитуда температуры наружного воздуха",                           "Аtн",   F},
+    {"Edit13",     "0.9",   11,  11,  &T::RelativePenetration, &S::RelativePenetration,  ZeroToOne, "Коэффициент относительного проникания солнечной радиации",                   "Котн",  M},
+    {"Edit14",     "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance,   ZeroToOne, "Приведённый коэффициент поглощения солнечной радиации",                      "ρп",    M},
+    {"Edit15",     "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance,    Above0,    "Сопротивление теплопередаче заполнения светового проёма",                    "Rп",    N},
+    {"Edit17",     "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea,          Above0,    "Площадь световых проёмов",                                                   "Fп",    F},
+    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Any,       "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",    M},
+    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",  M},
+    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Any,       "Угол отклонения остекления от вертикали",                                    "β'",    M},
+    {"Edit16",     "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading,         ZeroToOne, "Коэффициент затенения светового проёма переплётами",                         "τ₂",    M},
+    {"Edit5",      "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed,            AtLeast0,  "Скорость ветра",                                                             "V",     F},
+    {"Edit3",      "1",      0,  18,  nullptr,                 {},                       AtLeast1,  "Количество однотипных окон",                                                 "n",     N},  // no field of its own
 
     // Walls
-    {"Edit4",      "0",      0,   0,  nullptr,                 &S::WallArea},
-    {"Edit20",     "0",      0,   0,  nullptr,                 &S::WallTransmittance},
-    {"Edit21",     "0",      0,   0,  nullptr,                 &S::WallResistance},
-    {"Edit22",     "0",      0,   0,  nullptr,                 &S::WallAbsorptance},
-    {"Edit33",     "3",      0,   0,  nullptr,                 &S::WallLayerCount},
-    {"Edit39",     "0",      0,   0,  nullptr,                 {}},  // Rв.пр., read and checked, used nowhere
-    {"Edit27",     "1",      0,   0,  nullptr,                 &S::WallLayerCurrent},
-    {"Edit29",     "",       0,   0,  nullptr,                 {}},  // layer entry: name
-    {"Edit30",     "",       0,   0,  nullptr,                 {}},  // s
-    {"Edit31",     "",       0,   0,  nullptr,                 {}},  // λ
-    {"Edit32",     "",       0,   0,  nullptr,                 {}},  // δ
+    {"Edit4",      "0",      0,   0,  nullptr,                 &S::WallArea,             AtLeast0,  "Площадь стены",                                                              "F",     F},
+    {"Edit20",     "0",      0,   0,  nullptr,                 &S::WallTransmittance,    Any,       "Коэффициент теплопередачи стены",                                            "К",     M},
+    {"Edit21",     "0",      0,   0,  nullptr,                 &S::WallResistance,       Any,       "Сопротивление теплопередаче стены",                                          "R",     N},
+    {"Edit22",     "0",      0,   0,  nullptr,                 &S::WallAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью стены",               "ρст",   M},
+    {"Edit33",     "3",      0,   0,  nullptr,                 &S::WallLayerCount,       Any,       "Количество слоёв в стене",                                                   "",      N},
+    {"Edit39",     "0",      0,   0,  nullptr,                 {},                       Any,       "Сопротивление",                                                              "Rв.пр.", N},  // read and checked, used nowhere
+    {"Edit27",     "1",      0,   0,  nullptr,                 &S::WallLayerCurrent,     Any,       "Номер слоя стены",                                                           "",      M},
+    {"Edit29",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя стены",                                                        "",      M},  // layer entry
+    {"Edit30",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя стены",                             "s",     M},
+    {"Edit31",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя стены",                                    "λ",     M},
+    {"Edit32",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя стены",                                                         "δ",     F},
 
     // Roof
-    {"Edit23",     "0",      0,   0,  nullptr,                 &S::RoofArea},
-    {"Edit24",     "0",      0,   0,  nullptr,                 &S::RoofTransmittance},
-    {"Edit25",     "0",      0,   0,  nullptr,                 &S::RoofResistance},
-    {"Edit26",     "0",      0,   0,  nullptr,                 &S::RoofAbsorptance},
-    {"Edit34",     "3",      0,   0,  nullptr,                 &S::RoofLayerCount},
-    {"Edit40",     "22",     0,   0,  nullptr,                 &S::UnderRoofTemp},
-    {"Edit41",     "13.42",  0,   0,  nullptr,                 &S::EnvelopeOuterCoeff},  // shown only
-    {"Edit28",     "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent},
-    {"Edit35",     "",       0,   0,  nullptr,                 {}},  // layer entry: name
-    {"Edit36",     "",       0,   0,  nullptr,                 {}},  // s
-    {"Edit37",     "",       0,   0,  nullptr,                 {}},  // λ
-    {"Edit38",     "",       0,   0,  nullptr,                 {}},  // δ
+    {"Edit23",     "0",      0,   0,  nullptr,                 &S::RoofArea,             AtLeast0,  "Площадь покрытия",                                                           "F",     F},
+    {"Edit24",     "0",      0,   0,  nullptr,                 &S::RoofTransmittance,    Any,       "Коэффициент теплопередачи покрытия",                                         "Кпокр", M},
+    {"Edit25",     "0",      0,   0,  nullptr,                 &S::RoofResistance,       Any,       "Сопротивление теплопередаче покрытия",                                       "Rпокр", N},
+    {"Edit26",     "0",      0,   0,  nullptr,                 &S::RoofAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью покрытия",            "ρп",    M},
+    {"Edit34",     "3",      0,   0,  nullptr,                 &S::RoofLayerCount,       Any,       "Количество слоёв в покрытии",                                                "",      N},
+    {"Edit40",     "22",     0,   0,  nullptr,                 &S::UnderRoofTemp,        Any,       "Температура воздуха под покрытием",                                          "tпокр", F},
+    {"Edit41",     "13.42",  0,   0,  nullptr,                 &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",    M},  // shown only
+    {"Edit28",     "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent,     Any,       "Номер слоя покрытия",                                                        "",      M},
+    {"Edit35",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя покрытия",                                                     "",      M},  // layer entry
+    {"Edit36",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя покрытия",                          "s",     M},
+    {"Edit37",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя покрытия",                                 "λ",     M},
+    {"Edit38",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя покрытия",                                                      "δ",     F},
 }};
 // clang-format on
 
@@ -106,6 +119,45 @@ constexpr bool ReadInputsHaveTextsAndFields() {
 }
 static_assert(ReadInputsHaveTextsAndFields());
 
+// A control with a range has a name and a symbol to refuse it with.
+constexpr bool RangesHaveNames() {
+    for (const InputControl& input : kInputControls)
+        if (input.range != InputRange::Any && (input.name.empty() || input.symbol.empty())) return false;
+    return true;
+}
+static_assert(RangesHaveNames());
+
+std::string_view Must(NameGender gender) {
+    switch (gender) {
+        case NameGender::Masculine:
+            return "должен";
+        case NameGender::Feminine:
+            return "должна";
+        case NameGender::Neuter:
+            return "должно";
+    }
+    return "должно";
+}
+
+// "больше 0", "не меньше 0", ...: the values allowed, empty when the value is one of them.
+std::string_view Refusal(InputRange range, Decimal4 value) {
+    const Decimal4 zero;
+    const Decimal4 one = Decimal4::FromInt(1);
+    switch (range) {
+        case InputRange::Any:
+            return {};
+        case InputRange::AboveZero:
+            return value > zero ? std::string_view() : "больше 0";
+        case InputRange::AtLeastZero:
+            return value >= zero ? std::string_view() : "не меньше 0";
+        case InputRange::AtLeastOne:
+            return value >= one ? std::string_view() : "не меньше 1";
+        case InputRange::ZeroToOne:
+            return value >= zero && value <= one ? std::string_view() : "от 0 до 1";
+    }
+    return {};
+}
+
 }  // namespace
 
 const std::array<InputControl, kInputControlCount>& InputControls() { return kInputControls; }
@@ -126,4 +178,28 @@ WindowInputTexts DefaultWindowInputTexts() {
     WindowInputTexts texts;
     for (const InputControl* input : kWindowInputs) texts.*input->windowText = input->defaultText;
     return texts;
+}
+
+void CheckInputRange(const InputControl& input, Decimal4 value) {
+    const std::string_view allowed = Refusal(input.range, value);
+    if (allowed.empty()) return;
+    std::string message(input.name);
+    message += " ";
+    message += input.symbol;
+    message += " ";
+    message += Must(input.gender);
+    message += " быть ";
+    message += allowed;
+    message += " (введено " + FormatDecimal4(value) + ")";
+    throw CalcError(message, input.control);
+}
+
+Decimal4 ReadInputValue(const InputControl& input, std::string_view text) {
+    const Decimal4 value = ReadingControl(input.control, [text] { return ParseDecimal4(text); });
+    CheckInputRange(input, value);
+    return value;
+}
+
+Decimal4 ReadInputValue(std::string_view control, std::string_view text) {
+    return ReadInputValue(InputControlOf(control), text);
 }

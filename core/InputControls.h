@@ -48,6 +48,20 @@ struct StateField {
     std::int32_t ProjectState::*integer = nullptr;
 };
 
+// The values a quantity can physically take. A value outside is refused
+// before anything is computed from it.
+enum class InputRange : std::uint8_t {
+    Any,          // no limit of its own
+    AboveZero,    // > 0: sizes, areas of openings, resistances, layer figures
+    AtLeastZero,  // >= 0
+    AtLeastOne,   // >= 1: a number of windows
+    ZeroToOne,    // 0 ... 1: coefficients and absorptances
+};
+
+// The grammatical gender of a field's name, which the refusal agrees with
+// ("должен", "должна", "должно").
+enum class NameGender : std::uint8_t { Masculine, Feminine, Neuter };
+
 struct InputControl {
     std::string_view control;                   // object name: "ComboBox1", "Edit1", ...
     std::string_view defaultText;               // shown at start-up
@@ -55,6 +69,10 @@ struct InputControl {
     int headerLine;                             // 1..19: its line of the project file header; 0 = not saved
     std::string WindowInputTexts::*windowText;  // its text among the windows page's inputs; nullptr when not read
     StateField field;
+    InputRange range;
+    std::string_view name;    // the quantity in Russian words: "Высота окна"
+    std::string_view symbol;  // its symbol as the input page shows it: "Н"; "" for none
+    NameGender gender;
 };
 
 inline constexpr int kInputControlCount = 43;
@@ -78,3 +96,16 @@ const std::array<const InputControl*, kHeaderInputCount>& HeaderInputs();
 
 // The start-up texts of the windows page's inputs.
 WindowInputTexts DefaultWindowInputTexts();
+
+// Refuses a value outside its control's range with a CalcError that carries
+// the control's name and says in Russian the field, its symbol, the values
+// allowed and the value given: "Высота окна Н должна быть больше 0 (введено
+// -1.5)". A value inside passes untouched.
+void CheckInputRange(const InputControl& input, Decimal4 value);
+
+// Reads the text of a control that holds a decimal: ParseDecimal4 (with its
+// message), then the control's range. Either failure carries the control's
+// name, and a refused value is never returned, so never stored.
+Decimal4 ReadInputValue(const InputControl& input, std::string_view text);
+// The same for a control named by its object name.
+Decimal4 ReadInputValue(std::string_view control, std::string_view text);

@@ -1,13 +1,51 @@
 #include "LayerEditor.h"
 
+#include <array>
+
 #include "CalcError.h"
 #include "Conversions.h"
 #include "DerivedInputs.h"
+#include "InputControls.h"
 
 namespace {
 
 void RequireLayerNumber(std::int32_t number) {
     if (number < 1 || number > kMaxLayers) throw CalcError(kLayerNumberMessage);
+}
+
+// The three figures of the entry row: their grid column, typed text, stored
+// value and the entry edit of each construction.
+struct EntryFigure {
+    int column;
+    std::string LayerEntryTexts::*text;
+    Decimal4 ConstructionLayer::*value;
+    std::string ConstructionLayer::*keptText;
+    std::string_view wallControl;
+    std::string_view roofControl;
+};
+
+// clang-format off
+constexpr std::array<EntryFigure, 3> kEntryFigures{{
+    // column  typed                             stored                              typed text kept                         wall      roof
+    {2,        &LayerEntryTexts::HeatAbsorption, &ConstructionLayer::HeatAbsorption, &ConstructionLayer::HeatAbsorptionText, "Edit30", "Edit36"},  // s
+    {3,        &LayerEntryTexts::Conductivity,   &ConstructionLayer::Conductivity,   &ConstructionLayer::ConductivityText,   "Edit31", "Edit37"},  // λ
+    {4,        &LayerEntryTexts::Thickness,      &ConstructionLayer::Thickness,      &ConstructionLayer::ThicknessText,      "Edit32", "Edit38"},  // δ
+}};
+// clang-format on
+
+const InputControl& ControlOf(const EntryFigure& figure, Construction c) {
+    return InputControlOf(c == Construction::Wall ? figure.wallControl : figure.roofControl);
+}
+
+// A figure outside its range refuses the whole entry before anything of the
+// layer is stored. The look stops at a text that does not parse: the storing
+// stops there too, with its own message.
+void CheckEntryRanges(Construction c, const LayerEntryTexts& typed) {
+    for (const EntryFigure& figure : kEntryFigures) {
+        const std::optional<Decimal4> value = TryParseDecimal4(typed.*figure.text);
+        if (!value) return;
+        CheckInputRange(ControlOf(figure, c), *value);
+    }
 }
 
 ResistanceTexts StoredResistanceTexts(Construction c) {
@@ -57,19 +95,17 @@ LayerSpinChange LayerSpinClicked(Construction c, int position) {
 
 void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {
     RequireLayerNumber(number);
+    CheckEntryRanges(c, typed);
     ConstructionLayer& layer = LayersOf(c)[number];
     layer.Entered = true;
     writeCell(number, 0, FormatInteger(number));
     writeCell(number, 1, typed.Name);
     layer.MaterialName = typed.Name;
-    const auto store = [&](int column, const std::string& text, Decimal4& value, std::string& kept) {
-        writeCell(number, column, text);
-        value = ParseDecimal4(text);
-        kept = text;
-    };
-    store(2, typed.HeatAbsorption, layer.HeatAbsorption, layer.HeatAbsorptionText);
-    store(3, typed.Conductivity, layer.Conductivity, layer.ConductivityText);
-    store(4, typed.Thickness, layer.Thickness, layer.ThicknessText);
+    for (const EntryFigure& figure : kEntryFigures) {
+        writeCell(number, figure.column, typed.*figure.text);
+        layer.*figure.value = ReadInputValue(ControlOf(figure, c), typed.*figure.text);
+        layer.*figure.keptText = typed.*figure.text;
+    }
 }
 
 LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {

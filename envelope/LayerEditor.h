@@ -80,7 +80,9 @@ struct LayerSpinChange {
 LayerSpinChange LayerSpinClicked(Construction c, int position);
 
 // Stores typed texts into layer `number` (1..50, refused otherwise) whatever
-// the count: the layer becomes entered, then in order grid row n column 0
+// the count. s, λ and δ must be above 0: a figure outside is refused
+// (naming its edit, Edit30..Edit32 or Edit36..Edit38) before anything of the
+// layer is stored. Then the layer becomes entered, and in order grid row n column 0
 // gets n, column 1 and the name get the typed name, then for s, λ, δ in turn
 // the grid cell gets the typed text and the layer the parsed value with its
 // text; a text that does not parse stops there with the cells, values and

@@ -2,10 +2,12 @@
 
 #include <string_view>
 
+#include "CalcError.h"
 #include "Construction.h"
 #include "Conversions.h"
 #include "DerivedInputs.h"
 #include "EnvelopeGains.h"
+#include "InputControls.h"
 #include "SolarRadiation.h"
 
 namespace {
@@ -76,11 +78,11 @@ void WriteTotalsTitles(TotalsView& view) {
 }
 
 void ReadTotalsSharedInputs(const TotalsInputTexts& in) {
-    Project.Latitude = ReadLatitude(in.Latitude);
-    Project.WindSpeed = ParseDecimal4(in.WindSpeed);
-    Project.OutdoorMeanTemp = ParseDecimal4(in.OutdoorMeanTemp);
-    Project.IndoorTemp = ParseDecimal4(in.IndoorTemp);
-    Project.OutdoorAmplitude = ParseDecimal4(in.OutdoorAmplitude);
+    Project.Latitude = ReadingControl("ComboBox1", [&in] { return ReadLatitude(in.Latitude); });
+    Project.WindSpeed = ReadInputValue("Edit5", in.WindSpeed);
+    Project.OutdoorMeanTemp = ReadInputValue("Edit7", in.OutdoorMeanTemp);
+    Project.IndoorTemp = ReadInputValue("Edit6", in.IndoorTemp);
+    Project.OutdoorAmplitude = ReadInputValue("Edit12", in.OutdoorAmplitude);
 }
 
 void ClearTotalsMarkers(TotalsView& view) {
@@ -104,9 +106,9 @@ void ComputeWallTotals(const TotalsInputTexts& in) {
         Project.WallHourTotal.Fill(Decimal4());
         return;
     }
-    ParseDecimal4(in.WallInnerResistance);
-    Project.WallAbsorptance = ParseDecimal4(in.WallAbsorptance);
-    Project.WallArea = ParseDecimal4(in.WallArea);
+    ReadInputValue("Edit39", in.WallInnerResistance);
+    Project.WallAbsorptance = ReadInputValue("Edit22", in.WallAbsorptance);
+    Project.WallArea = ReadInputValue("Edit4", in.WallArea);
     FillVerticalRadiation();
     ComputeWallGains();
     for (int h = 1; h <= kHourCount; ++h) {
@@ -124,9 +126,9 @@ void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
     }
     UpdateEnvelopeOuterCoeff();
     view.RoofOuterCoeffText = FormatDecimal4(Project.EnvelopeOuterCoeff);
-    Project.RoofArea = ParseDecimal4(in.RoofArea);
-    Project.RoofAbsorptance = ParseDecimal4(in.RoofAbsorptance);
-    Project.UnderRoofTemp = ParseDecimal4(in.UnderRoofTemp);
+    Project.RoofArea = ReadInputValue("Edit23", in.RoofArea);
+    Project.RoofAbsorptance = ReadInputValue("Edit26", in.RoofAbsorptance);
+    Project.UnderRoofTemp = ReadInputValue("Edit40", in.UnderRoofTemp);
     FillHorizontalRadiation();
     ComputeRoofGains();
     Project.RoofHourGainExact = Project.RoofHourGain;

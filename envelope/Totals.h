@@ -69,7 +69,9 @@ struct TotalsView {
 };
 
 // The steps of the page in their order. Each raises CalcError on a text that
-// does not parse or a failed computation; the steps after it are not done.
+// does not parse, a value outside its range (ReadInputValue: the error names
+// the control, the value is not stored) or a failed computation; the steps
+// after it are not done.
 void WriteTotalsTitles(TotalsView& view);                              // hour headers, row titles
 void ReadTotalsSharedInputs(const TotalsInputTexts& in);               // Latitude, V, tн, tв, Atн
 void ClearTotalsMarkers(TotalsView& view);                             // no row maxima, rows 3, 6, 9 emptied

@@ -41,8 +41,13 @@ void CheckWidth(const std::string& text, int line, const std::string& what) {
 // are written as typed.
 std::string HeaderLineText(const InputControl& input, const ProjectState& state, std::string_view countText,
                            std::string_view windSpeedText) {
-    if (input.control == "Edit3") return FormatInteger(ParseInteger(countText));
-    if (input.control == "Edit5") return FormatDecimal4(ParseDecimal4(windSpeedText));
+    if (input.control == "Edit3") {
+        // A count the opening area would refuse would make the file refused on opening.
+        const std::int32_t count = ReadingControl(input.control, [countText] { return ParseInteger(countText); });
+        CheckInputRange(input, Decimal4::FromInt(count));
+        return FormatInteger(count);
+    }
+    if (input.control == "Edit5") return FormatDecimal4(ReadInputValue(input, windSpeedText));
     if (input.field.integer != nullptr) return FormatInteger(state.*input.field.integer);
     return FormatDecimal4(state.*input.field.decimal);
 }

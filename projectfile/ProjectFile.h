@@ -41,7 +41,8 @@ int ProjectTableLine(int orientation, int hour, int field);
 // computation of the windows page), line 18 the window count typed in Edit3
 // as a whole number, line 19 the wind speed typed in Edit5 in its shortest
 // form, then the table. Everything is checked before any text is returned:
-// a count that is not a whole number, a wind speed that is not a number, or a
+// a count that is not a whole number of at least 1, a wind speed that is not
+// a number of at least 0 (the two texts opening the file would refuse), or a
 // value longer than 15 characters raises a CalcError, and nothing is written.
 std::string ComposeProjectFile(const ProjectState& state, std::string_view countText, std::string_view windSpeedText);
 

@@ -18,6 +18,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   poppler-utils python3-openpyxl xvfb at-spi2-core imagemagick
+  dbus-daemon python3-dbus
 )
 
 install_missing() {

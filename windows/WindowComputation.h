@@ -46,12 +46,15 @@ void FindWindowPeaks();
 
 // Parses and stores the nineteen inputs (WindowInputTexts, in the input
 // page's reading order), each stored before the next is read: a text that
-// does not parse raises its message and leaves the earlier inputs stored and
-// the later ones as they were.
+// does not parse, or a value outside its range (ReadInputValue), raises its
+// message naming the control and leaves the earlier inputs stored, and it
+// and the later ones as they were.
 void ReadWindowInputs(const WindowInputTexts& inputs);
 
 // Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".
 std::string_view InsolationKindCaption(WindowKind kind);
+// What the caption abbreviates, for screen readers: "вертикального остекления", ...
+std::string_view InsolationKindName(WindowKind kind);
 
 struct WindowRunResult {
     std::string_view InsolationCaption;  // caption of row 11 for the kind

@@ -9,9 +9,10 @@ void ReadWindowInputs(const WindowInputTexts& texts) {
         const std::string& text = texts.*input->windowText;
         if (input->field.integer != nullptr) {
             // The one whole number among them: the latitude of its box.
-            Project.*input->field.integer = ReadLatitude(text);
+            Project.*input->field.integer = ReadingControl(input->control, [&text] { return ReadLatitude(text); });
         } else {
-            Project.*input->field.decimal = ParseDecimal4(text);
+            // A value outside its range stops the reading before it is stored.
+            Project.*input->field.decimal = ReadInputValue(*input, text);
         }
     }
 }
@@ -24,6 +25,18 @@ std::string_view InsolationKindCaption(WindowKind kind) {
             return "инс.н.";
         case WindowKind::Horizontal:
             return "инс.г.";
+    }
+    throw CalcError("Неизвестный вид остекления");
+}
+
+std::string_view InsolationKindName(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Vertical:
+            return "вертикального остекления";
+        case WindowKind::Inclined:
+            return "наклонного остекления";
+        case WindowKind::Horizontal:
+            return "горизонтального остекления";
     }
     throw CalcError("Неизвестный вид остекления");
 }

@@ -307,9 +307,10 @@ void MainFormTest::negativeWindSpeedReportsAndKeepsCoeffs() {
     t.Type("Edit5", QStringLiteral("4"));
     t.errors.clear();
     t.Type("Edit5", QStringLiteral("-1"));
-    // "-" alone fails to parse, "-1" fails in the square root.
-    QCOMPARE(t.errors, (QStringList{"'-' is not a valid floating point value.", "Invalid floating point operation."}));
-    QCOMPARE(Project.WindSpeed, ParseDecimal4("-1"));
+    // "-" alone fails to parse, "-1" is refused before it is stored.
+    QCOMPARE(t.errors, (QStringList{"'-' is not a valid floating point value.",
+                                    "Скорость ветра V должна быть не меньше 0 (введено -1)"}));
+    QCOMPARE(Project.WindSpeed, ParseDecimal4("4"));
     QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));
     QCOMPARE(t.Text("Edit42"), QStringLiteral("13.9"));
 }
@@ -660,19 +661,21 @@ void MainFormTest::spinStaysWithinTheTable() {
 void MainFormTest::badLayerValueStopsEnterMidway() {
     FormUnderTest t;
     t.Click("CheckBox2");
-    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,81", "0.38"});
-    QCOMPARE(t.errors, QStringList{"'0,81' is not a valid floating point value."});
+    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,8.1", "0.38"});
+    QCOMPARE(t.errors, QStringList{"'0,8.1' is not a valid floating point value."});
     QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
-    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,81"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 4), QString());
     QCOMPARE(t.Text("Edit29"), QStringLiteral("Кирпич"));  // entry row kept
     QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
     QCOMPARE(Project.WallLayers[1].HeatAbsorption, ParseDecimal4("9.2"));
 
-    // λ = 0 on layer 1: the division fails and R₀, K keep their texts.
+    // λ = 0 is refused before anything of the layer is stored; R₀, K keep their texts.
     t.Type("Edit31", QStringLiteral("0"));
     t.Press("Button1");
-    QCOMPARE(t.errors.last(), QStringLiteral("Floating point division by zero."));
+    QCOMPARE(t.errors.last(),
+             QStringLiteral("Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено 0)"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
     QCOMPARE(t.Text("Edit21"), QStringLiteral("0"));
 }
 

@@ -151,9 +151,9 @@ private slots:
         QTest::newRow("count empty") << ""
                                      << "3.3"
                                      << "'' is not a valid integer value.";
-        QTest::newRow("wind speed 3,3") << "1"
-                                        << "3,3"
-                                        << "'3,3' is not a valid floating point value.";
+        QTest::newRow("wind speed 3,3,3") << "1"
+                                          << "3,3,3"
+                                          << "'3,3,3' is not a valid floating point value.";
     }
     void aRefusedSaveLeavesTheOldFile() {
         QFETCH(QString, count);
@@ -202,7 +202,8 @@ private slots:
         QTest::newRow("height not a number") << 0 << 2 << QByteArray("высота")
                                              << "'высота' is not a valid floating point value (строка 2 файла проекта)";
         QTest::newRow("negative wind speed")
-            << 0 << 19 << QByteArray("-4") << "Invalid floating point operation (строка 19 файла проекта)";
+            << 0 << 19 << QByteArray("-4")
+            << "Скорость ветра V должна быть не меньше 0 (введено -4) (строка 19 файла проекта)";
         QTest::newRow("binary") << 0 << 5 << QByteArray("\x01\x02", 2)
                                 << "Файл не является файлом проекта: в строке 5 стоит управляющий знак с кодом 1; "
                                    "файл не загружен.";

@@ -45,8 +45,10 @@ TEST(CliCommand, ComputeReadsStandardInput) {
 TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
     const Outcome j = InProcess({"compute"}, R"({"GlazingResistance": "0"})");
     EXPECT_EQ(j.status, 2);
-    EXPECT_EQ(j.err, "Floating point division by zero.\n");
-    EXPECT_EQ(json::parse(j.out), json({{"error", "Floating point division by zero."}}));
+    const std::string refusal =
+        "Сопротивление теплопередаче заполнения светового проёма Rп должно быть больше 0 (введено 0)";
+    EXPECT_EQ(j.err, refusal + "\n");
+    EXPECT_EQ(json::parse(j.out), json({{"error", refusal}}));
 
     const Outcome c = InProcess({"compute", "--format=csv"}, R"({"Latitude": "70"})");
     EXPECT_EQ(c.status, 2);

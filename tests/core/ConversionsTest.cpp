@@ -49,10 +49,19 @@ TEST(ParseDecimal4, AcceptsTheGrammar) {
         {"-.5e1", -50000},
         {"922337203685477.5807", 9223372036854775807LL},
         {"-922337203685477.5808", static_cast<std::int64_t>(-9223372036854775807LL - 1)},
+        // The decimal comma reads as the point does.
+        {"1,5", 15000},
+        {"-0,25", -2500},
+        {"1,5E2", 1500000},
+        {"1,", 10000},
+        {",5", 5000},
+        {",", 0},
+        {"0,12355", 1236},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ParseDecimal4(c.text).Count(), c.count);
+        EXPECT_EQ(TryParseDecimal4(c.text), ParseDecimal4(c.text));
     }
 }
 
@@ -62,7 +71,10 @@ TEST(ParseDecimal4, RefusesWithTheTextAsTyped) {
                          "+",
                          "-",
                          "1.5x",
-                         "1,5",
+                         "1,5.3",
+                         "1.5,3",
+                         "1,,5",
+                         "1,5x",
                          "1e",
                          "1e+",
                          "e5",
@@ -76,6 +88,7 @@ TEST(ParseDecimal4, RefusesWithTheTextAsTyped) {
     for (const char* text : bad) {
         SCOPED_TRACE(text);
         EXPECT_EQ(ParseError(text), "'" + std::string(text) + "' is not a valid floating point value");
+        EXPECT_FALSE(TryParseDecimal4(text).has_value());
     }
 }
 

@@ -36,11 +36,18 @@ TEST(OuterCoeffs, HorizontalKindLeavesTheVerticalCoefficient) {
     EXPECT_EQ(FormatDecimal4(Project.EnvelopeOuterCoeff), "13.9");
 }
 
-TEST(OuterCoeffs, NegativeWindKeepsTheStoredSpeedAndFails) {
+TEST(OuterCoeffs, NegativeWindIsRefusedBeforeItIsStored) {
     ResetProjectState();
-    EXPECT_THROW(TypeWindSpeed("-1", true), CalcError);
-    EXPECT_EQ(FormatDecimal4(Project.WindSpeed), "-1");
-    EXPECT_TRUE(Project.WindowOuterCoeff.IsZero());
+    ASSERT_TRUE(TypeWindSpeed("2,25", true));  // a decimal comma reads as the point
+    EXPECT_EQ(FormatDecimal4(Project.WindSpeed), "2.25");
+    try {
+        TypeWindSpeed("-0.0001", true);
+        ADD_FAILURE() << "accepted";
+    } catch (const CalcError& e) {
+        EXPECT_EQ(e.Control(), "Edit5");
+    }
+    EXPECT_EQ(FormatDecimal4(Project.WindSpeed), "2.25");
+    EXPECT_EQ(FormatDecimal4(Project.WindowOuterCoeff), "23.2");
     EXPECT_FALSE(TypeWindSpeed("", true));
 }
 
@@ -61,7 +68,29 @@ TEST(OpeningArea, UsesTheRoundedInputs) {
     EXPECT_EQ(OpeningAreaText("1.23456", "1", "1"), "1.2346");
     EXPECT_EQ(FormatDecimal4(*OpeningArea("1.23456", "3", "1")), "3.7038");
     EXPECT_FALSE(OpeningAreaText("1.5", "", "1").has_value());
-    EXPECT_THROW(OpeningAreaText("1.5", "2x", "1"), CalcError);
+    EXPECT_EQ(OpeningAreaText("1,5", "2", "1"), "3");
+}
+
+TEST(OpeningArea, AFailureNamesTheControlOfItsText) {
+    struct Case {
+        const char* height;
+        const char* width;
+        const char* count;
+        const char* control;
+    };
+    // H and B wait for the windows page to refuse them (a file saved before
+    // any computation holds 0 for both); n, read nowhere else, is refused here.
+    const Case cases[] = {{"x", "2", "1", "Edit1"},   {"1.5", "2x", "1", "Edit2"}, {"1.5", "2", "1,5,", "Edit3"},
+                          {"1.5", "2", "0", "Edit3"}, {"0", "0", "1", nullptr},    {"1.5", "2", "1", nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.height) + " " + c.width + " " + c.count);
+        try {
+            OpeningArea(c.height, c.width, c.count);
+            EXPECT_EQ(c.control, nullptr) << "accepted";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(e.Control(), c.control != nullptr ? c.control : "(accepted)");
+        }
+    }
 }
 
 TEST(WindowKind, EachSwitchSetsShadesTiltAndCoefficients) {

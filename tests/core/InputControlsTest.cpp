@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <stdexcept>
 
+#include "CalcError.h"
+#include "Conversions.h"
 #include "InputControls.h"
 
 namespace {
@@ -46,6 +49,75 @@ TEST(InputControls, StateFieldsOfTheWindowInputs) {
     EXPECT_EQ(InputControlOf("Edit17").windowText, &WindowInputTexts::GlazingArea);
     EXPECT_EQ(InputControlOf("Edit3").field.decimal, nullptr);
     EXPECT_EQ(InputControlOf("Edit3").field.integer, nullptr);
+}
+
+// One row per range: the value just outside is refused in Russian, naming
+// the field, its symbol, the values allowed and the value; the value on the
+// boundary passes.
+TEST(InputControls, RangeRefusals) {
+    struct Case {
+        const char* control;
+        const char* outside;
+        const char* boundary;
+        const char* message;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Edit1",  "-1.5",    "0.0001", "Высота окна Н должна быть больше 0 (введено -1.5)"},
+        {"Edit2",  "0",       "0.0001", "Ширина окна В должна быть больше 0 (введено 0)"},
+        {"Edit8",  "-0.0001", "0",      "Длина горизонтальных элементов затенения Lг должна быть не меньше 0 (введено -0.0001)"},
+        {"Edit9",  "-0.3",    "0",      "Длина вертикальных элементов затенения Lв должна быть не меньше 0 (введено -0.3)"},
+        {"Edit10", "-1.5",    "0",      "Расстояние от горизонтального элемента затенения до откоса а должно быть не меньше 0 (введено -1.5)"},
+        {"Edit11", "-0.0001", "0",      "Расстояние от вертикального элемента затенения до откоса с должно быть не меньше 0 (введено -0.0001)"},
+        {"Edit12", "-0.0001", "0",      "Суточная амплитуда температуры наружного воздуха Аtн должна быть не меньше 0 (введено -0.0001)"},
+        {"Edit13", "1.2",     "1",      "Коэффициент относительного проникания солнечной радиации Котн должен быть от 0 до 1 (введено 1.2)"},
+        {"Edit14", "-0.0001", "0",      "Приведённый коэффициент поглощения солнечной радиации ρп должен быть от 0 до 1 (введено -0.0001)"},
+        {"Edit15", "0",       "0.0001", "Сопротивление теплопередаче заполнения светового проёма Rп должно быть больше 0 (введено 0)"},
+        {"Edit17", "-3",      "0.0001", "Площадь световых проёмов Fп должна быть больше 0 (введено -3)"},
+        {"Edit16", "1.0001",  "1",      "Коэффициент затенения светового проёма переплётами τ₂ должен быть от 0 до 1 (введено 1.0001)"},
+        {"Edit5",  "-1",      "0",      "Скорость ветра V должна быть не меньше 0 (введено -1)"},
+        {"Edit3",  "0.9999",  "1",      "Количество однотипных окон n должно быть не меньше 1 (введено 0.9999)"},
+        {"Edit4",  "-10",     "0",      "Площадь стены F должна быть не меньше 0 (введено -10)"},
+        {"Edit22", "1.0001",  "0",      "Коэффициент поглощения солнечной радиации поверхностью стены ρст должен быть от 0 до 1 (введено 1.0001)"},
+        {"Edit23", "-0.0001", "0",      "Площадь покрытия F должна быть не меньше 0 (введено -0.0001)"},
+        {"Edit26", "-0.7",    "1",      "Коэффициент поглощения солнечной радиации поверхностью покрытия ρп должен быть от 0 до 1 (введено -0.7)"},
+        {"Edit30", "0",       "0.0001", "Коэффициент теплоусвоения материала слоя стены s должен быть больше 0 (введено 0)"},
+        {"Edit31", "-0.81",   "0.0001", "Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено -0.81)"},
+        {"Edit32", "0",       "0.0001", "Толщина слоя стены δ должна быть больше 0 (введено 0)"},
+        {"Edit36", "-9.2",    "0.0001", "Коэффициент теплоусвоения материала слоя покрытия s должен быть больше 0 (введено -9.2)"},
+        {"Edit37", "0",       "0.0001", "Коэффициент теплопроводности слоя покрытия λ должен быть больше 0 (введено 0)"},
+        {"Edit38", "-0.0001", "0.0001", "Толщина слоя покрытия δ должна быть больше 0 (введено -0.0001)"},
+    };
+    // clang-format on
+    int ranged = 0;
+    for (const InputControl& input : InputControls()) ranged += input.range != InputRange::Any;
+    EXPECT_EQ(ranged, static_cast<int>(std::size(cases)));  // every range has its row
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        const InputControl& input = InputControlOf(c.control);
+        try {
+            ReadInputValue(input, c.outside);
+            ADD_FAILURE() << "accepted";
+        } catch (const CalcError& e) {
+            EXPECT_STREQ(e.what(), c.message);
+            EXPECT_EQ(e.Control(), c.control);
+        }
+        EXPECT_EQ(ReadInputValue(c.control, c.boundary), ParseDecimal4(c.boundary));
+    }
+}
+
+TEST(InputControls, ReadingATextNamesItsControl) {
+    // A text that does not parse keeps its message and names the control too;
+    // decimal commas read as points; a control without a range takes any value.
+    try {
+        ReadInputValue("Edit7", "22,5x");
+        ADD_FAILURE() << "accepted";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "'22,5x' is not a valid floating point value");
+        EXPECT_EQ(e.Control(), "Edit7");
+    }
+    EXPECT_EQ(ReadInputValue("Edit7", "-22,5"), ParseDecimal4("-22.5"));
+    EXPECT_EQ(CalcError("no control").Control(), "");
 }
 
 TEST(InputControls, AnUnknownControlIsRefused) {

@@ -71,16 +71,16 @@ TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
 TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
     GridCells grid;
     EXPECT_EQ(MessageOf([&] {
-                  EnterLayer(Construction::Wall, {"пена", "0.5", "0,04", "0.05"}, Into(grid));
+                  EnterLayer(Construction::Wall, {"пена", "0,5", "0,0.4", "0"}, Into(grid));
               }),
-              "'0,04' is not a valid floating point value");
-    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0.5"}, {{1, 3}, "0,04"}};
+              "'0,0.4' is not a valid floating point value");
+    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0,5"}, {{1, 3}, "0,0.4"}};
     EXPECT_EQ(grid, expected);
     EXPECT_EQ(Project.WallLayers[1].MaterialName, "пена");
     EXPECT_EQ(Text(Project.WallLayers[1].HeatAbsorption), "0.5");
     EXPECT_TRUE(Project.WallLayers[1].Conductivity.IsZero());
     // Each kept text is the one its value was parsed from.
-    EXPECT_EQ(Project.WallLayers[1].HeatAbsorptionText, "0.5");
+    EXPECT_EQ(Project.WallLayers[1].HeatAbsorptionText, "0,5");
     EXPECT_EQ(Project.WallLayers[1].ConductivityText, "0");
     EXPECT_TRUE(Project.WallLayers[1].Entered);
     EXPECT_EQ(Project.WallLayerCurrent, 1);
@@ -116,14 +116,56 @@ TEST_F(LayerEditor, EnteringTheLastLayerOfTheTableStaysAtFifty) {
     EXPECT_EQ(Project.WallLayerCurrent, 50);
 }
 
+TEST(LayerEntryRange, AFigureOutsideItsRangeRefusesTheWholeEntry) {
+    struct Case {
+        Construction construction;
+        LayerEntryTexts typed;
+        const char* control;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {Construction::Wall, {"пена", "0",   "0.04",  "0.05"},    "Edit30"},
+        {Construction::Wall, {"пена", "0.5", "-0.04", "0.05"},    "Edit31"},
+        {Construction::Wall, {"пена", "0.5", "0.04",  "0"},       "Edit32"},
+        {Construction::Roof, {"пена", "-1",  "0.04",  "0.05"},    "Edit36"},
+        {Construction::Roof, {"пена", "0.5", "0",     "0.05"},    "Edit37"},
+        {Construction::Roof, {"пена", "0.5", "0.04",  "-0.0001"}, "Edit38"},
+        // The first faulty figure decides: a refused one before a text that
+        // does not parse refuses the entry whole.
+        {Construction::Wall, {"пена", "0",   "x",     "0.05"},    "Edit30"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        ResetProjectState();
+        GridCells grid;
+        try {
+            EnterLayer(c.construction, c.typed, Into(grid));
+            ADD_FAILURE() << "accepted";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(e.Control(), c.control);
+        }
+        EXPECT_TRUE(grid.empty());
+        EXPECT_EQ(LayersOf(c.construction)[1], ConstructionLayer{});
+        EXPECT_EQ(LayerCurrentOf(c.construction), 1);
+
+        LayerEntryTexts boundary = c.typed;
+        boundary.HeatAbsorption = boundary.Conductivity = boundary.Thickness = "0.0001";
+        EXPECT_TRUE(EnterLayer(c.construction, boundary, Into(grid)).Entered);
+    }
+}
+
 TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     GridCells grid;
     EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
     ResistanceAfterEntry(Construction::Roof);
-    Project.RoofLayerCurrent = 1;
+    // Layer 1 cleared and layer 2 entered: R of layer 1 is δ/λ = 0/0.
+    SetLayerCount(Construction::Roof, "0");
+    SetLayerCount(Construction::Roof, "2");
+    Project.RoofLayerCurrent = 2;
     Project.WindSpeed = ParseDecimal4("4");
-    EnterLayer(Construction::Roof, {"", "9.2", "0", "0.38"}, Into(grid));
-    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }), kZeroDivideMessage);
+    EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
+    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }), kInvalidOpMessage);
     EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
     EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
 }

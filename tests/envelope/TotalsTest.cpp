@@ -4,6 +4,7 @@
 
 #include "CalcError.h"
 #include "EnvelopeTestSupport.h"
+#include "InputControls.h"
 #include "Totals.h"
 
 namespace {
@@ -178,6 +179,42 @@ TEST_F(TotalsPage, AFailedStepKeepsWhatItHadNotReached) {
         EXPECT_EQ(view.RoofOuterCoeffText.has_value(), c.outerCoeffShown);
         EXPECT_EQ(view.GrandMaxHour, shown.GrandMaxHour);
         ExpectMarkersAtTheMaxima(view);
+    }
+}
+
+TEST_F(TotalsPage, ValuesOutsideTheirRangeAreRefusedBeforeTheyAreStored) {
+    struct Case {
+        const char* control;
+        std::string TotalsInputTexts::*text;
+        const char* outside;
+        const char* boundary;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Edit5",  &TotalsInputTexts::WindSpeed,        "-1",      "0"},
+        {"Edit12", &TotalsInputTexts::OutdoorAmplitude, "-0.0001", "0"},
+        {"Edit22", &TotalsInputTexts::WallAbsorptance,  "1.0001",  "1"},
+        {"Edit4",  &TotalsInputTexts::WallArea,         "-0.0001", "0"},
+        {"Edit23", &TotalsInputTexts::RoofArea,         "-1",      "0"},
+        {"Edit26", &TotalsInputTexts::RoofAbsorptance,  "-0.0001", "0"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        SetUp();
+        Decimal4 ProjectState::*field = InputControlOf(c.control).field.decimal;
+        Project.*field = ParseDecimal4("0.5");
+        TotalsInputTexts in = SouthWallAndRoof();
+        in.*c.text = c.outside;
+        try {
+            ShowTotalsPage(in, view);
+            ADD_FAILURE() << "accepted";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(e.Control(), c.control);
+        }
+        EXPECT_EQ(Project.*field, ParseDecimal4("0.5"));
+        in.*c.text = c.boundary;
+        EXPECT_NO_THROW(ShowTotalsPage(in, view));
     }
 }
 

@@ -80,8 +80,10 @@ TEST(ProjectFileSave, TypedCountAndWindSpeed) {
         {"$10",  "0.5 ",  "16", "0.5",   nullptr},
         {"2.5",  "3.3",   nullptr, nullptr, "'2.5' is not a valid integer value"},
         {"",     "3.3",   nullptr, nullptr, "'' is not a valid integer value"},
-        {"1",    "3,3",   nullptr, nullptr, "'3,3' is not a valid floating point value"},
+        {"1",    "3,3",   "1",  "3.3",   nullptr},
         {"1",    "",      nullptr, nullptr, "'' is not a valid floating point value"},
+        {"0",    "3.3",   nullptr, nullptr, "Количество однотипных окон n должно быть не меньше 1 (введено 0)"},
+        {"1",    "-0,5",  nullptr, nullptr, "Скорость ветра V должна быть не меньше 0 (введено -0.5)"},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CalcError.h"
+#include "InputControls.h"
 #include "SolarRadiation.h"
 #include "WindowTestSupport.h"
 
@@ -57,17 +58,11 @@ struct DivisorCase {
 TEST(WindowRunFailure, ZeroDivisorStopsTheRunAndRestoresTheTable) {
     // clang-format off
     const DivisorCase cases[] = {
-        { "H = 0",          [](WindowInputTexts& t) { t.WindowHeight = "0"; },        WindowKind::Vertical,   kZeroDivideMessage },
-        { "B = 0",          [](WindowInputTexts& t) { t.WindowWidth = "0"; },         WindowKind::Vertical,   kZeroDivideMessage },
-        { "H + a = 0",      [](WindowInputTexts& t) { t.ShadeHorizOffset = "-1.5"; }, WindowKind::Vertical,   kZeroDivideMessage },
-        { "Rп = 0",         [](WindowInputTexts& t) { t.GlazingResistance = "0"; },   WindowKind::Vertical,   kZeroDivideMessage },
-        { "αн = 0",         [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },    WindowKind::Vertical,   kZeroDivideMessage },
+        { "αн = 0",          [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },   WindowKind::Vertical,   kZeroDivideMessage },
         // The first fault is the 0/0 of the direct part at north 8-9 (no direct
         // radiation), not the x/0 of the diffuse part after it.
         { "αн = 0, inclined", [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },  WindowKind::Inclined,   kInvalidOpMessage },
-        { "αн г = 0",       [](WindowInputTexts& t) { t.EnvelopeOuterCoeff = "0"; },  WindowKind::Horizontal, kZeroDivideMessage },
-        { "H = 0, no shade", [](WindowInputTexts& t) { t.WindowHeight = "0"; t.ShadeHorizLength = "0"; },
-                                                                                       WindowKind::Horizontal, kInvalidOpMessage },
+        { "αн г = 0",        [](WindowInputTexts& t) { t.EnvelopeOuterCoeff = "0"; }, WindowKind::Horizontal, kZeroDivideMessage },
     };
     // clang-format on
     for (const DivisorCase& c : cases) {
@@ -83,10 +78,55 @@ TEST(WindowRunFailure, ZeroDivisorStopsTheRunAndRestoresTheTable) {
     }
 }
 
+// A value outside its range stops the reading at its place, as a text that
+// does not parse does, naming its control; the value on the boundary
+// computes. The zero sizes and resistance once reached the computation as
+// divisions by zero, and a = -H as H + a = 0.
+TEST(WindowRunFailure, ValuesOutsideTheirRangeAreRefusedAtTheirPlace) {
+    struct Case {
+        const char* control;
+        const char* outside;
+        const char* boundary;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Edit1",  "0",       "0.0001"}, {"Edit2",  "0",       "0.0001"}, {"Edit8",  "-0.0001", "0"},
+        {"Edit9",  "-0.0001", "0"},      {"Edit10", "-1.5",    "0"},      {"Edit11", "-0.0001", "0"},
+        {"Edit12", "-0.0001", "0"},      {"Edit13", "1.0001",  "1"},      {"Edit14", "-0.0001", "0"},
+        {"Edit15", "0",       "0.0001"}, {"Edit17", "0",       "0.0001"}, {"Edit16", "1.0001",  "0"},
+        {"Edit5",  "-0.0001", "0"},
+    };
+    // clang-format on
+    for (const WindowKind kind : {WindowKind::Vertical, WindowKind::Horizontal}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.control) + (kind == WindowKind::Vertical ? " vertical" : " horizontal"));
+            const InputControl& input = InputControlOf(c.control);
+            const TableState before = ComputedTable();
+            const ProjectState read = Project;
+            WindowInputTexts texts = DefaultWindowInputTexts();
+            texts.*input.windowText = c.outside;
+            try {
+                RunWindowComputation(texts, kind);
+                ADD_FAILURE() << "accepted";
+            } catch (const CalcError& e) {
+                EXPECT_EQ(e.Control(), c.control);
+            }
+            EXPECT_EQ(Project.*input.field.decimal, read.*input.field.decimal);  // not stored
+            EXPECT_EQ(Project.Latitude, 48);                                     // read before it
+            ExpectTableIs(before);
+
+            texts.*input.windowText = c.boundary;
+            EXPECT_EQ(RunMessage(texts, kind), "");
+        }
+    }
+}
+
 TEST(WindowRunFailure, ZeroResistanceFailsAtTheFirstFinishedRecord) {
-    // The first record's qпт divides by Rп: nothing of the finishing is
-    // written anywhere, the fluxes keep their four decimals.
-    StartWithInputs([](WindowInputTexts& t) { t.GlazingResistance = "0"; });
+    // The first record's qпт divides by Rп, which the reading refuses to be 0
+    // but the step itself does not check: nothing of the finishing is written
+    // anywhere, the fluxes keep their four decimals.
+    StartWithDefaults();
+    Project.GlazingResistance = Decimal4();
     FillAllRecords(kSouthNoon);
     RunCommonSteps();
     ComputeVerticalGlazing();
