@@ -26,6 +26,8 @@ constexpr int kRightX = 532;
 constexpr int kRightWidth = 486;
 constexpr int kTopY = 6;
 constexpr int kGap = 6;
+// Text of the layers kept above the count.
+const QColor kKeptLayerColour{0x90, 0x90, 0x90};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
@@ -208,13 +210,28 @@ LayerControls RoofControls(TForm1* f) {
             f->Edit37,          f->Edit38, f->StringGrid3, f->Edit25,  f->Edit24, f->Edit41};
 }
 
-// Layer count typed: grid rows, layers above the count cleared, R₀ and K.
-void CountChanged(const LayerControls& c) {
-    const LayerCountChange change = SetLayerCount(c.construction, Text(c.count));
-    c.grid->SetRowCount(change.GridRowCount);
-    for (int row = change.FirstClearedRow; row <= change.LastClearedRow && row < c.grid->rowCount(); ++row) {
-        for (int column = 1; column <= 4; ++column) c.grid->SetCell(row, column, QString());
+// The grid from the layer table: the used rows, then the kept layers above
+// the count in grey.
+void ShowLayerGrid(const LayerControls& c) {
+    const std::vector<LayerGridRow> rows = LayerGridRows(c.construction);
+    c.grid->SetRowCount(static_cast<int>(rows.size()) + 1);
+    for (int row = 1; row <= static_cast<int>(rows.size()); ++row) {
+        const LayerGridRow& layer = rows[static_cast<std::size_t>(row - 1)];
+        for (int column = 0; column < 5; ++column) {
+            const QString text = Text(layer.Cells[static_cast<std::size_t>(column)]);
+            c.grid->SetCell(row, column, text);
+            QTableWidgetItem* cell = c.grid->item(row, column);
+            cell->setToolTip(layer.Used ? text : QStringLiteral("Слой выше числа слоёв: сохранён, в расчёт не входит"));
+            cell->setForeground(layer.Used ? FormStyle::kNavy : kKeptLayerColour);
+        }
     }
+}
+
+// Layer count typed: R₀ and K of the used layers, the layers above the
+// count kept and shown greyed.
+void CountChanged(const LayerControls& c) {
+    SetLayerCount(c.construction, Text(c.count));
+    ShowLayerGrid(c);
     ShowResistance(c, ResistanceAfterCountChange(c.construction));
 }
 

@@ -15,6 +15,7 @@
 #include "LayerEditor.h"
 #include "ProjectFile.h"
 #include "ProjectState.h"
+#include "Totals.h"
 #include "WindowHourTable.h"
 
 // The project document: the inputs of a project as a user types them, the
@@ -25,11 +26,6 @@
 
 // The texts of the windows page's inputs are equal when each of the nineteen is.
 bool operator==(const WindowInputTexts& a, const WindowInputTexts& b);
-
-// A layer list as typed: element i is layer i+1, empty (null in the document)
-// for a layer never entered between entered ones. The list may be longer than
-// the layer count: the layers above the count are kept, not used.
-using LayerList = std::vector<std::optional<LayerEntryTexts>>;
 
 // The inputs of a project: the texts a user would type into the controls of
 // the input page, the three element check boxes, the orientation check boxes,
@@ -169,6 +165,15 @@ struct ProjectError {
     std::string Message;
 };
 using ProjectOutcome = std::variant<ProjectResults, ProjectError>;
+
+// What the totals page reads of the inputs.
+TotalsInputTexts TotalsInputsOf(const ProjectInputs& inputs);
+
+// The results as the project state holds them after the windows page (when
+// "Окна" is checked) and the totals page computed them from `inputs`, with
+// the hours of the maxima `view` shows: RunProject's results, and the
+// program's when it saves.
+ProjectResults ProjectResultsOfState(const ProjectInputs& inputs, const TotalsView& view);
 
 // RunProject, with a refusal kept as its message instead of raised.
 ProjectOutcome ComputeProject(const ProjectInputs& inputs);

@@ -143,9 +143,13 @@ TEST(ProjectRun, RefusalsCarryTheProgramsMessage) {
         {R"({"WallLayerCount": "-1"})", "Число слоёв не может быть отрицательным."},
         {R"({"WallLayerCount": "three"})", "'three' is not a valid integer value."},
         {R"({"Walls": true, "WallLayerCount": 2, "WallLayers": [)" + std::string(kBrickLayer) + "]}",
-         "Invalid floating point operation."},
-        {R"({"WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})",
+         "Не введён слой 2 стены: введите его или уменьшите число слоёв."},
+        {R"({"Roof": true, "RoofLayerCount": 4, "RoofLayers": [)" + std::string(kBrickLayer) + "]}",
+         "Не введён слой 2 покрытия: введите его или уменьшите число слоёв."},
+        {R"({"Walls": true, "WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})",
          "Floating point division by zero."},
+        // An element left out is not computed, whatever its layers hold.
+        {R"({"WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})", ""},
         {R"({"RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0,38"}]})",
          "'0,38' is not a valid floating point value."},
         {EnvelopeExample(R"(, "WallInnerResistance": "R")"), "'R' is not a valid floating point value."},
@@ -189,7 +193,8 @@ TEST(ProjectRun, KeptLayersAndGaps) {
 
     // A gap above the count is harmless; within it, the layer is missing.
     EXPECT_EQ(RefusalOf(Envelope(brick + ", null", brick, R"(, "WallLayerCount": 1)")), "");
-    EXPECT_NE(RefusalOf(Envelope("null, " + brick, brick)), "");
+    EXPECT_EQ(RefusalOf(Envelope("null, " + brick, brick)),
+              "Не введён слой 1 стены: введите его или уменьшите число слоёв.");
     // A layer after a gap is entered under its own number.
     Compute(R"({"WallLayers": [)" + brick + ", null, " + foam + "]}");
     EXPECT_FALSE(Project.WallLayers[2].Entered);
