@@ -56,7 +56,7 @@ void TForm1::N2Click() {
     RunHandler([this] {
         const QString name = SaveDialog1(this);
         if (name.isEmpty()) return;
-        const std::string text = ComposeProjectFile(Project, Edit3->text().toStdString(), Edit5->text().toStdString());
+        const std::string text = ComposeProjectFile(HeaderOf(HeaderControlTexts()), Project.WindowHours);
         WriteProjectFileAtomically(NativeName(name), text);
     });
 }
