@@ -60,13 +60,14 @@ std::int32_t RemoveLayer(Construction c, int number) {
     return count;
 }
 
-std::string ApplyLayerList(Construction c, const std::optional<std::string>& countText, const LayerList& layers) {
+void StoreLayerList(Construction c, const LayerList& layers) {
     const GridCellWriter noGrid = [](int, int, const std::string&) {};
     for (std::size_t i = 0; i < layers.size(); ++i)
         if (layers[i]) StoreLayer(c, static_cast<int>(i) + 1, *layers[i], noGrid);
-    const std::string count = countText ? *countText : std::to_string(layers.size());
-    SetLayerCount(c, count);
-    return count;
+}
+
+std::string LayerCountText(const std::optional<std::string>& countText, const LayerList& layers) {
+    return countText ? *countText : std::to_string(layers.size());
 }
 
 LayerList LayerListOf(Construction c) {

@@ -76,12 +76,14 @@ std::vector<LayerGridRow> LayerGridRows(Construction c);
 // the removal, which is also stored.
 std::int32_t RemoveLayer(Construction c, int number);
 
-// A whole layer list put into the editor as it was saved: every listed layer
-// stored under its number (StoreLayer, gaps left never entered), then the
-// count typed (SetLayerCount) — the given count text, or the length of the
-// list when there is none, which is returned. A text that does not parse
-// stops there as StoreLayer and SetLayerCount do.
-std::string ApplyLayerList(Construction c, const std::optional<std::string>& countText, const LayerList& layers);
+// A layer list put into the editor as it was saved: every listed layer
+// stored under its number (StoreLayer), gaps left never entered. A text that
+// does not parse stops there as StoreLayer does.
+void StoreLayerList(Construction c, const LayerList& layers);
+
+// The count typed with a saved layer list: the given count text, or the
+// length of the list when there is none.
+std::string LayerCountText(const std::optional<std::string>& countText, const LayerList& layers);
 
 // The layers as typed, for saving: each entered layer with its name and
 // typed texts, a gap for a layer never entered, up to the highest entered

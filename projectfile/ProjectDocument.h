@@ -223,3 +223,31 @@ ProjectInputs InputsOfTableFile(const ProjectFileContents& contents);
 // A project from a file's text: a JSON document (ReadProjectDocument) or a
 // window table file (ParseProjectFile, then InputsOfTableFile).
 ProjectInputs ReadAnyProject(std::string_view text);
+
+// ---- The program's files --------------------------------------------------------
+
+// A file the program opens: a JSON document's inputs, or a window table
+// file's header and table.
+struct OpenedProject {
+    std::optional<ProjectInputs> Document;
+    std::optional<ProjectFileContents> Table;
+};
+
+// The largest JSON document opened, in bytes; a project file of 50 layers
+// per construction with texts of 1,000 characters and its results is far
+// smaller.
+inline constexpr std::size_t kMaxProjectDocumentBytes = 16 * 1024 * 1024;
+
+// Reads the file at `path` and recognises it by its content
+// (IsJsonDocumentText): a JSON document is read whole with
+// ReadProjectDocument, anything else as a window table file with
+// ReadProjectFile. Raises the file error (FileErrorMessage) or the reader's
+// refusal; nothing is returned half read.
+OpenedProject OpenProjectFile(const std::string& path);
+
+// Whether saving `shown` as a window table file keeps the whole project: all
+// that file leaves out (the walls, the roof, the kind, the check boxes, the
+// layers) is as `startUp` has it, so that opening the file gives the same
+// inputs; αн of horizontal surfaces, not saved either, must be what the
+// saved wind speed brings back. Otherwise the project stays unsaved.
+bool TableFileHoldsAll(const ProjectInputs& shown, const ProjectInputs& startUp);

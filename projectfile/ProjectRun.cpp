@@ -117,8 +117,11 @@ ProjectResults RunProject(const ProjectInputs& p) {
     // Input page.
     const WindowInputTexts windowTexts = TypeInputPage(p);
     if (!p.Windows) ClearWindowHeatGain();  // "Окна" is checked at start-up
-    ApplyLayerList(Construction::Wall, p.WallLayerCount, p.WallLayers);
-    ApplyLayerList(Construction::Roof, p.RoofLayerCount, p.RoofLayers);
+    // The layer counts typed, then every listed layer stored under its number.
+    SetLayerCount(Construction::Wall, LayerCountText(p.WallLayerCount, p.WallLayers));
+    StoreLayerList(Construction::Wall, p.WallLayers);
+    SetLayerCount(Construction::Roof, LayerCountText(p.RoofLayerCount, p.RoofLayers));
+    StoreLayerList(Construction::Roof, p.RoofLayers);
 
     // Windows page, then the totals page, which leaves the window table as it was.
     if (p.Windows) RunWindowComputation(windowTexts, p.Kind);

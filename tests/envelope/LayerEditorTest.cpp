@@ -218,16 +218,16 @@ TEST_F(LayerEditor, RemovingALayerMovesTheOnesAboveDown) {
 TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     const LayerEntryTexts brick{"кирпич", "9.20", "0.81", "0.38"};
     const LayerList layers{brick, std::nullopt, LayerEntryTexts{"", "0.5", "0.04", "0.050"}};
-    EXPECT_EQ(ApplyLayerList(Construction::Roof, std::nullopt, layers), "3");
-    EXPECT_EQ(Project.RoofLayerCount, 3);
-    EXPECT_EQ(LayerListOf(Construction::Roof), layers);
-    EXPECT_EQ(ApplyLayerList(Construction::Roof, "1", layers), "1");  // the others kept above the count
+    EXPECT_EQ(LayerCountText(std::nullopt, layers), "3");
+    EXPECT_EQ(LayerCountText("1", layers), "1");
+    StoreLayerList(Construction::Roof, layers);
+    EXPECT_EQ(Project.RoofLayerCount, 3);  // the count is typed on its own
     EXPECT_EQ(LayerListOf(Construction::Roof), layers);
     EXPECT_TRUE(LayerListOf(Construction::Wall).empty());
     // A text that does not parse stops there, the layers before it stored.
     ResetProjectState();
     EXPECT_EQ(MessageOf([&] {
-                  ApplyLayerList(Construction::Wall, std::nullopt, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
+                  StoreLayerList(Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
               }),
               "'x' is not a valid floating point value");
     EXPECT_TRUE(Project.WallLayers[1].Entered);
