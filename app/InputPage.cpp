@@ -17,6 +17,7 @@
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
 #include "MainForm.h"
+#include "ProjectSession.h"
 #include "ProjectState.h"
 #include "WindowHourTable.h"
 
@@ -248,7 +249,10 @@ void TForm1::CheckBox1Click() {
     RunHandler([this] {
         const bool on = CheckBox1->isChecked();
         GroupBox1->setEnabled(on);
-        if (!on) ClearWindowHeatGain();
+        if (!on) {
+            ClearWindowHeatGain();
+            session_->WindowsFrom.reset();  // the table no longer holds the results of its inputs
+        }
         // The page stays selectable by its tab; only its controls stop responding.
         TabSheet10->setEnabled(on);
     });
