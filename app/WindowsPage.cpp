@@ -131,8 +131,13 @@ void TForm1::CreateWindowsPage() {
     WindowsFailureLine->setFont(FormStyle::BoldFont(18));
     WindowsFailureLine->setWordWrap(true);
     WindowsFailureLine->setAlignment(Qt::AlignCenter);
-    WindowsFailureLine->setGeometry(kGridLeft + 20, kGridTop + 5 * kRowPitch, kWindowGridColumns * kColumnPitch - 40,
-                                    4 * kRowPitch);
+    WindowsFailureLine->setFrameShape(QFrame::Box);
+    WindowsFailureLine->setAutoFillBackground(true);
+    QPalette cream = WindowsFailureLine->palette();
+    cream.setColor(QPalette::Window, FormStyle::kCream);
+    WindowsFailureLine->setPalette(cream);
+    WindowsFailureLine->setGeometry(kGridLeft + 40, kGridTop + 6 * kRowPitch, kWindowGridColumns * kColumnPitch - 80,
+                                    3 * kRowPitch);
     WindowsFailureLine->hide();
 }
 
