@@ -34,7 +34,6 @@ struct TotalsView;
 struct WindowInputTexts;
 struct WindowKindSwitch;
 enum class WindowKind;
-enum class Construction;
 
 // The main window: the input page, the windows results page, the totals page
 // and the menu. Controls keep their numbered names as member and object
@@ -51,7 +50,7 @@ public:
     void FormCreate();
 
     // ---- The project -----------------------------------------------------------
-    // Defined in ProjectControls.cpp and MainFormFiles.cpp.
+    // Defined in ProjectControls.cpp, TotalsPage.cpp and MainFormFiles.cpp.
 
     // Computes again, from the inputs as shown, every result whose inputs
     // changed: the window table when it is stale and "Окна" is checked, then
