@@ -18,6 +18,7 @@
 #include "InputPageBuilder.h"
 #include "LatitudeBox.h"
 #include "MainForm.h"
+#include "ProjectSession.h"
 #include "ProjectState.h"
 #include "WindowHourTable.h"
 
@@ -249,7 +250,10 @@ void TForm1::CheckBox1Click() {
     RunHandler([this] {
         const bool on = CheckBox1->isChecked();
         GroupBox1->setEnabled(on);
-        if (!on) ClearWindowHeatGain();
+        if (!on) {
+            ClearWindowHeatGain();
+            session_->WindowsFrom.reset();  // the table no longer holds the results of its inputs
+        }
         // The page stays selectable by its tab; only its controls stop responding.
         TabSheet10->setEnabled(on);
     });

@@ -7,11 +7,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <utility>
+
+#include "Conversions.h"
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
 #include "LayerEditor.h"
@@ -26,6 +31,8 @@ constexpr int kRightX = 532;
 constexpr int kRightWidth = 486;
 constexpr int kTopY = 6;
 constexpr int kGap = 6;
+// Text of the layers kept above the count.
+const QColor kKeptLayerColour{0x90, 0x90, 0x90};
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
@@ -60,13 +67,20 @@ StringGrid* MakeLayerGrid(QWidget* parent, const char* name, const QString& desc
     for (int column = 0; column < 5; ++column) grid->horizontalHeader()->resizeSection(column, widths[column]);
     grid->setFixedHeight(28 + 3 * 18 + 4);
     FormStyle::SetTextColour(grid, FormStyle::kNavy);
+    // A layer row can be chosen, by a click or the arrow keys, and removed
+    // with the Delete key.
+    grid->setFocusPolicy(Qt::StrongFocus);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     return grid;
 }
 
 QHBoxLayout* MakeEntryRow(QWidget* parent, QLineEdit* number, UpDown* spin, QLineEdit* name, QLineEdit* absorption,
-                          QLineEdit* conductivity, QLineEdit* thickness, QPushButton* enter) {
+                          QLineEdit* conductivity, QLineEdit* thickness, QPushButton* enter, QPushButton* remove) {
+    // Narrow edits, so that both buttons fit beside them; the grid shows the
+    // whole texts.
     auto* row = new QHBoxLayout;
-    row->setSpacing(4);
+    row->setSpacing(3);
     row->addWidget(FormStyle::MakeLabel(parent, QStringLiteral("№\nслоя"), FormStyle::kMaroon));
     number->setFixedWidth(32);
     auto* numberWithSpin = new QHBoxLayout;
@@ -74,19 +88,45 @@ QHBoxLayout* MakeEntryRow(QWidget* parent, QLineEdit* number, UpDown* spin, QLin
     numberWithSpin->addWidget(number);
     numberWithSpin->addWidget(spin);
     row->addLayout(numberWithSpin);
-    name->setFixedWidth(104);
+    name->setFixedWidth(78);
     row->addWidget(name);
     for (QLineEdit* value : {absorption, conductivity, thickness}) {
-        value->setFixedWidth(50);
+        value->setFixedWidth(40);
         row->addWidget(value);
     }
     row->addWidget(enter);
+    row->addWidget(remove);
     row->addStretch(1);
     return row;
 }
 
 QPushButton* MakeEnterButton(QWidget* parent, const char* name, const QString& description) {
     auto* button = new QPushButton(QStringLiteral("В&вод"), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(description);
+    button->setToolTip(description);
+    return button;
+}
+
+// Runs an action when the Delete key is pressed in the widget it watches.
+class DeleteKeyFilter : public QObject {
+public:
+    DeleteKeyFilter(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Delete)
+            return QObject::eventFilter(watched, event);
+        action_();
+        return true;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+QPushButton* MakeDeleteButton(QWidget* parent, const char* name, const QString& description) {
+    auto* button = new QPushButton(QStringLiteral("Удалить слой"), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(description);
     button->setToolTip(description);
@@ -134,7 +174,10 @@ void TForm1::CreateWallGroup() {
     UpDown1 = MakeSpin(GroupBox2, "UpDown1", QStringLiteral("Номер слоя стены: следующий или предыдущий"));
     UpDown1->SetSubject(QStringLiteral("слой стены"));
     Button1 = MakeEnterButton(GroupBox2, "Button1", QStringLiteral("Ввести слой стены"));
-    column->addLayout(MakeEntryRow(GroupBox2, Edit27, UpDown1, Edit29, Edit30, Edit31, Edit32, Button1));
+    DeleteWallLayer =
+        MakeDeleteButton(GroupBox2, "DeleteWallLayer", QStringLiteral("Удалить слой стены с номером из поля «№ слоя»"));
+    column->addLayout(
+        MakeEntryRow(GroupBox2, Edit27, UpDown1, Edit29, Edit30, Edit31, Edit32, Button1, DeleteWallLayer));
     StringGrid2 = MakeLayerGrid(GroupBox2, "StringGrid2", QStringLiteral("Слои стены"));
     column->addWidget(StringGrid2);
 
@@ -175,7 +218,10 @@ void TForm1::CreateRoofGroup() {
     UpDown2 = MakeSpin(GroupBox3, "UpDown2", QStringLiteral("Номер слоя покрытия: следующий или предыдущий"));
     UpDown2->SetSubject(QStringLiteral("слой покрытия"));
     Button2 = MakeEnterButton(GroupBox3, "Button2", QStringLiteral("Ввести слой покрытия"));
-    column->addLayout(MakeEntryRow(GroupBox3, Edit28, UpDown2, Edit35, Edit36, Edit37, Edit38, Button2));
+    DeleteRoofLayer = MakeDeleteButton(GroupBox3, "DeleteRoofLayer",
+                                       QStringLiteral("Удалить слой покрытия с номером из поля «№ слоя»"));
+    column->addLayout(
+        MakeEntryRow(GroupBox3, Edit28, UpDown2, Edit35, Edit36, Edit37, Edit38, Button2, DeleteRoofLayer));
     StringGrid3 = MakeLayerGrid(GroupBox3, "StringGrid3", QStringLiteral("Слои покрытия"));
     column->addWidget(StringGrid3);
 
@@ -196,6 +242,19 @@ void TForm1::ConnectLayerEditors() {
     connect(UpDown2, &UpDown::Clicked, this, &TForm1::UpDown2Click);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(DeleteWallLayer, &QPushButton::clicked, this, &TForm1::DeleteWallLayerClick);
+    connect(DeleteRoofLayer, &QPushButton::clicked, this, &TForm1::DeleteRoofLayerClick);
+    // A row clicked becomes the layer of the number edit; Delete removes the current row's layer.
+    const auto connectGrid = [this](StringGrid* grid, QLineEdit* number, void (TForm1::*remove)(int)) {
+        connect(grid, &QTableWidget::cellClicked, this, [this, number](int row, int) {
+            if (row >= 1) RunHandler([this, number, row] { AssignText(number, QString::number(row)); });
+        });
+        grid->installEventFilter(new DeleteKeyFilter(grid, [this, grid, remove] {
+            if (grid->currentRow() >= 1) (this->*remove)(grid->currentRow());
+        }));
+    };
+    connectGrid(StringGrid2, Edit27, &TForm1::RemoveWallLayer);
+    connectGrid(StringGrid3, Edit28, &TForm1::RemoveRoofLayer);
 }
 
 namespace {
@@ -210,14 +269,44 @@ LayerControls RoofControls(TForm1* f) {
             f->Edit37,          f->Edit38, f->StringGrid3, f->Edit25,  f->Edit24, f->Edit41};
 }
 
-// Layer count typed: grid rows, layers above the count cleared, R₀ and K.
-void CountChanged(const LayerControls& c) {
-    const LayerCountChange change = SetLayerCount(c.construction, Text(c.count));
-    c.grid->SetRowCount(change.GridRowCount);
-    for (int row = change.FirstClearedRow; row <= change.LastClearedRow && row < c.grid->rowCount(); ++row) {
-        for (int column = 1; column <= 4; ++column) c.grid->SetCell(row, column, QString());
+// The grid from the layer table: the used rows, then the kept layers above
+// the count in grey.
+void ShowLayerGrid(const LayerControls& c) {
+    const std::vector<LayerGridRow> rows = LayerGridRows(c.construction);
+    c.grid->SetRowCount(static_cast<int>(rows.size()) + 1);
+    for (int row = 1; row <= static_cast<int>(rows.size()); ++row) {
+        const LayerGridRow& layer = rows[static_cast<std::size_t>(row - 1)];
+        for (int column = 0; column < 5; ++column) {
+            const QString text = Text(layer.Cells[static_cast<std::size_t>(column)]);
+            c.grid->SetCell(row, column, text);
+            QTableWidgetItem* cell = c.grid->item(row, column);
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cell->setToolTip(layer.Used ? text : QStringLiteral("Слой выше числа слоёв: сохранён, в расчёт не входит"));
+            cell->setForeground(layer.Used ? FormStyle::kNavy : kKeptLayerColour);
+        }
     }
+}
+
+// Layer count typed: R₀ and K of the used layers, the layers above the
+// count kept and shown greyed.
+void CountChanged(const LayerControls& c) {
+    SetLayerCount(c.construction, Text(c.count));
+    ShowLayerGrid(c);
     ShowResistance(c, ResistanceAfterCountChange(c.construction));
+}
+
+// A layer removed: the count edit follows a count that went down (its
+// handler shows the grid, R₀ and K), and the entry row shows the layer now
+// under the current number.
+void LayerRemoved(TForm1* form, const LayerControls& c, int number) {
+    const QString count = Text(FormatInteger(RemoveLayer(c.construction, number)));
+    if (count != c.count->text()) {
+        form->AssignText(c.count, count);
+    } else {
+        ShowLayerGrid(c);
+        ShowResistance(c, ResistanceAfterCountChange(c.construction));
+    }
+    ShowEntry(c, EntryTextsOf(c.construction, LayerCurrentOf(c.construction)));
 }
 
 // Layer number typed: the spin follows and the entry row shows that layer.
@@ -252,6 +341,7 @@ void EnterPressed(TForm1* form, const LayerControls& c) {
             c.grid->item(row, column)->setToolTip(Text(text));
         });
     if (!advance.Entered) return;
+    ShowLayerGrid(c);
     ShowEntry(c, LayerEntryTexts{});
     c.spin->SetPosition(advance.Position);
     form->AssignText(c.number, Text(advance.NumberText));
@@ -282,7 +372,27 @@ void TForm1::UpDown2Click() {
 }
 void TForm1::Button1Click() {
     RunHandler([this] { EnterPressed(this, WallControls(this)); });
+    ProjectChanged();
 }
 void TForm1::Button2Click() {
     RunHandler([this] { EnterPressed(this, RoofControls(this)); });
+    ProjectChanged();
+}
+void TForm1::RemoveWallLayer(int number) {
+    RunHandler([this, number] { LayerRemoved(this, WallControls(this), number); });
+    ProjectChanged();
+}
+void TForm1::RemoveRoofLayer(int number) {
+    RunHandler([this, number] { LayerRemoved(this, RoofControls(this), number); });
+    ProjectChanged();
+}
+void TForm1::DeleteWallLayerClick() { RemoveWallLayer(Project.WallLayerCurrent); }
+void TForm1::DeleteRoofLayerClick() { RemoveRoofLayer(Project.RoofLayerCurrent); }
+
+void TForm1::ShowLayerEditors() {
+    for (const LayerControls& c : {WallControls(this), RoofControls(this)}) {
+        ShowLayerGrid(c);
+        RunHandler([&c] { ShowResistance(c, ResistanceAfterCountChange(c.construction)); });
+        ShowPendingError();
+    }
 }

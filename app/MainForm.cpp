@@ -11,6 +11,7 @@
 #include "CalcError.h"
 #include "FormStyle.h"
 #include "InputFields.h"
+#include "ProjectSession.h"
 #include "ProjectState.h"
 #include "StringGrid.h"
 #include "Totals.h"
@@ -44,11 +45,21 @@ std::string MessageOf(const std::exception_ptr& error) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), totalsView_(std::make_unique<TotalsView>()) {
-    setWindowTitle(QStringLiteral("Расчёт теплопоступлений от солнечной радиации"));
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent), totalsView_(std::make_unique<TotalsView>()), session_(std::make_unique<ProjectSession>()) {
     setFont(FormStyle::BaseFont());
     FormStyle::SetTextColour(this, FormStyle::kNavy);
     CreateMainMenu();
+    BuildPages();
+    session_->StartUp = ShownProjectInputs();
+    session_->Saved = session_->StartUp;
+    ShowProjectTitle();
+    ShowRecentFiles();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildPages() {
     CreatePages();
     CreateInputPage();
     CreateWindowsPage();
@@ -57,9 +68,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), totalsView_(std::make_uni
     ConnectLayerEditors();
     ConnectPages();
     FormCreate();
+    ConnectProjectTracking();
 }
-
-TForm1::~TForm1() = default;
 
 void TForm1::CreatePages() {
     PageControl2 = new QTabWidget(this);
@@ -216,6 +226,10 @@ void TForm1::ShowError(const std::string& message) {
 void TForm1::N9Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!MaybeSaveChanges()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
     for (QWidget* window : QApplication::topLevelWidgets()) {

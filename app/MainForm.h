@@ -7,9 +7,11 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -25,7 +27,11 @@ class QTabWidget;
 class QWidget;
 class StringGrid;
 class UpDown;
+struct ProjectFileContents;
+struct ProjectInputs;
+struct ProjectSession;
 struct TotalsView;
+struct WindowInputTexts;
 struct WindowKindSwitch;
 enum class WindowKind;
 
@@ -40,8 +46,43 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Grid headers and layer counters; the constructor runs it last.
+    // Grid headers and layer counters; BuildPages runs it last.
     void FormCreate();
+
+    // ---- The project -----------------------------------------------------------
+    // Defined in ProjectControls.cpp, TotalsPage.cpp and MainFormFiles.cpp.
+
+    // Computes again, from the inputs as shown, every result whose inputs
+    // changed: the window table when it is stale and "Окна" is checked, then
+    // the totals. Pages are not switched but updated; a failure shows the
+    // error box and its page's line «Результаты не рассчитаны: …» with the
+    // numbers it concerns cleared. True when every included result is current.
+    bool BringResultsUpToDate();
+    // The full path of the current project file, empty for a new project.
+    QString CurrentProjectFile() const;
+
+    // The project as the controls show it: every input text as typed (the
+    // derived ones too), the kind, the check boxes, the layer counts and the
+    // layers with their typed texts.
+    ProjectInputs ShownProjectInputs() const;
+    // Puts a project's inputs into the controls of the start-up state, as
+    // typing would: the kind, the check boxes, the texts (sources before the
+    // texts derived from them; a derived text the project does not give
+    // follows the typing), then the layers. A change handler that fails shows
+    // its error and the rest is still put in.
+    void ApplyProjectInputs(const ProjectInputs& inputs);
+    // Back to the start-up state: new pages, the project state reset, no file.
+    void NewProject();
+    // Asks «Сохранить изменения в проекте?» when the project is modified;
+    // false when the user cancels or the save fails.
+    bool MaybeSaveChanges();
+    // "Сохранить" and "Сохранить как…"; false when cancelled or failed
+    // (the error shown).
+    bool SaveProject();
+    bool SaveProjectAs();
+    // Opens a project or window table file (the unsaved-changes question
+    // asked before); a refused file changes nothing.
+    bool OpenProject(const QString& path);
 
     // ---- Input page: derived values and element switches -------------------
     void Edit1Change();
@@ -82,8 +123,18 @@ public:
     // ---- Totals page ---------------------------------------------------------
     void TabSheet13Show();
 
+    // ---- Layer removal ----------------------------------------------------------
+    void DeleteWallLayerClick();  // "Удалить слой" of the wall: the layer numbered in Edit27
+    void DeleteRoofLayerClick();  // and of the roof: Edit28
+    // Removes a layer (the layers above move down; one within the count
+    // takes the count down by one); the Delete key on a grid row does it.
+    void RemoveWallLayer(int number);
+    void RemoveRoofLayer(int number);
+
     // ---- Menu ----------------------------------------------------------------
-    void N9Click();  // "Выход"
+    void N9Click();          // "Выход"
+    void NewItemClick();     // "Новый"
+    void SaveAsItemClick();  // "Сохранить как…"
 
     // ---- Project file, printing, reference pages -----------------------------
     // Defined in MainFormFiles.cpp.
@@ -208,6 +259,8 @@ public:
     UpDown* UpDown2 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
+    QPushButton* DeleteWallLayer = nullptr;  // "Удалить слой" beside Button1
+    QPushButton* DeleteRoofLayer = nullptr;  // beside Button2
     StringGrid* StringGrid2 = nullptr;
     StringGrid* StringGrid3 = nullptr;
 
@@ -222,19 +275,25 @@ public:
     QWidget* TabSheet6 = nullptr;
     QWidget* TabSheet7 = nullptr;
     QWidget* TabSheet8 = nullptr;
-    QLabel* Label27 = nullptr;   // kind caption of the insolation row
-    QLabel* Label107 = nullptr;  // "Горизонтальные  окна"
-    QLabel* Label108 = nullptr;  // "MAX" under the peak hour
+    QLabel* Label27 = nullptr;             // kind caption of the insolation row
+    QLabel* Label107 = nullptr;            // "Горизонтальные  окна"
+    QLabel* Label108 = nullptr;            // "MAX" under the peak hour
+    QLabel* WindowsFailureLine = nullptr;  // «Результаты не рассчитаны: …» over the emptied grid
 
     // Totals page
     StringGrid* StringGrid6 = nullptr;
-    QLabel* Label164 = nullptr;  // "MAX" under the hour of the grand maximum
+    QLabel* Label164 = nullptr;           // "MAX" under the hour of the grand maximum
+    QLabel* TotalsFailureLine = nullptr;  // «Результаты не рассчитаны: …» below the grid
 
     // Menu
     QMenuBar* MainMenu1 = nullptr;
-    QMenu* N1 = nullptr;  // "Файл"
+    QMenu* N1 = nullptr;         // "Файл"
+    QAction* NewItem = nullptr;  // "Новый"
     QAction* N2 = nullptr;
     QAction* N3 = nullptr;
+    QAction* SaveAsItem = nullptr;  // "Сохранить как…"
+    QAction* RecentSeparator = nullptr;
+    QAction* RecentFiles[8] = {};  // RecentFile1..RecentFile8, the last files opened or saved
     QAction* N4 = nullptr;
     QAction* N7 = nullptr;
     QAction* N8 = nullptr;
@@ -251,14 +310,20 @@ public:
 
     // ---- Project file, printing, reference pages: members -------------------
     // Dialog steps of the menu commands; tests replace them. The file dialogs
-    // return the chosen name, empty when cancelled; the print dialog sets up
-    // the printer and returns false when cancelled.
+    // return the chosen name, empty when cancelled (the save dialog adds the
+    // extension of the chosen filter to a name typed without one, and asks
+    // before replacing a file); the print dialog sets up the printer and
+    // returns false when cancelled; the question about unsaved changes
+    // returns the answer.
+    enum class SaveChangesAnswer { Save, Discard, Cancel };
     std::function<QString(QWidget*)> SaveDialog1 = RunSaveDialog1;
     std::function<QString(QWidget*)> OpenDialog1 = RunOpenDialog1;
     std::function<bool(class QPrinter&, QWidget*)> PrintDialog1 = RunPrintDialog1;
+    std::function<SaveChangesAnswer(QWidget*)> SaveChangesQuestion1 = RunSaveChangesQuestion1;
     static QString RunSaveDialog1(QWidget* parent);
     static QString RunOpenDialog1(QWidget* parent);
     static bool RunPrintDialog1(class QPrinter& printer, QWidget* parent);
+    static SaveChangesAnswer RunSaveChangesQuestion1(QWidget* parent);
 
     // The about box and the reference viewer, windows of their own owned by
     // the main window; made hidden when first asked for.
@@ -274,7 +339,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Construction, one step per part of the window.
+    // Construction, one step per part of the window. BuildPages makes the
+    // three pages with their controls, connections and start-up texts.
+    void BuildPages();
     void CreatePages();
     void CreateInputPage();
     void CreateWindowGroup();
@@ -288,6 +355,7 @@ private:
     void ConnectInputPage();
     void ConnectLayerEditors();
     void ConnectPages();
+    void ConnectProjectTracking();
 
     // Page changes of PageControl2 and PageControl1: the hide handler of the
     // page left, then the show handler of the page selected.
@@ -308,8 +376,44 @@ private:
     // Shows the totals as the last showing of the page left them.
     void ShowTotalsView();
 
+    // The window and site inputs as shown, and the kind checked.
+    WindowInputTexts ShownWindowInputs() const;
+    WindowKind ShownWindowKind() const;
+    // Computes the window table when it is stale ("Окна" checked, or
+    // `evenExcluded`); on failure the windows page shows its line over an
+    // emptied grid and the message is returned (no error box).
+    std::optional<std::string> ComputeWindowsIfStale(bool evenExcluded);
+    // The windows page from the table: kind caption, selector, north page.
+    void ShowWindowResults();
+    // The line «Результаты не рассчитаны: …» of the windows page, with the
+    // grid emptied and the marker hidden; none hides it.
+    void ShowWindowsFailure(const std::optional<std::string>& message);
+
+    // A text or a check put in by the program outside typing: a handler that
+    // fails shows its error at once and the caller goes on.
+    void PutText(QLineEdit* edit, const QString& text);
+    void PutChecked(QAbstractButton* button, bool checked);
+    void ShowPendingError();
+    // Layer grids, R₀ and K of both constructions from the project state.
+    void ShowLayerEditors();
+    // The title and the modified mark from the project file and the inputs.
+    void ProjectChanged();
+    void ShowProjectTitle();
+    // Saving in the format of the name (".txt": window table file).
+    bool SaveProjectTo(const QString& name);
+    void SaveFullFile(const QString& name);
+    void SaveTableFile(const QString& name);
+    // The start of a project from a window table file: its header typed into
+    // the controls, its table stored, the table's peaks found.
+    void LoadTableFile(const ProjectFileContents& contents);
+    // The recent files in "Файл", kept in the user's settings.
+    void RememberProjectFile(const QString& path);
+    void ShowRecentFiles();
+    void OpenRecentFile(int index);
+
     QWidget* shownMainPage_ = nullptr;
     std::unique_ptr<TotalsView> totalsView_;
+    std::unique_ptr<ProjectSession> session_;
     int handlerDepth_ = 0;
     std::exception_ptr pendingError_;
 };

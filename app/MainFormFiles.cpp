@@ -1,24 +1,45 @@
-// Menu commands of the project file, printing, the reference pages and the
-// about box.
+// Menu commands of the project file (new, open, save, save as, the recent
+// files, the question about unsaved changes), printing, the reference pages
+// and the about box.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
+#include <QSettings>
 
+#include <iterator>
+
+#include "CalcError.h"
 #include "MainForm.h"
 #include "Okna.h"
 #include "Printing.h"
-#include "ProjectFile.h"
+#include "ProjectDocument.h"
+#include "ProjectSession.h"
 #include "ProjectState.h"
 #include "Spravka.h"
+#include "WindowComputation.h"
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("TXTfile (*.txt);;Все файлы (*)");
+const QString kProjectFilter = QStringLiteral("Проект solargain (*.json)");
+const QString kTableFilter = QStringLiteral("Таблица окон (*.txt)");
+const QString kOpenFilters = QStringLiteral(
+    "Проект или таблица окон (*.json *.txt);;Проект solargain (*.json);;"
+    "Таблица окон (*.txt);;Все файлы (*)");
+const QString kSettingsOwner = QStringLiteral("solargain");
+const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 
 // File names go to the operating system as UTF-8 bytes.
 std::string NativeName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// A name ending in ".txt" is saved as the window table file, any other as
+// the project file.
+bool IsTableFileName(const QString& name) { return name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive); }
 
 ProjectHeader HeaderOf(const QStringList& texts) {
     ProjectHeader header;
@@ -28,64 +49,252 @@ ProjectHeader HeaderOf(const QStringList& texts) {
     return header;
 }
 
+// The header texts of a project's inputs, in line order.
+ProjectHeader HeaderOf(const ProjectInputs& inputs) {
+    ProjectHeader header;
+    for (std::size_t line = 0; line < header.size(); ++line) {
+        const InputControl& input = *HeaderInputs()[line];
+        header[line] = input.windowText != nullptr ? inputs.Window.*input.windowText : inputs.WindowCount;
+    }
+    return header;
+}
+
+// The user's settings of the program (a test program has its own).
+QStringList RecentProjectFiles() {
+    return QSettings(kSettingsOwner, QCoreApplication::applicationName()).value(kRecentFilesKey).toStringList();
+}
+
+void KeepRecentProjectFiles(const QStringList& files) {
+    QSettings(kSettingsOwner, QCoreApplication::applicationName()).setValue(kRecentFilesKey, files);
+}
+
 }  // namespace
 
 QString TForm1::RunSaveDialog1(QWidget* parent) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, QStringLiteral("Сохранить проект"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(kFileFilter);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);  // saving over a file replaces it without a question
+    dialog.setNameFilters({kProjectFilter, kTableFilter});
+    dialog.selectNameFilter(kProjectFilter);
+    // A name typed without an extension gets the chosen filter's.
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter == kTableFilter ? QStringLiteral("txt") : QStringLiteral("json"));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
 
 QString TForm1::RunOpenDialog1(QWidget* parent) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, QStringLiteral("Открыть проект"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(kFileFilter);
+    dialog.setNameFilter(kOpenFilters);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }
 
 bool TForm1::RunPrintDialog1(QPrinter& printer, QWidget* parent) { return RunPrintDialog(printer, parent); }
 
-// "Сохранить": everything is checked and composed first, then the file is
-// replaced in one step, so a failed save leaves an existing file as it was.
-void TForm1::N2Click() {
-    RunHandler([this] {
-        const QString name = SaveDialog1(this);
-        if (name.isEmpty()) return;
-        const std::string text = ComposeProjectFile(Project, Edit3->text().toStdString(), Edit5->text().toStdString());
-        WriteProjectFileAtomically(NativeName(name), text);
-    });
+TForm1::SaveChangesAnswer TForm1::RunSaveChangesQuestion1(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Сохранить изменения в проекте?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChangesAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveChangesAnswer::Discard;
+        default:
+            return SaveChangesAnswer::Cancel;
+    }
 }
 
-// "Открыть": the whole file is read and checked before anything changes;
-// then the header goes into its controls in line order, their change
-// handlers running as typing would, and the table into the window table.
+// ---- Asking, saving ----------------------------------------------------------------
+
+bool TForm1::MaybeSaveChanges() {
+    ProjectChanged();
+    if (!isWindowModified()) return true;
+    switch (SaveChangesQuestion1(this)) {
+        case SaveChangesAnswer::Save:
+            return SaveProject();
+        case SaveChangesAnswer::Discard:
+            return true;
+        case SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+// The current file, unless there is none or it is a window table file.
+bool TForm1::SaveProject() {
+    if (session_->File.isEmpty() || session_->TableFormat) return SaveProjectAs();
+    return SaveProjectTo(session_->File);
+}
+
+bool TForm1::SaveProjectAs() {
+    const QString name = SaveDialog1(this);
+    return !name.isEmpty() && SaveProjectTo(name);
+}
+
+bool TForm1::SaveProjectTo(const QString& name) {
+    const bool table = IsTableFileName(name);
+    try {
+        if (table) {
+            SaveTableFile(name);
+        } else {
+            SaveFullFile(name);
+        }
+    } catch (const CalcError& e) {
+        ShowError(e.what());
+        return false;
+    }
+    session_->File = QFileInfo(name).absoluteFilePath();
+    session_->TableFormat = table;
+    // A window table file keeps only the window and site inputs: what it
+    // leaves out stays unsaved unless it is as at start-up.
+    const ProjectInputs shown = ShownProjectInputs();
+    if (!table || TableFileHoldsAll(shown, session_->StartUp)) session_->Saved = shown;
+    ShowProjectTitle();
+    RememberProjectFile(session_->File);
+    return true;
+}
+
+// The inputs as shown and the results brought up to date; a result that
+// fails does not stop the save: the file then says so in its results.
+void TForm1::SaveFullFile(const QString& name) {
+    const bool current = BringResultsUpToDate();
+    const ProjectInputs inputs = ShownProjectInputs();
+    ProjectOutcome outcome = ProjectError{session_->ResultsFailure};
+    if (current) {
+        try {
+            outcome = ProjectResultsOfState(inputs, *totalsView_);
+        } catch (const CalcError& e) {
+            outcome = ProjectError{ErrorBoxText(e.what())};
+        }
+    }
+    WriteProjectFileAtomically(NativeName(name), WriteProjectFile(inputs, outcome));
+}
+
+// The header from the texts shown and the table computed from them: a table
+// that cannot be computed is not saved.
+void TForm1::SaveTableFile(const QString& name) {
+    if (const std::optional<std::string> failure = ComputeWindowsIfStale(true))
+        throw CalcError("Таблица окон не записана: " + *failure);
+    WriteProjectFileAtomically(NativeName(name),
+                               ComposeProjectFile(HeaderOf(HeaderControlTexts()), Project.WindowHours));
+}
+
+void TForm1::N2Click() {
+    RunHandler([this] { SaveProject(); });
+}
+
+void TForm1::SaveAsItemClick() {
+    RunHandler([this] { SaveProjectAs(); });
+}
+
+// ---- Opening, a new project ----------------------------------------------------------
+
 void TForm1::N3Click() {
     RunHandler([this] {
+        if (!MaybeSaveChanges()) return;
         const QString name = OpenDialog1(this);
-        if (name.isEmpty()) return;
-        ShowInputPage();
-        const ProjectFileContents contents = ReadProjectFile(NativeName(name));
-        CheckHeaderAssignment(contents.header, HeaderOf(HeaderControlTexts()));
-
-        QStringList texts;
-        for (const std::string& line : contents.header)
-            texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-        AssignHeaderTexts(texts);
-        // Raises here an error a change handler left pending (none is
-        // expected after the check above), before the table is stored.
-        AssignText(Edit5, Edit5->text());
-        StoreProjectTable(contents, Project.WindowHours);
+        if (!name.isEmpty()) OpenProject(name);
     });
 }
 
-// "Печать": a picture of the client area, as shown, on one page.
+void TForm1::NewItemClick() {
+    RunHandler([this] {
+        if (MaybeSaveChanges()) NewProject();
+    });
+}
+
+// The whole file is read and checked before anything changes; then the
+// project starts from the start-up state.
+bool TForm1::OpenProject(const QString& path) {
+    OpenedProject opened;
+    try {
+        opened = OpenProjectFile(NativeName(path));
+        if (opened.Table) CheckHeaderAssignment(opened.Table->header, HeaderOf(session_->StartUp));
+    } catch (const CalcError& e) {
+        ShowError(e.what());
+        return false;
+    }
+    NewProject();
+    if (opened.Document) {
+        ApplyProjectInputs(*opened.Document);
+    } else {
+        LoadTableFile(*opened.Table);
+    }
+    session_->File = QFileInfo(path).absoluteFilePath();
+    session_->TableFormat = opened.Table.has_value();
+    session_->Saved = ShownProjectInputs();
+    ShowProjectTitle();
+    RememberProjectFile(session_->File);
+    return true;
+}
+
+// The header goes into its controls in line order, their change handlers
+// running as typing would; the table stands as loaded until an input it
+// depends on changes.
+void TForm1::LoadTableFile(const ProjectFileContents& contents) {
+    QStringList texts;
+    for (const std::string& line : contents.header)
+        texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    AssignHeaderTexts(texts);
+    // Raises here an error a change handler left pending (none is expected
+    // after the check of the header), before the table is stored.
+    AssignText(Edit5, Edit5->text());
+    StoreProjectTable(contents, Project.WindowHours);
+    FindWindowPeaks();
+    session_->WindowsFrom = WindowResultsSource{ShownWindowInputs(), ShownWindowKind()};
+}
+
+// ---- Recent files ---------------------------------------------------------------------
+
+void TForm1::RememberProjectFile(const QString& path) {
+    QStringList files = RecentProjectFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > int(std::size(RecentFiles))) files.removeLast();
+    KeepRecentProjectFiles(files);
+    ShowRecentFiles();
+}
+
+void TForm1::ShowRecentFiles() {
+    const QStringList files = RecentProjectFiles();
+    RecentSeparator->setVisible(!files.isEmpty());
+    for (int i = 0; i < int(std::size(RecentFiles)); ++i) {
+        QAction* item = RecentFiles[i];
+        item->setVisible(i < files.size());
+        if (i >= files.size()) continue;
+        item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        item->setToolTip(files[i]);
+        item->setData(files[i]);
+    }
+}
+
+// A recent file that is gone leaves the list.
+void TForm1::OpenRecentFile(int index) {
+    RunHandler([this, index] {
+        const QString path = RecentFiles[index]->data().toString();
+        if (!MaybeSaveChanges() || OpenProject(path) || QFileInfo::exists(path)) return;
+        QStringList files = RecentProjectFiles();
+        files.removeAll(path);
+        KeepRecentProjectFiles(files);
+        ShowRecentFiles();
+    });
+}
+
+// "Печать": a picture of the client area, as shown with its results brought
+// up to date, on one page.
 void TForm1::N7Click() {
     RunHandler([this] {
+        BringResultsUpToDate();
         QPrinter printer(QPrinter::HighResolution);
         QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
         PrintWindow(this, client, printer, PrintDialog1);

@@ -1,9 +1,12 @@
-// The main menu: "Файл" (save, open, print, exit) and "Справка" (reference
-// topics, about box).
+// The main menu: "Файл" (new, open, save, save as, the recent files, print,
+// exit) and "Справка" (reference topics, about box).
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <iterator>
 
 #include "MainForm.h"
 
@@ -29,8 +32,20 @@ void TForm1::CreateMainMenu() {
 
     N1 = MainMenu1->addMenu(QStringLiteral("Файл"));
     N1->setObjectName(QStringLiteral("N1"));
-    N2 = MakeItem(N1, "N2", QStringLiteral("Сохранить"));
+    N1->setToolTipsVisible(true);  // the recent files name their folders
+    NewItem = MakeItem(N1, "NewItem", QStringLiteral("Новый"));
+    NewItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     N3 = MakeItem(N1, "N3", QStringLiteral("Открыть"));
+    N3->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    N2 = MakeItem(N1, "N2", QStringLiteral("Сохранить"));
+    N2->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveAsItem = MakeItem(N1, "SaveAsItem", QStringLiteral("Сохранить как…"));
+    SaveAsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    RecentSeparator = MakeSeparator(N1, "RecentSeparator");
+    for (int i = 0; i < int(std::size(RecentFiles)); ++i) {
+        RecentFiles[i] = MakeItem(N1, QStringLiteral("RecentFile%1").arg(i + 1).toLatin1().constData(), QString());
+        connect(RecentFiles[i], &QAction::triggered, this, [this, i] { OpenRecentFile(i); });
+    }
     N4 = MakeSeparator(N1, "N4");
     N7 = MakeItem(N1, "N7", QStringLiteral("Печать"));
     N8 = MakeSeparator(N1, "N8");
@@ -48,6 +63,8 @@ void TForm1::CreateMainMenu() {
     N10 = MakeSeparator(N5, "N10");
     N6 = MakeItem(N5, "N6", QStringLiteral("О программе"));
 
+    connect(NewItem, &QAction::triggered, this, &TForm1::NewItemClick);
+    connect(SaveAsItem, &QAction::triggered, this, &TForm1::SaveAsItemClick);
     connect(N2, &QAction::triggered, this, &TForm1::N2Click);
     connect(N3, &QAction::triggered, this, &TForm1::N3Click);
     connect(N7, &QAction::triggered, this, &TForm1::N7Click);

@@ -1,15 +1,16 @@
 // The totals page: per hour the gains through the windows, the walls and the
-// roof, their sum, and the hour of each maximum.
+// roof, their sum, and the hour of each maximum; and the one way the results
+// are brought up to date.
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "CalcError.h"
 #include "FormStyle.h"
-#include "InputFields.h"
 #include "MainForm.h"
 #include "MarkerPositions.h"
+#include "ProjectDocument.h"
+#include "ProjectSession.h"
 #include "StringGrid.h"
 #include "Totals.h"
 
@@ -19,8 +20,7 @@ constexpr int kGridLeft = 8;
 constexpr int kGridTop = 40;
 constexpr int kColumnPitch = 98;
 constexpr int kRowPitch = 36;
-
-std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+constexpr int kNotComputedTop = 570;  // below the "MAX" of the grand maximum
 
 // What the screen reader says of the marker under the hour 1..10 of the grand maximum.
 QString GrandMaximumName(int hour) {
@@ -48,38 +48,40 @@ void TForm1::CreateTotalsPage() {
     Label164->adjustSize();
     Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
     Label164->setAccessibleName(QStringLiteral("Максимум суммарных теплопоступлений"));
+
+    // Below the grid when the totals could not be computed.
+    TotalsFailureLine = FormStyle::MakeLabel(TabSheet13, QString(), FormStyle::kMaroon);
+    TotalsFailureLine->setObjectName(QStringLiteral("TotalsFailureLine"));
+    TotalsFailureLine->setFont(FormStyle::BoldFont(18));
+    TotalsFailureLine->setWordWrap(true);
+    TotalsFailureLine->setGeometry(kGridLeft, kNotComputedTop, kHourCount * kColumnPitch, 3 * kRowPitch);
+    TotalsFailureLine->hide();
 }
 
 void TForm1::TabSheet13Show() {
-    RunHandler([this] {
-        TotalsInputTexts in;
-        in.Latitude = ComboBox1->currentText().toStdString();
-        in.WindSpeed = Text(Edit5);
-        in.OutdoorMeanTemp = Text(Edit7);
-        in.IndoorTemp = Text(Edit6);
-        in.OutdoorAmplitude = Text(Edit12);
-        in.WallInnerResistance = Text(Edit39);
-        in.WallAbsorptance = Text(Edit22);
-        in.WallArea = Text(Edit4);
-        in.RoofArea = Text(Edit23);
-        in.RoofAbsorptance = Text(Edit26);
-        in.UnderRoofTemp = Text(Edit40);
-        in.Windows = CheckBox1->isChecked();
-        in.Walls = CheckBox2->isChecked();
-        in.Roof = CheckBox3->isChecked();
-        for (const OrientationBox& box : kOrientationBoxes) {
-            in.WindowOrientations[static_cast<std::size_t>(box.orientation - 1)] = (this->*box.window)->isChecked();
-            in.WallOrientations[static_cast<std::size_t>(box.orientation - 1)] = (this->*box.wall)->isChecked();
-        }
-        try {
-            ShowTotalsPage(in, *totalsView_);
-        } catch (...) {
-            // The steps done before the failure stay on the page.
-            ShowTotalsView();
-            throw;
-        }
+    RunHandler([this] { BringResultsUpToDate(); });
+}
+
+bool TForm1::BringResultsUpToDate() {
+    const TotalsInputTexts in = TotalsInputsOf(ShownProjectInputs());
+    if (const std::optional<std::string> failure = ComputeWindowsIfStale(false)) {
+        // The totals would add window gains that no longer answer the inputs.
+        TotalsNotComputed(in, TotalsStep::Windows, *failure, *totalsView_);
         ShowTotalsView();
-    });
+        session_->ResultsFailure = *failure;
+        ShowError(*failure);
+        return false;
+    }
+    try {
+        ShowTotalsPage(in, *totalsView_);
+    } catch (const CalcError& e) {
+        ShowTotalsView();
+        session_->ResultsFailure = ErrorBoxText(e.what());
+        ShowError(e.what());
+        return false;
+    }
+    ShowTotalsView();
+    return true;
 }
 
 void TForm1::ShowTotalsView() {
@@ -91,4 +93,9 @@ void TForm1::ShowTotalsView() {
     if (totalsView_->RoofOuterCoeffText) Edit41->setText(QString::fromStdString(*totalsView_->RoofOuterCoeffText));
     Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
     Label164->setAccessibleName(GrandMaximumName(totalsView_->GrandMaxHour));
+    const std::optional<std::string>& failure = totalsView_->Failure;
+    Label164->setVisible(!failure);
+    TotalsFailureLine->setVisible(failure.has_value());
+    if (failure)
+        TotalsFailureLine->setText(QStringLiteral("Результаты не рассчитаны: ") + QString::fromStdString(*failure));
 }

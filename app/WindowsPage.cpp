@@ -10,10 +10,14 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
+#include "CalcError.h"
 #include "FormStyle.h"
 #include "MainForm.h"
 #include "MarkerPositions.h"
+#include "ProjectSession.h"
 #include "StringGrid.h"
 #include "WindowComputation.h"
 #include "WindowResultsView.h"
@@ -130,27 +134,73 @@ void TForm1::CreateWindowsPage() {
     Label108->adjustSize();
     Label108->move(PeakMarkerLeft(kWindowGridColumns - 1), kPeakMarkerTop);  // its place before any peak
     Label108->setAccessibleName(QStringLiteral("Максимум теплопоступлений через окна"));
+
+    // Over the emptied grid when the window computation failed.
+    WindowsFailureLine = FormStyle::MakeLabel(TabSheet10, QString(), FormStyle::kMaroon);
+    WindowsFailureLine->setObjectName(QStringLiteral("WindowsFailureLine"));
+    WindowsFailureLine->setFont(FormStyle::BoldFont(18));
+    WindowsFailureLine->setWordWrap(true);
+    WindowsFailureLine->setAlignment(Qt::AlignCenter);
+    WindowsFailureLine->setFrameShape(QFrame::Box);
+    WindowsFailureLine->setAutoFillBackground(true);
+    QPalette cream = WindowsFailureLine->palette();
+    cream.setColor(QPalette::Window, FormStyle::kCream);
+    WindowsFailureLine->setPalette(cream);
+    WindowsFailureLine->setGeometry(kGridLeft + 40, kGridTop + 6 * kRowPitch, kWindowGridColumns * kColumnPitch - 80,
+                                    3 * kRowPitch);
+    WindowsFailureLine->hide();
 }
 
+std::optional<std::string> TForm1::ComputeWindowsIfStale(bool evenExcluded) {
+    if (!evenExcluded && !CheckBox1->isChecked()) return std::nullopt;
+    const WindowResultsSource shown{ShownWindowInputs(), ShownWindowKind()};
+    if (session_->WindowsFrom == shown) return std::nullopt;
+    try {
+        RunWindowComputation(shown.Texts, shown.Kind);
+    } catch (const CalcError& e) {
+        // The table is put back as it was, but it no longer answers the inputs.
+        session_->WindowsFrom.reset();
+        const std::string message = ErrorBoxText(e.what());
+        if (CheckBox1->isChecked()) ShowWindowsFailure(message);
+        return message;
+    }
+    session_->WindowsFrom = shown;
+    ShowWindowsFailure(std::nullopt);
+    if (shownMainPage_ == TabSheet10 && CheckBox1->isChecked()) ShowWindowResults();
+    return std::nullopt;
+}
+
+void TForm1::ShowWindowResults() {
+    const WindowKind kind = ShownWindowKind();
+    Label27->setText(Text(InsolationKindCaption(kind)));
+    Label27->setAccessibleName(KindCaptionName(kind));
+    if (kind == WindowKind::Horizontal) PageControl1->hide();
+    PageControl1->setCurrentIndex(0);
+    FillWindowGrid(1);
+}
+
+void TForm1::ShowWindowsFailure(const std::optional<std::string>& message) {
+    WindowsFailureLine->setVisible(message.has_value());
+    Label108->setVisible(!message);
+    if (!message) return;
+    WindowsFailureLine->setText(QStringLiteral("Результаты не рассчитаны: ") + QString::fromStdString(*message));
+    StringGrid1->ClearRows(1, kWindowGridRows);
+}
+
+// The table is computed again only when an input it depends on changed
+// since it was computed or loaded; the page then shows the north facade.
 void TForm1::TabSheet10Show() {
     RunHandler([this] {
         if (!CheckBox1->isChecked()) {
+            ShowWindowsFailure(std::nullopt);
             StringGrid1->ClearRows(1, kWindowGridRows);
             return;
         }
-        WindowInputTexts in;
-        for (const InputControl* input : WindowInputs())
-            in.*input->windowText = InputText(input->control).toStdString();
-        // The buttons are asked in their order; one of them is always checked.
-        const WindowKind kind = RadioButton1->isChecked()   ? WindowKind::Vertical
-                                : RadioButton2->isChecked() ? WindowKind::Inclined
-                                                            : WindowKind::Horizontal;
-        const WindowRunResult result = RunWindowComputation(in, kind);
-        Label27->setText(Text(result.InsolationCaption));
-        Label27->setAccessibleName(KindCaptionName(kind));
-        if (result.HideOrientationSelector) PageControl1->hide();
-        PageControl1->setCurrentIndex(0);
-        FillWindowGrid(1);
+        if (const std::optional<std::string> failure = ComputeWindowsIfStale(false)) {
+            ShowError(*failure);
+            return;
+        }
+        ShowWindowResults();
     });
 }
 

@@ -1,5 +1,9 @@
 #include "Construction.h"
 
+#include <algorithm>
+
+#include "CalcError.h"
+#include "Conversions.h"
 #include "DerivedInputs.h"
 #include "FloatingPoint.h"
 
@@ -28,12 +32,14 @@ Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum) {
 void UpdateResistance(Construction c) {
     const Decimal4 outer = OuterCoeffOf(c);  // starts the computation
     LayerTable layers = LayersOf(c);
+    // Layers above the count are kept for later but describe nothing now.
+    const int used = std::min(LayerCountOf(c), kMaxLayers);
     Decimal4 sum;
-    for (int i = 1; i <= kMaxLayers; ++i) {
+    for (int i = 1; i <= used; ++i) {
         ConstructionLayer& layer = layers[i];
         layer.LayerResistance = ResistanceOf(layer);
         sum = sum + layer.LayerResistance;
-        if (i == kMaxLayers || layers[i + 1].Conductivity.IsZero()) break;
+        if (i < kMaxLayers && layers[i + 1].Conductivity.IsZero()) break;
     }
     const Decimal4 resistance = TotalResistance(outer, sum);
     const Decimal4 transmittance = Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts()));
@@ -51,3 +57,13 @@ void UpdateResistance(Construction c) {
 
 void UpdateWallResistance() { UpdateResistance(Construction::Wall); }
 void UpdateRoofResistance() { UpdateResistance(Construction::Roof); }
+
+void RequireEnteredLayers(Construction c) {
+    const LayerTable& layers = LayersOf(c);
+    const std::int32_t count = LayerCountOf(c);
+    for (std::int32_t n = 1; n <= count; ++n) {
+        if (n <= kMaxLayers && layers[n].Entered) continue;
+        throw CalcError("Не введён слой " + FormatInteger(n) + (c == Construction::Wall ? " стены" : " покрытия") +
+                        ": введите его или уменьшите число слоёв");
+    }
+}

@@ -39,10 +39,18 @@ Decimal4 ResistanceOf(const ConstructionLayer& layer);
 // R₀ = 1/αн + (1/8.7 + ΣR), evaluated in ten-thousandths and rounded once.
 Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum);
 
-// Recomputes R = δ/λ of the leading run of entered layers (layer 1, then on
-// while the next layer's conductivity is not zero, at most 50) and the
-// construction's R₀ and K = 1/R₀. A zero conductivity of layer 1 raises the
-// floating-point fault; then nothing is changed.
+// Recomputes R = δ/λ of the leading run of entered layers within the count
+// (layer 1, then on while the next layer's conductivity is not zero, at most
+// up to the count; none for a count of 0) and the construction's R₀ and
+// K = 1/R₀. A zero conductivity of layer 1 raises the floating-point fault;
+// then nothing is changed.
 void UpdateWallResistance();
 void UpdateRoofResistance();
 void UpdateResistance(Construction c);
+
+// Refuses a count that reaches past the entered layers: the first of layers
+// 1..count never entered (a gap, or a count larger than the layers typed)
+// raises «Не введён слой N стены: введите его или уменьшите число слоёв»
+// («…слой N покрытия…» for the roof). The wall and roof computations ask it
+// before they start.
+void RequireEnteredLayers(Construction c);

@@ -1,5 +1,6 @@
 #include "LayerEditor.h"
 
+#include <algorithm>
 #include <array>
 
 #include "CalcError.h"
@@ -62,15 +63,61 @@ LayerEntryTexts EntryTextsOf(Construction c, int layer) {
             FormatDecimal4(stored.Thickness)};
 }
 
-LayerCountChange SetLayerCount(Construction c, std::string_view countText) {
+void SetLayerCount(Construction c, std::string_view countText) {
     const std::int32_t count = ParseInteger(countText);
     if (count < 0) throw CalcError(kNegativeLayerCountMessage);
     LayerCountOf(c) = count;
-    // Counts of 50 and more clear nothing; the grid needs no row above 50.
-    const int shown = count < kMaxLayers ? count : kMaxLayers;
+}
+
+std::vector<LayerGridRow> LayerGridRows(Construction c) {
+    const LayerTable& layers = LayersOf(c);
+    const int count = LayerCountOf(c);
+    int rows = std::min(count, kMaxLayers);
+    for (int n = rows + 1; n <= kMaxLayers; ++n)
+        if (layers[n].Entered) rows = n;
+    std::vector<LayerGridRow> grid(static_cast<std::size_t>(rows));
+    for (int n = 1; n <= rows; ++n) {
+        LayerGridRow& row = grid[static_cast<std::size_t>(n - 1)];
+        row.Used = n <= count;
+        const ConstructionLayer& layer = layers[n];
+        if (!layer.Entered) continue;
+        row.Cells = {FormatInteger(n), layer.MaterialName, layer.HeatAbsorptionText, layer.ConductivityText,
+                     layer.ThicknessText};
+    }
+    return grid;
+}
+
+std::int32_t RemoveLayer(Construction c, int number) {
+    RequireLayerNumber(number);
     LayerTable& layers = LayersOf(c);
-    for (int i = shown + 1; i <= kMaxLayers; ++i) layers[i] = ConstructionLayer{};
-    return {shown + 1, shown + 1, kMaxLayers};
+    for (int n = number; n < kMaxLayers; ++n) layers[n] = layers[n + 1];
+    layers[kMaxLayers] = ConstructionLayer{};
+    std::int32_t& count = LayerCountOf(c);
+    if (number <= count) --count;
+    return count;
+}
+
+void StoreLayerList(Construction c, const LayerList& layers) {
+    const GridCellWriter noGrid = [](int, int, const std::string&) {};
+    for (std::size_t i = 0; i < layers.size(); ++i)
+        if (layers[i]) StoreLayer(c, static_cast<int>(i) + 1, *layers[i], noGrid);
+}
+
+std::string LayerCountText(const std::optional<std::string>& countText, const LayerList& layers) {
+    return countText ? *countText : std::to_string(layers.size());
+}
+
+LayerList LayerListOf(Construction c) {
+    const LayerTable& layers = LayersOf(c);
+    LayerList list;
+    for (int n = 1; n <= kMaxLayers; ++n) {
+        const ConstructionLayer& layer = layers[n];
+        if (!layer.Entered) continue;
+        list.resize(static_cast<std::size_t>(n));
+        list.back() =
+            LayerEntryTexts{layer.MaterialName, layer.HeatAbsorptionText, layer.ConductivityText, layer.ThicknessText};
+    }
+    return list;
 }
 
 ResistanceTexts ResistanceAfterCountChange(Construction c) {

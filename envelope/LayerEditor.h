@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Construction.h"
 
@@ -25,6 +27,11 @@ struct LayerEntryTexts {
     friend bool operator==(const LayerEntryTexts&, const LayerEntryTexts&) = default;
 };
 
+// A layer list as typed: element i is layer i+1, empty for a layer never
+// entered between entered ones. The list may be longer than the layer count:
+// the layers above the count are kept, not used.
+using LayerList = std::vector<std::optional<LayerEntryTexts>>;
+
 // The outputs beside the grid: R₀ (Edit21/Edit25), K (Edit20/Edit24) and,
 // after a roof layer was entered, αн of the roof (Edit41).
 struct ResistanceTexts {
@@ -32,6 +39,9 @@ struct ResistanceTexts {
     std::string Transmittance;
     std::optional<std::string> OuterCoeff;
 };
+
+// Writes one cell of the layer grid.
+using GridCellWriter = std::function<void(int row, int column, const std::string& text)>;
 
 inline constexpr const char* kNegativeLayerCountMessage = "Число слоёв не может быть отрицательным";
 inline constexpr const char* kLayerNumberMessage = "Номер слоя должен быть от 1 до 50";
@@ -41,17 +51,44 @@ inline constexpr const char* kLayerNumberMessage = "Номер слоя долж
 LayerEntryTexts EntryTextsOf(Construction c, int layer);
 
 // Layer count typed (Edit33Change / Edit34Change), first part: the count is
-// parsed (ParseInteger), a negative count is refused, the count is stored and
-// layers count+1..50 are cleared. The grid then has GridRowCount rows and
-// rows FirstClearedRow..LastClearedRow (none when First > Last) have their
-// columns 1..4 emptied. Rows above 50 can never hold a layer, so the grid is
-// given at most 51 rows whatever the count.
-struct LayerCountChange {
-    int GridRowCount;
-    int FirstClearedRow;
-    int LastClearedRow;
+// parsed (ParseInteger), a negative count is refused, and the count is
+// stored. No layer is cleared: the layers above the count are kept, shown
+// greyed, and used again when the count rises, so that neither a count typed
+// smaller nor the texts passed on the way to a larger one ("1" on the way to
+// "10") lose a layer.
+void SetLayerCount(Construction c, std::string_view countText);
+
+// The rows of the layer grid below its header, row n for layer n: the used
+// rows 1..count, then the kept layers above the count up to the highest
+// entered one (at most 50 rows). An entered layer shows its number, name and
+// typed texts; a layer never entered shows empty cells. Used is false for
+// the rows above the count, which the grid shows greyed.
+struct LayerGridRow {
+    std::array<std::string, 5> Cells;
+    bool Used = true;
 };
-LayerCountChange SetLayerCount(Construction c, std::string_view countText);
+std::vector<LayerGridRow> LayerGridRows(Construction c);
+
+// Removes layer `number` (1..50, refused otherwise): the layers above it move
+// down one and layer 50 becomes a layer never entered. A removed layer within
+// the count takes the count down by one (a gap within the count is removed
+// the same way); above the count the count stays. Returns the count after
+// the removal, which is also stored.
+std::int32_t RemoveLayer(Construction c, int number);
+
+// A layer list put into the editor as it was saved: every listed layer
+// stored under its number (StoreLayer), gaps left never entered. A text that
+// does not parse stops there as StoreLayer does.
+void StoreLayerList(Construction c, const LayerList& layers);
+
+// The count typed with a saved layer list: the given count text, or the
+// length of the list when there is none.
+std::string LayerCountText(const std::optional<std::string>& countText, const LayerList& layers);
+
+// The layers as typed, for saving: each entered layer with its name and
+// typed texts, a gap for a layer never entered, up to the highest entered
+// layer (an empty list when none was entered).
+LayerList LayerListOf(Construction c);
 
 // Second part: R₀ and K are recomputed when layer 1 has a conductivity, and
 // shown in either case.
@@ -87,7 +124,6 @@ LayerSpinChange LayerSpinClicked(Construction c, int position);
 // the grid cell gets the typed text and the layer the parsed value with its
 // text; a text that does not parse stops there with the cells, values and
 // texts before it stored.
-using GridCellWriter = std::function<void(int row, int column, const std::string& text)>;
 void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
 
 // Enter button (Button1Click / Button2Click), first part: stores the entry

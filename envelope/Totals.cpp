@@ -33,24 +33,41 @@ std::string& Cell(TotalsView& view, int row, int hour) {
 
 std::string ValueText(Decimal4 value) { return "  " + FormatDecimal4(value); }
 
-// The marker row of each element kind and the hour of its maximum.
-struct MarkerRow {
-    int row;
+// The rows of each element kind, in the order the page computes them: its
+// values, whether it is included, the marker row and the hour of its maximum.
+struct ElementRows {
+    int valueRow;
+    HourValues ProjectState::*values;
+    bool TotalsInputTexts::*included;
+    int markerRow;
     std::optional<int> TotalsView::*hour;
 };
 // clang-format off
-constexpr std::array<MarkerRow, 3> kMarkerRows{{
-    { kWindowMarkerRow, &TotalsView::WindowMaxHour },
-    { kWallMarkerRow,   &TotalsView::WallMaxHour   },
-    { kRoofMarkerRow,   &TotalsView::RoofMaxHour   },
+constexpr std::array<ElementRows, 3> kElementRows{{
+    { kWindowValueRow, &ProjectState::WindowHourTotal, &TotalsInputTexts::Windows, kWindowMarkerRow, &TotalsView::WindowMaxHour },
+    { kWallValueRow,   &ProjectState::WallHourTotal,   &TotalsInputTexts::Walls,   kWallMarkerRow,   &TotalsView::WallMaxHour   },
+    { kRoofValueRow,   &ProjectState::RoofHourGain,    &TotalsInputTexts::Roof,    kRoofMarkerRow,   &TotalsView::RoofMaxHour   },
 }};
 // clang-format on
 
 // The marker rows from the hours of the maxima: "  MAX" under each, nothing elsewhere.
 void WriteMarkers(TotalsView& view) {
-    for (const MarkerRow& marker : kMarkerRows)
-        for (int h = 1; h <= kHourCount; ++h) Cell(view, marker.row, h) = view.*marker.hour == h ? kMaxMarker : "";
+    for (const ElementRows& marker : kElementRows)
+        for (int h = 1; h <= kHourCount; ++h)
+            Cell(view, marker.markerRow, h) = view.*marker.hour == h ? kMaxMarker : "";
 }
+
+// The window hour table as the page found it, put back on every way out.
+class WindowTableLoan {
+public:
+    WindowTableLoan() : kept_(Project.WindowHours) {}
+    ~WindowTableLoan() { Project.WindowHours = kept_; }
+    WindowTableLoan(const WindowTableLoan&) = delete;
+    WindowTableLoan& operator=(const WindowTableLoan&) = delete;
+
+private:
+    WindowHourTable kept_;
+};
 
 // Sum over the checked orientations, in orientation order, of one hour.
 Decimal4 SumChecked(const std::array<bool, kOrientationCount>& checked, int hour, const auto& valueOf) {
@@ -86,7 +103,7 @@ void ReadTotalsSharedInputs(const TotalsInputTexts& in) {
 }
 
 void ClearTotalsMarkers(TotalsView& view) {
-    for (const MarkerRow& marker : kMarkerRows) (view.*marker.hour).reset();
+    for (const ElementRows& marker : kElementRows) (view.*marker.hour).reset();
     WriteMarkers(view);
 }
 
@@ -109,6 +126,7 @@ void ComputeWallTotals(const TotalsInputTexts& in) {
     ReadInputValue("Edit39", in.WallInnerResistance);
     Project.WallAbsorptance = ReadInputValue("Edit22", in.WallAbsorptance);
     Project.WallArea = ReadInputValue("Edit4", in.WallArea);
+    RequireEnteredLayers(Construction::Wall);
     FillVerticalRadiation();
     ComputeWallGains();
     for (int h = 1; h <= kHourCount; ++h) {
@@ -129,6 +147,7 @@ void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
     Project.RoofArea = ReadInputValue("Edit23", in.RoofArea);
     Project.RoofAbsorptance = ReadInputValue("Edit26", in.RoofAbsorptance);
     Project.UnderRoofTemp = ReadInputValue("Edit40", in.UnderRoofTemp);
+    RequireEnteredLayers(Construction::Roof);
     FillHorizontalRadiation();
     ComputeRoofGains();
     Project.RoofHourGainExact = Project.RoofHourGain;
@@ -146,21 +165,46 @@ void WriteTotalsValues(TotalsView& view) {
 }
 
 void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view) {
-    if (in.Windows) view.WindowMaxHour = MaximumHour(Project.WindowHourTotal);
-    if (in.Walls) view.WallMaxHour = MaximumHour(Project.WallHourTotal);
-    if (in.Roof) view.RoofMaxHour = MaximumHour(Project.RoofHourGain);
+    for (const ElementRows& element : kElementRows)
+        if (in.*element.included) view.*element.hour = MaximumHour(Project.*element.values);
     WriteMarkers(view);
     view.GrandMaxHour = MaximumHour(Project.GrandHourTotal);
 }
 
 void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view) {
+    const WindowTableLoan windowTable;
     view.RoofOuterCoeffText.reset();
+    view.Failure.reset();
+    TotalsStep step = TotalsStep::Windows;
+    try {
+        WriteTotalsTitles(view);
+        ReadTotalsSharedInputs(in);
+        ClearTotalsMarkers(view);
+        SumWindowTotals(in);
+        step = TotalsStep::Walls;
+        ComputeWallTotals(in);
+        step = TotalsStep::Roof;
+        ComputeRoofTotals(in, view);
+        step = TotalsStep::Sum;
+        WriteTotalsValues(view);
+        MarkTotalsMaxima(in, view);
+    } catch (const CalcError& e) {
+        TotalsNotComputed(in, step, ErrorBoxText(e.what()), view);
+        throw;
+    }
+}
+
+void TotalsNotComputed(const TotalsInputTexts& in, TotalsStep failed, const std::string& message, TotalsView& view) {
     WriteTotalsTitles(view);
-    ReadTotalsSharedInputs(in);
-    ClearTotalsMarkers(view);
-    SumWindowTotals(in);
-    ComputeWallTotals(in);
-    ComputeRoofTotals(in, view);
-    WriteTotalsValues(view);
-    MarkTotalsMaxima(in, view);
+    for (std::size_t e = 0; e < kElementRows.size(); ++e) {
+        const ElementRows& element = kElementRows[e];
+        const bool computed = e < static_cast<std::size_t>(failed);
+        for (int h = 1; h <= kHourCount; ++h)
+            Cell(view, element.valueRow, h) = computed ? ValueText((Project.*element.values)[h]) : "";
+        view.*element.hour = std::nullopt;
+        if (computed && in.*element.included) view.*element.hour = MaximumHour(Project.*element.values);
+    }
+    WriteMarkers(view);
+    for (int h = 1; h <= kHourCount; ++h) Cell(view, kGrandValueRow, h).clear();
+    view.Failure = message;
 }

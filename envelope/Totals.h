@@ -53,8 +53,9 @@ enum TotalsRow : int {
 inline constexpr int kTotalsTitleColumn = 4;
 inline constexpr const char* kMaxMarker = "  MAX";
 
-// What the page shows. Kept between showings: a failure leaves the cells
-// the run had not reached as the previous showing left them.
+// What the page shows. A failed showing leaves the rows it computed and
+// empties the others (TotalsNotComputed), never the numbers of an earlier
+// showing.
 struct TotalsView {
     TotalsGrid Cells;
     std::optional<std::string> RoofOuterCoeffText;  // Edit41, set when the roof step shows αн
@@ -66,7 +67,14 @@ struct TotalsView {
     // Hour 1..10 of the largest GrandHourTotal, under which Label164 stands;
     // the last hour (the label's design place) before the first showing.
     int GrandMaxHour = kHourCount;
+    // Set when the last showing failed: the text of its error box. The sum
+    // is then not shown and no hour of it is marked.
+    std::optional<std::string> Failure;
 };
+
+// The elements of the page in the order it computes them; Sum is the row of
+// their sum.
+enum class TotalsStep { Windows, Walls, Roof, Sum };
 
 // The steps of the page in their order. Each raises CalcError on a text that
 // does not parse, a value outside its range (ReadInputValue: the error names
@@ -82,8 +90,18 @@ void WriteTotalsValues(TotalsView& view);                              // rows 2
 void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);   // maxima and their markers
 
 // The whole page, the steps above in their order. RoofOuterCoeffText is
-// reset first, so it is set only when this showing reached the roof.
+// reset first, so it is set only when this showing reached the roof. The
+// radiation generators of the walls and the roof write into the window hour
+// table; the page gives it back as it found it, so the windows' own results
+// stand. A failure raises its CalcError after TotalsNotComputed has shown the
+// rows computed before it.
 void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view);
+
+// The page after a failure at `failed`: titles, the rows of the included
+// elements computed before it with their values and maxima, every other row,
+// the sum and their markers empty, and Failure = `message`. A failure of the
+// shared inputs or of the windows' results fails at Windows: nothing is shown.
+void TotalsNotComputed(const TotalsInputTexts& in, TotalsStep failed, const std::string& message, TotalsView& view);
 
 // The hour 1..10 of the largest value; the earliest hour wins a tie.
 int MaximumHour(const HourValues& values);

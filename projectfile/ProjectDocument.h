@@ -15,6 +15,7 @@
 #include "LayerEditor.h"
 #include "ProjectFile.h"
 #include "ProjectState.h"
+#include "Totals.h"
 #include "WindowHourTable.h"
 
 // The project document: the inputs of a project as a user types them, the
@@ -25,11 +26,6 @@
 
 // The texts of the windows page's inputs are equal when each of the nineteen is.
 bool operator==(const WindowInputTexts& a, const WindowInputTexts& b);
-
-// A layer list as typed: element i is layer i+1, empty (null in the document)
-// for a layer never entered between entered ones. The list may be longer than
-// the layer count: the layers above the count are kept, not used.
-using LayerList = std::vector<std::optional<LayerEntryTexts>>;
 
 // The inputs of a project: the texts a user would type into the controls of
 // the input page, the three element check boxes, the orientation check boxes,
@@ -170,6 +166,15 @@ struct ProjectError {
 };
 using ProjectOutcome = std::variant<ProjectResults, ProjectError>;
 
+// What the totals page reads of the inputs.
+TotalsInputTexts TotalsInputsOf(const ProjectInputs& inputs);
+
+// The results as the project state holds them after the windows page (when
+// "Окна" is checked) and the totals page computed them from `inputs`, with
+// the hours of the maxima `view` shows: RunProject's results, and the
+// program's when it saves.
+ProjectResults ProjectResultsOfState(const ProjectInputs& inputs, const TotalsView& view);
+
 // RunProject, with a refusal kept as its message instead of raised.
 ProjectOutcome ComputeProject(const ProjectInputs& inputs);
 
@@ -218,3 +223,31 @@ ProjectInputs InputsOfTableFile(const ProjectFileContents& contents);
 // A project from a file's text: a JSON document (ReadProjectDocument) or a
 // window table file (ParseProjectFile, then InputsOfTableFile).
 ProjectInputs ReadAnyProject(std::string_view text);
+
+// ---- The program's files --------------------------------------------------------
+
+// A file the program opens: a JSON document's inputs, or a window table
+// file's header and table.
+struct OpenedProject {
+    std::optional<ProjectInputs> Document;
+    std::optional<ProjectFileContents> Table;
+};
+
+// The largest JSON document opened, in bytes; a project file of 50 layers
+// per construction with texts of 1,000 characters and its results is far
+// smaller.
+inline constexpr std::size_t kMaxProjectDocumentBytes = 16 * 1024 * 1024;
+
+// Reads the file at `path` and recognises it by its content
+// (IsJsonDocumentText): a JSON document is read whole with
+// ReadProjectDocument, anything else as a window table file with
+// ReadProjectFile. Raises the file error (FileErrorMessage) or the reader's
+// refusal; nothing is returned half read.
+OpenedProject OpenProjectFile(const std::string& path);
+
+// Whether saving `shown` as a window table file keeps the whole project: all
+// that file leaves out (the walls, the roof, the kind, the check boxes, the
+// layers) is as `startUp` has it, so that opening the file gives the same
+// inputs; αн of horizontal surfaces, not saved either, must be what the
+// saved wind speed brings back. Otherwise the project stays unsaved.
+bool TableFileHoldsAll(const ProjectInputs& shown, const ProjectInputs& startUp);

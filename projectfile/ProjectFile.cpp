@@ -36,20 +36,20 @@ void CheckWidth(const std::string& text, int line, const std::string& what) {
                     ") длиннее 15 знаков строки файла проекта; файл не записан");
 }
 
-// A header line: a project-state field as the windows page last read it,
-// but for the window count (which has no field) and the wind speed, which
-// are written as typed.
-std::string HeaderLineText(const InputControl& input, const ProjectState& state, std::string_view countText,
-                           std::string_view windSpeedText) {
+// A header line: the text shown in its control in its shortest form, a
+// whole number for the latitude and the window count. The count and the wind
+// speed are checked against their ranges as the opening area and the
+// coefficients would check them, so that no file is written that opening
+// would refuse.
+std::string HeaderLineText(const InputControl& input, const std::string& shown) {
     if (input.control == "Edit3") {
-        // A count the opening area would refuse would make the file refused on opening.
-        const std::int32_t count = ReadingControl(input.control, [countText] { return ParseInteger(countText); });
+        const std::int32_t count = ReadingControl(input.control, [&shown] { return ParseInteger(shown); });
         CheckInputRange(input, Decimal4::FromInt(count));
         return FormatInteger(count);
     }
-    if (input.control == "Edit5") return FormatDecimal4(ReadInputValue(input, windSpeedText));
-    if (input.field.integer != nullptr) return FormatInteger(state.*input.field.integer);
-    return FormatDecimal4(state.*input.field.decimal);
+    if (input.field.integer != nullptr) return FormatInteger(ParseInteger(shown));
+    if (input.control == "Edit5") return FormatDecimal4(ReadInputValue(input, shown));
+    return FormatDecimal4(ParseDecimal4(shown));
 }
 
 // Closes a descriptor on every way out.
@@ -132,18 +132,17 @@ std::string FileErrorMessage(int errorNumber) {
 
 // ---- Saving -------------------------------------------------------------------
 
-std::string ComposeProjectFile(const ProjectState& state, std::string_view countText, std::string_view windSpeedText) {
+std::string ComposeProjectFile(const ProjectHeader& shown, const WindowHourTable& table) {
     std::vector<std::string> lines;
     lines.reserve(kProjectFileLines);
-    for (const InputControl* input : HeaderInputs())
-        lines.push_back(HeaderLineText(*input, state, countText, windSpeedText));
+    for (std::size_t i = 0; i < shown.size(); ++i) lines.push_back(HeaderLineText(*HeaderInputs()[i], shown[i]));
     for (int line = 1; line <= kProjectHeaderLines; ++line) {
         CheckWidth(lines[static_cast<std::size_t>(line - 1)], line, "заголовок");
     }
 
     for (int o = 1; o <= kOrientationCount; ++o) {
         for (int h = 1; h <= kHourCount; ++h) {
-            const WindowHourRecord& record = state.WindowHours.Record(o, h);
+            const WindowHourRecord& record = table.Record(o, h);
             for (int f = 1; f <= kShownFieldCount; ++f) lines.push_back(FormatDecimal4(record.Field(f)));
         }
     }

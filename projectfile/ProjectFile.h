@@ -37,14 +37,16 @@ int ProjectTableLine(int orientation, int hour, int field);
 
 // ---- Saving -------------------------------------------------------------------
 
-// The complete file text: lines 1..17 from the project state (as of the last
-// computation of the windows page), line 18 the window count typed in Edit3
-// as a whole number, line 19 the wind speed typed in Edit5 in its shortest
-// form, then the table. Everything is checked before any text is returned:
-// a count that is not a whole number of at least 1, a wind speed that is not
-// a number of at least 0 (the two texts opening the file would refuse), or a
-// value longer than 15 characters raises a CalcError, and nothing is written.
-std::string ComposeProjectFile(const ProjectState& state, std::string_view countText, std::string_view windSpeedText);
+// The complete file text: the header from the 19 texts shown in their
+// controls (HeaderInputs order), each parsed and written in its shortest
+// form (the latitude and the window count as whole numbers), then the table.
+// The caller brings the table up to date with the texts first, so that the
+// file is consistent and a file opened and saved again unchanged is the
+// same file. Everything is checked before any text is returned: a text that
+// does not parse (a count of 2.5 is not a whole number), a count below 1 or a
+// wind speed below 0 (texts opening the file would refuse), or a value longer
+// than 15 characters raises a CalcError, and nothing is written.
+std::string ComposeProjectFile(const ProjectHeader& shown, const WindowHourTable& table);
 
 // Replaces the file at `path` by `contents` so that, whatever fails, the file
 // is either the old one untouched or the complete new one: the text goes to

@@ -4,6 +4,8 @@
 #include "Construction.h"
 #include "DerivedInputs.h"
 #include "EnvelopeGains.h"
+#include "FloatingPoint.h"
+#include "LayerEditor.h"
 #include "ProjectDocument.h"
 #include "ThermalProperties.h"
 #include "Totals.h"
@@ -42,34 +44,14 @@ WindowInputTexts TypeInputPage(const ProjectInputs& p) {
     return texts;
 }
 
-// The layer count typed into its edit, then each listed layer up to the count
-// typed into the entry row under its number and confirmed with the Enter
-// button, from layer 1 on; a gap is skipped. The layers above the count are
-// kept: stored under their numbers, used by nothing.
-void EnterLayers(Construction c, const std::optional<std::string>& countText, const LayerList& layers) {
-    SetLayerCount(c, countText ? *countText : std::to_string(layers.size()));
-    ResistanceAfterCountChange(c);
-    const GridCellWriter noGrid = [](int, int, const std::string&) {};
-    const int count = LayerCountOf(c);
-    for (int n = 1; n <= static_cast<int>(layers.size()) && n <= count; ++n) {
-        const std::optional<LayerEntryTexts>& layer = layers[static_cast<std::size_t>(n - 1)];
-        if (!layer) continue;
-        LayerCurrentOf(c) = n;
-        EnterLayer(c, *layer, noGrid);
-        ResistanceAfterEntry(c);
-    }
-    for (int n = count + 1; n <= static_cast<int>(layers.size()); ++n) {
-        const std::optional<LayerEntryTexts>& layer = layers[static_cast<std::size_t>(n - 1)];
-        if (layer) StoreLayer(c, n, *layer, noGrid);
-    }
-}
-
 ConstructionFigures FiguresOf(Construction c) {
     const ThermalProperties t =
         ComputeThermalProperties(LayersOf(c), LayerCountOf(c), OuterCoeffOf(c),
                                  c == Construction::Wall ? kWallNegativeInertiaMessage : kRoofNegativeInertiaMessage);
     return {t.Resistance, t.Inertia, t.Lag, t.DampingProduct, t.Damping};
 }
+
+}  // namespace
 
 TotalsInputTexts TotalsInputsOf(const ProjectInputs& p) {
     TotalsInputTexts in;
@@ -92,32 +74,17 @@ TotalsInputTexts TotalsInputsOf(const ProjectInputs& p) {
     return in;
 }
 
-}  // namespace
-
-ProjectResults RunProject(const ProjectInputs& p) {
-    ResetProjectState();
+ProjectResults ProjectResultsOfState(const ProjectInputs& p, const TotalsView& view) {
+    BeginComputation();
     ProjectResults results;
-
-    // Input page.
-    const WindowInputTexts windowTexts = TypeInputPage(p);
-    if (!p.Windows) ClearWindowHeatGain();  // "Окна" is checked at start-up
-    EnterLayers(Construction::Wall, p.WallLayerCount, p.WallLayers);
-    EnterLayers(Construction::Roof, p.RoofLayerCount, p.RoofLayers);
-
-    // Windows page.
     if (p.Windows) {
-        const WindowRunResult run = RunWindowComputation(windowTexts, p.Kind);
         ProjectWindowResults& w = results.Windows.emplace();
         w.Kind = p.Kind;
-        w.InsolationCaption = std::string(run.InsolationCaption);
+        w.InsolationCaption = std::string(InsolationKindCaption(p.Kind));
         w.Table = Project.WindowHours;
         w.PeakGain = Project.WindowPeakGain;
         w.PeakHour = Project.WindowPeakHour;
     }
-
-    // Totals page.
-    TotalsView view;
-    ShowTotalsPage(TotalsInputsOf(p), view);
     ProjectTotals& t = results.Totals;
     t.WindowHourTotal = Project.WindowHourTotal;
     t.WallHourTotal = Project.WallHourTotal;
@@ -142,6 +109,25 @@ ProjectResults RunProject(const ProjectInputs& p) {
         r.Figures = FiguresOf(Construction::Roof);
     }
     return results;
+}
+
+ProjectResults RunProject(const ProjectInputs& p) {
+    ResetProjectState();
+
+    // Input page.
+    const WindowInputTexts windowTexts = TypeInputPage(p);
+    if (!p.Windows) ClearWindowHeatGain();  // "Окна" is checked at start-up
+    // The layer counts typed, then every listed layer stored under its number.
+    SetLayerCount(Construction::Wall, LayerCountText(p.WallLayerCount, p.WallLayers));
+    StoreLayerList(Construction::Wall, p.WallLayers);
+    SetLayerCount(Construction::Roof, LayerCountText(p.RoofLayerCount, p.RoofLayers));
+    StoreLayerList(Construction::Roof, p.RoofLayers);
+
+    // Windows page, then the totals page, which leaves the window table as it was.
+    if (p.Windows) RunWindowComputation(windowTexts, p.Kind);
+    TotalsView view;
+    ShowTotalsPage(TotalsInputsOf(p), view);
+    return ProjectResultsOfState(p, view);
 }
 
 ProjectOutcome ComputeProject(const ProjectInputs& inputs) {

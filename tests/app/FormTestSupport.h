@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,16 +31,26 @@ T* Control(const QWidget* root, const char* name) {
 }
 
 // A fresh project state and main window; errors are collected instead of
-// shown in a box.
+// shown in a box, and the question about unsaved changes is counted and
+// answered "Не сохранять" unless a test answers otherwise. The user's
+// settings are never touched: the list of recent files lives in Qt's test
+// folders and starts empty.
 struct FormUnderTest {
     std::unique_ptr<TForm1> form;
     QStringList errors;
+    int questions = 0;
 
-    FormUnderTest() {
+    explicit FormUnderTest(bool freshSettings = true) {
         QLocale::setDefault(QLocale::c());
+        QStandardPaths::setTestModeEnabled(true);
+        if (freshSettings) QSettings(QStringLiteral("solargain"), QCoreApplication::applicationName()).clear();
         ResetProjectState();
         TForm1::ErrorSink = [this](const QString& text) { errors << text; };
         form = std::make_unique<TForm1>();
+        form->SaveChangesQuestion1 = [this](QWidget*) {
+            ++questions;
+            return TForm1::SaveChangesAnswer::Discard;
+        };
         form->show();
     }
     ~FormUnderTest() { TForm1::ErrorSink = nullptr; }
@@ -111,3 +123,40 @@ struct DialogTestState {
         dialogRuns = 0;
     }
 };
+
+// A cell of a grid of the window.
+inline QString Cell(const FormUnderTest& t, const char* grid, int row, int column) {
+    return t.Grid(grid)->Cell(row, column);
+}
+
+// Three wall layers of the typical run, as typed.
+struct TypedLayer {
+    const char* name;
+    const char* s;
+    const char* lambda;
+    const char* delta;
+};
+inline constexpr TypedLayer kWallLayers[] = {
+    {"Штукатурка", "9.6", "0.81", "0.02"},
+    {"Кирпич", "9.2", "0.81", "0.38"},
+    {"Утеплитель", "0.5", "0.04", "0.05"},
+};
+
+// The entry row and the enter button of a layer editor.
+struct LayerEditor {
+    const char* name;
+    const char* s;
+    const char* lambda;
+    const char* delta;
+    const char* enter;
+};
+inline constexpr LayerEditor kWallEditor{"Edit29", "Edit30", "Edit31", "Edit32", "Button1"};
+inline constexpr LayerEditor kRoofEditor{"Edit35", "Edit36", "Edit37", "Edit38", "Button2"};
+
+inline void EnterLayer(const FormUnderTest& t, const LayerEditor& editor, const TypedLayer& layer) {
+    t.Type(editor.name, QString::fromUtf8(layer.name));
+    t.Type(editor.s, QString::fromLatin1(layer.s));
+    t.Type(editor.lambda, QString::fromLatin1(layer.lambda));
+    t.Type(editor.delta, QString::fromLatin1(layer.delta));
+    t.Press(editor.enter);
+}

@@ -27,46 +27,14 @@
 
 namespace {
 
-QString Cell(const FormUnderTest& t, const char* grid, int row, int column) { return t.Grid(grid)->Cell(row, column); }
-
 QString Shown(Decimal4 value) { return QString::fromStdString(FormatDecimal4(value)); }
 
-// Three wall layers of the typical run, as typed.
-struct TypedLayer {
-    const char* name;
-    const char* s;
-    const char* lambda;
-    const char* delta;
-};
-constexpr TypedLayer kWallLayers[] = {
-    {"Штукатурка", "9.6", "0.81", "0.02"},
-    {"Кирпич", "9.2", "0.81", "0.38"},
-    {"Утеплитель", "0.5", "0.04", "0.05"},
-};
-
-// The entry row and the enter button of a layer editor.
-struct LayerEditor {
-    const char* name;
-    const char* s;
-    const char* lambda;
-    const char* delta;
-    const char* enter;
-};
-constexpr LayerEditor kWallEditor{"Edit29", "Edit30", "Edit31", "Edit32", "Button1"};
-constexpr LayerEditor kRoofEditor{"Edit35", "Edit36", "Edit37", "Edit38", "Button2"};
-
-void EnterLayer(const FormUnderTest& t, const LayerEditor& editor, const TypedLayer& layer) {
-    t.Type(editor.name, QString::fromUtf8(layer.name));
-    t.Type(editor.s, QString::fromLatin1(layer.s));
-    t.Type(editor.lambda, QString::fromLatin1(layer.lambda));
-    t.Type(editor.delta, QString::fromLatin1(layer.delta));
-    t.Press(editor.enter);
-}
-
-// The items of a menu, "-" for a separator.
+// The visible items of a menu, "-" for a separator.
 QStringList ItemsOf(const QMenu* menu) {
     QStringList items;
-    for (QAction* item : menu->actions()) items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    for (QAction* item : menu->actions()) {
+        if (item->isVisible()) items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    }
     return items;
 }
 
@@ -98,22 +66,15 @@ private slots:
     void horizontalKindHidesSelectorUntilLeft();
     void inclinedKindCaption();
     void windowsExcludedEmptiesGridOnly();
-    void badWindowInputKeepsGrid();
-
-    void enterLayerShowsResistanceAndNextLayer();
-    void resistanceCoversLeadingRunOfLayers();
-    void layerCountClearsLayersAbove();
-    void countWithoutFirstLayerKeepsOutputs();
-    void layerNumberEdgeCases();
-    void spinStaysWithinTheTable();
-    void badLayerValueStopsEnterMidway();
-    void roofEnterShowsOuterCoeff();
+    void badWindowInputShowsTheLineOverAnEmptyGrid_data();
+    void badWindowInputShowsTheLineOverAnEmptyGrid();
 
     void typicalRunTotals();
     void totalsWorkedHourWithWallsAndRoof();
     void totalsAllExcluded();
     void totalsKindExcludedAfterIncluded();
-    void totalsFailureKeepsEarlierCells();
+    void totalsFollowAWindowInputChanged();
+    void anErrorThenTotalsShowsTheLineAndClearsItsRows();
 
     void headerTextsAssignedRunChangeHandlers();
     void errorBoxShowsTitleAndMessageAndWindowGoesOn();
@@ -150,7 +111,8 @@ void MainFormTest::everyNamedControlExists() {
 
 void MainFormTest::startsOnTheInputPageWithDefaults() {
     FormUnderTest t;
-    QCOMPARE(t.form->windowTitle(), QStringLiteral("Расчёт теплопоступлений от солнечной радиации"));
+    QCOMPARE(t.form->windowTitle(), QStringLiteral("Расчёт теплопоступлений от солнечной радиации[*]"));
+    QVERIFY(!t.form->isWindowModified());
     QCOMPARE(t.form->centralWidget()->size(), QSize(1024, 722));
     auto* pages = t.Get<QTabWidget>("PageControl2");
     QCOMPARE(pages->count(), 3);
@@ -208,11 +170,20 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
 void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     FormUnderTest t;
     QCOMPARE(t.Get<QMenu>("N1")->title(), QStringLiteral("Файл"));
-    QCOMPARE(ItemsOf(t.Get<QMenu>("N1")), (QStringList{"Сохранить", "Открыть", "-", "Печать", "-", "Выход"}));
+    QCOMPARE(ItemsOf(t.Get<QMenu>("N1")),
+             (QStringList{"Новый", "Открыть", "Сохранить", "Сохранить как…", "-", "Печать", "-", "Выход"}));
     QCOMPARE(ItemsOf(t.Get<QMenu>("N5")), (QStringList{"Таблицы,  расчетные схемы", "-", "О программе"}));
     QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
     QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
-    for (QAction* item : t.Get<QMenu>("N1")->actions()) QVERIFY(item->shortcut().isEmpty());
+    const std::pair<const char*, QKeySequence> shortcuts[] = {
+        {"NewItem", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"N3", QKeySequence(QStringLiteral("Ctrl+O"))},
+        {"N2", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"SaveAsItem", QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
+        {"N7", QKeySequence()},
+        {"N9", QKeySequence()},
+    };
+    for (const auto& [item, keys] : shortcuts) QCOMPARE(t.Get<QAction>(item)->shortcut(), keys);
 
     // A window standing beside the main window, as the reference viewer does.
     QWidget beside(t.form.get(), Qt::Window);
@@ -435,11 +406,16 @@ void MainFormTest::orientationTabsRedisplayWithoutRecomputing() {
     QCOMPARE(Cell(t, "StringGrid1", 17, 0),
              QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, 1)[WindowField::HeatGain])));
 
-    // Leaving and returning recomputes and goes back to the north page.
+    // Leaving and returning goes back to the north page; the table is
+    // computed again only when an input it depends on changed.
     t.SelectTab("PageControl1", 7);
     t.ShowInputPage();
     t.ShowWindowsPage();
     QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QCOMPARE(Project.WindowHours.Record(8, 1)[WindowField::HeatGain], Decimal4::FromInt(12345));
+    t.ShowInputPage();
+    t.Type("Edit13", QStringLiteral("0.90"));  // the same value, another text
+    t.ShowWindowsPage();
     QVERIFY(Project.WindowHours.Record(8, 1)[WindowField::HeatGain] != Decimal4::FromInt(12345));
     QVERIFY(t.errors.isEmpty());
 }
@@ -517,181 +493,54 @@ void MainFormTest::windowsExcludedEmptiesGridOnly() {
     QVERIFY(t.errors.isEmpty());
 }
 
-void MainFormTest::badWindowInputKeepsGrid() {
+void MainFormTest::badWindowInputShowsTheLineOverAnEmptyGrid_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Kотн x") << "Edit13"
+                            << "x"
+                            << "'x' is not a valid floating point value.";
+    QTest::newRow("latitude 65 after a horizontal run") << "ComboBox1"
+                                                        << "65"
+                                                        << "Широта должна быть целым числом от 40 до 60 градусов.";
+}
+
+void MainFormTest::badWindowInputShowsTheLineOverAnEmptyGrid() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
     FormUnderTest t;
+    t.Click("RadioButton3");
     t.ShowWindowsPage();
-    const QString shown = Cell(t, "StringGrid1", 17, 5);
     t.ShowInputPage();
     t.Type("Edit7", QStringLiteral("25"));
-    t.Type("Edit13", QStringLiteral("x"));
+    if (control == "ComboBox1") {
+        t.Get<QComboBox>("ComboBox1")->setCurrentText(text);
+    } else {
+        t.Type(qPrintable(control), text);
+    }
     t.ShowWindowsPage();
-    QCOMPARE(t.errors, QStringList{"'x' is not a valid floating point value."});
-    QCOMPARE(Project.OutdoorMeanTemp, Decimal4::FromInt(25));  // read before the failure
-    QCOMPARE(Cell(t, "StringGrid1", 17, 5), shown);
-    // The window goes on: fixing the input computes again.
+    QCOMPARE(t.errors, QStringList{message});
+    if (control == "Edit13") QCOMPARE(Project.OutdoorMeanTemp, Decimal4::FromInt(25));  // read before the failure
+    auto* line = t.Get<QLabel>("WindowsFailureLine");
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), QStringLiteral("Результаты не рассчитаны: ") + message);
+    for (int row = 1; row <= 17; ++row)
+        for (int column = 0; column < 10; ++column) QCOMPARE(Cell(t, "StringGrid1", row, column), QString());
+    QVERIFY(!t.Get<QLabel>("Label108")->isVisible());
+    // Mended, the page computes again and the line goes.
     t.ShowInputPage();
-    t.Type("Edit13", QStringLiteral("0.9"));
+    if (control == "ComboBox1") {
+        t.Get<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("48"));
+    } else {
+        t.Type(qPrintable(control), QStringLiteral("0.9"));
+    }
     t.ShowWindowsPage();
     QCOMPARE(t.errors.size(), 1);
-}
-
-// ---- Layer editors ----------------------------------------------------------------
-
-void MainFormTest::enterLayerShowsResistanceAndNextLayer() {
-    FormUnderTest t;
-    t.Type("Edit5", QStringLiteral("3.3"));
-    t.Click("CheckBox2");
-    EnterLayer(t, kWallEditor, {" Кирпич ", "9.20", "0.81", "0.38"});
-    QVERIFY(t.errors.isEmpty());
-    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
-    QCOMPARE(t.Text("Edit20"), QStringLiteral("1.6095"));
-    const QStringList row1{"1", " Кирпич ", "9.20", "0.81", "0.38"};  // as typed
-    for (int column = 0; column < 5; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), row1[column]);
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
-    QCOMPARE(t.Get<UpDown>("UpDown1")->Position(), 2);
-    QCOMPARE(Project.WallLayerCurrent, 2);
-    QCOMPARE(t.Text("Edit29"), QString());
-    QCOMPARE(t.Text("Edit30"), QStringLiteral("0"));
-    QCOMPARE(t.Text("Edit31"), QStringLiteral("0"));
-    QCOMPARE(t.Text("Edit32"), QStringLiteral("0"));
-    QCOMPARE(t.form->focusWidget(), t.Edit("Edit29"));
-    QCOMPARE(Project.WallLayers[1].MaterialName, std::string(" Кирпич "));
-}
-
-void MainFormTest::resistanceCoversLeadingRunOfLayers() {
-    FormUnderTest t;
-    t.Type("Edit5", QStringLiteral("3.3"));
-    t.Click("CheckBox2");
-    EnterLayer(t, kWallEditor, kWallLayers[1]);
-    t.Type("Edit27", QStringLiteral("3"));
-    EnterLayer(t, kWallEditor, kWallLayers[2]);
-    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));  // layer 2 missing: layer 1 only
-    QCOMPARE(Cell(t, "StringGrid2", 3, 1), QStringLiteral("Утеплитель"));
-    QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
-    t.Type("Edit27", QStringLiteral("2"));
-    EnterLayer(t, kWallEditor, kWallLayers[0]);
-    // Now all three: 0.6213 + 0.0247 + 1.25.
-    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
-    QVERIFY(t.errors.isEmpty());
-}
-
-void MainFormTest::layerCountClearsLayersAbove() {
-    FormUnderTest t;
-    t.Type("Edit5", QStringLiteral("3.3"));
-    t.Click("CheckBox2");
-    for (const TypedLayer& layer : kWallLayers) EnterLayer(t, kWallEditor, layer);
-    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
-    t.Type("Edit33", QStringLiteral("1"));
-    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 2);
-    QCOMPARE(Project.WallLayerCount, 1);
-    QCOMPARE(Project.WallLayers[2].Conductivity, Decimal4());
-    QCOMPARE(Project.WallLayers[3].MaterialName, std::string());
-    QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Штукатурка"));
-    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.1769"));  // one layer left: 0.0372 + 0.1149 + 0.0247
-    t.Type("Edit33", QStringLiteral("4"));                 // more rows, all empty
-    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 5);
-    QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
-    QVERIFY(t.errors.isEmpty());
-
-    t.Type("Edit33", QStringLiteral("-2"));  // "-" fails to parse, "-2" is refused
-    QCOMPARE(t.errors.size(), 2);
-    QCOMPARE(t.errors[1], QStringLiteral("Число слоёв не может быть отрицательным."));
-    QCOMPARE(Project.WallLayerCount, 4);
-}
-
-void MainFormTest::countWithoutFirstLayerKeepsOutputs() {
-    FormUnderTest t;
-    t.Click("CheckBox3");
-    t.Type("Edit34", QStringLiteral("2"));
-    QCOMPARE(t.Text("Edit25"), QStringLiteral("0"));
-    QCOMPARE(t.Text("Edit24"), QStringLiteral("0"));
-    QCOMPARE(t.Grid("StringGrid3")->rowCount(), 3);
-    QVERIFY(t.errors.isEmpty());
-}
-
-void MainFormTest::layerNumberEdgeCases() {
-    FormUnderTest t;
-    t.Click("CheckBox2");
-    t.Type("Edit27", QStringLiteral("0"));
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
-    QVERIFY(t.errors.isEmpty());
-
-    // Enter above the count: nothing at all.
-    t.Type("Edit27", QStringLiteral("5"));
-    QCOMPARE(Project.WallLayerCurrent, 5);
-    t.Type("Edit30", QStringLiteral("1"));
-    t.Press("Button1");
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("5"));
-    QCOMPARE(t.Text("Edit30"), QStringLiteral("1"));
-    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
-    QVERIFY(t.errors.isEmpty());
-
-    // A number outside the table is refused.
-    t.Type("Edit27", QStringLiteral("70"));
-    QCOMPARE(t.errors, QStringList{"Номер слоя должен быть от 1 до 50."});
-    QCOMPARE(Project.WallLayerCurrent, 7);
-    // Retyping an empty number reports the empty text.
-    t.Type("Edit27", QString());
-    QCOMPARE(t.errors.last(), QStringLiteral("'' is not a valid integer value."));
-}
-
-void MainFormTest::spinStaysWithinTheTable() {
-    FormUnderTest t;
-    t.Click("CheckBox2");
-    auto* spin = t.Get<UpDown>("UpDown1");
-    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
-    QCOMPARE(Project.WallLayerCurrent, 2);
-    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
-    QCOMPARE(spin->Position(), 1);
-    for (int i = 0; i < 60; ++i) QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
-    QCOMPARE(Project.WallLayerCurrent, 50);
-    QVERIFY(t.errors.isEmpty());
-    // A stored layer shows in the entry row when the spin reaches it.
-    Project.WallLayers[49].MaterialName = "Бетон";
-    Project.WallLayers[49].Conductivity = Decimal4::FromCount(20400);
-    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
-    QCOMPARE(t.Text("Edit29"), QStringLiteral("Бетон"));
-    QCOMPARE(t.Text("Edit31"), QStringLiteral("2.04"));
-}
-
-void MainFormTest::badLayerValueStopsEnterMidway() {
-    FormUnderTest t;
-    t.Click("CheckBox2");
-    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,8.1", "0.38"});
-    QCOMPARE(t.errors, QStringList{"'0,8.1' is not a valid floating point value."});
-    QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
-    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
-    QCOMPARE(Cell(t, "StringGrid2", 1, 4), QString());
-    QCOMPARE(t.Text("Edit29"), QStringLiteral("Кирпич"));  // entry row kept
-    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
-    QCOMPARE(Project.WallLayers[1].HeatAbsorption, ParseDecimal4("9.2"));
-
-    // λ = 0 is refused before anything of the layer is stored; R₀, K keep their texts.
-    t.Type("Edit31", QStringLiteral("0"));
-    t.Press("Button1");
-    QCOMPARE(t.errors.last(),
-             QStringLiteral("Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено 0)"));
-    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
-    QCOMPARE(t.Text("Edit21"), QStringLiteral("0"));
-}
-
-void MainFormTest::roofEnterShowsOuterCoeff() {
-    FormUnderTest t;
-    t.Type("Edit5", QStringLiteral("3.3"));
-    t.Type("Edit42", QStringLiteral("1"));
-    t.Click("CheckBox3");
-    EnterLayer(t, kRoofEditor, kWallLayers[1]);
-    QVERIFY(t.errors.isEmpty());
-    QCOMPARE(t.Text("Edit41"), QStringLiteral("13.4231"));
-    QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
-    QCOMPARE(t.Text("Edit28"), QStringLiteral("2"));
-    QCOMPARE(Cell(t, "StringGrid3", 1, 1), QStringLiteral("Кирпич"));
-    QCOMPARE(t.form->focusWidget(), t.Edit("Edit35"));
-    QCOMPARE(Project.WallLayers[1].Conductivity, Decimal4());  // the wall is untouched
+    QVERIFY(!line->isVisible());
+    QVERIFY(t.Get<QLabel>("Label108")->isVisible());
+    QCOMPARE(Cell(t, "StringGrid1", 17, 5),
+             QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, 6)[WindowField::HeatGain])));
 }
 
 // ---- Totals page -----------------------------------------------------------------
@@ -786,38 +635,74 @@ void MainFormTest::totalsKindExcludedAfterIncluded() {
     t.ShowInputPage();
     t.Click("CheckBox8");
     t.ShowTotalsPage();
-    QVERIFY(Cell(t, "StringGrid6", 2, 4) != QStringLiteral("  0"));
+    const QString southNoon = Cell(t, "StringGrid6", 2, 4);
+    QVERIFY(southNoon != QStringLiteral("  0"));
     t.ShowInputPage();
-    t.Click("CheckBox1");  // excluded: its gains are cleared
-    t.Click("CheckBox1");  // included again, but not recomputed
+    t.Click("CheckBox1");  // excluded: its row and the sum lose it
     t.ShowTotalsPage();
     QCOMPARE(Cell(t, "StringGrid6", 2, 4), QStringLiteral("  0"));
     QCOMPARE(Cell(t, "StringGrid6", 11, 4), QStringLiteral("  0"));
+    t.ShowInputPage();
+    t.Click("CheckBox1");  // included again: computed again for the totals
+    t.ShowTotalsPage();
+    QCOMPARE(Cell(t, "StringGrid6", 2, 4), southNoon);
     QVERIFY(t.errors.isEmpty());
 }
 
-void MainFormTest::totalsFailureKeepsEarlierCells() {
+void MainFormTest::totalsFollowAWindowInputChanged() {
     FormUnderTest t;
-    t.ShowWindowsPage();
+    t.Click("CheckBox8");
+    t.ShowTotalsPage();
+    const QString before = Cell(t, "StringGrid6", 2, 4);
     t.ShowInputPage();
+    t.Type("Edit1", QStringLiteral("2.4"));  // straight to the totals, not through "Окна"
+    t.ShowTotalsPage();
+    QCOMPARE(Project.WindowHeight, ParseDecimal4("2.4"));
+    QCOMPARE(Cell(t, "StringGrid6", 2, 4),
+             QStringLiteral("  ") + Shown(Project.WindowHours.Record(5, 5)[WindowField::HeatGain]));
+    QVERIFY(Cell(t, "StringGrid6", 2, 4) != before);
+    QVERIFY(t.errors.isEmpty());
+}
+
+void MainFormTest::anErrorThenTotalsShowsTheLineAndClearsItsRows() {
+    FormUnderTest t;
     t.Click("CheckBox8");
     t.ShowTotalsPage();
     const QString windowRow = Cell(t, "StringGrid6", 2, 4);
+    auto* line = t.Get<QLabel>("TotalsFailureLine");
+    QVERIFY(!line->isVisible());
     t.ShowInputPage();
-    t.Click("CheckBox8");  // the window sum would now be 0
-    t.Click("CheckBox2");  // walls with the default three empty layers
-    t.Type("Edit22", QStringLiteral("0.5"));
+    t.Click("CheckBox2");  // walls with the default three layers, none entered
+    t.Click("CheckBox16");
     t.ShowTotalsPage();
-    QCOMPARE(t.errors, QStringList{"Invalid floating point operation."});
-    // Rows written after the failing step keep what the page showed last.
+    const QString missing = QStringLiteral("Не введён слой 1 стены: введите его или уменьшите число слоёв.");
+    QCOMPARE(t.errors, QStringList{missing});
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), QStringLiteral("Результаты не рассчитаны: ") + missing);
+    QVERIFY(!t.Get<QLabel>("Label164")->isVisible());
+    // The windows were computed before the walls; the walls, the roof after
+    // them and the sum are not shown.
     QCOMPARE(Cell(t, "StringGrid6", 2, 4), windowRow);
-    QCOMPARE(Cell(t, "StringGrid6", 1, 4), QStringLiteral("  Окна"));
-    // A bad text stops the page as well.
+    for (int row : {5, 8, 11}) QCOMPARE(Cell(t, "StringGrid6", row, 4), QString());
+    QCOMPARE(Cell(t, "StringGrid6", 4, 4), QStringLiteral(" Стены"));
+
+    // Mended, the line goes and every row is back.
     t.ShowInputPage();
-    t.Click("CheckBox2");
+    for (const TypedLayer& layer : kWallLayers) EnterLayer(t, kWallEditor, layer);
+    t.ShowTotalsPage();
+    QCOMPARE(t.errors.size(), 1);
+    QVERIFY(!line->isVisible());
+    QVERIFY(t.Get<QLabel>("Label164")->isVisible());
+    QVERIFY(!Cell(t, "StringGrid6", 11, 4).isEmpty());
+
+    // A window input that fails takes every row: the sum would hold old windows.
+    t.ShowInputPage();
     t.Type("Edit12", QStringLiteral("a"));
     t.ShowTotalsPage();
     QCOMPARE(t.errors.last(), QStringLiteral("'a' is not a valid floating point value."));
+    QCOMPARE(t.errors.size(), 2);
+    for (int row : {2, 5, 8, 11}) QCOMPARE(Cell(t, "StringGrid6", row, 4), QString());
+    QCOMPARE(line->text(), QStringLiteral("Результаты не рассчитаны: 'a' is not a valid floating point value."));
 }
 
 // ---- Services for the menu commands, error boxes -----------------------------------

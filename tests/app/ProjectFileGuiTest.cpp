@@ -1,6 +1,6 @@
-// "Сохранить" and "Открыть" on the main window, the file dialogs replaced:
-// a full round trip, the header handlers, and files that are refused
-// without changing anything.
+// The window table file saved and opened through the main window, the file
+// dialogs replaced: a full round trip, what is saved is what is shown, the
+// header handlers, and files that are refused without changing anything.
 
 #include <QAction>
 #include <QComboBox>
@@ -104,7 +104,6 @@ private slots:
         ui->ShowTotalsPage();
         ui->ShowWindowsPage();
         QVERIFY(!(Table() == saved));
-        for (auto& record : Project.WindowHours.records) record.Field(18) = Decimal4::FromInt(9);
 
         Open(path);
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
@@ -116,29 +115,80 @@ private slots:
                 for (int f = 1; f <= kShownFieldCount; ++f) {
                     QCOMPARE(Table().Record(o, h).Field(f), saved.Record(o, h).Field(f));
                 }
-                QCOMPARE(Table().Record(o, h).Field(18), Decimal4::FromInt(9));  // not in the file
             }
         }
+        // The table stands as loaded: showing "Окна" does not compute it again.
+        for (auto& record : Project.WindowHours.records) record.Field(18) = Decimal4::FromInt(9);
+        ui->ShowWindowsPage();
+        QCOMPARE(Table().Record(3, 4).Field(18), Decimal4::FromInt(9));
+        QCOMPARE(ui->Get<QTabWidget>("PageControl1")->currentIndex(), 0);
+        QVERIFY(ui->errors.isEmpty());
     }
 
-    void savingBeforeAnyComputation() {
-        const QString path = PathOf("пустой.txt");
-        ui->Type("Edit5", "3.30");
+    // Right after start, without "Окна": the header is what is shown and
+    // the table is computed from it.
+    void savingRightAfterStartWritesTheInputsShown() {
+        const QString path = PathOf("сразу.txt");
+        ui->Type("Edit1", QStringLiteral("2.4"));
+        ui->Get<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("56"));
+        ui->Type("Edit5", QStringLiteral("3.30"));
         Save(path);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
         const QList<QByteArray> lines = Lines(ReadFile(path));
         QCOMPARE(lines.size(), 1379);
-        for (int i = 0; i < 17; ++i) {
-            // Line 15 follows the wind speed as soon as it is typed.
-            QCOMPARE(lines[i], i == 14 ? QByteArray("26.8724") : QByteArray("0"));
-        }
-        QCOMPARE(lines[17], QByteArray("1"));
-        QCOMPARE(lines[18], QByteArray("3.3"));  // 3.30 saved as 3.3
-        for (int i = 19; i < lines.size(); ++i) QCOMPARE(lines[i], QByteArray("0"));
+        const QList<QByteArray> header{"56",  "2.4",  "2",    "0.3", "0.3",     "0", "0",   "22.5", "20", "14.7",
+                                       "0.9", "0.25", "0.34", "4.8", "26.8724", "0", "0.9", "1",    "3.3"};
+        QCOMPARE(lines.mid(0, 19), header);
+        QCOMPARE(lines[ProjectTableLine(5, 5, 17) - 1],
+                 QByteArray::fromStdString(FormatDecimal4(Table().Record(5, 5).Field(17))));
+        QCOMPARE(Project.WindowHeight, ParseDecimal4("2.4"));
+        QCOMPARE(Project.Latitude, 56);
 
+        ui.reset();
+        StartWindow();
         Open(path);
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
-        for (const char* edit : {"Edit1", "Edit2", "Edit8", "Edit7", "Edit13", "Edit16"}) QCOMPARE(ui->Text(edit), "0");
-        QCOMPARE(ui->Get<QComboBox>("ComboBox1")->currentText(), "0");
+        QCOMPARE(ui->Text("Edit1"), QStringLiteral("2.4"));
+        QCOMPARE(ui->Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("56"));
+    }
+
+    // "Окна" shown, then H changed: the file holds the new H and its table.
+    void changingHeightAfterWindowsThenSaving() {
+        ui->ShowWindowsPage();
+        const WindowHourTable before = Table();
+        ui->ShowInputPage();
+        ui->Type("Edit1", QStringLiteral("2.4"));
+        const QString path = PathOf("после.txt");
+        Save(path);
+        const QList<QByteArray> lines = Lines(ReadFile(path));
+        QCOMPARE(lines[1], QByteArray("2.4"));
+        QCOMPARE(lines[13], QByteArray("4.8"));
+        QVERIFY(!(Table() == before));
+        QCOMPARE(lines[ProjectTableLine(5, 5, 17) - 1],
+                 QByteArray::fromStdString(FormatDecimal4(Table().Record(5, 5).Field(17))));
+        ui->ShowWindowsPage();  // what the page shows is what was saved
+        QCOMPARE(ui->Grid("StringGrid1")->Cell(17, 4).trimmed(),
+                 QString::fromLatin1(lines[ProjectTableLine(1, 5, 17) - 1]));
+    }
+
+    void aTableFileOpenedAndSavedBackIsTheSameFile() {
+        ui->Type("Edit7", QStringLiteral("24.5"));
+        ui->Click("RadioButton3");  // not in the file: the table stands for the kind it was computed with
+        const QString first = PathOf("первый.txt");
+        Save(first);
+        ui.reset();
+        StartWindow();
+        Open(first);
+        QVERIFY(!ui->form->isWindowModified());
+        const QString second = PathOf("второй.txt");
+        ui->form->SaveDialog1 = [this, second](QWidget*) {
+            ++dialogRuns;
+            return second;
+        };
+        ui->Get<QAction>("N2")->trigger();  // a table file is saved under a name asked for
+        QCOMPARE(dialogRuns, 2);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        QCOMPARE(ReadFile(second), ReadFile(first));
     }
 
     void aRefusedSaveLeavesTheOldFile_data() {
@@ -153,7 +203,7 @@ private slots:
                                      << "'' is not a valid integer value.";
         QTest::newRow("wind speed 3,3,3") << "1"
                                           << "3,3,3"
-                                          << "'3,3,3' is not a valid floating point value.";
+                                          << "Таблица окон не записана: '3,3,3' is not a valid floating point value.";
     }
     void aRefusedSaveLeavesTheOldFile() {
         QFETCH(QString, count);
@@ -238,7 +288,7 @@ private slots:
         const WindowHourTable table = Table();
         Open(path);
         QCOMPARE(ui->errors, QStringList{message});
-        QCOMPARE(CurrentPage(), 0);  // the input page is shown first
+        QCOMPARE(CurrentPage(), 1);  // nothing changes, not even the page
         QCOMPARE(Shown(), before);
         QCOMPARE(ui->Text("Edit42"), edit42);
         QVERIFY(Table() == table);

@@ -60,7 +60,9 @@ TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
 // showing "Окна", with latitude `latitude` on line 1.
 std::string TableFile(const std::string& latitude = "48") {
     RunProject(ProjectInputs{});
-    std::string text = ComposeProjectFile(Project, "1", "3.3");
+    ProjectHeader shown;
+    for (std::size_t i = 0; i < shown.size(); ++i) shown[i] = HeaderInputs()[i]->defaultText;
+    std::string text = ComposeProjectFile(shown, Project.WindowHours);
     return latitude + text.substr(text.find("\r\n"));
 }
 

@@ -11,19 +11,27 @@ TEST(ConstructionResistance, FollowsTheLeadingRunOfEnteredLayers) {
         const char* name;
         Construction construction;
         int enteredLayers[3];  // layer numbers entered with the brick, 0 = none
+        int count;
         const char* resistance;
         const char* transmittance;
     };
     const Case cases[] = {
-        {"wall, one layer", Construction::Wall, {1, 0, 0}, "0.6213", "1.6095"},
-        {"wall, layers 1 and 3: the walk stops at layer 2", Construction::Wall, {1, 3, 0}, "0.6213", "1.6095"},
-        {"wall, layers 1 to 3", Construction::Wall, {1, 2, 3}, "1.5595", "0.6412"},
-        {"roof, one layer", Construction::Roof, {1, 0, 0}, "0.6585", "1.5186"},
+        {"wall, one layer", Construction::Wall, {1, 0, 0}, 3, "0.6213", "1.6095"},
+        {"wall, layers 1 and 3: the walk stops at layer 2", Construction::Wall, {1, 3, 0}, 3, "0.6213", "1.6095"},
+        {"wall, layers 1 to 3", Construction::Wall, {1, 2, 3}, 3, "1.5595", "0.6412"},
+        {"wall, layers 1 to 3 and a count of 2: kept layer 3 left out",
+         Construction::Wall,
+         {1, 2, 3},
+         2,
+         "1.0904",
+         "0.9171"},
+        {"roof, one layer", Construction::Roof, {1, 0, 0}, 3, "0.6585", "1.5186"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetProjectState();
         Project.WindSpeed = ParseDecimal4("3.3");
+        LayerCountOf(c.construction) = c.count;
         for (int number : c.enteredLayers)
             if (number != 0) SetLayer(LayersOf(c.construction), number, kBrick);
         UpdateResistance(c.construction);
@@ -49,6 +57,7 @@ TEST(ConstructionResistance, AFullTableStopsAfterLayerFifty) {
     ResetProjectState();
     Project.WindSpeed = ParseDecimal4("0");
     for (int i = 1; i <= kMaxLayers; ++i) SetLayer(Project.WallLayers, i, {"1", "1", "0.1"});
+    Project.WallLayerCount = 60;
     UpdateWallResistance();
     // 1/5.8 + 1/8.7 + 50 · 0.1
     EXPECT_EQ(Text(Project.WallResistance), "5.2874");

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <map>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "CalcError.h"
 #include "EnvelopeTestSupport.h"
@@ -159,8 +160,8 @@ TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     GridCells grid;
     EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
     ResistanceAfterEntry(Construction::Roof);
-    // Layer 1 cleared and layer 2 entered: R of layer 1 is δ/λ = 0/0.
-    SetLayerCount(Construction::Roof, "0");
+    // Layer 1 emptied (as never entered) and layer 2 entered: R of layer 1 is δ/λ = 0/0.
+    Project.RoofLayers[1] = ConstructionLayer{};
     SetLayerCount(Construction::Roof, "2");
     Project.RoofLayerCurrent = 2;
     Project.WindSpeed = ParseDecimal4("4");
@@ -170,40 +171,109 @@ TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
 }
 
-TEST_F(LayerEditor, LoweringTheCountClearsTheLayersAbove) {
-    for (int i = 1; i <= 3; ++i) SetLayer(Project.WallLayers, i, kBrick);
-    const LayerCountChange change = SetLayerCount(Construction::Wall, "1");
-    EXPECT_EQ(change.GridRowCount, 2);
-    EXPECT_EQ(change.FirstClearedRow, 2);
-    EXPECT_EQ(change.LastClearedRow, 50);
-    EXPECT_EQ(Project.WallLayerCount, 1);
-    EXPECT_EQ(Project.WallLayers[2], ConstructionLayer{});
-    EXPECT_EQ(Project.WallLayers[3], ConstructionLayer{});
-    EXPECT_EQ(Text(Project.WallLayers[1].Conductivity), "0.81");
-    const ResistanceTexts shown = ResistanceAfterCountChange(Construction::Wall);
-    EXPECT_EQ(shown.Resistance, "0.6213");
-    EXPECT_EQ(shown.Transmittance, "1.6095");
+// The grid rows as (used, number cell, name cell).
+std::vector<std::tuple<bool, std::string, std::string>> GridRows(Construction c) {
+    std::vector<std::tuple<bool, std::string, std::string>> rows;
+    for (const LayerGridRow& row : LayerGridRows(c)) rows.emplace_back(row.Used, row.Cells[0], row.Cells[1]);
+    return rows;
 }
 
-TEST_F(LayerEditor, CountRange) {
+TEST_F(LayerEditor, CountsKeepTheLayersAboveThem) {
+    for (int i = 1; i <= 3; ++i) SetLayer(Project.WallLayers, i, kBrick);
+    const std::vector<LayerGridRow> three = LayerGridRows(Construction::Wall);
+    // Typing "1", "0", an empty count or "10" on the way: nothing is lost.
+    for (const char* typed : {"1", "0", "", "1", "10", "3"}) {
+        SCOPED_TRACE(typed);
+        try {
+            SetLayerCount(Construction::Wall, typed);
+        } catch (const CalcError&) {
+        }
+        for (int i = 1; i <= 3; ++i) EXPECT_EQ(Text(Project.WallLayers[i].Conductivity), "0.81");
+    }
+    EXPECT_EQ(Project.WallLayerCount, 3);
+    EXPECT_EQ(LayerGridRows(Construction::Wall)[2].Cells, three[2].Cells);
+
+    using Row = std::tuple<bool, std::string, std::string>;
+    SetLayerCount(Construction::Wall, "1");
+    EXPECT_EQ(GridRows(Construction::Wall),
+              (std::vector<Row>{{true, "1", "слой 1"}, {false, "2", "слой 2"}, {false, "3", "слой 3"}}));
+    const ResistanceTexts one = ResistanceAfterCountChange(Construction::Wall);
+    EXPECT_EQ(one.Resistance, "0.6213");  // the used layer only
+    EXPECT_EQ(one.Transmittance, "1.6095");
+
+    SetLayerCount(Construction::Wall, "5");  // empty rows up to the count
+    EXPECT_EQ(
+        GridRows(Construction::Wall),
+        (std::vector<Row>{
+            {true, "1", "слой 1"}, {true, "2", "слой 2"}, {true, "3", "слой 3"}, {true, "", ""}, {true, "", ""}}));
+    SetLayerCount(Construction::Wall, "0");
+    SetLayer(Project.WallLayers, 5, kBrick);  // a kept layer past a gap
+    EXPECT_EQ(GridRows(Construction::Wall), (std::vector<Row>{{false, "1", "слой 1"},
+                                                              {false, "2", "слой 2"},
+                                                              {false, "3", "слой 3"},
+                                                              {false, "", ""},
+                                                              {false, "5", "слой 5"}}));
+}
+
+TEST_F(LayerEditor, GridRowsShowTheTypedTextsUpToFifty) {
+    StoreLayer(Construction::Roof, 1, {"пена ", "0.50", "0.040", "0.05"}, [](int, int, const std::string&) {});
+    EXPECT_EQ(LayerGridRows(Construction::Roof)[0].Cells,
+              (std::array<std::string, 5>{"1", "пена ", "0.50", "0.040", "0.05"}));
+    for (const char* count : {"50", "60", "2147483647"}) {
+        SCOPED_TRACE(count);
+        SetLayerCount(Construction::Roof, count);
+        EXPECT_EQ(LayerGridRows(Construction::Roof).size(), 50u);
+    }
+}
+
+TEST_F(LayerEditor, RemovingALayerMovesTheOnesAboveDown) {
     struct Case {
-        const char* text;
-        int gridRows;
-        int firstCleared;
-        std::int32_t storedCount;
+        const char* name;
+        int count;
+        int removed;
+        int countAfter;
+        std::vector<std::string> namesAfter;  // grid rows' names, "" for a gap
     };
     const Case cases[] = {
-        {"0", 1, 1, 0}, {"3", 4, 4, 3}, {"50", 51, 51, 50}, {"60", 51, 51, 60}, {"2147483647", 51, 51, INT_MAX},
+        {"within the count", 3, 2, 2, {"слой 1", "слой 3", "", "слой 5"}},
+        {"the last used one", 3, 3, 2, {"слой 1", "слой 2", "", "слой 5"}},
+        {"a kept one", 3, 5, 3, {"слой 1", "слой 2", "слой 3"}},
+        {"the gap above the count", 3, 4, 3, {"слой 1", "слой 2", "слой 3", "слой 5"}},
+        {"a gap within the count", 5, 4, 4, {"слой 1", "слой 2", "слой 3", "слой 5"}},
+        {"none there", 3, 9, 3, {"слой 1", "слой 2", "слой 3", "", "слой 5"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        SetLayer(Project.RoofLayers, 50, kBrick);
-        const LayerCountChange change = SetLayerCount(Construction::Roof, c.text);
-        EXPECT_EQ(change.GridRowCount, c.gridRows);
-        EXPECT_EQ(change.FirstClearedRow, c.firstCleared);
-        EXPECT_EQ(Project.RoofLayerCount, c.storedCount);
-        EXPECT_EQ(Project.RoofLayers[50].Conductivity.IsZero(), c.storedCount < 50);
+        SCOPED_TRACE(c.name);
+        ResetProjectState();
+        for (int n : {1, 2, 3, 5}) SetLayer(Project.WallLayers, n, kBrick);
+        Project.WallLayerCount = c.count;
+        EXPECT_EQ(RemoveLayer(Construction::Wall, c.removed), c.countAfter);
+        EXPECT_EQ(Project.WallLayerCount, c.countAfter);
+        std::vector<std::string> names;
+        for (const LayerGridRow& row : LayerGridRows(Construction::Wall)) names.push_back(row.Cells[1]);
+        EXPECT_EQ(names, c.namesAfter);
+        EXPECT_FALSE(Project.WallLayers[50].Entered);
     }
+    EXPECT_EQ(MessageOf([] { RemoveLayer(Construction::Wall, 51); }), kLayerNumberMessage);
+}
+
+TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
+    const LayerEntryTexts brick{"кирпич", "9.20", "0.81", "0.38"};
+    const LayerList layers{brick, std::nullopt, LayerEntryTexts{"", "0.5", "0.04", "0.050"}};
+    EXPECT_EQ(LayerCountText(std::nullopt, layers), "3");
+    EXPECT_EQ(LayerCountText("1", layers), "1");
+    StoreLayerList(Construction::Roof, layers);
+    EXPECT_EQ(Project.RoofLayerCount, 3);  // the count is typed on its own
+    EXPECT_EQ(LayerListOf(Construction::Roof), layers);
+    EXPECT_TRUE(LayerListOf(Construction::Wall).empty());
+    // A text that does not parse stops there, the layers before it stored.
+    ResetProjectState();
+    EXPECT_EQ(MessageOf([&] {
+                  StoreLayerList(Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
+              }),
+              "'x' is not a valid floating point value");
+    EXPECT_TRUE(Project.WallLayers[1].Entered);
+    EXPECT_FALSE(Project.WallLayers[3].Entered);
 }
 
 TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {

@@ -27,6 +27,7 @@ int SweptLayers(SweepRandom& random, LayerTable& layers, int maxCount) {
         layers[i].HeatAbsorption = Decimal4::FromCount(random.Count(3000, 120000));
         layers[i].Conductivity = Decimal4::FromCount(random.Count(1000, 18000));
         layers[i].Thickness = Decimal4::FromCount(random.Count(100, 2000));
+        layers[i].Entered = true;
     }
     return count;
 }

@@ -139,47 +139,67 @@ TEST_F(TotalsPage, WallsWithoutOrientationsAddNothing) {
     EXPECT_TRUE(Project.WallHourGain[kSouth][5].IsZero());
 }
 
-TEST_F(TotalsPage, AFailedStepKeepsWhatItHadNotReached) {
+TEST_F(TotalsPage, AFailedStepShowsOnlyTheRowsComputedBeforeIt) {
     const TotalsInputTexts in = SouthWallAndRoof();
     ShowTotalsPage(in, view);
+    EXPECT_FALSE(view.Failure.has_value());
     const TotalsView shown = view;
     const ProjectState computed = Project;
 
     struct Case {
         const char* name;
         void (*spoil)(TotalsInputTexts&);
-        const char* message;
-        bool outerCoeffShown;
+        std::string message;
+        int rowsShown;  // of windows, walls, roof
     };
     const Case cases[] = {
-        {"latitude", [](TotalsInputTexts& t) { t.Latitude = "61"; }, nullptr, false},
+        {"latitude", [](TotalsInputTexts& t) { t.Latitude = "61"; },
+         "Широта должна быть целым числом от 40 до 60 градусов", 0},
         {"R в.пр.", [](TotalsInputTexts& t) { t.WallInnerResistance = "?"; }, "'?' is not a valid floating point value",
-         false},
-        {"roof area", [](TotalsInputTexts& t) { t.RoofArea = ""; }, "'' is not a valid floating point value", true},
+         1},
         {"wall of two layers with one entered", [](TotalsInputTexts&) { Project.WallLayerCount = 2; },
-         kInvalidOpMessage, false},
+         "Не введён слой 2 стены: введите его или уменьшите число слоёв", 1},
+        {"roof area", [](TotalsInputTexts& t) { t.RoofArea = ""; }, "'' is not a valid floating point value", 2},
+        {"roof of three layers with one entered", [](TotalsInputTexts&) { Project.RoofLayerCount = 3; },
+         "Не введён слой 2 покрытия: введите его или уменьшите число слоёв", 2},
     };
+    const int valueRows[] = {kWindowValueRow, kWallValueRow, kRoofValueRow};
+    const int markerRows[] = {kWindowMarkerRow, kWallMarkerRow, kRoofMarkerRow};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Project = computed;
         view = shown;
         TotalsInputTexts spoiled = in;
         c.spoil(spoiled);
-        try {
-            ShowTotalsPage(spoiled, view);
-            ADD_FAILURE() << "no error";
-        } catch (const CalcError& e) {
-            if (c.message != nullptr) {
-                EXPECT_STREQ(e.what(), c.message);
-            }
+        EXPECT_EQ(MessageOf([&] { ShowTotalsPage(spoiled, view); }), c.message);
+        EXPECT_EQ(view.Failure, c.message + ".");
+        const TotalsGrid::value_type empty{};
+        for (int e = 0; e < 3; ++e) {
+            const bool computedRow = e < c.rowsShown;
+            EXPECT_EQ(view.Cells[valueRows[e]], computedRow ? shown.Cells[valueRows[e]] : empty) << e;
+            EXPECT_EQ(view.Cells[markerRows[e]], computedRow ? shown.Cells[markerRows[e]] : empty) << e;
         }
-        for (int row : {kWallValueRow, kRoofValueRow, kGrandValueRow}) EXPECT_EQ(view.Cells[row], shown.Cells[row]);
-        EXPECT_EQ(Project.WallHourGain, computed.WallHourGain);
-        EXPECT_EQ(Project.RoofHourGain, computed.RoofHourGain);
-        EXPECT_EQ(view.RoofOuterCoeffText.has_value(), c.outerCoeffShown);
-        EXPECT_EQ(view.GrandMaxHour, shown.GrandMaxHour);
+        EXPECT_EQ(view.Cells[kGrandValueRow], empty);
+        EXPECT_EQ(view.Cells[kWallTitleRow], shown.Cells[kWallTitleRow]);
         ExpectMarkersAtTheMaxima(view);
+        EXPECT_EQ(Project.WallHourGain, computed.WallHourGain);
     }
+    // A showing that succeeds again takes the failure away.
+    Project = computed;
+    ShowTotalsPage(in, view);
+    EXPECT_FALSE(view.Failure.has_value());
+    EXPECT_EQ(view.Cells, shown.Cells);
+}
+
+TEST_F(TotalsPage, TheWindowTableIsGivenBackAsFound) {
+    for (WindowHourRecord& r : Project.WindowHours.records) r[WindowField::IrradDirect] = Decimal4::FromInt(7);
+    const WindowHourTable before = Project.WindowHours;
+    TotalsInputTexts in = SouthWallAndRoof();
+    ShowTotalsPage(in, view);
+    EXPECT_EQ(Project.WindowHours, before);
+    in.RoofAbsorptance = "x";  // fails after the wall's generator ran
+    EXPECT_THROW(ShowTotalsPage(in, view), CalcError);
+    EXPECT_EQ(Project.WindowHours, before);
 }
 
 TEST_F(TotalsPage, ValuesOutsideTheirRangeAreRefusedBeforeTheyAreStored) {

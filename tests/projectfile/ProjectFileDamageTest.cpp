@@ -12,7 +12,7 @@ namespace {
 
 using namespace projectfile_test;
 
-std::vector<std::string> SampleLines() { return SplitCrLf(ComposeProjectFile(SampleState(), "2", "4")); }
+std::vector<std::string> SampleLines() { return SplitCrLf(SampleFile()); }
 
 std::string FirstLines(std::size_t count) {
     std::vector<std::string> lines = SampleLines();

@@ -35,90 +35,75 @@ TEST(ProjectFileLayout, LineNumbersOfTheTable) {
     for (const Case& c : cases) EXPECT_EQ(ProjectTableLine(c.o, c.h, c.f), c.line) << c.o << " " << c.h << " " << c.f;
 }
 
-TEST(ProjectFileSave, WritesTheStateInLineOrderWithCrLf) {
-    ProjectState state = SampleState();
-    const std::string text = ComposeProjectFile(state, "2", "4");
+TEST(ProjectFileSave, WritesTheShownTextsAndTheTableInLineOrderWithCrLf) {
+    const std::string text = SampleFile();
     const std::vector<std::string> lines = SplitCrLf(text);
     ASSERT_EQ(lines.size(), 1379u);
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // every LF is part of a CR LF
-    // clang-format off
-    const std::pair<int, std::string> expected[] = {
-        {1, "52"},  {2, "1.5"},   {3, "2"},     {4, "0.3"},  {5, "0.35"},  {6, "0.05"},
-        {7, "0"},   {8, "22.5"},  {9, "20"},    {10, "14.7"}, {11, "0.9"}, {12, "0.25"},
-        {13, "0.34"}, {14, "6"},  {15, "29"},   {16, "0"},   {17, "0.9"},  {18, "2"}, {19, "4"},
-    };
-    // clang-format on
-    for (const auto& [line, value] : expected) EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], value) << line;
+    for (std::size_t i = 0; i < SampleHeader().size(); ++i) EXPECT_EQ(lines[i], SampleHeader()[i]) << i + 1;
     // Table: field f of orientation o, hour h holds o·1000 + h·100 + f (sample).
     EXPECT_EQ(lines[ProjectTableLine(1, 1, 1) - 1], "1101");
     EXPECT_EQ(lines[ProjectTableLine(5, 5, 17) - 1], "5517.25");
     EXPECT_EQ(lines[ProjectTableLine(8, 10, 10) - 1], "-9010.5");
 }
 
-TEST(ProjectFileSave, BeforeAnyComputationWritesZerosAndTheTypedTexts) {
-    ResetProjectState();
-    const std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(Project, "1", "3.3"));
-    for (int line = 1; line <= 17; ++line) EXPECT_EQ(lines[static_cast<std::size_t>(line - 1)], "0") << line;
-    EXPECT_EQ(lines[17], "1");
-    EXPECT_EQ(lines[18], "3.3");
-    for (std::size_t i = 19; i < lines.size(); ++i) EXPECT_EQ(lines[i], "0");
-}
-
-TEST(ProjectFileSave, TypedCountAndWindSpeed) {
+TEST(ProjectFileSave, EachHeaderTextIsWrittenInItsShortestForm) {
     struct Case {
-        const char* count;
-        const char* wind;
-        const char* line18;  // nullptr: refused
-        const char* line19;
+        int line;
+        const char* shown;
+        const char* written;  // nullptr: refused with `message`
         const char* message;
     };
     // clang-format off
     const Case cases[] = {
-        {"1",    "3.30",  "1",  "3.3",   nullptr},
-        {" 3",   "4",     "3",  "4",     nullptr},
-        {"$10",  "0.5 ",  "16", "0.5",   nullptr},
-        {"2.5",  "3.3",   nullptr, nullptr, "'2.5' is not a valid integer value"},
-        {"",     "3.3",   nullptr, nullptr, "'' is not a valid integer value"},
-        {"1",    "3,3",   "1",  "3.3",   nullptr},
-        {"1",    "",      nullptr, nullptr, "'' is not a valid floating point value"},
-        {"0",    "3.3",   nullptr, nullptr, "Количество однотипных окон n должно быть не меньше 1 (введено 0)"},
-        {"1",    "-0,5",  nullptr, nullptr, "Скорость ветра V должна быть не меньше 0 (введено -0.5)"},
+        {1,  " 52",    "52",    nullptr},
+        {2,  "1.50",   "1.5",   nullptr},
+        {14, "6.0000", "6",     nullptr},
+        {18, " 3",     "3",     nullptr},
+        {18, "$10",    "16",    nullptr},
+        {19, "3.30",   "3.3",   nullptr},
+        {19, "0.5 ",   "0.5",   nullptr},
+        {1,  "48.5",   nullptr, "'48.5' is not a valid integer value"},
+        {18, "2.5",    nullptr, "'2.5' is not a valid integer value"},
+        {18, "",       nullptr, "'' is not a valid integer value"},
+        {19, "3,3",    "3.3",   nullptr},
+        {18, "0",      nullptr, "Количество однотипных окон n должно быть не меньше 1 (введено 0)"},
+        {19, "-0,5",   nullptr, "Скорость ветра V должна быть не меньше 0 (введено -0.5)"},
+        {8,  "",       nullptr, "'' is not a valid floating point value"},
+        {19, "123456789012345.5", nullptr, nullptr},  // 17 characters: longer than a line
     };
     // clang-format on
+    const WindowHourTable table = SampleState().WindowHours;
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("count '") + c.count + "', wind '" + c.wind + "'");
-        ResetProjectState();
-        if (c.line18 != nullptr) {
-            const std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(Project, c.count, c.wind));
-            EXPECT_EQ(lines[17], c.line18);
-            EXPECT_EQ(lines[18], c.line19);
+        SCOPED_TRACE(std::string("line ") + std::to_string(c.line) + " '" + c.shown + "'");
+        ProjectHeader header = SampleHeader();
+        header[static_cast<std::size_t>(c.line - 1)] = c.shown;
+        if (c.written != nullptr) {
+            EXPECT_EQ(SplitCrLf(ComposeProjectFile(header, table))[static_cast<std::size_t>(c.line - 1)], c.written);
+        } else if (c.message != nullptr) {
+            EXPECT_EQ(MessageOf([&] { ComposeProjectFile(header, table); }), c.message);
         } else {
-            EXPECT_EQ(MessageOf([&] { ComposeProjectFile(Project, c.count, c.wind); }), c.message);
+            EXPECT_THROW(ComposeProjectFile(header, table), CalcError);
         }
     }
 }
 
 TEST(ProjectFileSave, ValuesLongerThanFifteenCharactersAreRefused) {
-    ResetProjectState();
-    Project.WindowHours.Record(3, 2).Field(17) = ParseDecimal4("1234567890.1234");  // exactly 15
-    EXPECT_NO_THROW(ComposeProjectFile(Project, "1", "3.3"));
-    Project.WindowHours.Record(3, 2).Field(17) = ParseDecimal4("-1234567890.1234");  // 16
-    const std::string message = MessageOf([] { ComposeProjectFile(Project, "1", "3.3"); });
+    WindowHourTable table;
+    table.Record(3, 2).Field(17) = ParseDecimal4("1234567890.1234");  // exactly 15
+    EXPECT_NO_THROW(ComposeProjectFile(StartUpHeader(), table));
+    table.Record(3, 2).Field(17) = ParseDecimal4("-1234567890.1234");  // 16
+    const std::string message = MessageOf([&] { ComposeProjectFile(StartUpHeader(), table); });
     EXPECT_NE(message.find("-1234567890.1234"), std::string::npos) << message;
     EXPECT_NE(message.find("строка " + std::to_string(ProjectTableLine(3, 2, 17))), std::string::npos) << message;
     EXPECT_NE(message.find("В, 9-10, поле 17"), std::string::npos) << message;
     EXPECT_NE(message.find("не записан"), std::string::npos) << message;
-
-    ResetProjectState();
-    Project.GlazingArea = ParseDecimal4("99999999999.5");  // line 14, 13 characters: fits
-    EXPECT_NO_THROW(ComposeProjectFile(Project, "1", "3.3"));
-    EXPECT_THROW(ComposeProjectFile(Project, "1", "123456789012345.5"), CalcError);  // line 19
 }
 
 TEST(ProjectFileOpen, ReadsBackWhatWasSaved) {
     const ProjectState state = SampleState();
-    const ProjectFileContents contents = ParseProjectFile(ComposeProjectFile(state, "2", "4"));
+    const ProjectFileContents contents = ParseProjectFile(SampleFile());
     EXPECT_EQ(contents.header[0], "52");
     EXPECT_EQ(contents.header[13], "6");
     EXPECT_EQ(contents.header[17], "2");
@@ -138,7 +123,7 @@ TEST(ProjectFileOpen, ReadsBackWhatWasSaved) {
 }
 
 TEST(ProjectFileOpen, LineEnds) {
-    const std::string crlf = ComposeProjectFile(SampleState(), "2", "4");
+    const std::string crlf = SampleFile();
     std::string lf, loneCr;
     for (char c : crlf) {
         if (c != '\r') lf += c;
@@ -158,7 +143,7 @@ TEST(ProjectFileOpen, LineEnds) {
 }
 
 TEST(ProjectFileOpen, OnlyTheFirstFifteenCharactersOfALineCount) {
-    std::vector<std::string> lines = SplitCrLf(ComposeProjectFile(SampleState(), "2", "4"));
+    std::vector<std::string> lines = SplitCrLf(SampleFile());
     lines[0] = "52          xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx";  // the tail is skipped
     lines[19] = "123456789012345678";                           // reads as 123456789012345
     lines.push_back("anything after line 1379 is not read");
@@ -170,7 +155,7 @@ TEST(ProjectFileOpen, OnlyTheFirstFifteenCharactersOfALineCount) {
 TEST(ProjectFileDisk, RoundTripThroughAFileWithACyrillicNameAndSpaces) {
     TempFolder folder;
     const std::string path = folder.path + "/Проект окна 1.txt";
-    const std::string text = ComposeProjectFile(SampleState(), "2", "4");
+    const std::string text = SampleFile();
     WriteProjectFileAtomically(path, text);
     EXPECT_EQ(ReadAll(path), text);
     EXPECT_EQ(ParseProjectFile(text).table, ReadProjectFile(path).table);
@@ -233,8 +218,9 @@ TEST(ProjectFileDisk, AFailedSaveLeavesTheOldFile) {
         ::chmod(folder.path.c_str(), 0700);
     }
     // A save refused by its checks does not reach the file at all.
-    ResetProjectState();
-    EXPECT_THROW(WriteProjectFileAtomically(path, ComposeProjectFile(Project, "2.5", "3.3")), CalcError);
+    ProjectHeader fractionalCount = StartUpHeader();
+    fractionalCount[17] = "2.5";
+    EXPECT_THROW(WriteProjectFileAtomically(path, ComposeProjectFile(fractionalCount, WindowHourTable{})), CalcError);
     EXPECT_EQ(ReadAll(path), "old contents");
     EXPECT_EQ(FilesIn(folder.path), std::vector<std::string>{"p.txt"});
 }

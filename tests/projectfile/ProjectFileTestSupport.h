@@ -15,6 +15,7 @@
 
 #include "Conversions.h"
 #include "ErrorMessage.h"
+#include "ProjectFile.h"
 #include "ProjectState.h"
 
 namespace projectfile_test {
@@ -53,6 +54,22 @@ inline ProjectState SampleState() {
     }
     return s;
 }
+
+// The 19 header texts shown with SampleState, in line order.
+inline ProjectHeader SampleHeader() {
+    return {"52",  "1.5",  "2",    "0.3", "0.35", "0.05", "0",   "22.5", "20", "14.7",
+            "0.9", "0.25", "0.34", "6",   "29",   "0",    "0.9", "2",    "4"};
+}
+
+// The header texts of the input page at start-up.
+inline ProjectHeader StartUpHeader() {
+    ProjectHeader header;
+    for (std::size_t i = 0; i < header.size(); ++i) header[i] = HeaderInputs()[i]->defaultText;
+    return header;
+}
+
+// A sample file: SampleHeader over the table of SampleState.
+inline std::string SampleFile() { return ComposeProjectFile(SampleHeader(), SampleState().WindowHours); }
 
 inline std::vector<std::string> SplitCrLf(const std::string& text) {
     std::vector<std::string> lines;

@@ -146,7 +146,9 @@ TEST(ProjectRun, RefusalsCarryTheProgramsMessage) {
         {R"({"WallLayerCount": "-1"})", "Число слоёв не может быть отрицательным."},
         {R"({"WallLayerCount": "three"})", "'three' is not a valid integer value."},
         {R"({"Walls": true, "WallLayerCount": 2, "WallLayers": [)" + std::string(kBrickLayer) + "]}",
-         "Invalid floating point operation."},
+         "Не введён слой 2 стены: введите его или уменьшите число слоёв."},
+        {R"({"Roof": true, "RoofLayerCount": 4, "RoofLayers": [)" + std::string(kBrickLayer) + "]}",
+         "Не введён слой 2 покрытия: введите его или уменьшите число слоёв."},
         {R"({"WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})",
          "Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено 0)"},
         {R"({"RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0,38 м"}]})",
@@ -192,7 +194,8 @@ TEST(ProjectRun, KeptLayersAndGaps) {
 
     // A gap above the count is harmless; within it, the layer is missing.
     EXPECT_EQ(RefusalOf(Envelope(brick + ", null", brick, R"(, "WallLayerCount": 1)")), "");
-    EXPECT_NE(RefusalOf(Envelope("null, " + brick, brick)), "");
+    EXPECT_EQ(RefusalOf(Envelope("null, " + brick, brick)),
+              "Не введён слой 1 стены: введите его или уменьшите число слоёв.");
     // A layer after a gap is entered under its own number.
     Compute(R"({"WallLayers": [)" + brick + ", null, " + foam + "]}");
     EXPECT_FALSE(Project.WallLayers[2].Entered);

@@ -18,10 +18,15 @@ struct TypedLayer {
 };
 
 inline void SetLayer(LayerTable& table, int number, const TypedLayer& layer) {
-    table[number].MaterialName = "слой " + std::to_string(number);
-    table[number].HeatAbsorption = ParseDecimal4(layer.s);
-    table[number].Conductivity = ParseDecimal4(layer.lambda);
-    table[number].Thickness = ParseDecimal4(layer.delta);
+    ConstructionLayer& entered = table[number];
+    entered.MaterialName = "слой " + std::to_string(number);
+    entered.HeatAbsorption = ParseDecimal4(layer.s);
+    entered.Conductivity = ParseDecimal4(layer.lambda);
+    entered.Thickness = ParseDecimal4(layer.delta);
+    entered.HeatAbsorptionText = layer.s;
+    entered.ConductivityText = layer.lambda;
+    entered.ThicknessText = layer.delta;
+    entered.Entered = true;
 }
 
 // Layers 1, 2, … of a table in the order given; the number of layers set.

@@ -1,0 +1,230 @@
+// The project behind the controls: the inputs read from the controls as one
+// project document and put back into them, the start-up state, and the
+// title with its modified mark.
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <array>
+
+#include "CalcError.h"
+#include "InputFields.h"
+#include "LayerEditor.h"
+#include "MainForm.h"
+#include "ProjectSession.h"
+#include "Totals.h"
+
+namespace {
+
+using P = ProjectInputs;
+
+const QString kProgramTitle = QStringLiteral("Расчёт теплопоступлений от солнечной радиации");
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The project's texts besides the nineteen of the windows page, by control.
+struct OtherText {
+    std::string_view control;
+    std::string P::*text;
+};
+// clang-format off
+constexpr std::array<OtherText, 7> kOtherTexts{{
+    {"Edit3",  &P::WindowCount},
+    {"Edit4",  &P::WallArea},
+    {"Edit22", &P::WallAbsorptance},
+    {"Edit39", &P::WallInnerResistance},
+    {"Edit23", &P::RoofArea},
+    {"Edit26", &P::RoofAbsorptance},
+    {"Edit40", &P::UnderRoofTemp},
+}};
+
+// The texts of the windows page that the typing derives, in the order they
+// are put in: the shades (the kind sets them), the area (after H, B and n),
+// the wind speed, then the coefficients it shows.
+struct DerivedText {
+    std::string_view control;
+    bool P::*given;
+};
+constexpr std::array<DerivedText, 6> kDerivedTexts{{
+    {"Edit8",  &P::GivenShadeHorizLength},
+    {"Edit9",  &P::GivenShadeVertLength},
+    {"Edit17", &P::GivenGlazingArea},
+    {"Edit5",  &P::GivenWindSpeed},
+    {"Edit18", &P::GivenWindowOuterCoeff},
+    {"Edit42", &P::GivenEnvelopeOuterCoeff},
+}};
+// clang-format on
+
+bool IsDerived(std::string_view control) {
+    for (const DerivedText& d : kDerivedTexts)
+        if (d.control == control) return true;
+    return false;
+}
+
+// The layer counts and their edits.
+struct LayerCountEdit {
+    std::string_view control;
+    std::optional<std::string> P::*count;
+    LayerList P::*layers;
+    Construction construction;
+};
+constexpr std::array<LayerCountEdit, 2> kLayerCounts{{
+    {"Edit33", &P::WallLayerCount, &P::WallLayers, Construction::Wall},
+    {"Edit34", &P::RoofLayerCount, &P::RoofLayers, Construction::Roof},
+}};
+
+}  // namespace
+
+QString TForm1::CurrentProjectFile() const { return session_->File; }
+
+WindowInputTexts TForm1::ShownWindowInputs() const {
+    WindowInputTexts texts;
+    for (const InputControl* input : WindowInputs()) texts.*input->windowText = InputText(input->control).toStdString();
+    return texts;
+}
+
+// The buttons are asked in their order; one of them is always checked.
+WindowKind TForm1::ShownWindowKind() const {
+    return RadioButton1->isChecked()   ? WindowKind::Vertical
+           : RadioButton2->isChecked() ? WindowKind::Inclined
+                                       : WindowKind::Horizontal;
+}
+
+ProjectInputs TForm1::ShownProjectInputs() const {
+    ProjectInputs p;
+    p.Window = ShownWindowInputs();
+    for (const DerivedText& d : kDerivedTexts) p.*d.given = true;
+    for (const OtherText& t : kOtherTexts) p.*t.text = InputText(t.control).toStdString();
+    p.Kind = ShownWindowKind();
+    p.Windows = CheckBox1->isChecked();
+    p.Walls = CheckBox2->isChecked();
+    p.Roof = CheckBox3->isChecked();
+    for (const OrientationBox& box : kOrientationBoxes) {
+        p.WindowOrientations[static_cast<std::size_t>(box.orientation - 1)] = (this->*box.window)->isChecked();
+        p.WallOrientations[static_cast<std::size_t>(box.orientation - 1)] = (this->*box.wall)->isChecked();
+    }
+    for (const LayerCountEdit& c : kLayerCounts) {
+        p.*c.count = InputText(c.control).toStdString();
+        p.*c.layers = LayerListOf(c.construction);
+    }
+    return p;
+}
+
+void TForm1::ShowPendingError() {
+    if (!pendingError_) return;
+    const std::exception_ptr error = pendingError_;
+    pendingError_ = nullptr;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    }
+}
+
+void TForm1::PutText(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    ShowPendingError();
+}
+
+void TForm1::PutChecked(QAbstractButton* button, bool checked) {
+    button->setChecked(checked);
+    ShowPendingError();
+}
+
+void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
+    QRadioButton* kinds[] = {RadioButton1, RadioButton2, RadioButton3};
+    PutChecked(kinds[static_cast<int>(p.Kind)], true);
+    PutChecked(CheckBox1, p.Windows);
+    PutChecked(CheckBox2, p.Walls);
+    PutChecked(CheckBox3, p.Roof);
+    for (const OrientationBox& box : kOrientationBoxes) {
+        PutChecked(this->*box.window, p.WindowOrientations[static_cast<std::size_t>(box.orientation - 1)]);
+        PutChecked(this->*box.wall, p.WallOrientations[static_cast<std::size_t>(box.orientation - 1)]);
+    }
+
+    const auto put = [this](std::string_view control, const std::string& text) {
+        QLineEdit* TForm1::*const edit = InputFieldOf(control).edit;
+        if (edit != nullptr) {
+            PutText(this->*edit, Text(text));
+        } else {
+            ComboBox1->setCurrentText(Text(text));  // no change handler
+        }
+    };
+    for (const InputControl* input : WindowInputs()) {
+        if (!IsDerived(input->control)) put(input->control, p.Window.*input->windowText);
+    }
+    for (const OtherText& t : kOtherTexts) put(t.control, p.*t.text);
+    for (const DerivedText& d : kDerivedTexts) {
+        if (!(p.*d.given)) continue;
+        const std::string& text = p.Window.*InputControlOf(d.control).windowText;
+        // A wind speed given is typed, so its coefficients follow even when
+        // the text is the one shown.
+        if (d.control == "Edit5" && Edit5->text() == Text(text)) {
+            Edit5Change();
+            ShowPendingError();
+        }
+        put(d.control, text);
+    }
+
+    // The counts typed, then the layers stored under their numbers.
+    for (const LayerCountEdit& c : kLayerCounts) {
+        put(c.control, LayerCountText(p.*c.count, p.*c.layers));
+        try {
+            StoreLayerList(c.construction, p.*c.layers);
+        } catch (const CalcError& e) {
+            ShowError(e.what());
+        }
+    }
+    ShowLayerEditors();
+}
+
+void TForm1::NewProject() {
+    delete takeCentralWidget();
+    *totalsView_ = TotalsView{};
+    const ProjectInputs startUp = session_->StartUp;
+    *session_ = ProjectSession{};
+    session_->StartUp = startUp;
+    session_->Saved = startUp;
+    ResetProjectState();
+    BuildPages();
+    ShowProjectTitle();
+}
+
+// Every input of the project is watched: a change compares the project as
+// shown with the one last saved or opened.
+void TForm1::ConnectProjectTracking() {
+    const auto watch = [this](QLineEdit* edit) {
+        edit->setMaxLength(static_cast<int>(kMaxInputTextLength));  // the longest text a project file holds
+        connect(edit, &QLineEdit::textChanged, this, &TForm1::ProjectChanged);
+    };
+    for (const InputControl* input : WindowInputs()) {
+        if (QLineEdit* TForm1::*edit = InputFieldOf(input->control).edit) watch(this->*edit);
+    }
+    for (const OtherText& t : kOtherTexts) watch(this->*InputFieldOf(t.control).edit);
+    for (const LayerCountEdit& c : kLayerCounts) watch(this->*InputFieldOf(c.control).edit);
+    for (QLineEdit* entry : {Edit29, Edit30, Edit31, Edit32, Edit35, Edit36, Edit37, Edit38})
+        entry->setMaxLength(static_cast<int>(kMaxInputTextLength));
+    ComboBox1->lineEdit()->setMaxLength(static_cast<int>(kMaxInputTextLength));
+    connect(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ProjectChanged);
+    QAbstractButton* buttons[] = {CheckBox1, CheckBox2, CheckBox3, RadioButton1, RadioButton2, RadioButton3};
+    for (QAbstractButton* button : buttons) connect(button, &QAbstractButton::toggled, this, &TForm1::ProjectChanged);
+    for (const OrientationBox& box : kOrientationBoxes) {
+        connect(this->*box.window, &QCheckBox::toggled, this, &TForm1::ProjectChanged);
+        connect(this->*box.wall, &QCheckBox::toggled, this, &TForm1::ProjectChanged);
+    }
+}
+
+void TForm1::ProjectChanged() { setWindowModified(!(ShownProjectInputs() == session_->Saved)); }
+
+void TForm1::ShowProjectTitle() {
+    setWindowFilePath(session_->File);
+    setWindowTitle(session_->File.isEmpty()
+                       ? kProgramTitle + QStringLiteral("[*]")
+                       : QStringLiteral("%1[*] — %2").arg(QFileInfo(session_->File).fileName(), kProgramTitle));
+    ProjectChanged();
+}

@@ -1,0 +1,225 @@
+// The layer editors of the wall and the roof driven through the window: the
+// entry row, the count, the layer number, removal and what the grid shows.
+
+#include <QPushButton>
+#include <QToolButton>
+
+#include "Conversions.h"
+#include "FormTestSupport.h"
+#include "UpDown.h"
+
+class LayerEditorsGuiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterLayerShowsResistanceAndNextLayer();
+    void resistanceCoversLeadingRunOfLayers();
+    void layerCountKeepsTheLayersAbove();
+    void removingALayerIsAnExplicitAction();
+    void countWithoutFirstLayerKeepsOutputs();
+    void layerNumberEdgeCases();
+    void spinStaysWithinTheTable();
+    void badLayerValueStopsEnterMidway();
+    void roofEnterShowsOuterCoeff();
+};
+
+// ---- Layer editors ----------------------------------------------------------------
+
+void LayerEditorsGuiTest::enterLayerShowsResistanceAndNextLayer() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox2");
+    EnterLayer(t, kWallEditor, {" Кирпич ", "9.20", "0.81", "0.38"});
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
+    QCOMPARE(t.Text("Edit20"), QStringLiteral("1.6095"));
+    const QStringList row1{"1", " Кирпич ", "9.20", "0.81", "0.38"};  // as typed
+    for (int column = 0; column < 5; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), row1[column]);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
+    QCOMPARE(t.Get<UpDown>("UpDown1")->Position(), 2);
+    QCOMPARE(Project.WallLayerCurrent, 2);
+    QCOMPARE(t.Text("Edit29"), QString());
+    QCOMPARE(t.Text("Edit30"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit31"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit32"), QStringLiteral("0"));
+    QCOMPARE(t.form->focusWidget(), t.Edit("Edit29"));
+    QCOMPARE(Project.WallLayers[1].MaterialName, std::string(" Кирпич "));
+}
+
+void LayerEditorsGuiTest::resistanceCoversLeadingRunOfLayers() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox2");
+    EnterLayer(t, kWallEditor, kWallLayers[1]);
+    t.Type("Edit27", QStringLiteral("3"));
+    EnterLayer(t, kWallEditor, kWallLayers[2]);
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));  // layer 2 missing: layer 1 only
+    QCOMPARE(Cell(t, "StringGrid2", 3, 1), QStringLiteral("Утеплитель"));
+    QCOMPARE(Cell(t, "StringGrid2", 2, 1), QString());
+    t.Type("Edit27", QStringLiteral("2"));
+    EnterLayer(t, kWallEditor, kWallLayers[0]);
+    // Now all three: 0.6213 + 0.0247 + 1.25.
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
+    QVERIFY(t.errors.isEmpty());
+}
+
+void LayerEditorsGuiTest::layerCountKeepsTheLayersAbove() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Click("CheckBox2");
+    for (const TypedLayer& layer : kWallLayers) EnterLayer(t, kWallEditor, layer);
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
+    const auto expectLayers = [&t] {
+        for (int row = 1; row <= 3; ++row)
+            QCOMPARE(Cell(t, "StringGrid2", row, 1), QString::fromUtf8(kWallLayers[row - 1].name));
+        QCOMPARE(Project.WallLayers[3].ConductivityText, std::string("0.04"));
+    };
+    // 3 → 1: the two above the count stay, greyed; R₀ of the one used.
+    t.Type("Edit33", QStringLiteral("1"));
+    QCOMPARE(Project.WallLayerCount, 1);
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
+    expectLayers();
+    const QColor used = t.Grid("StringGrid2")->item(1, 1)->foreground().color();
+    QVERIFY(t.Grid("StringGrid2")->item(2, 1)->foreground().color() != used);
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0.1769"));  // 0.0372 + 0.1149 + 0.0247
+    // 1 → 3: used again.
+    t.Type("Edit33", QStringLiteral("3"));
+    expectLayers();
+    QCOMPARE(t.Grid("StringGrid2")->item(3, 1)->foreground().color(), used);
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));
+    // Typing "10" passes through "1"; more rows, all layers there.
+    t.Type("Edit33", QStringLiteral("10"));
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 11);
+    expectLayers();
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));  // the run ends at the first empty layer
+    QVERIFY(t.errors.isEmpty());
+    // An emptied count is reported and deletes nothing.
+    t.Type("Edit33", QString());
+    QCOMPARE(t.errors, QStringList{"'' is not a valid integer value."});
+    expectLayers();
+
+    t.Type("Edit33", QStringLiteral("-2"));  // "-" fails to parse, "-2" is refused
+    QCOMPARE(t.errors.size(), 3);
+    QCOMPARE(t.errors[2], QStringLiteral("Число слоёв не может быть отрицательным."));
+    QCOMPARE(Project.WallLayerCount, 10);
+}
+
+void LayerEditorsGuiTest::removingALayerIsAnExplicitAction() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    for (const TypedLayer& layer : kWallLayers) EnterLayer(t, kWallEditor, layer);
+    // The button removes the layer numbered in the entry row: layer 2.
+    t.Type("Edit27", QStringLiteral("2"));
+    t.Press("DeleteWallLayer");
+    QCOMPARE(t.Text("Edit33"), QStringLiteral("2"));
+    QCOMPARE(Cell(t, "StringGrid2", 2, 1), QStringLiteral("Утеплитель"));
+    QCOMPARE(t.Text("Edit29"), QStringLiteral("Утеплитель"));  // the entry row shows the layer now numbered 2
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 3);
+    // A row clicked is chosen; the Delete key removes it.
+    StringGrid* grid = t.Grid("StringGrid2");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QTest::keyClick(grid, Qt::Key_Delete);
+    QCOMPARE(t.Text("Edit33"), QStringLiteral("1"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Утеплитель"));
+    QCOMPARE(Project.WallLayers[2].Entered, false);
+    QVERIFY(t.errors.isEmpty());
+}
+
+void LayerEditorsGuiTest::countWithoutFirstLayerKeepsOutputs() {
+    FormUnderTest t;
+    t.Click("CheckBox3");
+    t.Type("Edit34", QStringLiteral("2"));
+    QCOMPARE(t.Text("Edit25"), QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit24"), QStringLiteral("0"));
+    QCOMPARE(t.Grid("StringGrid3")->rowCount(), 3);
+    QVERIFY(t.errors.isEmpty());
+}
+
+void LayerEditorsGuiTest::layerNumberEdgeCases() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    t.Type("Edit27", QStringLiteral("0"));
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QVERIFY(t.errors.isEmpty());
+
+    // Enter above the count: nothing at all.
+    t.Type("Edit27", QStringLiteral("5"));
+    QCOMPARE(Project.WallLayerCurrent, 5);
+    t.Type("Edit30", QStringLiteral("1"));
+    t.Press("Button1");
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("5"));
+    QCOMPARE(t.Text("Edit30"), QStringLiteral("1"));
+    QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
+    QVERIFY(t.errors.isEmpty());
+
+    // A number outside the table is refused.
+    t.Type("Edit27", QStringLiteral("70"));
+    QCOMPARE(t.errors, QStringList{"Номер слоя должен быть от 1 до 50."});
+    QCOMPARE(Project.WallLayerCurrent, 7);
+    // Retyping an empty number reports the empty text.
+    t.Type("Edit27", QString());
+    QCOMPARE(t.errors.last(), QStringLiteral("'' is not a valid integer value."));
+}
+
+void LayerEditorsGuiTest::spinStaysWithinTheTable() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    auto* spin = t.Get<UpDown>("UpDown1");
+    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
+    QCOMPARE(Project.WallLayerCurrent, 2);
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QCOMPARE(spin->Position(), 1);
+    for (int i = 0; i < 60; ++i) QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
+    QCOMPARE(Project.WallLayerCurrent, 50);
+    QVERIFY(t.errors.isEmpty());
+    // A stored layer shows in the entry row when the spin reaches it.
+    Project.WallLayers[49].MaterialName = "Бетон";
+    Project.WallLayers[49].Conductivity = Decimal4::FromCount(20400);
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit29"), QStringLiteral("Бетон"));
+    QCOMPARE(t.Text("Edit31"), QStringLiteral("2.04"));
+}
+
+void LayerEditorsGuiTest::badLayerValueStopsEnterMidway() {
+    FormUnderTest t;
+    t.Click("CheckBox2");
+    EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,8.1", "0.38"});
+    QCOMPARE(t.errors, QStringList{"'0,8.1' is not a valid floating point value."});
+    QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 4), QString());
+    QCOMPARE(t.Text("Edit29"), QStringLiteral("Кирпич"));  // entry row kept
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    QCOMPARE(Project.WallLayers[1].HeatAbsorption, ParseDecimal4("9.2"));
+
+    // λ = 0 is refused before anything of the layer is stored; R₀, K keep their texts.
+    t.Type("Edit31", QStringLiteral("0"));
+    t.Press("Button1");
+    QCOMPARE(t.errors.last(),
+             QStringLiteral("Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено 0)"));
+    QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
+    QCOMPARE(t.Text("Edit21"), QStringLiteral("0"));
+}
+
+void LayerEditorsGuiTest::roofEnterShowsOuterCoeff() {
+    FormUnderTest t;
+    t.Type("Edit5", QStringLiteral("3.3"));
+    t.Type("Edit42", QStringLiteral("1"));
+    t.Click("CheckBox3");
+    EnterLayer(t, kRoofEditor, kWallLayers[1]);
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Text("Edit41"), QStringLiteral("13.4231"));
+    QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
+    QCOMPARE(t.Text("Edit28"), QStringLiteral("2"));
+    QCOMPARE(Cell(t, "StringGrid3", 1, 1), QStringLiteral("Кирпич"));
+    QCOMPARE(t.form->focusWidget(), t.Edit("Edit35"));
+    QCOMPARE(Project.WallLayers[1].Conductivity, Decimal4());  // the wall is untouched
+}
+
+QTEST_MAIN(LayerEditorsGuiTest)
+#include "LayerEditorsGuiTest.moc"
