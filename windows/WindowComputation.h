@@ -52,6 +52,9 @@ void ReadWindowInputs(const WindowInputTexts& inputs);
 
 // Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".
 std::string_view InsolationKindCaption(WindowKind kind);
+// Caption of the kind's radio button on the input page: "Вертикальная",
+// "Наклонная  (близко к вертикальной)", "Горизонтальная".
+std::string_view WindowKindCaption(WindowKind kind);
 
 struct WindowRunResult {
     std::string_view InsolationCaption;  // caption of row 11 for the kind

@@ -28,6 +28,18 @@ std::string_view InsolationKindCaption(WindowKind kind) {
     throw CalcError("Неизвестный вид остекления");
 }
 
+std::string_view WindowKindCaption(WindowKind kind) {
+    switch (kind) {
+        case WindowKind::Vertical:
+            return "Вертикальная";
+        case WindowKind::Inclined:
+            return "Наклонная  (близко к вертикальной)";
+        case WindowKind::Horizontal:
+            return "Горизонтальная";
+    }
+    throw CalcError("Неизвестный вид остекления");
+}
+
 namespace {
 
 // The kind's radiation generator and steps up to the kind step.
