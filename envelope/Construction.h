@@ -39,6 +39,9 @@ Decimal4 ResistanceOf(const ConstructionLayer& layer);
 // R₀ = 1/αн + (1/8.7 + ΣR), evaluated in ten-thousandths and rounded once.
 Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum);
 
+// K = 1/R₀, W/(m²·°C), evaluated in ten-thousandths and rounded once.
+Decimal4 TransmittanceOf(Decimal4 resistance);
+
 // Recomputes R = δ/λ of the leading run of entered layers (layer 1, then on
 // while the next layer's conductivity is not zero, at most 50) and the
 // construction's R₀ and K = 1/R₀. A zero conductivity of layer 1 raises the

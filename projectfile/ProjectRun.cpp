@@ -144,6 +144,8 @@ ProjectResults RunProject(const ProjectInputs& p) {
     return results;
 }
 
+WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs) { return TypeInputPage(inputs); }
+
 ProjectOutcome ComputeProject(const ProjectInputs& inputs) {
     try {
         return RunProject(inputs);
