@@ -244,6 +244,8 @@ ProjectReport MakeProjectReport(const ProjectInputs& p, const ProjectResults& re
     report.Inputs.push_back(LayersTable("Слои покрытия", kRoofEntry, p.RoofLayerCount, p.RoofLayers));
 
     report.Totals = TotalsTable(results.Totals);
+    report.GrandMaxHour = results.Totals.GrandMaxHour;
+    report.CountedWindowOrientations = p.WindowOrientations;
     if (results.Windows) {
         for (int o = 1; o <= kOrientationCount; ++o) {
             report.Windows.push_back(WindowTable(*results.Windows, o));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,12 +39,15 @@ struct ProjectReport {
     // Hours as columns; windows, walls, roof and their sum in W; the hour of
     // each maximum in the last column.
     ReportTable Totals;
+    int GrandMaxHour = 1;  // hour 1..10 of the largest sum
     // One table per orientation С..СЗ: the 17 rows of the windows page by
     // hour. Empty when "Окна" is not checked.
     std::vector<ReportTable> Windows;
     // The walls of the eight orientations by hour; absent when "Стены" is not
     // checked.
     std::optional<ReportTable> Walls;
+    // The window orientations the totals add, index 0..7 for С..СЗ.
+    std::array<bool, kOrientationCount> CountedWindowOrientations{};
     // The orientations 1..8 whose windows the printed report shows: those the
     // totals add, or all eight when none is chosen; none when the windows
     // are not computed.

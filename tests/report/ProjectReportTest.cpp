@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-
 #include <filesystem>
 #include <string>
 
 #include "CalcError.h"
 #include "Conversions.h"
+#include "HourlyCharts.h"
 #include "ProjectReport.h"
 #include "ReportWorkbook.h"
 
@@ -131,6 +131,41 @@ TEST(ProjectReport, CellsKnowTheirDecimals) {
         EXPECT_EQ(cell.Text, c.value);
         EXPECT_EQ(cell.Decimals(), c.decimals) << c.value;
     }
+}
+
+// The charts show the rows of the totals and the windows' Qост, the
+// orientations the totals add emphasised.
+TEST(HourlyCharts, SeriesAreTheTotalsRows) {
+    const ProjectInputs inputs = ReadProjectInputs(kProject);
+    const ProjectResults results = RunProject(inputs);
+    const HourlyCharts charts = MakeHourlyCharts(MakeProjectReport(inputs, results));
+    const ProjectTotals& t = results.Totals;
+    const struct {
+        const HourSeries& series;
+        const char* name;
+        const HourValues& values;
+    } rows[] = {
+        {charts.Elements.at(0), "Окна", t.WindowHourTotal},
+        {charts.Elements.at(1), "Стены", t.WallHourTotal},
+        {charts.Elements.at(2), "Покрытие", t.RoofHourGain},
+        {charts.Sum, "ВСЕГО", t.GrandHourTotal},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.series.Name, row.name);
+        for (int h = 1; h <= kHourCount; ++h)
+            EXPECT_EQ(row.series.Values[static_cast<std::size_t>(h - 1)], static_cast<double>(row.values[h].Units()))
+                << row.name << " " << h;
+    }
+    EXPECT_EQ(charts.MaxHour, t.GrandMaxHour);
+    ASSERT_EQ(charts.Windows.size(), 8u);
+    for (int o = 1; o <= kOrientationCount; ++o) {
+        const HourSeries& line = charts.Windows[static_cast<std::size_t>(o - 1)];
+        EXPECT_EQ(line.Name, OrientationAt(o).name);
+        EXPECT_EQ(line.Emphasised, o == 5 || o == 7);
+        EXPECT_EQ(line.Values[4],
+                  static_cast<double>(results.Windows->Table.Record(o, 5)[WindowField::HeatGain].Units()));
+    }
+    EXPECT_TRUE(MakeHourlyCharts(ReportOf(R"({"Windows": false})")).Windows.empty());
 }
 
 // A workbook that cannot be written leaves nothing behind and says why.
