@@ -53,6 +53,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), totalsView_(std::make_uni
     CreateInputPage();
     CreateWindowsPage();
     CreateTotalsPage();
+    CreateChartsPage();
     ConnectInputPage();
     ConnectLayerEditors();
     ConnectPages();

@@ -25,6 +25,8 @@ class QTabWidget;
 class QWidget;
 class StringGrid;
 class UpDown;
+struct ProjectInputs;
+struct ProjectResults;
 struct TotalsView;
 struct WindowKindSwitch;
 enum class WindowKind;
@@ -122,6 +124,20 @@ public:
     void ShowError(const std::string& message);
     // When set, errors are passed to this sink instead of an error box.
     static std::function<void(const QString&)> ErrorSink;
+
+    // ---- Reports: export, charts, printed report -------------------------------
+    // Defined in ReportCommands.cpp, ChartsPage.cpp and ShownProject.cpp.
+    void ExportResultsClick();    // «Экспорт результатов…»: the workbook or the CSV
+    void ReportPdfClick();        // «Отчёт (PDF)…»
+    void PrintReportClick();      // «Печать отчёта…»
+    void TabSheet14Show();        // page «Графики»: the charts of the current results
+    void ChartSaveButtonClick();  // «Сохранить график…»: PNG or SVG
+    // The inputs as the controls and layer tables show them, each text as
+    // shown (the derived ones too).
+    ProjectInputs ShownProjectInputs() const;
+    // The results of those inputs, computed by the functions the pages call;
+    // the project state is left as it was. Raises the CalcError of a refusal.
+    ProjectResults ShownProjectResults(const ProjectInputs& inputs) const;
 
     // ---- Controls ----------------------------------------------------------------
     QTabWidget* PageControl2 = nullptr;
@@ -268,6 +284,29 @@ public:
     class TForm3* Form3 = nullptr;
     // ---- end of project file, printing, reference pages: members ------------
 
+    // ---- Reports: controls and dialogs -----------------------------------------
+    QWidget* TabSheet14 = nullptr;           // «Графики»
+    QWidget* ChartsArea = nullptr;           // both charts, as saved
+    class QChartView* ChartView1 = nullptr;  // hourly totals
+    class QChartView* ChartView2 = nullptr;  // windows by orientation
+    QPushButton* ChartSaveButton = nullptr;
+    QAction* ExportResults = nullptr;
+    QAction* ReportPdf = nullptr;
+    QAction* PrintReport = nullptr;
+    // Dialog steps; tests replace them. Each returns the chosen file name,
+    // empty when cancelled; the export dialog also says whether CSV was
+    // chosen (otherwise the workbook).
+    struct ExportTarget {
+        QString path;
+        bool csv = false;
+    };
+    std::function<ExportTarget(QWidget*)> ExportDialog1 = RunExportDialog1;
+    std::function<QString(QWidget*)> ReportPdfDialog1 = RunReportPdfDialog1;
+    std::function<QString(QWidget*)> ChartSaveDialog1 = RunChartSaveDialog1;
+    static ExportTarget RunExportDialog1(QWidget* parent);
+    static QString RunReportPdfDialog1(QWidget* parent);
+    static QString RunChartSaveDialog1(QWidget* parent);
+
 protected:
     // Closing the main window ends the program, also while the reference
     // viewer stands open beside it.
@@ -285,6 +324,9 @@ private:
     void CreateWindowsPage();
     void CreateTotalsPage();
     void CreateMainMenu();
+    void CreateReportItems();
+    void CreateChartsPage();
+    void ChartsPageChanged(int index);
     void ConnectInputPage();
     void ConnectLayerEditors();
     void ConnectPages();

@@ -83,9 +83,11 @@ void TForm1::N3Click() {
     });
 }
 
-// "Печать": a picture of the client area, as shown, on one page.
+// "Печать": a picture of the client area, as shown, on one page; the pages
+// show current results first (a failure is shown, and so is the page).
 void TForm1::N7Click() {
     RunHandler([this] {
+        BringResultsUpToDate();
         QPrinter printer(QPrinter::HighResolution);
         QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
         PrintWindow(this, client, printer, PrintDialog1);
