@@ -268,6 +268,7 @@ void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, 
     document.setDocumentMargin(0);
     QFont font(kFontFamily);
     font.setPointSizeF(9);
+    font.setWeight(QFont::Normal);  // not the program's bold
     document.setDefaultFont(font);
     ReportChartObject chartObject(
         charts, QSizeF(page.width(), page.width() * kChartLayoutSize.height() / kChartLayoutSize.width()));
@@ -281,6 +282,7 @@ void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, 
     const int pages = document.pageCount();
     QFont footerFont(kFontFamily);
     footerFont.setPointSizeF(8);
+    footerFont.setWeight(QFont::Normal);
     for (int p = 0; p < pages; ++p) {
         if (p > 0) device.newPage();
         painter.save();
