@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QChartView>
+#include <QCheckBox>
 #include <QTabWidget>
 
 #include <filesystem>

@@ -25,9 +25,7 @@ Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum) {
     return Decimal4::StoreCounts(Quotient(kScale2, outerCoeff.Counts()) + (kInnerResistanceCounts + layerSum.Counts()));
 }
 
-Decimal4 TransmittanceOf(Decimal4 resistance) {
-    return Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts()));
-}
+Decimal4 TransmittanceOf(Decimal4 resistance) { return Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts())); }
 
 void UpdateResistance(Construction c) {
     const Decimal4 outer = OuterCoeffOf(c);  // starts the computation
