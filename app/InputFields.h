@@ -7,32 +7,27 @@
 #include "InputControls.h"
 #include "MainForm.h"
 
-// How each input control of the input page is laid out and described: one
-// row per control, from which the page is built and the accessible names and
-// tooltips are given. What a control stands for (its project-state field,
-// its default text) is its row of the input table in core (InputControls.h),
-// found by the control's name.
+// How each input control of the input page is laid out: one row per control,
+// from which the page is built. What a control stands for (its project-state
+// field, its default text, its group, name, symbol and unit, which give its
+// accessible name and tooltip) is its row of the input table in core
+// (InputControls.h), found by the control's name.
 
-enum class InputGroup {
-    Window,     // "Для окон"
-    Site,       // site and climate block
-    Wall,       // "Для стен"
-    Roof,       // "Для покрытий"
-    WallLayer,  // entry row of the wall layer editor
-    RoofLayer,  // entry row of the roof layer editor
-};
+using InputGroup = InputSection;
 
 struct InputField {
     std::string_view control;  // object and member name
     QLineEdit* TForm1::*edit;  // the member (nullptr for ComboBox1)
-    InputGroup group;
-    int row;                       // row of its group's grid
-    int column;                    // 0 = left block, 1 = right block of the row
-    std::string_view label;        // descriptive text on the left ("\n" splits lines)
-    std::string_view symbol;       // rich text just before the input
-    std::string_view unit;         // rich text after the input
-    bool computed;                 // shown only: a disabled output
-    std::string_view description;  // accessible name and tooltip
+    int row;                   // row of its group's grid
+    int column;                // 0 = left block, 1 = right block of the row
+    std::string_view label;    // descriptive text on the left ("\n" splits lines)
+    std::string_view symbol;   // rich text just before the input
+    std::string_view unit;     // rich text after the input
+    bool computed;             // shown only: a disabled output
+
+    InputGroup Group() const { return InputControlOf(control).section; }
+    // Accessible name and tooltip: "Высота окна Н, м".
+    std::string Description() const { return ::Description(InputControlOf(control)); }
 };
 
 inline constexpr std::size_t kInputFieldCount = kInputControlCount;

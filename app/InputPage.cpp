@@ -20,6 +20,7 @@
 #include "MainForm.h"
 #include "ProjectSession.h"
 #include "ProjectState.h"
+#include "WindowComputation.h"
 #include "WindowHourTable.h"
 
 namespace {
@@ -115,11 +116,11 @@ void TForm1::CreateWindowKindFrame() {
     FormStyle::SetTextColour(RadioGroup1, FormStyle::kTeal);
     auto* row = new QHBoxLayout(RadioGroup1);
     row->setContentsMargins(8, 4, 8, 4);
-    RadioButton1 = new QRadioButton(QStringLiteral("Вертикальная"), RadioGroup1);
+    RadioButton1 = new QRadioButton(Text(WindowKindCaption(WindowKind::Vertical)), RadioGroup1);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("Наклонная  (близко к вертикальной)"), RadioGroup1);
+    RadioButton2 = new QRadioButton(Text(WindowKindCaption(WindowKind::Inclined)), RadioGroup1);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(QStringLiteral("Горизонтальная"), RadioGroup1);
+    RadioButton3 = new QRadioButton(Text(WindowKindCaption(WindowKind::Horizontal)), RadioGroup1);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) {
         FormStyle::SetTextColour(button, FormStyle::kNavy);
@@ -147,7 +148,7 @@ void TForm1::CreateSiteBlock() {
     ComboBox1->setEditable(true);
     for (int degrees = 40; degrees <= 60; ++degrees) ComboBox1->addItem(QString::number(degrees));
     ComboBox1->setCurrentText(Text(InputControlOf(latitude.control).defaultText));
-    ComboBox1->setAccessibleName(Text(latitude.description));
+    ComboBox1->setAccessibleName(Text(latitude.Description()));
     ComboBox1->setToolTip(ComboBox1->accessibleName());
     ComboBox1->setFixedWidth(InputPageBuilder::kNumberEditWidth + 16);
     grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(latitude.label), FormStyle::kNavy), latitude.row, 0);

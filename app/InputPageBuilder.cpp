@@ -22,8 +22,8 @@ void CreateEdits(TForm1* form) {
         auto* edit = new QLineEdit(form);
         edit->setObjectName(Text(field.control));
         edit->setText(Text(InputControlOf(field.control).defaultText));
-        edit->setAccessibleName(Text(field.description));
-        edit->setToolTip(Text(field.description));
+        edit->setAccessibleName(Text(field.Description()));
+        edit->setToolTip(Text(field.Description()));
         edit->setFixedWidth(kNumberEditWidth);
         edit->setEnabled(!field.computed);
         form->*field.edit = edit;
@@ -32,7 +32,7 @@ void CreateEdits(TForm1* form) {
 
 void PlaceFields(TForm1* form, QGridLayout* grid, InputGroup group) {
     for (const InputField& field : kInputFields) {
-        if (field.group != group || !field.edit) continue;
+        if (field.Group() != group || !field.edit) continue;
         // The tilt line is built by the window group with its own numbered labels.
         if (field.control == "Edit19") continue;
         const int base = field.column * 5;

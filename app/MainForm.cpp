@@ -64,6 +64,7 @@ void TForm1::BuildPages() {
     CreateInputPage();
     CreateWindowsPage();
     CreateTotalsPage();
+    CreateChartsPage();
     ConnectInputPage();
     ConnectLayerEditors();
     ConnectPages();

@@ -29,6 +29,7 @@ class StringGrid;
 class UpDown;
 struct ProjectFileContents;
 struct ProjectInputs;
+struct ProjectResults;
 struct ProjectSession;
 struct TotalsView;
 struct WindowInputTexts;
@@ -173,6 +174,17 @@ public:
     void ShowError(const std::string& message);
     // When set, errors are passed to this sink instead of an error box.
     static std::function<void(const QString&)> ErrorSink;
+
+    // ---- Reports: export, charts, printed report -------------------------------
+    // Defined in ReportCommands.cpp and ChartsPage.cpp.
+    void ExportResultsClick();    // «Экспорт результатов…»: the workbook or the CSV
+    void ReportPdfClick();        // «Отчёт (PDF)…»
+    void PrintReportClick();      // «Печать отчёта…»
+    void TabSheet14Show();        // page «Графики»: the charts of the current results
+    void ChartSaveButtonClick();  // «Сохранить график…»: PNG or SVG
+    // The results of the inputs shown, as the pages last computed them (after
+    // BringResultsUpToDate); defined in ProjectControls.cpp.
+    ProjectResults ShownProjectResults(const ProjectInputs& inputs) const;
 
     // ---- Controls ----------------------------------------------------------------
     QTabWidget* PageControl2 = nullptr;
@@ -333,6 +345,29 @@ public:
     class TForm3* Form3 = nullptr;
     // ---- end of project file, printing, reference pages: members ------------
 
+    // ---- Reports: controls and dialogs -----------------------------------------
+    QWidget* TabSheet14 = nullptr;           // «Графики»
+    QWidget* ChartsArea = nullptr;           // both charts, as saved
+    class QChartView* ChartView1 = nullptr;  // hourly totals
+    class QChartView* ChartView2 = nullptr;  // windows by orientation
+    QPushButton* ChartSaveButton = nullptr;
+    QAction* ExportResults = nullptr;
+    QAction* ReportPdf = nullptr;
+    QAction* PrintReport = nullptr;
+    // Dialog steps; tests replace them. Each returns the chosen file name,
+    // empty when cancelled; the export dialog also says whether CSV was
+    // chosen (otherwise the workbook).
+    struct ExportTarget {
+        QString path;
+        bool csv = false;
+    };
+    std::function<ExportTarget(QWidget*)> ExportDialog1 = RunExportDialog1;
+    std::function<QString(QWidget*)> ReportPdfDialog1 = RunReportPdfDialog1;
+    std::function<QString(QWidget*)> ChartSaveDialog1 = RunChartSaveDialog1;
+    static ExportTarget RunExportDialog1(QWidget* parent);
+    static QString RunReportPdfDialog1(QWidget* parent);
+    static QString RunChartSaveDialog1(QWidget* parent);
+
 protected:
     // Closing the main window ends the program, also while the reference
     // viewer stands open beside it.
@@ -352,6 +387,9 @@ private:
     void CreateWindowsPage();
     void CreateTotalsPage();
     void CreateMainMenu();
+    void CreateReportItems();
+    void CreateChartsPage();
+    void ChartsPageChanged(int index);
     void ConnectInputPage();
     void ConnectLayerEditors();
     void ConnectPages();

@@ -48,6 +48,7 @@ void TForm1::CreateMainMenu() {
     }
     N4 = MakeSeparator(N1, "N4");
     N7 = MakeItem(N1, "N7", QStringLiteral("Печать"));
+    CreateReportItems();  // "Печать отчёта…", "Отчёт (PDF)…", "Экспорт результатов…"
     N8 = MakeSeparator(N1, "N8");
     N9 = MakeItem(N1, "N9", QStringLiteral("Выход"));
 

@@ -1,11 +1,14 @@
 #include "Printing.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "CalcError.h"
 
@@ -32,6 +35,27 @@ private:
     bool hadOwn_;
 };
 
+// The scale, at most 1, at which a picture of `inches` fits the printable
+// area of the printer's page. When it has to shrink, the page is turned if
+// the other orientation lets it stay larger.
+double FitToPage(QPrinter& printer, QSizeF inches) {
+    const auto scaleFor = [&](QPageLayout::Orientation orientation) {
+        QPageLayout layout = printer.pageLayout();
+        layout.setOrientation(orientation);
+        const QSizeF area = layout.paintRect(QPageLayout::Inch).size();
+        return std::min({1.0, area.width() / inches.width(), area.height() / inches.height()});
+    };
+    const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
+    const double scale = scaleFor(chosen);
+    if (scale >= 1.0) return 1.0;
+    const QPageLayout::Orientation turned =
+        chosen == QPageLayout::Portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const double turnedScale = scaleFor(turned);
+    if (turnedScale <= scale) return scale;
+    printer.setPageOrientation(turned);
+    return turnedScale;
+}
+
 }  // namespace
 
 bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
@@ -43,15 +67,15 @@ bool PrintWindow(QWidget* window, QWidget* clientArea, QPrinter& printer, const 
     if (!dialog(printer, window)) return false;
     const WhiteBackground white(window);
     const QPixmap picture = clientArea->grab();
-
+    const QSizeF inches = picture.deviceIndependentSize() / kScreenDotsPerInch;
+    const double scale = FitToPage(printer, inches);
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
         throw CalcError("Не удалось начать печать на принтере «" + name.toStdString() + "»");
     }
-    const QSizeF size = picture.deviceIndependentSize();
-    const QRectF target(0, 0, size.width() * printer.logicalDpiX() / kScreenDotsPerInch,
-                        size.height() * printer.logicalDpiY() / kScreenDotsPerInch);
+    const QRectF target(0, 0, inches.width() * printer.logicalDpiX() * scale,
+                        inches.height() * printer.logicalDpiY() * scale);
     painter.drawPixmap(target, picture, QRectF(picture.rect()));
     painter.end();
     return true;

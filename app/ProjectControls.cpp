@@ -228,3 +228,9 @@ void TForm1::ShowProjectTitle() {
                        : QStringLiteral("%1[*] — %2").arg(QFileInfo(session_->File).fileName(), kProgramTitle));
     ProjectChanged();
 }
+
+// The results as the pages last computed them from `inputs`; the caller brings
+// them up to date first (BringResultsUpToDate).
+ProjectResults TForm1::ShownProjectResults(const ProjectInputs& inputs) const {
+    return ProjectResultsOfState(inputs, *totalsView_);
+}

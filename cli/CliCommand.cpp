@@ -13,6 +13,9 @@
 #include "CliOutput.h"
 #include "CliRadiation.h"
 #include "ProjectDocument.h"
+#include "ProjectReport.h"
+#include "ReportFile.h"
+#include "ReportWorkbook.h"
 
 namespace {
 
@@ -30,6 +33,7 @@ struct CommandLine {
     std::optional<std::string> file;  // compute, convert: FILE or "-"
     std::optional<std::string> latitude;
     std::optional<std::string> search;  // cities: part of the name
+    std::optional<std::string> output;  // compute: the file written instead of standard output
     OutputFormat format = OutputFormat::Json;
     bool help = false;
     bool version = false;
@@ -38,7 +42,8 @@ struct CommandLine {
 OutputFormat FormatNamed(std::string_view name) {
     if (name == "json") return OutputFormat::Json;
     if (name == "csv") return OutputFormat::Csv;
-    throw UsageError{"--format must be json or csv, not '" + std::string(name) + "'"};
+    if (name == "xlsx") return OutputFormat::Xlsx;
+    throw UsageError{"--format must be json, csv or xlsx, not '" + std::string(name) + "'"};
 }
 
 // An option's value: "--name=value" or "--name value".
@@ -68,6 +73,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             cl.latitude = OptionValue(args, i, "--latitude");
         } else if (IsOption(arg, "--search")) {
             cl.search = OptionValue(args, i, "--search");
+        } else if (IsOption(arg, "-o") || IsOption(arg, "--output")) {
+            cl.output = OptionValue(args, i, arg.rfind("--output", 0) == 0 ? "--output" : "-o");
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError{"unknown option '" + arg + "'"};
         } else if (cl.command.empty()) {
@@ -87,6 +94,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (cl.command != "radiation" && cl.latitude) throw UsageError{"--latitude belongs to the radiation command"};
     if (cl.command != "cities" && cl.search) throw UsageError{"--search belongs to the cities command"};
     if (cl.command == "radiation" && !cl.latitude) throw UsageError{"radiation needs --latitude N"};
+    if (cl.command != "compute" && cl.format == OutputFormat::Xlsx) throw UsageError{"only compute writes xlsx"};
+    if (cl.command != "compute" && cl.output) throw UsageError{"-o belongs to the compute command"};
+    if (cl.format == OutputFormat::Xlsx && !cl.output) throw UsageError{"--format xlsx needs -o FILE"};
     return cl;
 }
 
@@ -128,11 +138,30 @@ int Fail(int status, const std::string& message, OutputFormat format, std::ostre
     return status;
 }
 
+// The results written to the file of -o, replacing it only once complete.
+int WriteOutput(const CommandLine& cl, const ProjectInputs& inputs, const ProjectResults& results, std::ostream& err) {
+    try {
+        if (cl.format == OutputFormat::Xlsx) {
+            WriteReportWorkbook(MakeProjectReport(inputs, results), *cl.output);
+        } else {
+            WriteReportFile(*cl.output, cl.format == OutputFormat::Json
+                                            ? JsonDocumentText(WriteProjectResultsJson(results))
+                                            : ResultsCsv(results));
+        }
+    } catch (const CalcError& e) {
+        err << ErrorBoxText(e.what()) << '\n';
+        return kExitUnreadable;
+    }
+    return kExitOk;
+}
+
 int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string reason;
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
-    const ProjectResults results = RunProject(ReadAnyProject(*text));
+    const ProjectInputs inputs = ReadAnyProject(*text);
+    const ProjectResults results = RunProject(inputs);
+    if (cl.output) return WriteOutput(cl, inputs, results, err);
     out << (cl.format == OutputFormat::Json ? JsonDocumentText(WriteProjectResultsJson(results)) : ResultsCsv(results));
     return kExitOk;
 }
@@ -220,11 +249,14 @@ int Cities(const CommandLine& cl, std::ostream& out, std::ostream& err) {
 
 std::string CliUsage() {
     return "Usage:\n"
-           "  solargain-cli compute [FILE | -] [--format json|csv]\n"
+           "  solargain-cli compute [FILE | -] [--format json|csv|xlsx] [-o OUT]\n"
            "      Computes the project in FILE (standard input when FILE is - or absent):\n"
            "      the windows of the eight orientations when \"Windows\" is true, the\n"
            "      walls and the roof, and the hourly totals. FILE is a project file, a\n"
            "      bare inputs document (JSON) or a 1379-line window table file.\n"
+           "      With -o the results go to the file OUT, which is replaced only once\n"
+           "      complete; xlsx (the program's export workbook: inputs, totals, the\n"
+           "      windows of each orientation, the walls) is written only with -o.\n"
            "  solargain-cli convert [FILE | -]\n"
            "      Prints the full project file of FILE (any of the three forms above):\n"
            "      its inputs and the results computed from them. A window table file\n"
@@ -241,13 +273,15 @@ std::string CliUsage() {
            "      contains TEXT, ignoring case and ё.\n"
            "\n"
            "Options:\n"
-           "  --format json|csv   output format (default json)\n"
+           "  --format json|csv|xlsx  output format (default json)\n"
+           "  -o, --output OUT    compute: write the results to OUT\n"
            "  --latitude N        latitude of the radiation table, whole degrees north\n"
            "  --search TEXT       part of a city name (cities)\n"
            "  -h, --help          this text\n"
            "  --version           the program's version\n"
            "\n"
-           "Exit status: 0 success, 1 the project file cannot be read, 2 the project or\n"
+           "Exit status: 0 success, 1 the project file cannot be read or OUT cannot be\n"
+           "written (an existing OUT is left as it was), 2 the project or\n"
            "the command line is refused (the message is on standard error, and for JSON\n"
            "output also as {\"error\": ...} on standard output; convert still prints the\n"
            "project file, its results being {\"error\": ...}).\n";

@@ -19,27 +19,6 @@ ordered_json RadiationValuesJson(const CliRadiationValues& v) {
     return values;
 }
 
-// One CSV line of fields.
-void CsvLine(std::string& out, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0) out += ',';
-        out += CsvField(fields[i]);
-    }
-    out += '\n';
-}
-
-std::vector<std::string> HourHeader(std::string first) {
-    std::vector<std::string> line{std::move(first)};
-    for (int h = 1; h <= kHourCount; ++h) line.emplace_back(HourLabel(h));
-    return line;
-}
-
-std::vector<std::string> HourRow(std::string name, const HourValues& values) {
-    std::vector<std::string> line{std::move(name)};
-    for (int h = 1; h <= kHourCount; ++h) line.push_back(Text(values[h]));
-    return line;
-}
-
 }  // namespace
 
 ordered_json RadiationJson(const CliRadiationTable& table) {
@@ -66,53 +45,20 @@ ordered_json RadiationJson(const CliRadiationTable& table) {
     return doc;
 }
 
-std::string ResultsCsv(const ProjectResults& results) {
-    std::string out;
-    const ProjectTotals& t = results.Totals;
-    CsvLine(out, HourHeader("Totals"));
-    CsvLine(out, HourRow("WindowHourTotal", t.WindowHourTotal));
-    CsvLine(out, HourRow("WallHourTotal", t.WallHourTotal));
-    CsvLine(out, HourRow("RoofHourGain", t.RoofHourGain));
-    CsvLine(out, HourRow("GrandHourTotal", t.GrandHourTotal));
-    if (!results.Windows) return out;
-    const ProjectWindowResults& w = *results.Windows;
-    for (int o = 1; o <= kOrientationCount; ++o) {
-        out += '\n';
-        CsvLine(out, HourHeader(std::string(OrientationAt(o).name)));
-        for (int f = 1; f <= kShownFieldCount; ++f) {
-            const auto field = static_cast<WindowField>(f);
-            std::vector<std::string> line{std::string(WindowFieldName(field))};
-            for (int h = 1; h <= kHourCount; ++h) line.push_back(Text(w.Table.Record(o, h)[field]));
-            CsvLine(out, line);
-        }
-    }
-    return out;
-}
-
 std::string RadiationCsv(const CliRadiationTable& table) {
     std::string out;
-    CsvLine(out, {"Orientation", "Hour", "VerticalGainDirect", "VerticalGainDiffuse", "VerticalIrradDirect",
-                  "VerticalIrradDiffuse", "HorizontalGainDirect", "HorizontalGainDiffuse", "HorizontalIrradDirect",
-                  "HorizontalIrradDiffuse", "SunAltitude", "SunAzimuth"});
+    AppendCsvLine(out, {"Orientation", "Hour", "VerticalGainDirect", "VerticalGainDiffuse", "VerticalIrradDirect",
+                        "VerticalIrradDiffuse", "HorizontalGainDirect", "HorizontalGainDiffuse",
+                        "HorizontalIrradDirect", "HorizontalIrradDiffuse", "SunAltitude", "SunAzimuth"});
     for (int o = 1; o <= kOrientationCount; ++o) {
         for (int h = 1; h <= kHourCount; ++h) {
             const CliRadiationHour& r = table.Hours[o][h];
-            CsvLine(out, {std::string(OrientationAt(o).name), std::string(HourLabel(h)), Text(r.Vertical.GainDirect),
-                          Text(r.Vertical.GainDiffuse), Text(r.Vertical.IrradDirect), Text(r.Vertical.IrradDiffuse),
-                          Text(r.Horizontal.GainDirect), Text(r.Horizontal.GainDiffuse), Text(r.Horizontal.IrradDirect),
-                          Text(r.Horizontal.IrradDiffuse), Text(r.SunAltitude), Text(r.SunAzimuth)});
+            AppendCsvLine(
+                out, {std::string(OrientationAt(o).name), std::string(HourLabel(h)), Text(r.Vertical.GainDirect),
+                      Text(r.Vertical.GainDiffuse), Text(r.Vertical.IrradDirect), Text(r.Vertical.IrradDiffuse),
+                      Text(r.Horizontal.GainDirect), Text(r.Horizontal.GainDiffuse), Text(r.Horizontal.IrradDirect),
+                      Text(r.Horizontal.IrradDiffuse), Text(r.SunAltitude), Text(r.SunAzimuth)});
         }
     }
     return out;
-}
-
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
 }

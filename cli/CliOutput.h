@@ -7,23 +7,17 @@
 
 #include "CliRadiation.h"
 #include "ProjectDocument.h"
+#include "ResultsCsv.h"
 
 // The tool's own output besides the project document: the radiation table as
-// JSON, and CSV (UTF-8, "." as the decimal separator, one record per line).
-// Every Decimal4 is written as the text the program shows for it
-// (FormatDecimal4).
+// JSON and as CSV. The results' CSV, shared with the program's export, is the
+// report library's (ResultsCsv.h). Every Decimal4 is written as the text the
+// program shows for it (FormatDecimal4).
 
-enum class OutputFormat { Json, Csv };
+enum class OutputFormat { Json, Csv, Xlsx };
 
 nlohmann::ordered_json RadiationJson(const CliRadiationTable& table);
 
-// The totals table (hours as columns, the four rows), then for each
-// orientation the 17 shown rows of the window hour table (when the windows
-// were computed).
-std::string ResultsCsv(const ProjectResults& results);
 // One line per orientation and hour: the vertical and horizontal radiation
 // and the sun position.
 std::string RadiationCsv(const CliRadiationTable& table);
-
-// A CSV field, quoted when it holds a comma, a quote or a line break.
-std::string CsvField(std::string_view text);

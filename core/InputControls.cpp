@@ -17,62 +17,66 @@ constexpr InputRange ZeroToOne = InputRange::ZeroToOne;
 constexpr NameGender M = NameGender::Masculine;
 constexpr NameGender F = NameGender::Feminine;
 constexpr NameGender N = NameGender::Neuter;
+using Sec = InputSection;
+
+constexpr std::string_view kTransmittanceUnit = "Вт/(м²·°С)";
+constexpr std::string_view kResistanceUnit = "м²·°С/Вт";
 
 // clang-format off
-// One row per control. "read" is its place in the windows page's reading of
-// the nineteen window and site inputs, "line" its line of the project file
-// header (0: neither). The nineteen read come first, in their order. "range"
-// is what the quantity may physically be; the name, its symbol and the
-// name's gender (M, F, N) make the Russian refusal.
+// One row per control, in the order of the input page's groups, top to
+// bottom. "read" is its place in the windows page's reading of the nineteen
+// window and site inputs, "line" its line of the project file header (0:
+// neither). "range" is what the quantity may physically be; the name, its
+// symbol and the name's gender (M, F, N) make the Russian refusal; with the
+// unit and the note they describe the control to screen readers and reports.
 constexpr std::array<InputControl, kInputControlCount> kInputControls{{
-    // control     default  read line  text of the windows page      state field                  range      name                                                                          symbol   gender
-    {"ComboBox1",  "48",     1,   1,  &T::Latitude,            &S::Latitude,             Any,       "Северная широта района",                                                     "",      F},  // 40..60: ReadLatitude
-    {"Edit1",      "1.5",    2,   2,  &T::WindowHeight,        &S::WindowHeight,         Above0,    "Высота окна",                                                                "Н",     F},
-    {"Edit2",      "2",      3,   3,  &T::WindowWidth,         &S::WindowWidth,          Above0,    "Ширина окна",                                                                "В",     F},
-    {"Edit8",      "0.3",    4,   4,  &T::ShadeHorizLength,    &S::ShadeHorizLength,     AtLeast0,  "Длина горизонтальных элементов затенения",                                   "Lг",    F},
-    {"Edit9",      "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength,      AtLeast0,  "Длина вертикальных элементов затенения",                                     "Lв",    F},
-    {"Edit10",     "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset,     AtLeast0,  "Расстояние от горизонтального элемента затенения до откоса",                 "а",     N},
-    {"Edit11",     "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset,      AtLeast0,  "Расстояние от вертикального элемента затенения до откоса",                   "с",     N},
-    {"Edit7",      "22.5",   8,   8,  &T::OutdoorMeanTemp,     &S::OutdoorMeanTemp,      Any,       "Средняя температура наружного воздуха",                                      "tн.ср", F},
-    {"Edit6",      "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp,           Any,       "Температура внутреннего воздуха",                                            "tв",    F},
-    {"Edit12",     "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude,     AtLeast0,  "Суточная амплитуда температуры наружного воздуха",                           "Аtн",   F},
-    {"Edit13",     "0.9",   11,  11,  &T::RelativePenetration, &S::RelativePenetration,  ZeroToOne, "Коэффициент относительного проникания солнечной радиации",                   "Котн",  M},
-    {"Edit14",     "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance,   ZeroToOne, "Приведённый коэффициент поглощения солнечной радиации",                      "ρп",    M},
-    {"Edit15",     "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance,    Above0,    "Сопротивление теплопередаче заполнения светового проёма",                    "Rп",    N},
-    {"Edit17",     "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea,          Above0,    "Площадь световых проёмов",                                                   "Fп",    F},
-    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Any,       "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",    M},
-    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",  M},
-    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Any,       "Угол отклонения остекления от вертикали",                                    "β'",    M},
-    {"Edit16",     "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading,         ZeroToOne, "Коэффициент затенения светового проёма переплётами",                         "τ₂",    M},
-    {"Edit5",      "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed,            AtLeast0,  "Скорость ветра",                                                             "V",     F},
-    {"Edit3",      "1",      0,  18,  nullptr,                 {},                       AtLeast1,  "Количество однотипных окон",                                                 "n",     N},  // no field of its own
-
+    // control     default  read line  text of the windows page      state field                  range      name                                                                          symbol   gender  section    unit                   note
+    {"Edit1",      "1.5",    2,   2,  &T::WindowHeight,        &S::WindowHeight,         Above0,    "Высота окна",                                                                "Н",      F, Sec::Window,    "м",                   ""},
+    {"Edit2",      "2",      3,   3,  &T::WindowWidth,         &S::WindowWidth,          Above0,    "Ширина окна",                                                                "В",      F, Sec::Window,    "м",                   ""},
+    {"Edit8",      "0.3",    4,   4,  &T::ShadeHorizLength,    &S::ShadeHorizLength,     AtLeast0,  "Длина горизонтальных элементов затенения",                                   "Lг",     F, Sec::Window,    "м",                   ""},
+    {"Edit9",      "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength,      AtLeast0,  "Длина вертикальных элементов затенения",                                     "Lв",     F, Sec::Window,    "м",                   ""},
+    {"Edit10",     "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset,     AtLeast0,  "Расстояние от горизонтального элемента затенения до откоса",                 "а",      N, Sec::Window,    "м",                   ""},
+    {"Edit11",     "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset,      AtLeast0,  "Расстояние от вертикального элемента затенения до откоса",                   "с",      N, Sec::Window,    "м",                   ""},
+    {"Edit3",      "1",      0,  18,  nullptr,                 {},                       AtLeast1,  "Количество однотипных окон",                                                 "n",      N, Sec::Window,    "шт.",                 ""}, // no field of its own
+    {"Edit17",     "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea,          Above0,    "Площадь световых проёмов",                                                   "Fп",     F, Sec::Window,    "м²",                  ""},
+    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Any,       "Угол отклонения остекления от вертикали",                                    "β'",     M, Sec::Window,    "°",                   ""},
+    {"Edit14",     "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance,   ZeroToOne, "Приведённый коэффициент поглощения солнечной радиации",                      "ρп",     M, Sec::Window,    "",                    ""},
+    {"Edit15",     "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance,    Above0,    "Сопротивление теплопередаче заполнения светового проёма",                    "Rп",     N, Sec::Window,    kResistanceUnit,       ""},
+    {"Edit16",     "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading,         ZeroToOne, "Коэффициент затенения светового проёма переплётами",                         "τ₂",     M, Sec::Window,    "",                    ""},
+    {"Edit13",     "0.9",   11,  11,  &T::RelativePenetration, &S::RelativePenetration,  ZeroToOne, "Коэффициент относительного проникания солнечной радиации",                   "Котн",   M, Sec::Window,    "",                    ""},
+    // Site and climate
+    {"ComboBox1",  "48",     1,   1,  &T::Latitude,            &S::Latitude,             Any,       "Северная широта района",                                                     "φ",      F, Sec::Site,      "°",                   ""}, // 40..60: ReadLatitude
+    {"Edit7",      "22.5",   8,   8,  &T::OutdoorMeanTemp,     &S::OutdoorMeanTemp,      Any,       "Средняя температура наружного воздуха",                                      "tн.ср",  F, Sec::Site,      "°С",                  ""},
+    {"Edit6",      "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp,           Any,       "Температура внутреннего воздуха",                                            "tв",     F, Sec::Site,      "°С",                  ""},
+    {"Edit5",      "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed,            AtLeast0,  "Скорость ветра",                                                             "V",      F, Sec::Site,      "м/с",                 ""},
+    {"Edit12",     "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude,     AtLeast0,  "Суточная амплитуда температуры наружного воздуха",                           "Аtн",    F, Sec::Site,      "°С",                  ""},
+    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Any,       "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
+    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
     // Walls
-    {"Edit4",      "0",      0,   0,  nullptr,                 &S::WallArea,             AtLeast0,  "Площадь стены",                                                              "F",     F},
-    {"Edit20",     "0",      0,   0,  nullptr,                 &S::WallTransmittance,    Any,       "Коэффициент теплопередачи стены",                                            "К",     M},
-    {"Edit21",     "0",      0,   0,  nullptr,                 &S::WallResistance,       Any,       "Сопротивление теплопередаче стены",                                          "R",     N},
-    {"Edit22",     "0",      0,   0,  nullptr,                 &S::WallAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью стены",               "ρст",   M},
-    {"Edit33",     "3",      0,   0,  nullptr,                 &S::WallLayerCount,       Any,       "Количество слоёв в стене",                                                   "",      N},
-    {"Edit39",     "0",      0,   0,  nullptr,                 {},                       Any,       "Сопротивление",                                                              "Rв.пр.", N},  // read and checked, used nowhere
-    {"Edit27",     "1",      0,   0,  nullptr,                 &S::WallLayerCurrent,     Any,       "Номер слоя стены",                                                           "",      M},
-    {"Edit29",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя стены",                                                        "",      M},  // layer entry
-    {"Edit30",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя стены",                             "s",     M},
-    {"Edit31",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя стены",                                    "λ",     M},
-    {"Edit32",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя стены",                                                         "δ",     F},
-
+    {"Edit4",      "0",      0,   0,  nullptr,                 &S::WallArea,             AtLeast0,  "Площадь стены",                                                              "F",      F, Sec::Wall,      "м²",                  ""},
+    {"Edit20",     "0",      0,   0,  nullptr,                 &S::WallTransmittance,    Any,       "Коэффициент теплопередачи стены",                                            "К",      M, Sec::Wall,      kTransmittanceUnit,    ""},
+    {"Edit21",     "0",      0,   0,  nullptr,                 &S::WallResistance,       Any,       "Сопротивление теплопередаче стены",                                          "R",      N, Sec::Wall,      kResistanceUnit,       ""},
+    {"Edit22",     "0",      0,   0,  nullptr,                 &S::WallAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью стены",               "ρст",    M, Sec::Wall,      "",                    ""},
+    {"Edit33",     "3",      0,   0,  nullptr,                 &S::WallLayerCount,       Any,       "Количество слоёв в стене",                                                   "",       N, Sec::Wall,      "",                    ""},
+    {"Edit39",     "0",      0,   0,  nullptr,                 {},                       Any,       "Сопротивление",                                                              "Rв.пр.", N, Sec::Wall,      "",                    "в расчёте не участвует"}, // read and checked, used nowhere
+    {"Edit27",     "1",      0,   0,  nullptr,                 &S::WallLayerCurrent,     Any,       "Номер слоя стены",                                                           "",       M, Sec::WallLayer, "",                    ""},
+    {"Edit29",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя стены",                                                        "",       M, Sec::WallLayer, "",                    ""}, // layer entry
+    {"Edit30",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя стены",                             "s",      M, Sec::WallLayer, kTransmittanceUnit,    ""},
+    {"Edit31",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя стены",                                    "λ",      M, Sec::WallLayer, "Вт/(м·°С)",           ""},
+    {"Edit32",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя стены",                                                         "δ",      F, Sec::WallLayer, "м",                   ""},
     // Roof
-    {"Edit23",     "0",      0,   0,  nullptr,                 &S::RoofArea,             AtLeast0,  "Площадь покрытия",                                                           "F",     F},
-    {"Edit24",     "0",      0,   0,  nullptr,                 &S::RoofTransmittance,    Any,       "Коэффициент теплопередачи покрытия",                                         "Кпокр", M},
-    {"Edit25",     "0",      0,   0,  nullptr,                 &S::RoofResistance,       Any,       "Сопротивление теплопередаче покрытия",                                       "Rпокр", N},
-    {"Edit26",     "0",      0,   0,  nullptr,                 &S::RoofAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью покрытия",            "ρп",    M},
-    {"Edit34",     "3",      0,   0,  nullptr,                 &S::RoofLayerCount,       Any,       "Количество слоёв в покрытии",                                                "",      N},
-    {"Edit40",     "22",     0,   0,  nullptr,                 &S::UnderRoofTemp,        Any,       "Температура воздуха под покрытием",                                          "tпокр", F},
-    {"Edit41",     "13.42",  0,   0,  nullptr,                 &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",    M},  // shown only
-    {"Edit28",     "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent,     Any,       "Номер слоя покрытия",                                                        "",      M},
-    {"Edit35",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя покрытия",                                                     "",      M},  // layer entry
-    {"Edit36",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя покрытия",                          "s",     M},
-    {"Edit37",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя покрытия",                                 "λ",     M},
-    {"Edit38",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя покрытия",                                                      "δ",     F},
+    {"Edit23",     "0",      0,   0,  nullptr,                 &S::RoofArea,             AtLeast0,  "Площадь покрытия",                                                           "F",      F, Sec::Roof,      "м²",                  ""},
+    {"Edit24",     "0",      0,   0,  nullptr,                 &S::RoofTransmittance,    Any,       "Коэффициент теплопередачи покрытия",                                         "Кпокр",  M, Sec::Roof,      kTransmittanceUnit,    ""},
+    {"Edit25",     "0",      0,   0,  nullptr,                 &S::RoofResistance,       Any,       "Сопротивление теплопередаче покрытия",                                       "Rпокр",  N, Sec::Roof,      kResistanceUnit,       ""},
+    {"Edit26",     "0",      0,   0,  nullptr,                 &S::RoofAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью покрытия",            "ρп",     M, Sec::Roof,      "",                    ""},
+    {"Edit34",     "3",      0,   0,  nullptr,                 &S::RoofLayerCount,       Any,       "Количество слоёв в покрытии",                                                "",       N, Sec::Roof,      "",                    ""},
+    {"Edit40",     "22",     0,   0,  nullptr,                 &S::UnderRoofTemp,        Any,       "Температура воздуха под покрытием",                                          "tпокр",  F, Sec::Roof,      "°С",                  ""},
+    {"Edit41",     "13.42",  0,   0,  nullptr,                 &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",     M, Sec::Roof,      kTransmittanceUnit,    "только показ"}, // shown only
+    {"Edit28",     "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent,     Any,       "Номер слоя покрытия",                                                        "",       M, Sec::RoofLayer, "",                    ""},
+    {"Edit35",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя покрытия",                                                     "",       M, Sec::RoofLayer, "",                    ""}, // layer entry
+    {"Edit36",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя покрытия",                          "s",      M, Sec::RoofLayer, kTransmittanceUnit,    ""},
+    {"Edit37",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя покрытия",                                 "λ",      M, Sec::RoofLayer, "Вт/(м·°С)",           ""},
+    {"Edit38",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя покрытия",                                                      "δ",      F, Sec::RoofLayer, "м",                   ""},
 }};
 // clang-format on
 
@@ -161,6 +165,14 @@ std::string_view Refusal(InputRange range, Decimal4 value) {
 }  // namespace
 
 const std::array<InputControl, kInputControlCount>& InputControls() { return kInputControls; }
+
+std::string Description(const InputControl& input) {
+    std::string text(input.name);
+    if (!input.symbol.empty()) (text += ' ') += input.symbol;
+    if (!input.unit.empty()) (text += ", ") += input.unit;
+    if (!input.note.empty()) ((text += " (") += input.note) += ')';
+    return text;
+}
 
 const InputControl& InputControlOf(std::string_view control) {
     for (const InputControl& input : kInputControls)

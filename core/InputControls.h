@@ -62,6 +62,16 @@ enum class InputRange : std::uint8_t {
 // ("должен", "должна", "должно").
 enum class NameGender : std::uint8_t { Masculine, Feminine, Neuter };
 
+// The group of the input page a control belongs to.
+enum class InputSection {
+    Window,     // "Для окон"
+    Site,       // site and climate block
+    Wall,       // "Для стен"
+    Roof,       // "Для покрытий"
+    WallLayer,  // entry row of the wall layer editor
+    RoofLayer,  // entry row of the roof layer editor
+};
+
 struct InputControl {
     std::string_view control;                   // object name: "ComboBox1", "Edit1", ...
     std::string_view defaultText;               // shown at start-up
@@ -73,14 +83,21 @@ struct InputControl {
     std::string_view name;    // the quantity in Russian words: "Высота окна"
     std::string_view symbol;  // its symbol as the input page shows it: "Н"; "" for none
     NameGender gender;
+    InputSection section;
+    std::string_view unit;  // plain Unicode: "м", "Вт/(м²·°С)"; "" for none
+    std::string_view note;  // a remark in brackets ("в расчёте не участвует"); usually ""
 };
 
 inline constexpr int kInputControlCount = 43;
 inline constexpr int kWindowInputCount = 19;
 inline constexpr int kHeaderInputCount = 19;
 
-// Every input control of the input page.
+// Every input control of the input page, group by group, top to bottom.
 const std::array<InputControl, kInputControlCount>& InputControls();
+
+// "Высота окна Н, м", with the note in brackets when there is one: the
+// accessible name and tooltip of the control, and its line in the reports.
+std::string Description(const InputControl& input);
 
 // The row of a control; throws std::out_of_range for an unknown name.
 const InputControl& InputControlOf(std::string_view control);

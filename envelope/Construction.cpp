@@ -29,6 +29,8 @@ Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum) {
     return Decimal4::StoreCounts(Quotient(kScale2, outerCoeff.Counts()) + (kInnerResistanceCounts + layerSum.Counts()));
 }
 
+Decimal4 TransmittanceOf(Decimal4 resistance) { return Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts())); }
+
 void UpdateResistance(Construction c) {
     const Decimal4 outer = OuterCoeffOf(c);  // starts the computation
     LayerTable layers = LayersOf(c);
@@ -42,7 +44,7 @@ void UpdateResistance(Construction c) {
         if (i < kMaxLayers && layers[i + 1].Conductivity.IsZero()) break;
     }
     const Decimal4 resistance = TotalResistance(outer, sum);
-    const Decimal4 transmittance = Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts()));
+    const Decimal4 transmittance = TransmittanceOf(resistance);
     CheckFloatingPoint();  // a fault no operation reported on its own
 
     LayersOf(c) = layers;

@@ -39,6 +39,9 @@ Decimal4 ResistanceOf(const ConstructionLayer& layer);
 // R₀ = 1/αн + (1/8.7 + ΣR), evaluated in ten-thousandths and rounded once.
 Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum);
 
+// K = 1/R₀, W/(m²·°C), evaluated in ten-thousandths and rounded once.
+Decimal4 TransmittanceOf(Decimal4 resistance);
+
 // Recomputes R = δ/λ of the leading run of entered layers within the count
 // (layer 1, then on while the next layer's conductivity is not zero, at most
 // up to the count; none for a count of 0) and the construction's R₀ and

@@ -160,6 +160,11 @@ struct ProjectResults {
 // Raises the CalcError the program would show.
 ProjectResults RunProject(const ProjectInputs& inputs);
 
+// The texts of the window and site controls once the inputs are typed: the
+// given texts, and the derived ones (opening area, shading lengths, outer
+// coefficients) as the input page shows them. What RunProject computes with.
+WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs);
+
 // A calculation that was refused: the message as the error box shows it.
 struct ProjectError {
     std::string Message;

@@ -130,6 +130,8 @@ ProjectResults RunProject(const ProjectInputs& p) {
     return ProjectResultsOfState(p, view);
 }
 
+WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs) { return TypeInputPage(inputs); }
+
 ProjectOutcome ComputeProject(const ProjectInputs& inputs) {
     try {
         return RunProject(inputs);

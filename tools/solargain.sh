@@ -12,7 +12,7 @@ fuzz_seconds=30
 
 packages=(
   cmake g++ make pkg-config ccache
-  qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev nlohmann-json3-dev libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format

@@ -55,6 +55,9 @@ void ReadWindowInputs(const WindowInputTexts& inputs);
 std::string_view InsolationKindCaption(WindowKind kind);
 // What the caption abbreviates, for screen readers: "вертикального остекления", ...
 std::string_view InsolationKindName(WindowKind kind);
+// Caption of the kind's radio button on the input page: "Вертикальная",
+// "Наклонная  (близко к вертикальной)", "Горизонтальная".
+std::string_view WindowKindCaption(WindowKind kind);
 
 struct WindowRunResult {
     std::string_view InsolationCaption;  // caption of row 11 for the kind

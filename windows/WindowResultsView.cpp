@@ -65,6 +65,27 @@ std::string WindowRowCaption::PlainText() const {
     return text;
 }
 
+namespace {
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace
+
+std::string WindowRowCaption::Symbol() const {
+    const std::string text = PlainText();
+    return Trimmed(std::string_view(text).substr(0, text.find(',')));
+}
+
+std::string WindowRowCaption::Unit() const {
+    const std::string text = PlainText();
+    const std::size_t comma = text.find(',');
+    return comma == std::string::npos ? std::string() : Trimmed(std::string_view(text).substr(comma + 1));
+}
+
 std::array<WindowRowCaption, kWindowGridRows> WindowRowCaptions(std::string_view insolationCaption) {
     using F = WindowField;
     // clang-format off

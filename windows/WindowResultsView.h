@@ -59,6 +59,11 @@ struct WindowRowCaption {
     // The caption as one Unicode text: parts in order, a raised "2" as "²"
     // and a lowered "2" as "₂" ("qвп , Вт/м²", "β₂", "Kинс.в.").
     std::string PlainText() const;
+    // The plain text split at its comma for tables: the symbol ("qвп",
+    // "Kинс.в.") and the unit ("Вт/м²", "°"; empty when the caption has none),
+    // blanks trimmed.
+    std::string Symbol() const;
+    std::string Unit() const;
 };
 
 // Captions of rows 1..17; row 11 carries the kind caption of the last run

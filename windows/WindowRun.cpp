@@ -1,3 +1,5 @@
+#include <array>
+
 #include "CalcError.h"
 #include "Conversions.h"
 #include "FloatingPoint.h"
@@ -17,29 +19,38 @@ void ReadWindowInputs(const WindowInputTexts& texts) {
     }
 }
 
-std::string_view InsolationKindCaption(WindowKind kind) {
-    switch (kind) {
-        case WindowKind::Vertical:
-            return "инс.в.";
-        case WindowKind::Inclined:
-            return "инс.н.";
-        case WindowKind::Horizontal:
-            return "инс.г.";
-    }
+namespace {
+
+// The texts of each window kind: its radio button on the input page, the
+// caption of the insolation row of the results grid, and what that caption
+// abbreviates (for screen readers).
+struct WindowKindTexts {
+    WindowKind kind;
+    std::string_view radioCaption;
+    std::string_view insolationCaption;
+    std::string_view insolationName;
+};
+
+// clang-format off
+constexpr std::array<WindowKindTexts, 3> kWindowKindTexts{{
+    // kind                    radio button                            insolation  what it abbreviates
+    {WindowKind::Vertical,     "Вертикальная",                         "инс.в.",   "вертикального остекления"},
+    {WindowKind::Inclined,     "Наклонная  (близко к вертикальной)",   "инс.н.",   "наклонного остекления"},
+    {WindowKind::Horizontal,   "Горизонтальная",                       "инс.г.",   "горизонтального остекления"},
+}};
+// clang-format on
+
+const WindowKindTexts& TextsOf(WindowKind kind) {
+    for (const WindowKindTexts& texts : kWindowKindTexts)
+        if (texts.kind == kind) return texts;
     throw CalcError("Неизвестный вид остекления");
 }
 
-std::string_view InsolationKindName(WindowKind kind) {
-    switch (kind) {
-        case WindowKind::Vertical:
-            return "вертикального остекления";
-        case WindowKind::Inclined:
-            return "наклонного остекления";
-        case WindowKind::Horizontal:
-            return "горизонтального остекления";
-    }
-    throw CalcError("Неизвестный вид остекления");
-}
+}  // namespace
+
+std::string_view InsolationKindCaption(WindowKind kind) { return TextsOf(kind).insolationCaption; }
+std::string_view InsolationKindName(WindowKind kind) { return TextsOf(kind).insolationName; }
+std::string_view WindowKindCaption(WindowKind kind) { return TextsOf(kind).radioCaption; }
 
 namespace {
 

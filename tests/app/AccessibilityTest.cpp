@@ -44,7 +44,7 @@ private slots:
 void AccessibilityTest::latitudeBoxIsNamedByItsQuantity() {
     FormUnderTest t;
     auto* box = t.Get<QComboBox>("ComboBox1");
-    QCOMPARE(AccessibleText(box, QAccessible::Name), QStringLiteral("Северная широта района, градусы"));
+    QCOMPARE(AccessibleText(box, QAccessible::Name), QStringLiteral("Северная широта района φ, °"));
     QCOMPARE(AccessibleText(box, QAccessible::Value), QStringLiteral("48"));
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
     QCOMPARE(accessible->role(), QAccessible::ComboBox);

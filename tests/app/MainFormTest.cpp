@@ -115,10 +115,11 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     QVERIFY(!t.form->isWindowModified());
     QCOMPARE(t.form->centralWidget()->size(), QSize(1024, 722));
     auto* pages = t.Get<QTabWidget>("PageControl2");
-    QCOMPARE(pages->count(), 3);
+    QCOMPARE(pages->count(), 4);
     QCOMPARE(pages->tabText(0), QStringLiteral(" Исходные  данные "));
     QCOMPARE(pages->tabText(1), QStringLiteral("Окна"));
     QCOMPARE(pages->tabText(2), QStringLiteral("Итого :"));
+    QCOMPARE(pages->tabText(3), QStringLiteral("Графики"));
     QCOMPARE(pages->currentWidget(), t.Get<QWidget>("TabSheet9"));
 
     QCOMPARE(t.Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("48"));
@@ -171,7 +172,8 @@ void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     FormUnderTest t;
     QCOMPARE(t.Get<QMenu>("N1")->title(), QStringLiteral("Файл"));
     QCOMPARE(ItemsOf(t.Get<QMenu>("N1")),
-             (QStringList{"Новый", "Открыть", "Сохранить", "Сохранить как…", "-", "Печать", "-", "Выход"}));
+             (QStringList{"Новый", "Открыть", "Сохранить", "Сохранить как…", "-", "Печать", "Печать отчёта…",
+                          "Отчёт (PDF)…", "Экспорт результатов…", "-", "Выход"}));
     QCOMPARE(ItemsOf(t.Get<QMenu>("N5")), (QStringList{"Таблицы,  расчетные схемы", "-", "О программе"}));
     QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
     QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));

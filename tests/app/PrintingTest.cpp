@@ -152,6 +152,48 @@ private slots:
                  qPrintable(QString::number(pdf.placed.height())));
     }
 
+    // On A4 portrait the window is wider than the page: the whole picture,
+    // the column 17-18 of "Итого :" included, goes onto the page turned to
+    // landscape, where it is not scaled down as far (here not at all).
+    void aPictureLargerThanThePageIsFittedOntoIt() {
+        ui->SelectTab("PageControl2", 2);
+        AnswerDialog(true);
+        ui->form->PrintDialog1 = [this](QPrinter& printer, QWidget*) {
+            ++dialogRuns;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(PdfPath());
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(QPageLayout::Portrait);
+            return true;
+        };
+        ui->Get<QAction>("N7")->trigger();
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        const QSize client = ui->form->centralWidget()->size();
+        const PdfFacts pdf = ReadPdf(PdfPath());
+        QCOMPARE(pdf.pages, 1);
+        QCOMPARE(pdf.image, client);
+        QVERIFY2(pdf.pageSize.width() > pdf.pageSize.height(), "the page is not turned to landscape");
+        QVERIFY2(pdf.placed.width() <= pdf.pageSize.width() && pdf.placed.height() <= pdf.pageSize.height(),
+                 qPrintable(QStringLiteral("%1 x %2 on %3 x %4")
+                                .arg(pdf.placed.width())
+                                .arg(pdf.placed.height())
+                                .arg(pdf.pageSize.width())
+                                .arg(pdf.pageSize.height())));
+        QVERIFY(std::abs(pdf.placed.width() / pdf.placed.height() - double(client.width()) / client.height()) < 0.01);
+        // The picture's right edge, where the column 17-18 ends, is the
+        // grid's and not cut off: its last column holds the header's text.
+        const QImage& picture = pdf.picture;
+        const QRect grid =
+            ui->Grid("StringGrid6")
+                ->geometry()
+                .translated(
+                    ui->Get<QWidget>("StringGrid6")->parentWidget()->mapTo(ui->form->centralWidget(), QPoint(0, 0)));
+        int dark = 0;
+        for (int x = grid.right() - 90; x < grid.right() - 4; ++x)
+            for (int y = grid.top() + 4; y < grid.top() + 30; ++y) dark += picture.pixelColor(x, y).lightness() < 100;
+        QVERIFY2(dark > 20, qPrintable(QString::number(dark)));
+    }
+
     void theWindowIsCapturedOnWhite() {
         AnswerDialog(true);
         ui->Get<QAction>("N7")->trigger();

@@ -125,6 +125,10 @@ TEST(CliCommand, WrongCommandLines) {
              {"cities", "Москва"},
              {"cities", "--latitude", "48"},
              {"cities", "--search"},
+             {"compute", "--format", "xlsx"},
+             {"compute", "-o"},
+             {"convert", "-o", "p.json"},
+             {"radiation", "--latitude", "48", "--format", "xlsx", "-o", "r.xlsx"},
          }) {
         std::string line;
         for (const std::string& a : args) line += a + " ";
@@ -136,11 +140,34 @@ TEST(CliCommand, WrongCommandLines) {
     }
 }
 
+// -o writes what standard output would get, replacing a file only once
+// complete; a file that cannot be written leaves the old one and exits with 1.
+TEST(CliCommand, OutputFileTakesTheResults) {
+    char folderTemplate[] = "/tmp/solargain-cli-XXXXXX";
+    const std::string folder = ::mkdtemp(folderTemplate);
+    const std::string path = folder + "/итоги.csv";
+    const std::string project = R"({"WindowOrientations": ["Ю"]})";
+    const Outcome written = InProcess({"compute", "--format=csv", "-o", path}, project);
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, InProcess({"compute", "--format=csv"}, project).out);
+
+    const Outcome intoFolder = InProcess({"compute", "--format", "xlsx", "--output", folder}, project);
+    EXPECT_EQ(intoFolder.status, 1);
+    EXPECT_EQ(intoFolder.err,
+              "Не удалось записать файл «" + folder + "»: File access denied. Прежний файл не изменён.\n");
+    EXPECT_EQ(intoFolder.out, "");
+    std::remove(path.c_str());
+    ::rmdir(folder.c_str());
+}
+
 TEST(CliCommand, HelpAndVersion) {
     const Outcome help = InProcess({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"compute [FILE | -]", "convert [FILE | -]", "radiation --latitude N",
-                               "cities [--search TEXT]", "--format json|csv", "--version"}) {
+                               "cities [--search TEXT]", "--format json|csv|xlsx", "-o, --output OUT", "--version"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     const Outcome version = InProcess({"--version"});

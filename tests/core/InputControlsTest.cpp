@@ -120,6 +120,23 @@ TEST(InputControls, ReadingATextNamesItsControl) {
     EXPECT_EQ(CalcError("no control").Control(), "");
 }
 
+TEST(InputControls, DescriptionJoinsNameSymbolUnitAndNote) {
+    struct Case {
+        const char* control;
+        const char* text;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Edit1",     "Высота окна Н, м"},
+        {"Edit14",    "Приведённый коэффициент поглощения солнечной радиации ρп"},
+        {"ComboBox1", "Северная широта района φ, °"},
+        {"Edit33",    "Количество слоёв в стене"},
+        {"Edit39",    "Сопротивление Rв.пр. (в расчёте не участвует)"},
+    };
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(Description(InputControlOf(c.control)), c.text) << c.control;
+}
+
 TEST(InputControls, AnUnknownControlIsRefused) {
     EXPECT_THROW(InputControlOf("Edit43"), std::out_of_range);
     EXPECT_THROW(DefaultTextOf(""), std::out_of_range);

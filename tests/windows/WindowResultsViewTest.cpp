@@ -80,19 +80,19 @@ TEST(WindowResultsView, GridShowsOneOrientationOfTheTable) {
 
 TEST(WindowResultsView, RowCaptions) {
     // clang-format off
-    const struct { int row; const char* text; } cases[] = {
-        {  1, "qвп , Вт/м²"   },
-        {  2, "qвр , Вт/м²"   },
-        {  3, "h   , °"       },
-        {  6, "Aco   , °"     },
-        {  7, "β   , °"       },
-        {  8, "Sв  , Вт/м²"   },
-        { 10, "β₂"            },
-        { 11, "Kинс.н."       },
-        { 12, "Kобл"          },
-        { 14, "tн.усл.  , °С" },
-        { 16, "qпр +qпт "     },
-        { 17, "Qост  ,Вт"     },
+    const struct { int row; const char* text; const char* symbol; const char* unit; } cases[] = {
+        {  1, "qвп , Вт/м²",   "qвп",      "Вт/м²" },
+        {  2, "qвр , Вт/м²",   "qвр",      "Вт/м²" },
+        {  3, "h   , °",       "h",        "°"     },
+        {  6, "Aco   , °",     "Aco",      "°"     },
+        {  7, "β   , °",       "β",        "°"     },
+        {  8, "Sв  , Вт/м²",   "Sв",       "Вт/м²" },
+        { 10, "β₂",            "β₂",       ""      },
+        { 11, "Kинс.н.",       "Kинс.н.",  ""      },
+        { 12, "Kобл",          "Kобл",     ""      },
+        { 14, "tн.усл.  , °С", "tн.усл.",  "°С"    },
+        { 16, "qпр +qпт ",     "qпр +qпт", ""      },
+        { 17, "Qост  ,Вт",     "Qост",     "Вт"    },
     };
     // clang-format on
     const auto captions = WindowRowCaptions(InsolationKindCaption(WindowKind::Inclined));
@@ -102,6 +102,8 @@ TEST(WindowResultsView, RowCaptions) {
         EXPECT_EQ(caption.Row, c.row);
         EXPECT_EQ(static_cast<int>(caption.Field), c.row);
         EXPECT_EQ(caption.PlainText(), c.text);
+        EXPECT_EQ(caption.Symbol(), c.symbol);
+        EXPECT_EQ(caption.Unit(), c.unit);
         EXPECT_EQ(caption.Color, c.row == 17 ? CaptionColor::Maroon : CaptionColor::Navy);
     }
     // The raised "2" of the areas is its own part.

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Writing a report's file so that, whatever fails, a file of the same name is
+// either left as it was or replaced by the complete new one: the bytes go to
+// a temporary file beside it, which then takes its name
+// (WriteProjectFileAtomically). A failure raises a CalcError with a Russian
+// message naming the file and the system's reason, e.g. «Не удалось записать
+// файл «/tmp/a.xlsx»: File access denied. Прежний файл не изменён».
+void WriteReportFile(const std::string& path, std::string_view bytes);
