@@ -7,17 +7,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "FormStyle.h"
 #include "HourlyChartView.h"
 #include "HourlyCharts.h"
 #include "MainForm.h"
 #include "ProjectDocument.h"
 #include "ProjectReport.h"
+#include "ProjectSession.h"
 #include "ReportFile.h"
 
 namespace {
@@ -81,6 +84,13 @@ void TForm1::CreateChartsPage() {
     buttons->addWidget(ChartSaveButton);
     page->addLayout(buttons);
 
+    ChartsFailureLine = FormStyle::MakeLabel(TabSheet14, QString(), FormStyle::kMaroon);
+    ChartsFailureLine->setObjectName(QStringLiteral("ChartsFailureLine"));
+    ChartsFailureLine->setFont(FormStyle::BoldFont(18));
+    ChartsFailureLine->setWordWrap(true);
+    ChartsFailureLine->hide();
+    page->addWidget(ChartsFailureLine);
+
     ChartsArea = new QWidget(TabSheet14);
     ChartsArea->setObjectName(QStringLiteral("ChartsArea"));
     auto* charts = new QVBoxLayout(ChartsArea);
@@ -104,7 +114,14 @@ void TForm1::TabSheet14Show() {
         // No chart of results that are not current.
         Show(ChartView1, new QChart);
         Show(ChartView2, new QChart);
-        if (!BringResultsUpToDate()) return;
+        const bool current = BringResultsUpToDate();
+        ChartsArea->setVisible(current);
+        ChartSaveButton->setEnabled(current);
+        ChartsFailureLine->setVisible(!current);
+        if (!current) {
+            ChartsFailureLine->setText(NotComputedLine(session_->ResultsFailure));
+            return;
+        }
         const ProjectInputs inputs = ShownProjectInputs();
         const HourlyCharts charts = MakeHourlyCharts(MakeProjectReport(inputs, ShownProjectResults(inputs)));
         Show(ChartView1, MakeTotalsChart(charts));

@@ -42,6 +42,9 @@ enum class WindowKind;
 // controls. The implementation is split by page: InputPage.cpp,
 // LayerEditors.cpp, WindowsPage.cpp, TotalsPage.cpp, MainMenu.cpp and
 // MainFormFiles.cpp.
+// The line a page shows instead of results that could not be computed.
+QString NotComputedLine(const std::string& message);
+
 class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);
@@ -351,6 +354,7 @@ public:
     class QChartView* ChartView1 = nullptr;  // hourly totals
     class QChartView* ChartView2 = nullptr;  // windows by orientation
     QPushButton* ChartSaveButton = nullptr;
+    QLabel* ChartsFailureLine = nullptr;  // «Результаты не рассчитаны: …» instead of the charts
     QAction* ExportResults = nullptr;
     QAction* ReportPdf = nullptr;
     QAction* PrintReport = nullptr;

@@ -58,6 +58,10 @@ void TForm1::CreateTotalsPage() {
     TotalsFailureLine->hide();
 }
 
+QString NotComputedLine(const std::string& message) {
+    return QStringLiteral("Результаты не рассчитаны: ") + QString::fromStdString(message);
+}
+
 void TForm1::TabSheet13Show() {
     RunHandler([this] { BringResultsUpToDate(); });
 }
@@ -96,6 +100,5 @@ void TForm1::ShowTotalsView() {
     const std::optional<std::string>& failure = totalsView_->Failure;
     Label164->setVisible(!failure);
     TotalsFailureLine->setVisible(failure.has_value());
-    if (failure)
-        TotalsFailureLine->setText(QStringLiteral("Результаты не рассчитаны: ") + QString::fromStdString(*failure));
+    if (failure) TotalsFailureLine->setText(NotComputedLine(*failure));
 }

@@ -183,7 +183,7 @@ void TForm1::ShowWindowsFailure(const std::optional<std::string>& message) {
     WindowsFailureLine->setVisible(message.has_value());
     Label108->setVisible(!message);
     if (!message) return;
-    WindowsFailureLine->setText(QStringLiteral("Результаты не рассчитаны: ") + QString::fromStdString(*message));
+    WindowsFailureLine->setText(NotComputedLine(*message));
     StringGrid1->ClearRows(1, kWindowGridRows);
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPrinter>
 #include <QProcess>
@@ -223,6 +224,27 @@ private slots:
         ui->SelectTab("PageControl2", 3);
         const auto* again = qobject_cast<QStackedBarSeries*>(ui->Get<QChartView>("ChartView1")->chart()->series()[0]);
         QCOMPARE(again->barSets()[1]->at(0), TotalsRow(5)[0]);
+    }
+
+    // Results that could not be computed are not charted: the page says why
+    // and nothing can be saved until they are computed again.
+    void chartsOfAFailedComputationAreNotShown() {
+        TypeProject();
+        ui->ShowInputPage();
+        ui->Type("Edit33", QStringLiteral("4"));  // one more wall layer than entered
+        ui->SelectTab("PageControl2", 3);
+        QCOMPARE(ui->errors.size(), 1);
+        QVERIFY(ui->Get<QLabel>("ChartsFailureLine")->isVisibleTo(ui->form.get()));
+        QVERIFY(ui->Get<QLabel>("ChartsFailureLine")->text().contains(QStringLiteral("Не введён слой 4 стены")));
+        QVERIFY(!ui->Get<QWidget>("ChartsArea")->isVisibleTo(ui->form.get()));
+        QVERIFY(!ui->Get<QPushButton>("ChartSaveButton")->isEnabled());
+
+        ui->ShowInputPage();
+        ui->Type("Edit33", QStringLiteral("3"));
+        ui->SelectTab("PageControl2", 3);
+        QVERIFY(!ui->Get<QLabel>("ChartsFailureLine")->isVisibleTo(ui->form.get()));
+        QVERIFY(ui->Get<QPushButton>("ChartSaveButton")->isEnabled());
+        QVERIFY(!ui->Get<QChartView>("ChartView1")->chart()->series().isEmpty());
     }
 
     void chartsAreSavedAsPngAndSvg() {
