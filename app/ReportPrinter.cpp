@@ -261,7 +261,9 @@ void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, 
     if (!painter.begin(&device)) throw CalcError("Не удалось начать печать отчёта");
     const double pt = device.logicalDpiY() / 72.0;
     const double footer = kFooterPoints * pt;
-    const QSizeF page(device.width(), device.height() - footer);
+    // A point less than the printable width, so that the right border of a
+    // table of full width is drawn, not clipped.
+    const QSizeF page(device.width() - pt, device.height() - footer);
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
@@ -286,7 +288,7 @@ void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, 
     for (int p = 0; p < pages; ++p) {
         if (p > 0) device.newPage();
         painter.save();
-        const QRectF shown(0, p * page.height(), page.width(), page.height());
+        const QRectF shown(0, p * page.height(), device.width(), page.height());
         painter.translate(0, -shown.top());
         painter.setClipRect(shown);
         QAbstractTextDocumentLayout::PaintContext context;
