@@ -109,7 +109,7 @@ void TForm1::CreateChartsPage() {
 }
 
 void TForm1::ChartsPageChanged(int index) {
-    if (PageAt(index) == TabSheet14) TabSheet14Show();
+    if (index == PageControl2->currentIndex() && PageAt(index) == TabSheet14) TabSheet14Show();
 }
 
 void TForm1::TabSheet14Show() {

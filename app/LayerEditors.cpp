@@ -66,6 +66,7 @@ StringGrid* MakeLayerGrid(QWidget* parent, const char* name, const QString& desc
     // A layer row can be chosen, by a click or the arrow keys, and removed
     // with the Delete key.
     grid->setFocusPolicy(Qt::StrongFocus);
+    grid->setTabKeyNavigation(false);  // Tab goes on to the next control, the arrows choose the row
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     return grid;

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 
 #include <iterator>
@@ -57,6 +58,9 @@ QString HeadingText(const LayerGridHeading& heading) {
            QStringLiteral(", ") + QString::fromUtf8(figure.unit.data(), qsizetype(figure.unit.size()));
 }
 
+// What is shown around a field brought into view: its symbol, its neighbours.
+constexpr int kFocusMargin = 48;
+
 constexpr const char* kInternalErrorMessage = "Внутренняя ошибка программы";
 
 }  // namespace
@@ -80,7 +84,14 @@ TForm1::TForm1(QWidget* parent)
 
 void TForm1::FitToScreen() {
     const QRect room = screen()->availableGeometry();
-    const QSize size = sizeHint().boundedTo(room.size() - kFrameAllowance).expandedTo(minimumSizeHint());
+    const QSize free = room.size() - kFrameAllowance;
+    const QSize whole = sizeHint();
+    QSize size = whole.boundedTo(free);
+    // A page that scrolls one way needs the room of that scroll bar the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (size.height() < whole.height()) size.rwidth() += bar;
+    if (size.width() < whole.width()) size.rheight() += bar;
+    size = size.boundedTo(free).expandedTo(minimumSizeHint());
     resize(size);
     // Within the free area, whatever the window manager does with the place.
     move(room.topLeft() + QPoint(std::max(0, (room.width() - size.width() - kFrameAllowance.width()) / 2), 0));
@@ -167,6 +178,9 @@ void TForm1::ConnectPages() {
 }
 
 void TForm1::MainPageChanged(int index) {
+    // A page's show handler that brought another page forward (a field at
+    // fault) has already handled that change: this one is over.
+    if (index != PageControl2->currentIndex()) return;
     QWidget* left = shownMainPage_;
     shownMainPage_ = PageAt(index);
     if (left == TabSheet10) TabSheet10Hide();
@@ -332,7 +346,7 @@ void TForm1::FocusField(QWidget* field) {
         QWidget* page = PageAt(index);
         if (page == nullptr || !page->isAncestorOf(field)) continue;
         PageControl2->setCurrentIndex(index);
-        if (auto* area = qobject_cast<PageArea*>(PageControl2->widget(index))) area->ShowControl(field);
+        if (auto* area = qobject_cast<PageArea*>(PageControl2->widget(index))) area->ShowControl(field, kFocusMargin);
     }
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();

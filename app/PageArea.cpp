@@ -20,16 +20,17 @@ QWidget* PageArea::PageOf(QWidget* tab) {
     return tab;
 }
 
-void PageArea::ShowControl(QWidget* control) {
+void PageArea::ShowControl(QWidget* control, int margin) {
     if (widget() == nullptr || !widget()->isAncestorOf(control)) return;
     const QSize room = viewport()->size();
-    const QPoint corner = control->mapTo(widget(), QPoint(0, 0));
-    const QSize size = control->size().boundedTo(room);
+    QRect rect(control->mapTo(widget(), QPoint(0, 0)), control->size());
+    const QRect around = rect.adjusted(-margin, -margin, margin, margin);
+    if (around.width() <= room.width() && around.height() <= room.height()) rect = around;
+    rect.setSize(rect.size().boundedTo(room));
     // A point and the room around it that cover the rectangle to its last pixel.
-    const int halfWidth = size.width() / 2;
-    const int halfHeight = size.height() / 2;
-    ensureVisible(corner.x() + halfWidth, corner.y() + halfHeight, size.width() - halfWidth,
-                  size.height() - halfHeight);
+    const int halfWidth = rect.width() / 2;
+    const int halfHeight = rect.height() / 2;
+    ensureVisible(rect.x() + halfWidth, rect.y() + halfHeight, rect.width() - halfWidth, rect.height() - halfHeight);
 }
 
 QSize PageArea::WholePageSize() const {

@@ -22,8 +22,9 @@ public:
     // and the window ask for it.
     QSize sizeHint() const override;
     // Scrolls so that a control of the page is in view: the whole of it, or
-    // as much as the view holds from its top left.
-    void ShowControl(QWidget* control);
+    // as much as the view holds from its top left; with `margin` pixels of
+    // what lies around it where the view has room for them.
+    void ShowControl(QWidget* control, int margin = 0);
 
     // The size the page needs to be shown whole.
     QSize WholePageSize() const;

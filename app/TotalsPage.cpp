@@ -62,7 +62,7 @@ void TForm1::CreateTotalsPage() {
     TotalsFailureLine->setObjectName(QStringLiteral("TotalsFailureLine"));
     TotalsFailureLine->setFont(FormStyle::BoldFont(18));
     TotalsFailureLine->setWordWrap(true);
-    TotalsFailureLine->setGeometry(kGridLeft, kNotComputedTop, kHourCount * kColumnPitch, 3 * kRowPitch);
+    TotalsFailureLine->setGeometry(kGridLeft, kNotComputedTop, kHourCount * kColumnPitch, 2 * kRowPitch);
     TotalsFailureLine->hide();
     PageArea::FitToControls(TabSheet13);
 }

@@ -7,6 +7,7 @@
 // the build tree), each state is also saved as a picture for a look by eye.
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 
 #include "FormTestSupport.h"
@@ -118,6 +120,7 @@ bool IsControl(const QWidget* widget) {
 // its whole rectangle, or as much as the view holds from its top left.
 QStringList UnreachableControls(const FormUnderTest& t) {
     QStringList faults;
+    QCoreApplication::processEvents();  // the scroll bars shown or hidden as the page needs
     auto* area = qobject_cast<PageArea*>(t.Get<QTabWidget>("PageControl2")->currentWidget());
     if (!area) return {QStringLiteral("the page is not in a scroll area")};
     QWidget* page = area->widget();
@@ -258,6 +261,26 @@ private slots:
         t.Type("Edit26", QStringLiteral("0.9"));
         t.ShowTotalsPage();
         Check(t, "totals");
+    }
+
+    // The reference viewer fits the screen too, its buttons within reach.
+    void referenceViewerFitsTheScreen() {
+        FormUnderTest t;
+        t.Get<QAction>("R1")->trigger();
+        QCoreApplication::processEvents();  // laid out, its scroll bars shown or hidden
+        auto* viewer = t.form->findChild<QWidget*>(QStringLiteral("Form3"));
+        QVERIFY(viewer && viewer->isVisible());
+        const QRect room = viewer->screen()->availableGeometry();
+        QVERIFY(viewer->width() <= room.width() && viewer->height() + 40 <= room.height());
+        auto* area = viewer->findChild<QScrollArea*>(QStringLiteral("Form3Area"));
+        QVERIFY(area);
+        for (const char* name : {"Button1", "Button2"}) {
+            auto* button = Control<QPushButton>(viewer, name);
+            area->ensureWidgetVisible(button, 0, 0);
+            const QRect shown(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+            QVERIFY2(area->viewport()->rect().contains(shown), name);
+        }
+        viewer->close();
     }
 
     void chartsPage() {
