@@ -18,6 +18,7 @@
 #include "HourlyChartView.h"
 #include "HourlyCharts.h"
 #include "MainForm.h"
+#include "PageArea.h"
 #include "ProjectDocument.h"
 #include "ProjectReport.h"
 #include "ProjectSession.h"
@@ -73,7 +74,7 @@ void TForm1::CreateChartsPage() {
     TabSheet14 = new QWidget;
     TabSheet14->setObjectName(QStringLiteral("TabSheet14"));
     TabSheet14->setAutoFillBackground(true);
-    PageControl2->addTab(TabSheet14, QStringLiteral("Графики"));
+    PageControl2->addTab(new PageArea(TabSheet14, PageArea::Laid), QStringLiteral("Графики"));
 
     auto* page = new QVBoxLayout(TabSheet14);
     page->setContentsMargins(6, 4, 6, 6);
@@ -93,6 +94,8 @@ void TForm1::CreateChartsPage() {
 
     ChartsArea = new QWidget(TabSheet14);
     ChartsArea->setObjectName(QStringLiteral("ChartsArea"));
+    // Charts stay legible: below this the page scrolls.
+    ChartsArea->setMinimumSize(560, 440);
     auto* charts = new QVBoxLayout(ChartsArea);
     charts->setContentsMargins(0, 0, 0, 0);
     ChartView1 = MakeChartView(ChartsArea, "ChartView1", QStringLiteral("Теплопоступления по часам"));
@@ -106,7 +109,7 @@ void TForm1::CreateChartsPage() {
 }
 
 void TForm1::ChartsPageChanged(int index) {
-    if (PageControl2->widget(index) == TabSheet14) TabSheet14Show();
+    if (index == PageControl2->currentIndex() && PageAt(index) == TabSheet14) TabSheet14Show();
 }
 
 void TForm1::TabSheet14Show() {

@@ -22,10 +22,11 @@ struct InputField {
     int column;                // 0 = left block, 1 = right block of the row
     std::string_view label;    // descriptive text on the left ("\n" splits lines)
     std::string_view symbol;   // rich text just before the input
-    std::string_view unit;     // rich text after the input
-    bool computed;             // shown only: a disabled output
+    bool computed;             // shown only: a read-only output
 
     InputGroup Group() const { return InputControlOf(control).section; }
+    // The unit after the input, from the input table ("" for none).
+    std::string_view Unit() const { return InputControlOf(control).unit; }
     // Accessible name and tooltip: "Высота окна Н, м".
     std::string Description() const { return ::Description(InputControlOf(control)); }
 };

@@ -9,17 +9,25 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 #include "DerivedInputs.h"
+#include "FieldMarks.h"
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
 #include "LatitudeBox.h"
 #include "MainForm.h"
 #include "ProjectSession.h"
 #include "ProjectState.h"
+#include "StringGrid.h"
 #include "WindowComputation.h"
 #include "WindowHourTable.h"
 
@@ -27,11 +35,19 @@ namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// Positions of the blocks of the input page (pixels within the page).
-constexpr int kLeftX = 6;
+// The blocks of the input page: the window group, the kind frame and the
+// site block in the left column, the wall and roof groups in the right one,
+// each block as wide as its column (at least these widths), each column top
+// to bottom. A block that gains a row grows downwards and the page with it.
 constexpr int kLeftWidth = 520;
-constexpr int kTopY = 6;
+constexpr int kRightWidth = 486;
 constexpr int kGap = 6;
+
+// Widens the blocks of a column to the widest of them, at least `width`.
+void FixColumnWidth(std::initializer_list<QWidget*> blocks, int width) {
+    for (QWidget* block : blocks) width = std::max(width, block->minimumSizeHint().width());
+    for (QWidget* block : blocks) block->setFixedWidth(width);
+}
 
 }  // namespace
 
@@ -42,6 +58,29 @@ void TForm1::CreateInputPage() {
     CreateSiteBlock();
     CreateWallGroup();
     CreateRoofGroup();
+
+    FixColumnWidth({GroupBox1, RadioGroup1, SiteFrame}, kLeftWidth);
+    FixColumnWidth({GroupBox2, GroupBox3}, kRightWidth);
+    // The window group is as high as the inclined kind needs, so that the
+    // tilt line has its room; then it shows the vertical kind, checked at
+    // start-up.
+    ShowWindowKindControls(KindSwitch(WindowKind::Inclined));
+    GroupBox1->setFixedHeight(std::max(GroupBox1->sizeHint().height(), GroupBox1->heightForWidth(GroupBox1->width())));
+    ShowWindowKindControls(KindSwitch(WindowKind::Vertical));
+
+    auto* page = new QHBoxLayout(TabSheet9);
+    page->setContentsMargins(kGap, kGap, kGap, kGap);
+    page->setSpacing(kGap);
+    for (const std::initializer_list<QWidget*> blocks :
+         {std::initializer_list<QWidget*>{GroupBox1, RadioGroup1, SiteFrame}, {GroupBox2, GroupBox3}}) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(kGap);
+        for (QWidget* block : blocks) column->addWidget(block);
+        column->addStretch(1);
+        page->addLayout(column);
+    }
+    page->addStretch(1);
+    SetInputTabOrder();
 }
 
 void TForm1::CreateWindowGroup() {
@@ -58,15 +97,16 @@ void TForm1::CreateWindowGroup() {
                                          FormStyle::kNavy),
                     6, 0, 1, 4);
 
-    // The tilt line, shown only for the inclined kind: its label, β and "' =".
+    // The tilt line, shown only for the inclined kind: its label, β, "' =" and its unit.
     const InputField& tilt = InputFieldOf("Edit19");
     Label102 = FormStyle::MakeLabel(GroupBox1, Text(tilt.label), FormStyle::kNavy);
     Label102->setObjectName(QStringLiteral("Label102"));
+    Label102->setBuddy(Edit19);
     Label103 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("β"), FormStyle::kMaroon);
     Label103->setObjectName(QStringLiteral("Label103"));
     Label104 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("' ="), FormStyle::kMaroon);
     Label104->setObjectName(QStringLiteral("Label104"));
-    Label105 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("°"), FormStyle::kMaroon);
+    Label105 = FormStyle::MakeLabel(GroupBox1, Text(InputControlOf("Edit19").unit), FormStyle::kMaroon);
     Label105->setObjectName(QStringLiteral("Label105"));
     auto* tiltSymbol = new QWidget(GroupBox1);
     auto* tiltLayout = new QHBoxLayout(tiltSymbol);
@@ -98,13 +138,6 @@ void TForm1::CreateWindowGroup() {
         if (label->text().size() > 44 && !label->text().contains(QLatin1Char('\n'))) label->setWordWrap(true);
     }
 
-    // Sized with the tilt line shown, so that the inclined kind has its room;
-    // then as the vertical kind, the one checked at start-up.
-    ShowWindowKindControls(KindSwitch(WindowKind::Inclined));
-    GroupBox1->setFixedWidth(kLeftWidth);
-    GroupBox1->setFixedHeight(GroupBox1->sizeHint().height());
-    GroupBox1->move(kLeftX, kTopY);
-    ShowWindowKindControls(KindSwitch(WindowKind::Vertical));
     CheckBox1 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox1, "CheckBox1", QStringLiteral("Окна"),
                                                   QStringLiteral("Учитывать окна"));
     CheckBox1->setChecked(true);
@@ -128,9 +161,6 @@ void TForm1::CreateWindowKindFrame() {
         row->addWidget(button);
     }
     RadioButton1->setChecked(true);
-    RadioGroup1->setFixedWidth(kLeftWidth);
-    RadioGroup1->adjustSize();
-    RadioGroup1->move(kLeftX, GroupBox1->geometry().bottom() + kGap);
 }
 
 void TForm1::CreateSiteBlock() {
@@ -145,24 +175,67 @@ void TForm1::CreateSiteBlock() {
     const InputField& latitude = InputFieldOf("ComboBox1");
     ComboBox1 = new LatitudeBox(SiteFrame);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    for (int degrees = 40; degrees <= 60; ++degrees) ComboBox1->addItem(QString::number(degrees));
     ComboBox1->setCurrentText(Text(InputControlOf(latitude.control).defaultText));
     ComboBox1->setAccessibleName(Text(latitude.Description()));
     ComboBox1->setToolTip(ComboBox1->accessibleName());
     ComboBox1->setFixedWidth(InputPageBuilder::kNumberEditWidth + 16);
-    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(latitude.label), FormStyle::kNavy), latitude.row, 0);
+    QLabel* label = FormStyle::MakeLabel(SiteFrame, Text(latitude.label), FormStyle::kNavy);
+    label->setBuddy(ComboBox1);
+    grid->addWidget(label, latitude.row, 0);
     grid->addWidget(ComboBox1, latitude.row, 2);
-    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(latitude.unit), FormStyle::kMaroon), latitude.row, 3);
+    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(InputControlOf(latitude.control).unit), FormStyle::kMaroon),
+                    latitude.row, 3);
     InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
     grid->setColumnStretch(4, 1);
+}
 
-    SiteFrame->setFixedWidth(kLeftWidth);
-    SiteFrame->adjustSize();
-    SiteFrame->move(kLeftX, RadioGroup1->geometry().bottom() + kGap);
+// Each group top to bottom: its switch, its fields row by row (the left one
+// of a row first), then its orientations; the layer editors after the
+// fields: the number, the entry row, "Ввод" and "Удалить слой", the grid.
+void TForm1::SetInputTabOrder() {
+    const auto fieldsOf = [this](InputGroup group) {
+        std::vector<const InputField*> fields;
+        for (const InputField& field : kInputFields)
+            if (field.Group() == group) fields.push_back(&field);
+        std::stable_sort(fields.begin(), fields.end(), [](const InputField* a, const InputField* b) {
+            return std::pair(a->row, a->column) < std::pair(b->row, b->column);
+        });
+        std::vector<QWidget*> widgets;
+        for (const InputField* field : fields)
+            widgets.push_back(field->edit != nullptr ? static_cast<QWidget*>(this->*field->edit) : ComboBox1);
+        return widgets;
+    };
+    std::vector<QWidget*> order;
+    const auto add = [&order](const std::vector<QWidget*>& widgets) {
+        order.insert(order.end(), widgets.begin(), widgets.end());
+    };
+    using FormBox = QCheckBox* TForm1::*;
+    const auto orientations = [this](FormBox OrientationBox::*box) {
+        std::vector<QWidget*> boxes;
+        for (const OrientationBox& o : kOrientationBoxes) boxes.push_back(this->*(o.*box));
+        return boxes;
+    };
+    add({CheckBox1});
+    add(fieldsOf(InputGroup::Window));
+    add(orientations(&OrientationBox::window));
+    add({RadioButton1, RadioButton2, RadioButton3});
+    add(fieldsOf(InputGroup::Site));
+    add({CheckBox2});
+    add(fieldsOf(InputGroup::Wall));
+    add(fieldsOf(InputGroup::WallLayer));
+    add({Button1, DeleteWallLayer, StringGrid2});
+    add(orientations(&OrientationBox::wall));
+    add({CheckBox3});
+    add(fieldsOf(InputGroup::Roof));
+    add(fieldsOf(InputGroup::RoofLayer));
+    add({Button2, DeleteRoofLayer, StringGrid3});
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void TForm1::ConnectInputPage() {
+    // A field's mark goes before its change handler looks at the new text.
+    for (const InputField& field : kInputFields)
+        marks_->Watch(field.edit != nullptr ? static_cast<QWidget*>(this->*field.edit) : ComboBox1);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
@@ -191,13 +264,13 @@ void TForm1::UpdateOpeningArea() {
 }
 
 void TForm1::Edit1Change() {
-    RunHandler([this] { UpdateOpeningArea(); });
+    RunTypingHandler(Edit1, [this] { UpdateOpeningArea(); });
 }
 void TForm1::Edit2Change() {
-    RunHandler([this] { UpdateOpeningArea(); });
+    RunTypingHandler(Edit2, [this] { UpdateOpeningArea(); });
 }
 void TForm1::Edit3Change() {
-    RunHandler([this] { UpdateOpeningArea(); });
+    RunTypingHandler(Edit3, [this] { UpdateOpeningArea(); });
 }
 
 // ---- Outer heat-transfer coefficients ----------------------------------------
@@ -210,7 +283,7 @@ void TForm1::ShowOuterCoeffs(bool windowCoeff) {
 }
 
 void TForm1::Edit5Change() {
-    RunHandler([this] { ShowOuterCoeffs(true); });
+    RunTypingHandler(Edit5, [this] { ShowOuterCoeffs(true); });
 }
 
 // ---- Window kind ----------------------------------------------------------------

@@ -1,10 +1,12 @@
 #include "InputPageBuilder.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 
 #include "FormStyle.h"
 
@@ -13,6 +15,30 @@ namespace InputPageBuilder {
 namespace {
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Keeps a group's switch over the top-left corner of the group's frame
+// wherever the page's layout puts the group.
+class SwitchPlacer : public QObject {
+public:
+    SwitchPlacer(QGroupBox* group, QCheckBox* box) : QObject(box), group_(group), box_(box) {
+        group->installEventFilter(this);
+        Place();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == group_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) Place();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Place() {
+        box_->move(group_->pos() + QPoint(8, 0));
+        box_->raise();
+    }
+    QGroupBox* group_;
+    QCheckBox* box_;
+};
 
 }  // namespace
 
@@ -25,7 +51,14 @@ void CreateEdits(TForm1* form) {
         edit->setAccessibleName(Text(field.Description()));
         edit->setToolTip(Text(field.Description()));
         edit->setFixedWidth(kNumberEditWidth);
-        edit->setEnabled(!field.computed);
+        if (field.computed) {
+            // Shown only: legible like any text, on the window's colour so
+            // that it does not invite typing.
+            edit->setReadOnly(true);
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, FormStyle::kButtonFace);
+            edit->setPalette(palette);
+        }
         form->*field.edit = edit;
     }
 }
@@ -47,8 +80,8 @@ void PlaceFields(TForm1* form, QGridLayout* grid, InputGroup group) {
             grid->addWidget(symbol, field.row, base + 1, Qt::AlignVCenter | Qt::AlignRight);
         }
         grid->addWidget(form->*field.edit, field.row, base + 2, Qt::AlignVCenter);
-        if (!field.unit.empty()) {
-            QLabel* unit = FormStyle::MakeLabel(parent, Text(field.unit), FormStyle::kMaroon);
+        if (!field.Unit().empty()) {
+            QLabel* unit = FormStyle::MakeLabel(parent, Text(field.Unit()), FormStyle::kMaroon);
             grid->addWidget(unit, field.row, base + 3, Qt::AlignVCenter | Qt::AlignLeft);
         }
     }
@@ -68,16 +101,24 @@ QCheckBox* MakeGroupSwitch(QWidget* page, QGroupBox* group, const char* name, co
     box->setAccessibleName(description);
     box->setToolTip(description);
     FormStyle::SetTextColour(box, FormStyle::kTeal);
+    // On the page's colour, so that the frame's top line stops at the box
+    // instead of running through its caption.
+    box->setAutoFillBackground(true);
+    box->setContentsMargins(2, 0, 3, 0);
     box->adjustSize();
-    const int captionLeft = box->sizeHint().width() + 16;
+    // The frame's top line through the middle of the box, the group's caption
+    // on the line right after it.
+    const int captionLeft = box->width() + 8;
+    const int lineY = box->height() / 2;
     group->setStyleSheet(
-        QStringLiteral("QGroupBox#%1 { color: #008080; margin-top: 8px; border: 1px solid #a0a0a0; "
-                       "padding-top: 6px; }"
+        QStringLiteral("QGroupBox#%1 { color: #008080; margin-top: %3px; border: 1px solid #a0a0a0; "
+                       "padding-top: %4px; }"
                        "QGroupBox#%1::title { subcontrol-origin: margin; left: %2px; padding: 0 3px; }")
             .arg(group->objectName())
-            .arg(captionLeft));
-    box->move(group->x() + 8, group->y());
-    box->raise();
+            .arg(captionLeft)
+            .arg(lineY)
+            .arg(14 - lineY));
+    new SwitchPlacer(group, box);
     return box;
 }
 

@@ -19,8 +19,9 @@ void PlaceFields(TForm1* form, QGridLayout* grid, InputGroup group);
 // An orientation check box in teal.
 QCheckBox* MakeOrientationBox(QWidget* parent, std::string_view name, std::string_view caption);
 
-// A check box laid over the top-left corner of a group's frame; the group's
-// own caption moves right to make room for it.
+// A check box laid over the top-left corner of a group's frame, wherever the
+// group is placed, interrupting the frame's line; the group's own caption
+// moves right to make room for it.
 QCheckBox* MakeGroupSwitch(QWidget* page, QGroupBox* group, const char* name, const QString& caption,
                            const QString& description);
 

@@ -3,8 +3,29 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QValidator>
+
+#include "LatitudeFit.h"
 
 namespace {
+
+// Typing takes whole degrees of the tables only: a text is acceptable when it
+// is one of them, and may be on its way while it begins one ("4", "5").
+class WholeDegreesValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override {
+        if (input.isEmpty()) return Intermediate;
+        State state = Invalid;
+        for (int degrees = solar::kFirstLatitude; degrees <= solar::kLastLatitude; ++degrees) {
+            const QString text = QString::number(degrees);
+            if (text == input) return Acceptable;
+            if (text.startsWith(input)) state = Intermediate;
+        }
+        return state;
+    }
+};
 
 // The box as assistive technology sees it: named by its accessible name, its
 // value the text shown, and as children the list of degrees and the edit.
@@ -66,4 +87,12 @@ QAccessibleInterface* LatitudeBoxFactory(const QString& className, QObject* obje
 LatitudeBox::LatitudeBox(QWidget* parent) : QComboBox(parent) {
     static const bool factoryInstalled = (QAccessible::installFactory(&LatitudeBoxFactory), true);
     Q_UNUSED(factoryInstalled);
+    setEditable(true);
+    for (int degrees = solar::kFirstLatitude; degrees <= solar::kLastLatitude; ++degrees)
+        addItem(QString::number(degrees));
+    // What is typed is never added to the list, nor completed from it ("5"
+    // stays "5", not "50").
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    lineEdit()->setValidator(new WholeDegreesValidator(this));
 }

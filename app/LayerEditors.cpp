@@ -27,10 +27,6 @@
 
 namespace {
 
-constexpr int kRightX = 532;
-constexpr int kRightWidth = 486;
-constexpr int kTopY = 6;
-constexpr int kGap = 6;
 // Text of the layers kept above the count.
 const QColor kKeptLayerColour{0x90, 0x90, 0x90};
 
@@ -70,6 +66,7 @@ StringGrid* MakeLayerGrid(QWidget* parent, const char* name, const QString& desc
     // A layer row can be chosen, by a click or the arrow keys, and removed
     // with the Delete key.
     grid->setFocusPolicy(Qt::StrongFocus);
+    grid->setTabKeyNavigation(false);  // Tab goes on to the next control, the arrows choose the row
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     return grid;
@@ -194,9 +191,6 @@ void TForm1::CreateWallGroup() {
     orientations->addStretch(1);
     column->addLayout(orientations);
 
-    GroupBox2->setFixedWidth(kRightWidth);
-    GroupBox2->adjustSize();
-    GroupBox2->move(kRightX, kTopY);
     GroupBox2->setEnabled(false);
     CheckBox2 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox2, "CheckBox2", QStringLiteral("Стены"),
                                                   QStringLiteral("Учитывать стены"));
@@ -225,9 +219,6 @@ void TForm1::CreateRoofGroup() {
     StringGrid3 = MakeLayerGrid(GroupBox3, "StringGrid3", QStringLiteral("Слои покрытия"));
     column->addWidget(StringGrid3);
 
-    GroupBox3->setFixedWidth(kRightWidth);
-    GroupBox3->adjustSize();
-    GroupBox3->move(kRightX, GroupBox2->geometry().bottom() + kGap);
     GroupBox3->setEnabled(false);
     CheckBox3 = InputPageBuilder::MakeGroupSwitch(TabSheet9, GroupBox3, "CheckBox3", QStringLiteral("Покрытие"),
                                                   QStringLiteral("Учитывать покрытие"));
@@ -255,6 +246,11 @@ void TForm1::ConnectLayerEditors() {
     };
     connectGrid(StringGrid2, Edit27, &TForm1::RemoveWallLayer);
     connectGrid(StringGrid3, Edit28, &TForm1::RemoveRoofLayer);
+    // Return in the entry row presses its "Ввод".
+    for (QLineEdit* entry : {Edit29, Edit30, Edit31, Edit32})
+        connect(entry, &QLineEdit::returnPressed, Button1, &QPushButton::click);
+    for (QLineEdit* entry : {Edit35, Edit36, Edit37, Edit38})
+        connect(entry, &QLineEdit::returnPressed, Button2, &QPushButton::click);
 }
 
 namespace {
@@ -353,16 +349,16 @@ void EnterPressed(TForm1* form, const LayerControls& c) {
 }  // namespace
 
 void TForm1::Edit33Change() {
-    RunHandler([this] { CountChanged(WallControls(this)); });
+    RunTypingHandler(Edit33, [this] { CountChanged(WallControls(this)); });
 }
 void TForm1::Edit34Change() {
-    RunHandler([this] { CountChanged(RoofControls(this)); });
+    RunTypingHandler(Edit34, [this] { CountChanged(RoofControls(this)); });
 }
 void TForm1::Edit27Change() {
-    RunHandler([this] { NumberTyped(this, WallControls(this)); });
+    RunTypingHandler(Edit27, [this] { NumberTyped(this, WallControls(this)); });
 }
 void TForm1::Edit28Change() {
-    RunHandler([this] { NumberTyped(this, RoofControls(this)); });
+    RunTypingHandler(Edit28, [this] { NumberTyped(this, RoofControls(this)); });
 }
 void TForm1::UpDown1Click() {
     RunHandler([this] { SpinClicked(this, WallControls(this)); });

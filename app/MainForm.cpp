@@ -1,16 +1,26 @@
 #include "MainForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 
+#include <iterator>
+#include <utility>
+
 #include "CalcError.h"
+#include "FieldMarks.h"
 #include "FormStyle.h"
+#include "InputControls.h"
 #include "InputFields.h"
+#include "PageArea.h"
 #include "ProjectSession.h"
 #include "ProjectState.h"
 #include "StringGrid.h"
@@ -21,27 +31,37 @@ std::function<void(const QString&)> TForm1::ErrorSink;
 
 namespace {
 
-constexpr int kClientWidth = 1024;
-constexpr int kClientHeight = 722;
+// Room left beside the window for the frame and title bar that the window
+// manager adds, so that the whole window fits the screen's free area.
+constexpr QSize kFrameAllowance{16, 40};
 
 // Header of the windows grid: each hour right-aligned in eight characters.
 constexpr const char* kWindowGridHeader[] = {"     8-9", "    9-10", "   10-11", "   11-12", "   12-13",
                                              "   13-14", "   14-15", "   15-16", "   16-17", "   17-18"};
-// Header of the layer grids.
-constexpr const char* kLayerGridHeader[] = {"  №", "    Материал", "Усвоение,Вт/(м°С)", "Коеф-т теплопр-ти, Вт/(м°С)",
-                                            "Толщина, м"};
+// Header of the layer grids: the number, the name, and the three figures
+// of a layer by a short word with the symbol and unit of the wall's entry
+// edit in the input table.
+struct LayerGridHeading {
+    const char* words;
+    const char* entryEdit;  // nullptr: the words alone
+};
+constexpr LayerGridHeading kLayerGridHeader[] = {
+    {"  №", nullptr},      {"    Материал", nullptr}, {"Усвоение", "Edit30"}, {"Коэф-т теплопр-ти", "Edit31"},
+    {"Толщина", "Edit32"},
+};
 
-std::string MessageOf(const std::exception_ptr& error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const CalcError& e) {
-        return e.what();
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "Внутренняя ошибка программы";
-    }
+QString HeadingText(const LayerGridHeading& heading) {
+    QString text = QString::fromUtf8(heading.words);
+    if (heading.entryEdit == nullptr) return text;
+    const InputControl& figure = InputControlOf(heading.entryEdit);
+    return text + QLatin1Char(' ') + QString::fromUtf8(figure.symbol.data(), qsizetype(figure.symbol.size())) +
+           QStringLiteral(", ") + QString::fromUtf8(figure.unit.data(), qsizetype(figure.unit.size()));
 }
+
+// What is shown around a field brought into view: its symbol, its neighbours.
+constexpr int kFocusMargin = 48;
+
+constexpr const char* kInternalErrorMessage = "Внутренняя ошибка программы";
 
 }  // namespace
 
@@ -49,12 +69,32 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent), totalsView_(std::make_unique<TotalsView>()), session_(std::make_unique<ProjectSession>()) {
     setFont(FormStyle::BaseFont());
     FormStyle::SetTextColour(this, FormStyle::kNavy);
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    marks_ = std::make_unique<FieldMarks>(StatusBar1);
     CreateMainMenu();
     BuildPages();
+    CreatePageShortcuts();
     session_->StartUp = ShownProjectInputs();
     session_->Saved = session_->StartUp;
     ShowProjectTitle();
     ShowRecentFiles();
+    FitToScreen();
+}
+
+void TForm1::FitToScreen() {
+    const QRect room = screen()->availableGeometry();
+    const QSize free = room.size() - kFrameAllowance;
+    const QSize whole = sizeHint();
+    QSize size = whole.boundedTo(free);
+    // A page that scrolls one way needs the room of that scroll bar the other way.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (size.height() < whole.height()) size.rwidth() += bar;
+    if (size.width() < whole.width()) size.rheight() += bar;
+    size = size.boundedTo(free).expandedTo(minimumSizeHint());
+    resize(size);
+    // Within the free area, whatever the window manager does with the place.
+    move(room.topLeft() + QPoint(std::max(0, (room.width() - size.width() - kFrameAllowance.width()) / 2), 0));
 }
 
 TForm1::~TForm1() = default;
@@ -72,10 +112,13 @@ void TForm1::BuildPages() {
     ConnectProjectTracking();
 }
 
+// Each page scrolls within the page control when the window is smaller
+// than the page; the input and charts pages are laid out and take the room
+// they get, the windows and totals pages keep the pixel places of their
+// markers at a size of their own.
 void TForm1::CreatePages() {
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
-    PageControl2->setFixedSize(kClientWidth, kClientHeight);
     PageControl2->setUsesScrollButtons(false);
     TabSheet9 = new QWidget;
     TabSheet9->setObjectName(QStringLiteral("TabSheet9"));
@@ -83,12 +126,34 @@ void TForm1::CreatePages() {
     TabSheet10->setObjectName(QStringLiteral("TabSheet10"));
     TabSheet13 = new QWidget;
     TabSheet13->setObjectName(QStringLiteral("TabSheet13"));
-    PageControl2->addTab(TabSheet9, QStringLiteral(" Исходные  данные "));
-    PageControl2->addTab(TabSheet10, QStringLiteral("Окна"));
-    PageControl2->addTab(TabSheet13, QStringLiteral("Итого :"));
+    PageControl2->addTab(new PageArea(TabSheet9, PageArea::Laid), QStringLiteral(" Исходные  данные "));
+    PageControl2->addTab(new PageArea(TabSheet10, PageArea::Fixed), QStringLiteral("Окна"));
+    PageControl2->addTab(new PageArea(TabSheet13, PageArea::Fixed), QStringLiteral("Итого :"));
     for (QWidget* page : {TabSheet9, TabSheet10, TabSheet13}) page->setAutoFillBackground(true);
     setCentralWidget(PageControl2);
     shownMainPage_ = TabSheet9;
+}
+
+QWidget* TForm1::PageAt(int index) const { return PageArea::PageOf(PageControl2->widget(index)); }
+
+void TForm1::ShowPage(QWidget* page) {
+    for (int index = 0; index < PageControl2->count(); ++index) {
+        if (PageAt(index) == page) PageControl2->setCurrentIndex(index);
+    }
+}
+
+// Ctrl+1 … Ctrl+4 select the pages in their order.
+void TForm1::CreatePageShortcuts() {
+    for (int index = 0; index < int(std::size(PageShortcuts)); ++index) {
+        QAction* shortcut = new QAction(this);
+        shortcut->setObjectName(QStringLiteral("PageShortcut%1").arg(index + 1));
+        shortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)));
+        connect(shortcut, &QAction::triggered, this, [this, index] {
+            if (index < PageControl2->count()) PageControl2->setCurrentIndex(index);
+        });
+        addAction(shortcut);
+        PageShortcuts[index] = shortcut;
+    }
 }
 
 void TForm1::FormCreate() {
@@ -96,8 +161,7 @@ void TForm1::FormCreate() {
         StringGrid1->SetCell(0, column, QString::fromUtf8(kWindowGridHeader[column]));
     }
     for (StringGrid* grid : {StringGrid2, StringGrid3}) {
-        for (int column = 0; column < 5; ++column)
-            grid->SetCell(0, column, QString::fromUtf8(kLayerGridHeader[column]));
+        for (int column = 0; column < 5; ++column) grid->SetCell(0, column, HeadingText(kLayerGridHeader[column]));
     }
     UpDown1->SetPosition(1);
     UpDown2->SetPosition(1);
@@ -105,6 +169,7 @@ void TForm1::FormCreate() {
     Project.RoofLayerCurrent = 1;
     Project.WallLayerCount = 3;
     Project.RoofLayerCount = 3;
+    ShowLayerEditors();  // the numbered rows of the three layers
 }
 
 void TForm1::ConnectPages() {
@@ -113,8 +178,11 @@ void TForm1::ConnectPages() {
 }
 
 void TForm1::MainPageChanged(int index) {
+    // A page's show handler that brought another page forward (a field at
+    // fault) has already handled that change: this one is over.
+    if (index != PageControl2->currentIndex()) return;
     QWidget* left = shownMainPage_;
-    shownMainPage_ = PageControl2->widget(index);
+    shownMainPage_ = PageAt(index);
     if (left == TabSheet10) TabSheet10Hide();
     if (shownMainPage_ == TabSheet10) TabSheet10Show();
     if (shownMainPage_ == TabSheet13) TabSheet13Show();
@@ -151,7 +219,7 @@ void TForm1::OrientationPageChanged(int index) {
     }
 }
 
-void TForm1::ShowInputPage() { PageControl2->setCurrentWidget(TabSheet9); }
+void TForm1::ShowInputPage() { ShowPage(TabSheet9); }
 
 // Every input is an edit but the latitude box.
 QString TForm1::InputText(std::string_view control) const {
@@ -212,7 +280,76 @@ void TForm1::RunHandler(const std::function<void()>& body) {
     }
     if (!error && pendingError_) error = pendingError_;
     pendingError_ = nullptr;
-    if (error) ShowError(MessageOf(error));
+    if (error) ReportError(error);
+}
+
+void TForm1::RunTypingHandler(QWidget* typed, const std::function<void()>& body) {
+    // A text put in by the program: its handler fails as any other would,
+    // and ends the handler that put it.
+    if (handlerDepth_ > 0) {
+        RunHandler(body);
+        return;
+    }
+    ++handlerDepth_;
+    std::exception_ptr error;
+    try {
+        body();
+    } catch (...) {
+        error = std::current_exception();
+    }
+    --handlerDepth_;
+    if (!error) error = std::exchange(pendingError_, nullptr);
+    pendingError_ = nullptr;
+    if (!error) return;
+    try {
+        std::rethrow_exception(error);
+    } catch (const CalcError& e) {
+        // A failure that names no field lies in the text typed.
+        const CalcError named = e.Control().empty() ? e.NamingControl(typed->objectName().toStdString()) : e;
+        QWidget* field = FieldOf(named);
+        marks_->Mark(field != nullptr ? field : typed, QString::fromStdString(FieldRefusalText(named)));
+    } catch (const std::exception& e) {
+        marks_->Mark(typed, QString::fromUtf8(e.what()));
+    } catch (...) {
+        marks_->Mark(typed, QString::fromUtf8(kInternalErrorMessage));
+    }
+}
+
+void TForm1::ReportError(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const CalcError& e) {
+        ShowFailure(e);
+    } catch (const std::exception& e) {
+        ShowError(e.what());
+    } catch (...) {
+        ShowError(kInternalErrorMessage);
+    }
+}
+
+QWidget* TForm1::FieldOf(const CalcError& error) const {
+    if (error.Control().empty()) return nullptr;
+    return findChild<QWidget*>(QString::fromStdString(error.Control()));
+}
+
+void TForm1::ShowFailure(const CalcError& error) {
+    if (QWidget* field = FieldOf(error)) {
+        marks_->Mark(field, QString::fromStdString(FieldRefusalText(error)));
+        FocusField(field);
+    }
+    ShowError(error.what());
+}
+
+// The field brought into view on its page, the input page selected first.
+void TForm1::FocusField(QWidget* field) {
+    for (int index = 0; index < PageControl2->count(); ++index) {
+        QWidget* page = PageAt(index);
+        if (page == nullptr || !page->isAncestorOf(field)) continue;
+        PageControl2->setCurrentIndex(index);
+        if (auto* area = qobject_cast<PageArea*>(PageControl2->widget(index))) area->ShowControl(field, kFocusMargin);
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }
 
 void TForm1::ShowError(const std::string& message) {

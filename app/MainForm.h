@@ -23,10 +23,13 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QStatusBar;
 class QTabWidget;
 class QWidget;
 class StringGrid;
 class UpDown;
+class CalcError;
+class FieldMarks;
 struct ProjectFileContents;
 struct ProjectInputs;
 struct ProjectResults;
@@ -168,11 +171,26 @@ public:
     void AssignText(QLineEdit* edit, const QString& text);
     // Selects the input page (leaving the page shown before).
     void ShowInputPage();
+    // Selects the tab of a page (TabSheet9, TabSheet10, …); the page at a tab.
+    void ShowPage(QWidget* page);
+    QWidget* PageAt(int index) const;
 
     // Runs a handler body; an error ends the body and is shown in an error box
-    // with the application's title as caption. Nested inside another handler
-    // (a text assigned by the program), the error goes on to the outer one.
+    // with the application's title as caption (ShowFailure). Nested inside
+    // another handler (a text assigned by the program), the error goes on to
+    // the outer one.
     void RunHandler(const std::function<void()>& body);
+    // Runs the body of a change handler of a field typed in (`typed`): as
+    // RunHandler, but a failure of the user's typing opens no box, so that
+    // no keystroke is lost to it; the field at fault (the one its error
+    // names, else `typed`) is marked with the refusal in Russian and the
+    // values derived from it wait until its text reads. Nested inside another
+    // handler it fails as RunHandler does.
+    void RunTypingHandler(QWidget* typed, const std::function<void()>& body);
+    // An action the user asked for failed: the error box; when the failure
+    // lies in a field's text, that field is marked and focused first, its
+    // page selected and scrolled to it.
+    void ShowFailure(const CalcError& error);
     // The error box itself.
     void ShowError(const std::string& message);
     // When set, errors are passed to this sink instead of an error box.
@@ -300,6 +318,11 @@ public:
     QLabel* Label164 = nullptr;           // "MAX" under the hour of the grand maximum
     QLabel* TotalsFailureLine = nullptr;  // «Результаты не рассчитаны: …» below the grid
 
+    // Refusals of typed texts, and of the fields an action failed on.
+    QStatusBar* StatusBar1 = nullptr;
+    // Ctrl+1 … Ctrl+4: the pages in their order.
+    QAction* PageShortcuts[4] = {};
+
     // Menu
     QMenuBar* MainMenu1 = nullptr;
     QMenu* N1 = nullptr;         // "Файл"
@@ -395,6 +418,17 @@ private:
     void CreateChartsPage();
     void ChartsPageChanged(int index);
     void ConnectInputPage();
+    // Tab goes through each group top to bottom, the layer entry row to its
+    // "Ввод"; Return in the entry row presses it.
+    void SetInputTabOrder();
+    void CreatePageShortcuts();
+    // The default size shows the input page whole where the screen's free
+    // area allows it, and never more than that area.
+    void FitToScreen();
+    void ReportError(const std::exception_ptr& error);
+    // The control an error names, if the window has it.
+    QWidget* FieldOf(const CalcError& error) const;
+    void FocusField(QWidget* field);
     void ConnectLayerEditors();
     void ConnectPages();
     void ConnectProjectTracking();
@@ -423,8 +457,8 @@ private:
     WindowKind ShownWindowKind() const;
     // Computes the window table when it is stale ("Окна" checked, or
     // `evenExcluded`); on failure the windows page shows its line over an
-    // emptied grid and the message is returned (no error box).
-    std::optional<std::string> ComputeWindowsIfStale(bool evenExcluded);
+    // emptied grid and the error is returned (no error box).
+    std::optional<CalcError> ComputeWindowsIfStale(bool evenExcluded);
     // The windows page from the table: kind caption, selector, north page.
     void ShowWindowResults();
     // The line «Результаты не рассчитаны: …» of the windows page, with the
@@ -435,6 +469,7 @@ private:
     // fails shows its error at once and the caller goes on.
     void PutText(QLineEdit* edit, const QString& text);
     void PutChecked(QAbstractButton* button, bool checked);
+    void PutByProgram(const std::function<void()>& put);
     void ShowPendingError();
     // Layer grids, R₀ and K of both constructions from the project state.
     void ShowLayerEditors();
@@ -458,4 +493,5 @@ private:
     std::unique_ptr<ProjectSession> session_;
     int handlerDepth_ = 0;
     std::exception_ptr pendingError_;
+    std::unique_ptr<FieldMarks> marks_;
 };

@@ -150,7 +150,7 @@ bool TForm1::SaveProjectTo(const QString& name) {
             SaveFullFile(name);
         }
     } catch (const CalcError& e) {
-        ShowError(e.what());
+        ShowFailure(e);
         return false;
     }
     session_->File = QFileInfo(name).absoluteFilePath();
@@ -183,8 +183,8 @@ void TForm1::SaveFullFile(const QString& name) {
 // The header from the texts shown and the table computed from them: a table
 // that cannot be computed is not saved.
 void TForm1::SaveTableFile(const QString& name) {
-    if (const std::optional<std::string> failure = ComputeWindowsIfStale(true))
-        throw CalcError("Таблица окон не записана: " + *failure);
+    if (const std::optional<CalcError> failure = ComputeWindowsIfStale(true))
+        throw CalcError("Таблица окон не записана: " + ErrorBoxText(failure->what()), failure->Control());
     WriteProjectFileAtomically(NativeName(name),
                                ComposeProjectFile(HeaderOf(HeaderControlTexts()), Project.WindowHours));
 }

@@ -7,7 +7,10 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include <exception>
 
@@ -60,9 +63,22 @@ QString FindReferencePage(const QString& fileName) {
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Справочные данные"));
-    setFixedSize(kClientWidth, kClientHeight);
+    // The picture and the buttons keep their places on a page of their own,
+    // which scrolls when the screen is smaller than the viewer.
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Form3Page"));
+    page->setFixedSize(kClientWidth, kClientHeight);
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("Form3Area"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    const QSize room = screen()->availableGeometry().size() - QSize(16, 40);  // the window manager's frame
+    resize(QSize(kClientWidth, kClientHeight).boundedTo(room));
 
-    Image1 = new QLabel(this);
+    Image1 = new QLabel(page);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Страница справочных данных"));
     Image1->setAlignment(Qt::AlignCenter);
@@ -75,10 +91,10 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     QFont bold = font();
     bold.setBold(true);
-    Button1 = new QPushButton(QStringLiteral("Назад"), this);
+    Button1 = new QPushButton(QStringLiteral("Назад"), page);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setToolTip(QStringLiteral("Предыдущая страница"));
-    Button2 = new QPushButton(QStringLiteral("Далее"), this);
+    Button2 = new QPushButton(QStringLiteral("Далее"), page);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setToolTip(QStringLiteral("Следующая страница"));
     for (QPushButton* button : {Button1, Button2}) {

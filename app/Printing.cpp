@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "CalcError.h"
+#include "PageArea.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
 bool PrintWindow(QWidget* window, QWidget* clientArea, QPrinter& printer, const PrintDialogStep& dialog) {
     if (!dialog(printer, window)) return false;
     const WhiteBackground white(window);
-    const QPixmap picture = clientArea->grab();
+    const QPixmap picture = GrabUnscrolled(clientArea);
     const QSizeF inches = picture.deviceIndependentSize() / kScreenDotsPerInch;
     const double scale = FitToPage(printer, inches);
     QPainter painter;

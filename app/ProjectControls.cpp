@@ -13,6 +13,7 @@
 #include <array>
 
 #include "CalcError.h"
+#include "FieldMarks.h"
 #include "InputFields.h"
 #include "LayerEditor.h"
 #include "MainForm.h"
@@ -119,21 +120,25 @@ void TForm1::ShowPendingError() {
     if (!pendingError_) return;
     const std::exception_ptr error = pendingError_;
     pendingError_ = nullptr;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        ShowError(e.what());
-    }
+    ReportError(error);
+}
+
+// Put in as from inside a handler: a change handler that fails leaves its
+// error pending instead of marking the field as typing does, and the error
+// is shown at once.
+void TForm1::PutByProgram(const std::function<void()>& put) {
+    ++handlerDepth_;
+    put();
+    --handlerDepth_;
+    ShowPendingError();
 }
 
 void TForm1::PutText(QLineEdit* edit, const QString& text) {
-    edit->setText(text);
-    ShowPendingError();
+    PutByProgram([edit, &text] { edit->setText(text); });
 }
 
 void TForm1::PutChecked(QAbstractButton* button, bool checked) {
-    button->setChecked(checked);
-    ShowPendingError();
+    PutByProgram([button, checked] { button->setChecked(checked); });
 }
 
 void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
@@ -164,10 +169,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
         const std::string& text = p.Window.*InputControlOf(d.control).windowText;
         // A wind speed given is typed, so its coefficients follow even when
         // the text is the one shown.
-        if (d.control == "Edit5" && Edit5->text() == Text(text)) {
-            Edit5Change();
-            ShowPendingError();
-        }
+        if (d.control == "Edit5" && Edit5->text() == Text(text)) PutByProgram([this] { Edit5Change(); });
         put(d.control, text);
     }
 
@@ -184,6 +186,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
 }
 
 void TForm1::NewProject() {
+    marks_->ClearAll();
     delete takeCentralWidget();
     *totalsView_ = TotalsView{};
     const ProjectInputs startUp = session_->StartUp;

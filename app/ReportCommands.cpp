@@ -49,9 +49,9 @@ QFileDialog* SaveDialog(QWidget* parent, const QString& title, const QStringList
 }  // namespace
 
 void TForm1::CreateReportItems() {
-    PrintReport = MakeItem(N1, "PrintReport", QStringLiteral("Печать отчёта…"));
-    ReportPdf = MakeItem(N1, "ReportPdf", QStringLiteral("Отчёт (PDF)…"));
-    ExportResults = MakeItem(N1, "ExportResults", QStringLiteral("Экспорт результатов…"));
+    PrintReport = MakeItem(N1, "PrintReport", QStringLiteral("Печать о&тчёта…"));
+    ReportPdf = MakeItem(N1, "ReportPdf", QStringLiteral("Отчёт (P&DF)…"));
+    ExportResults = MakeItem(N1, "ExportResults", QStringLiteral("&Экспорт результатов…"));
     connect(PrintReport, &QAction::triggered, this, &TForm1::PrintReportClick);
     connect(ReportPdf, &QAction::triggered, this, &TForm1::ReportPdfClick);
     connect(ExportResults, &QAction::triggered, this, &TForm1::ExportResultsClick);

@@ -33,6 +33,13 @@ void StringGrid::SetCell(int row, int column, const QString& text) {
     cell->setText(text);
 }
 
+void StringGrid::SetRowToolTip(int row, const QString& text) {
+    for (int column = 0; column < columnCount(); ++column) {
+        if (!item(row, column)) SetCell(row, column, QString());
+        if (QTableWidgetItem* cell = item(row, column)) cell->setToolTip(text);
+    }
+}
+
 void StringGrid::ClearRows(int firstRow, int lastRow) {
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = 0; column < columnCount(); ++column) {

@@ -13,6 +13,8 @@ public:
     QString Cell(int row, int column) const;
     // Writes a cell; rows or columns outside the grid are ignored.
     void SetCell(int row, int column, const QString& text);
+    // A tooltip over every cell of a row, kept when the cells are written.
+    void SetRowToolTip(int row, const QString& text);
     // Empties every cell of the given rows (inclusive).
     void ClearRows(int firstRow, int lastRow);
 
@@ -23,6 +25,7 @@ public:
         headerColour_ = colour;
         ColourHeaderRow();
     }
+    // The alignment of the cells written after.
     void SetAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
 
 private:

@@ -9,6 +9,7 @@
 #include "FormStyle.h"
 #include "MainForm.h"
 #include "MarkerPositions.h"
+#include "PageArea.h"
 #include "ProjectDocument.h"
 #include "ProjectSession.h"
 #include "StringGrid.h"
@@ -42,6 +43,13 @@ void TForm1::CreateTotalsPage() {
     StringGrid6->SetHeaderColour(FormStyle::kButtonFace);
     StringGrid6->setGeometry(kGridLeft, kGridTop, kHourCount * kColumnPitch + 3, kTotalsRowCount * kRowPitch + 3);
 
+    // The unit of every number of the grid.
+    QLabel* title = FormStyle::MakeLabel(TabSheet13, QStringLiteral("Теплопоступления по часам, Вт"), FormStyle::kNavy);
+    title->setObjectName(QStringLiteral("TotalsTitle"));
+    title->setFont(FormStyle::BoldFont(16));
+    title->adjustSize();
+    title->move(kGridLeft, (kGridTop - title->height()) / 2);
+
     Label164 = FormStyle::MakeLabel(TabSheet13, QStringLiteral("MAX"), FormStyle::kMaroon);
     Label164->setObjectName(QStringLiteral("Label164"));
     Label164->setFont(FormStyle::BoldFont(28));
@@ -54,8 +62,9 @@ void TForm1::CreateTotalsPage() {
     TotalsFailureLine->setObjectName(QStringLiteral("TotalsFailureLine"));
     TotalsFailureLine->setFont(FormStyle::BoldFont(18));
     TotalsFailureLine->setWordWrap(true);
-    TotalsFailureLine->setGeometry(kGridLeft, kNotComputedTop, kHourCount * kColumnPitch, 3 * kRowPitch);
+    TotalsFailureLine->setGeometry(kGridLeft, kNotComputedTop, kHourCount * kColumnPitch, 2 * kRowPitch);
     TotalsFailureLine->hide();
+    PageArea::FitToControls(TabSheet13);
 }
 
 QString NotComputedLine(const std::string& message) {
@@ -68,12 +77,13 @@ void TForm1::TabSheet13Show() {
 
 bool TForm1::BringResultsUpToDate() {
     const TotalsInputTexts in = TotalsInputsOf(ShownProjectInputs());
-    if (const std::optional<std::string> failure = ComputeWindowsIfStale(false)) {
+    if (const std::optional<CalcError> failure = ComputeWindowsIfStale(false)) {
         // The totals would add window gains that no longer answer the inputs.
-        TotalsNotComputed(in, TotalsStep::Windows, *failure, *totalsView_);
+        const std::string message = ErrorBoxText(failure->what());
+        TotalsNotComputed(in, TotalsStep::Windows, message, *totalsView_);
         ShowTotalsView();
-        session_->ResultsFailure = *failure;
-        ShowError(*failure);
+        session_->ResultsFailure = message;
+        ShowFailure(*failure);
         return false;
     }
     try {
@@ -81,7 +91,7 @@ bool TForm1::BringResultsUpToDate() {
     } catch (const CalcError& e) {
         ShowTotalsView();
         session_->ResultsFailure = ErrorBoxText(e.what());
-        ShowError(e.what());
+        ShowFailure(e);
         return false;
     }
     ShowTotalsView();

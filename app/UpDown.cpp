@@ -36,6 +36,7 @@ void UpDown::SetRange(int minimum, int maximum) {
 }
 
 void UpDown::Step(int delta) {
+    const int before = position_;
     SetPosition(position_ + delta);
-    emit Clicked();
+    if (position_ != before) emit Clicked();
 }

@@ -5,8 +5,10 @@
 class QToolButton;
 
 // A spin button that stands beside an edit: two arrow buttons and a position
-// within a range. Each press moves the position by one, never past the range,
-// and then reports the press; the edit beside it is written by the handler.
+// within a range. Each press moves the position by one and then reports the
+// press; a press at the end of the range moves nothing and reports nothing,
+// so that what stands in the edits beside it stays as typed. The edit beside
+// it is written by the handler.
 class UpDown : public QWidget {
     Q_OBJECT
 public:
@@ -30,7 +32,7 @@ public:
     void Step(int delta);
 
 signals:
-    // After every press of an arrow, also at the end of the range.
+    // After every press of an arrow that moved the position.
     void Clicked();
 
 private:

@@ -17,6 +17,7 @@
 #include "FormStyle.h"
 #include "MainForm.h"
 #include "MarkerPositions.h"
+#include "PageArea.h"
 #include "ProjectSession.h"
 #include "StringGrid.h"
 #include "WindowComputation.h"
@@ -91,6 +92,7 @@ void TForm1::CreateWindowsPage() {
     StringGrid1->SetColumnWidths(kColumnPitch);
     StringGrid1->SetRowHeights(kRowPitch);
     StringGrid1->SetHeaderColour(FormStyle::kCream);
+    StringGrid1->SetAlignment(Qt::AlignRight | Qt::AlignVCenter);
     StringGrid1->setGeometry(kGridLeft, kGridTop, kWindowGridColumns * kColumnPitch + 3,
                              (kWindowGridRows + 1) * kRowPitch + 3);
 
@@ -108,6 +110,11 @@ void TForm1::CreateWindowsPage() {
         }
         QLabel* label = FormStyle::MakeLabel(holder, QStringLiteral("<nobr>%1</nobr>").arg(html), colour);
         label->setAccessibleName(Text(caption.PlainText()));
+        // The row's quantity in words, over its caption and its cells.
+        const QString description = QString::fromStdString(caption.Description());
+        label->setAccessibleDescription(description);
+        holder->setToolTip(description);
+        StringGrid1->SetRowToolTip(caption.Row, description);
         row->addWidget(label, 0, Qt::AlignBottom);
         if (caption.Row == 11) {
             Label27 = FormStyle::MakeLabel(holder, QStringLiteral("инс.в."), colour);
@@ -149,9 +156,10 @@ void TForm1::CreateWindowsPage() {
     WindowsFailureLine->setGeometry(kGridLeft + 40, kGridTop + 6 * kRowPitch, kWindowGridColumns * kColumnPitch - 80,
                                     3 * kRowPitch);
     WindowsFailureLine->hide();
+    PageArea::FitToControls(TabSheet10);
 }
 
-std::optional<std::string> TForm1::ComputeWindowsIfStale(bool evenExcluded) {
+std::optional<CalcError> TForm1::ComputeWindowsIfStale(bool evenExcluded) {
     if (!evenExcluded && !CheckBox1->isChecked()) return std::nullopt;
     const WindowResultsSource shown{ShownWindowInputs(), ShownWindowKind()};
     if (session_->WindowsFrom == shown) return std::nullopt;
@@ -160,9 +168,8 @@ std::optional<std::string> TForm1::ComputeWindowsIfStale(bool evenExcluded) {
     } catch (const CalcError& e) {
         // The table is put back as it was, but it no longer answers the inputs.
         session_->WindowsFrom.reset();
-        const std::string message = ErrorBoxText(e.what());
-        if (CheckBox1->isChecked()) ShowWindowsFailure(message);
-        return message;
+        if (CheckBox1->isChecked()) ShowWindowsFailure(ErrorBoxText(e.what()));
+        return e;
     }
     session_->WindowsFrom = shown;
     ShowWindowsFailure(std::nullopt);
@@ -196,8 +203,8 @@ void TForm1::TabSheet10Show() {
             StringGrid1->ClearRows(1, kWindowGridRows);
             return;
         }
-        if (const std::optional<std::string> failure = ComputeWindowsIfStale(false)) {
-            ShowError(*failure);
+        if (const std::optional<CalcError> failure = ComputeWindowsIfStale(false)) {
+            ShowFailure(*failure);
             return;
         }
         ShowWindowResults();

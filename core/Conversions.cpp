@@ -10,11 +10,11 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 [[noreturn]] void FailFloat(std::string_view text) {
-    throw CalcError("'" + std::string(text) + "' is not a valid floating point value");
+    throw CalcError("'" + std::string(text) + "' is not a valid floating point value", UnreadableText::Number, text);
 }
 
 [[noreturn]] void FailInteger(std::string_view text) {
-    throw CalcError("'" + std::string(text) + "' is not a valid integer value");
+    throw CalcError("'" + std::string(text) + "' is not a valid integer value", UnreadableText::WholeNumber, text);
 }
 
 constexpr unsigned __int128 kCountLimit = static_cast<unsigned __int128>(1) << 63;

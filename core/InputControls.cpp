@@ -206,6 +206,47 @@ void CheckInputRange(const InputControl& input, Decimal4 value) {
     throw CalcError(message, input.control);
 }
 
+namespace {
+
+// "Высота окна Н": the field's name and symbol; empty for a control that is
+// not an input.
+std::string FieldName(std::string_view control) {
+    for (const InputControl& input : kInputControls) {
+        if (input.control != control) continue;
+        std::string name(input.name);
+        if (!input.symbol.empty()) (name += ' ') += input.symbol;
+        return name;
+    }
+    return {};
+}
+
+// The floating-point faults in Russian; empty for any other message.
+std::string_view FaultInRussian(std::string_view message) {
+    if (message == kZeroDivideMessage) return "деление на ноль";
+    if (message == kInvalidOpMessage) return "недопустимая операция";
+    if (message == kOverflowMessage) return "переполнение";
+    return {};
+}
+
+}  // namespace
+
+std::string FieldRefusalText(const CalcError& error) {
+    const std::string field = FieldName(error.Control());
+    const std::string prefix = field.empty() ? std::string() : field + ": ";
+    switch (error.Unreadable()) {
+        case UnreadableText::Number:
+            return prefix + (error.Text().empty() ? "пусто — введите число" : "«" + error.Text() + "» — не число");
+        case UnreadableText::WholeNumber:
+            return prefix +
+                   (error.Text().empty() ? "пусто — введите целое число" : "«" + error.Text() + "» — не целое число");
+        case UnreadableText::None:
+            break;
+    }
+    if (const std::string_view fault = FaultInRussian(error.what()); !fault.empty())
+        return prefix + "ошибка вычисления (" + std::string(fault) + ")";
+    return error.what();
+}
+
 Decimal4 ReadInputValue(const InputControl& input, std::string_view text) {
     const Decimal4 value = ReadingControl(input.control, [text] { return ParseDecimal4(text); });
     CheckInputRange(input, value);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "CalcError.h"
 #include "Decimal4.h"
 #include "ProjectState.h"
 
@@ -119,6 +120,15 @@ WindowInputTexts DefaultWindowInputTexts();
 // allowed and the value given: "Высота окна Н должна быть больше 0 (введено
 // -1.5)". A value inside passes untouched.
 void CheckInputRange(const InputControl& input, Decimal4 value);
+
+// A refusal as the input page says it beside its field (the field's tooltip
+// and the status bar): in Russian and naming the field. A text that did not
+// convert becomes "Высота окна Н: «-» — не число" ("… — пусто, введите
+// число" for an empty text, "… — не целое число" for a whole number), a
+// floating-point fault "<field>: ошибка вычисления (деление на ноль)"; every
+// other refusal is Russian already and says what it refuses, and stays as it
+// is. A control outside the input table is named by nothing.
+std::string FieldRefusalText(const CalcError& error);
 
 // Reads the text of a control that holds a decimal: ParseDecimal4 (with its
 // message), then the control's range. Either failure carries the control's

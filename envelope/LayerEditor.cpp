@@ -14,6 +14,11 @@ void RequireLayerNumber(std::int32_t number) {
     if (number < 1 || number > kMaxLayers) throw CalcError(kLayerNumberMessage);
 }
 
+// The edits of the layer count and of the layer number, which a refusal of
+// their texts names.
+std::string_view CountControl(Construction c) { return c == Construction::Wall ? "Edit33" : "Edit34"; }
+std::string_view NumberControl(Construction c) { return c == Construction::Wall ? "Edit27" : "Edit28"; }
+
 // The three figures of the entry row: their grid column, typed text, stored
 // value and the entry edit of each construction.
 struct EntryFigure {
@@ -64,8 +69,11 @@ LayerEntryTexts EntryTextsOf(Construction c, int layer) {
 }
 
 void SetLayerCount(Construction c, std::string_view countText) {
-    const std::int32_t count = ParseInteger(countText);
-    if (count < 0) throw CalcError(kNegativeLayerCountMessage);
+    const std::int32_t count = ReadingControl(CountControl(c), [countText] {
+        const std::int32_t typed = ParseInteger(countText);
+        if (typed < 0) throw CalcError(kNegativeLayerCountMessage);
+        return typed;
+    });
     LayerCountOf(c) = count;
 }
 
@@ -79,6 +87,7 @@ std::vector<LayerGridRow> LayerGridRows(Construction c) {
     for (int n = 1; n <= rows; ++n) {
         LayerGridRow& row = grid[static_cast<std::size_t>(n - 1)];
         row.Used = n <= count;
+        row.Cells[0] = FormatInteger(n);
         const ConstructionLayer& layer = layers[n];
         if (!layer.Entered) continue;
         row.Cells = {FormatInteger(n), layer.MaterialName, layer.HeatAbsorptionText, layer.ConductivityText,
@@ -127,8 +136,11 @@ ResistanceTexts ResistanceAfterCountChange(Construction c) {
 
 LayerNumberChange LayerNumberTyped(Construction c, std::string_view numberText) {
     if (numberText == "0") return {true, 0, {}};
-    const std::int32_t number = ParseInteger(numberText);
-    RequireLayerNumber(number);
+    const std::int32_t number = ReadingControl(NumberControl(c), [numberText] {
+        const std::int32_t typed = ParseInteger(numberText);
+        RequireLayerNumber(typed);
+        return typed;
+    });
     LayerCurrentOf(c) = number;
     return {false, number, EntryTextsOf(c, number)};
 }

@@ -51,17 +51,17 @@ inline constexpr const char* kLayerNumberMessage = "Номер слоя долж
 LayerEntryTexts EntryTextsOf(Construction c, int layer);
 
 // Layer count typed (Edit33Change / Edit34Change), first part: the count is
-// parsed (ParseInteger), a negative count is refused, and the count is
-// stored. No layer is cleared: the layers above the count are kept, shown
-// greyed, and used again when the count rises, so that neither a count typed
-// smaller nor the texts passed on the way to a larger one ("1" on the way to
-// "10") lose a layer.
+// parsed (ParseInteger), a negative count is refused (either failure naming
+// the count's edit, Edit33 or Edit34), and the count is stored. No layer is
+// cleared: the layers above the count are kept, shown greyed, and used again
+// when the count rises, so that neither a count typed smaller nor the texts
+// passed on the way to a larger one ("1" on the way to "10") lose a layer.
 void SetLayerCount(Construction c, std::string_view countText);
 
 // The rows of the layer grid below its header, row n for layer n: the used
 // rows 1..count, then the kept layers above the count up to the highest
 // entered one (at most 50 rows). An entered layer shows its number, name and
-// typed texts; a layer never entered shows empty cells. Used is false for
+// typed texts; a layer never entered shows only its number. Used is false for
 // the rows above the count, which the grid shows greyed.
 struct LayerGridRow {
     std::array<std::string, 5> Cells;
@@ -96,8 +96,9 @@ ResistanceTexts ResistanceAfterCountChange(Construction c);
 
 // Layer number typed (Edit27Change / Edit28Change). The text "0" asks for
 // "1" to be put into the number edit (ResetToOne; nothing else happens).
-// Otherwise the number is parsed, refused outside 1..50, and becomes the
-// current layer and the spin position; Entry is its stored layer.
+// Otherwise the number is parsed, refused outside 1..50 (either failure
+// naming the number's edit, Edit27 or Edit28), and becomes the current layer
+// and the spin position; Entry is its stored layer.
 struct LayerNumberChange {
     bool ResetToOne = false;
     int Position = 0;

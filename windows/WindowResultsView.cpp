@@ -16,9 +16,9 @@ constexpr std::array<std::string_view, kWindowGridColumns> kHeader{{
 
 std::string_view SubscriptDigit(char c) { return c == '2' ? std::string_view("₂") : std::string_view(); }
 
-WindowRowCaption Caption(int row, WindowField field, std::vector<CaptionPart> parts,
+WindowRowCaption Caption(int row, WindowField field, std::vector<CaptionPart> parts, std::string_view name,
                          CaptionColor color = CaptionColor::Navy) {
-    return WindowRowCaption{row, field, std::move(parts), color};
+    return WindowRowCaption{row, field, std::move(parts), color, name};
 }
 
 CaptionPart Sym(std::string text) { return {std::move(text), CaptionPartRole::Symbol}; }
@@ -80,6 +80,12 @@ std::string WindowRowCaption::Symbol() const {
     return Trimmed(std::string_view(text).substr(0, text.find(',')));
 }
 
+std::string WindowRowCaption::Description() const {
+    std::string text(Name);
+    if (const std::string unit = Unit(); !unit.empty()) (text += ", ") += unit;
+    return text;
+}
+
 std::string WindowRowCaption::Unit() const {
     const std::string text = PlainText();
     const std::size_t comma = text.find(',');
@@ -88,25 +94,28 @@ std::string WindowRowCaption::Unit() const {
 
 std::array<WindowRowCaption, kWindowGridRows> WindowRowCaptions(std::string_view insolationCaption) {
     using F = WindowField;
+    // Row, field, caption parts, the quantity in words (row 16's caption
+    // shows no unit: the sum of rows 13 and 15 is in theirs, written in its
+    // name).
     // clang-format off
     return {{
-        Caption( 1, F::GainDirect,       {Sym("q"), Sub("вп , Вт/м"), Sup("2")}),
-        Caption( 2, F::GainDiffuse,      {Sym("q"), Sub("вр , Вт/м"), Sup("2")}),
-        Caption( 3, F::SunAltitude,      {Sym("h   , °")}),
-        Caption( 4, F::SunAzimuth,       {Sym("Ac   , °")}),
-        Caption( 5, F::FacadeAzimuth,    {Sym("Ao   , °")}),
-        Caption( 6, F::SunFacadeAzimuth, {Sym("Aco   , °")}),
-        Caption( 7, F::BetaAngle,        {Sym("β"), Sym("   , °")}),
-        Caption( 8, F::IrradDirect,      {Sym("S"), Sub("в  , Вт/м"), Sup("2")}),
-        Caption( 9, F::IrradDiffuse,     {Sym("D"), Sub("в  , Вт/м"), Sup("2")}),
-        Caption(10, F::TempWaveCoeff,    {Sym("β"), Sub("2")}),
-        Caption(11, F::InsolationCoeff,  {Sym("K"), Sub(std::string(insolationCaption))}),
-        Caption(12, F::IrradiationCoeff, {Sym("K"), Sub("обл")}),
-        Caption(13, F::FluxRadiation,    {Sym("q"), Sub("пр , Вт/м"), Sup("2")}),
-        Caption(14, F::CondOutdoorTemp,  {Sym("t"), Sub("н.усл.  , °С")}),
-        Caption(15, F::FluxTransfer,     {Sym("q"), Sub("пт , Вт/м"), Sup("2")}),
-        Caption(16, F::FluxTotal,        {Sym("q"), Sub("пр +"), Sym("q"), Sub("пт ")}),
-        Caption(17, F::HeatGain,         {Sym("Q"), Sub("ост  ,Вт")}, CaptionColor::Maroon),
+        Caption( 1, F::GainDirect,       {Sym("q"), Sub("вп , Вт/м"), Sup("2")},          "Теплопоступления через одинарное остекление от прямой солнечной радиации"),
+        Caption( 2, F::GainDiffuse,      {Sym("q"), Sub("вр , Вт/м"), Sup("2")},          "Теплопоступления через одинарное остекление от рассеянной солнечной радиации"),
+        Caption( 3, F::SunAltitude,      {Sym("h   , °")},                                "Высота солнца"),
+        Caption( 4, F::SunAzimuth,       {Sym("Ac   , °")},                               "Азимут солнца"),
+        Caption( 5, F::FacadeAzimuth,    {Sym("Ao   , °")},                               "Азимут фасада, от юга без знака"),
+        Caption( 6, F::SunFacadeAzimuth, {Sym("Aco   , °")},                              "Азимут солнца относительно фасада"),
+        Caption( 7, F::BetaAngle,        {Sym("β"), Sym("   , °")},                       "Угол β: tg β = ctg h · cos Aco"),
+        Caption( 8, F::IrradDirect,      {Sym("S"), Sub("в  , Вт/м"), Sup("2")},          "Прямая солнечная радиация на плоскость остекления"),
+        Caption( 9, F::IrradDiffuse,     {Sym("D"), Sub("в  , Вт/м"), Sup("2")},          "Рассеянная солнечная радиация на плоскость остекления"),
+        Caption(10, F::TempWaveCoeff,    {Sym("β"), Sub("2")},                            "Коэффициент суточного хода температуры наружного воздуха"),
+        Caption(11, F::InsolationCoeff,  {Sym("K"), Sub(std::string(insolationCaption))}, "Коэффициент инсоляции"),
+        Caption(12, F::IrradiationCoeff, {Sym("K"), Sub("обл")},                          "Коэффициент облучения светового проёма"),
+        Caption(13, F::FluxRadiation,    {Sym("q"), Sub("пр , Вт/м"), Sup("2")},          "Тепловой поток через остекление от проникающей солнечной радиации"),
+        Caption(14, F::CondOutdoorTemp,  {Sym("t"), Sub("н.усл.  , °С")},                 "Условная температура наружного воздуха"),
+        Caption(15, F::FluxTransfer,     {Sym("q"), Sub("пт , Вт/м"), Sup("2")},          "Тепловой поток через остекление за счёт теплопередачи"),
+        Caption(16, F::FluxTotal,        {Sym("q"), Sub("пр +"), Sym("q"), Sub("пт ")},   "Суммарный тепловой поток через остекление, Вт/м²"),
+        Caption(17, F::HeatGain,         {Sym("Q"), Sub("ост  ,Вт")},                     "Теплопоступления в помещение через окна", CaptionColor::Maroon),
     }};
     // clang-format on
 }

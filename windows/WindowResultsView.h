@@ -55,6 +55,7 @@ struct WindowRowCaption {
     WindowField Field;  // the field shown in the row
     std::vector<CaptionPart> Parts;
     CaptionColor Color;
+    std::string_view Name;  // the quantity in Russian words: "Высота солнца"
 
     // The caption as one Unicode text: parts in order, a raised "2" as "²"
     // and a lowered "2" as "₂" ("qвп , Вт/м²", "β₂", "Kинс.в.").
@@ -64,6 +65,9 @@ struct WindowRowCaption {
     // blanks trimmed.
     std::string Symbol() const;
     std::string Unit() const;
+    // The name with the unit of the caption: "Высота солнца, °"; the
+    // tooltip of the row.
+    std::string Description() const;
 };
 
 // Captions of rows 1..17; row 11 carries the kind caption of the last run

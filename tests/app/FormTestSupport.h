@@ -19,6 +19,9 @@
 
 #include <memory>
 
+#include <QStatusBar>
+
+#include "FieldMarks.h"
 #include "MainForm.h"
 #include "ProjectState.h"
 #include "StringGrid.h"
@@ -107,6 +110,12 @@ struct FormUnderTest {
     void ShowInputPage() const { SelectTab("PageControl2", 0); }
     void ShowWindowsPage() const { SelectTab("PageControl2", 1); }
     void ShowTotalsPage() const { SelectTab("PageControl2", 2); }
+    // The page shown (TabSheet9, TabSheet10, …), not its scroll area.
+    QWidget* CurrentPage() const { return form->PageAt(Get<QTabWidget>("PageControl2")->currentIndex()); }
+
+    // The refusal a field is marked with (empty when none), and the status bar's line.
+    QString Refusal(const char* name) const { return FieldMarks::RefusalOf(Get<QWidget>(name)); }
+    QString StatusLine() const { return form->StatusBar1->currentMessage(); }
 };
 
 // What a test class keeps whose window runs file or print dialogs: a fresh

@@ -93,15 +93,19 @@ void LayerEditorsGuiTest::layerCountKeepsTheLayersAbove() {
     expectLayers();
     QCOMPARE(t.Text("Edit21"), QStringLiteral("1.896"));  // the run ends at the first empty layer
     QVERIFY(t.errors.isEmpty());
-    // An emptied count is reported and deletes nothing.
+    // An emptied count is marked, not boxed, and deletes nothing.
     t.Type("Edit33", QString());
-    QCOMPARE(t.errors, QStringList{"'' is not a valid integer value."});
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Refusal("Edit33"), QStringLiteral("Количество слоёв в стене: пусто — введите целое число"));
     expectLayers();
 
     t.Type("Edit33", QStringLiteral("-2"));  // "-" fails to parse, "-2" is refused
-    QCOMPARE(t.errors.size(), 3);
-    QCOMPARE(t.errors[2], QStringLiteral("Число слоёв не может быть отрицательным."));
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Refusal("Edit33"), QStringLiteral("Число слоёв не может быть отрицательным"));
     QCOMPARE(Project.WallLayerCount, 10);
+    t.Type("Edit33", QStringLiteral("3"));
+    QCOMPARE(t.Refusal("Edit33"), QString());
+    QCOMPARE(Project.WallLayerCount, 3);
 }
 
 void LayerEditorsGuiTest::removingALayerIsAnExplicitAction() {
@@ -153,13 +157,15 @@ void LayerEditorsGuiTest::layerNumberEdgeCases() {
     QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
     QVERIFY(t.errors.isEmpty());
 
-    // A number outside the table is refused.
+    // A number outside the table is refused, beside the field.
     t.Type("Edit27", QStringLiteral("70"));
-    QCOMPARE(t.errors, QStringList{"Номер слоя должен быть от 1 до 50."});
+    QVERIFY(t.errors.isEmpty());
+    QCOMPARE(t.Refusal("Edit27"), QStringLiteral("Номер слоя должен быть от 1 до 50"));
     QCOMPARE(Project.WallLayerCurrent, 7);
-    // Retyping an empty number reports the empty text.
+    // Retyping an empty number says the field is empty.
     t.Type("Edit27", QString());
-    QCOMPARE(t.errors.last(), QStringLiteral("'' is not a valid integer value."));
+    QCOMPARE(t.Refusal("Edit27"), QStringLiteral("Номер слоя стены: пусто — введите целое число"));
+    QVERIFY(t.errors.isEmpty());
 }
 
 void LayerEditorsGuiTest::spinStaysWithinTheTable() {
@@ -177,12 +183,25 @@ void LayerEditorsGuiTest::spinStaysWithinTheTable() {
     QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
     QCOMPARE(Project.WallLayerCurrent, 50);
     QVERIFY(t.errors.isEmpty());
+    // At the end of its range the spin leaves the entry row as typed.
+    t.Type("Edit29", QStringLiteral("Гранит"));
+    t.Type("Edit31", QStringLiteral("3.49"));
+    QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit29"), QStringLiteral("Гранит"));
+    QCOMPARE(t.Text("Edit31"), QStringLiteral("3.49"));
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
     // A stored layer shows in the entry row when the spin reaches it.
     Project.WallLayers[49].MaterialName = "Бетон";
     Project.WallLayers[49].Conductivity = Decimal4::FromCount(20400);
     QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
     QCOMPARE(t.Text("Edit29"), QStringLiteral("Бетон"));
     QCOMPARE(t.Text("Edit31"), QStringLiteral("2.04"));
+    // And so at its start.
+    for (int i = 0; i < 60; ++i) QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+    t.Type("Edit30", QStringLiteral("9.2"));
+    QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
+    QCOMPARE(t.Text("Edit30"), QStringLiteral("9.2"));
 }
 
 void LayerEditorsGuiTest::badLayerValueStopsEnterMidway() {
@@ -190,6 +209,9 @@ void LayerEditorsGuiTest::badLayerValueStopsEnterMidway() {
     t.Click("CheckBox2");
     EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,8.1", "0.38"});
     QCOMPARE(t.errors, QStringList{"'0,8.1' is not a valid floating point value."});
+    // "Ввод" failed on λ: the field is focused and marked.
+    QCOMPARE(t.form->focusWidget(), t.Edit("Edit31"));
+    QCOMPARE(t.Refusal("Edit31"), QStringLiteral("Коэффициент теплопроводности слоя стены λ: «0,8.1» — не число"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 2), QStringLiteral("9.2"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 3), QStringLiteral("0,8.1"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 4), QString());

@@ -1,9 +1,15 @@
 // The main window's layout in its states: no text cut by its control, no
-// control cut by its parent, grid texts inside their cells. When asked by
+// control cut by its parent, grid texts inside their cells, and on any
+// screen (the test runs on several: 800×800, 1280×720, 1366×768, at display
+// scales 1.5 and 2) the window within the screen's free area and every
+// control of every page within reach of the page's scrolling. When asked by
 // $SOLARGAIN_SHOTS (a folder; a relative one lies beside the test program in
 // the build tree), each state is also saved as a picture for a look by eye.
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -11,9 +17,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 
 #include "FormTestSupport.h"
+#include "PageArea.h"
 
 namespace {
 
@@ -36,9 +45,9 @@ QString NameOf(const QWidget* widget) {
 
 // Parts that Qt's own controls lay out inside themselves (scroll bars and
 // viewports of the grids, the tab bars' buttons, the pages of a tab control).
-bool IsInnerPart(const QWidget* widget) {
+bool IsInnerPart(const QWidget* widget, const QWidget* page) {
     const QWidget* parent = widget->parentWidget();
-    for (const QWidget* w = parent; w; w = w->parentWidget()) {
+    for (const QWidget* w = parent; w && w != page; w = w->parentWidget()) {
         if (qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QTabBar*>(w)) return true;
     }
     return parent && parent->inherits("QStackedWidget");
@@ -50,7 +59,7 @@ QStringList LayoutFaults(QWidget* page) {
     QStringList faults;
     for (QWidget* widget : page->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(page) || widget->isWindow()) continue;
-        if (IsInnerPart(widget)) continue;
+        if (IsInnerPart(widget, page)) continue;
         const QWidget* parent = widget->parentWidget();
         if (parent && !QRect(QPoint(0, 0), parent->size()).contains(widget->geometry()))
             faults << QStringLiteral("%1 sticks out of its parent").arg(NameOf(widget));
@@ -100,9 +109,37 @@ QStringList LayoutFaults(QWidget* page) {
     return faults;
 }
 
+// The controls a user works with or reads, and the page's scroll area.
+bool IsControl(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+           qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractItemView*>(widget) ||
+           qobject_cast<const QTabWidget*>(widget) || qobject_cast<const QAbstractScrollArea*>(widget);
+}
+
+// Every visible control of the page shown can be scrolled into the view:
+// its whole rectangle, or as much as the view holds from its top left.
+QStringList UnreachableControls(const FormUnderTest& t) {
+    QStringList faults;
+    QCoreApplication::processEvents();  // the scroll bars shown or hidden as the page needs
+    auto* area = qobject_cast<PageArea*>(t.Get<QTabWidget>("PageControl2")->currentWidget());
+    if (!area) return {QStringLiteral("the page is not in a scroll area")};
+    QWidget* page = area->widget();
+    QWidget* view = area->viewport();
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(page) || !IsControl(widget) || IsInnerPart(widget, page)) continue;
+        area->ShowControl(widget);
+        const QRect shown(widget->mapTo(view, QPoint(0, 0)), widget->size());
+        const QRect wanted(shown.topLeft(), shown.size().boundedTo(view->size()));
+        if (!view->rect().contains(wanted))
+            faults << QStringLiteral("%1 cannot be scrolled into view").arg(NameOf(widget));
+    }
+    area->ensureVisible(0, 0);
+    return faults;
+}
+
 void Check(const FormUnderTest& t, const char* shot) {
-    QWidget* page = t.Get<QTabWidget>("PageControl2")->currentWidget();
-    const QStringList faults = LayoutFaults(page);
+    QWidget* page = t.CurrentPage();
+    QStringList faults = LayoutFaults(page) + UnreachableControls(t);
     if (const QString dir = ShotDirectory(); !dir.isEmpty())
         QVERIFY(t.form->grab().save(QStringLiteral("%1/%2.png").arg(dir, QString::fromLatin1(shot))));
     QVERIFY2(faults.isEmpty(),
@@ -135,13 +172,39 @@ private slots:
         FormUnderTest t;
         QWidget* page = t.Get<QWidget>("TabSheet9");
         auto* roof = t.Get<QGroupBox>("GroupBox3");
-        roof->move(roof->x(), roof->y() + 100);
         auto* label = new QLabel(QStringLiteral("Длинная надпись"), page);
         label->setGeometry(0, 0, 20, 20);
         label->show();
+        roof->move(roof->x(), page->height() - 10);
         const QStringList faults = LayoutFaults(page);
         QVERIFY2(faults.filter(QStringLiteral("GroupBox3 sticks out")).size() == 1, qPrintable(faults.join('\n')));
         QVERIFY2(faults.filter(QStringLiteral("\"Длинная надпись\" cut")).size() == 1, qPrintable(faults.join('\n')));
+    }
+
+    // The window, the frame a window manager adds to it (about 40 px) and a
+    // taskbar (taken from the free area) within the screen; its smallest
+    // size much smaller.
+    void windowFitsTheScreen() {
+        FormUnderTest t;
+        const QRect room = t.form->screen()->availableGeometry();
+        const QSize size = t.form->size();
+        QVERIFY2(size.width() <= room.width() && size.height() + 40 <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        QVERIFY(room.contains(t.form->geometry()));
+        const QSize smallest = t.form->minimumSizeHint();
+        QVERIFY2(smallest.width() <= 400 && smallest.height() <= 300,
+                 qPrintable(QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height())));
+        // A larger window keeps the input page together at its top left.
+        t.form->resize(room.size() * 2);
+        QCoreApplication::sendPostedEvents();
+        const QPoint corner = t.Get<QGroupBox>("GroupBox1")->mapTo(t.Get<QWidget>("TabSheet9"), QPoint(0, 0));
+        QVERIFY2(corner.x() < 20 && corner.y() < 20,
+                 qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+        QCOMPARE(t.Get<QGroupBox>("GroupBox2")->y(), t.Get<QGroupBox>("GroupBox1")->y());
     }
 
     void inputPageAtStart() {
@@ -198,6 +261,33 @@ private slots:
         t.Type("Edit26", QStringLiteral("0.9"));
         t.ShowTotalsPage();
         Check(t, "totals");
+    }
+
+    // The reference viewer fits the screen too, its buttons within reach.
+    void referenceViewerFitsTheScreen() {
+        FormUnderTest t;
+        t.Get<QAction>("R1")->trigger();
+        QCoreApplication::processEvents();  // laid out, its scroll bars shown or hidden
+        auto* viewer = t.form->findChild<QWidget*>(QStringLiteral("Form3"));
+        QVERIFY(viewer && viewer->isVisible());
+        const QRect room = viewer->screen()->availableGeometry();
+        QVERIFY(viewer->width() <= room.width() && viewer->height() + 40 <= room.height());
+        auto* area = viewer->findChild<QScrollArea*>(QStringLiteral("Form3Area"));
+        QVERIFY(area);
+        for (const char* name : {"Button1", "Button2"}) {
+            auto* button = Control<QPushButton>(viewer, name);
+            area->ensureWidgetVisible(button, 0, 0);
+            const QRect shown(button->mapTo(area->viewport(), QPoint(0, 0)), button->size());
+            QVERIFY2(area->viewport()->rect().contains(shown), name);
+        }
+        viewer->close();
+    }
+
+    void chartsPage() {
+        FormUnderTest t;
+        t.Click("CheckBox8");
+        t.SelectTab("PageControl2", 3);
+        Check(t, "charts");
     }
 };
 

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include "FormTestSupport.h"
@@ -106,6 +108,12 @@ class PrintingTest : public QObject, DialogTestState {
         };
     }
     QColor Background() const { return ui->form->palette().color(QPalette::Window); }
+    // A window that shows every page whole, so that the picture is the
+    // window as shown.
+    void ShowEveryPageWhole() {
+        ui->form->resize(ui->form->sizeHint());
+        QCoreApplication::sendPostedEvents();
+    }
 
 private slots:
     void init() {
@@ -134,6 +142,7 @@ private slots:
     void onePageAtTheWindowsPhysicalSize() {
         QFETCH(int, dotsPerInch);
         QFETCH(int, page);
+        ShowEveryPageWhole();
         ui->SelectTab("PageControl2", page);
         AnswerDialog(true, dotsPerInch);
         const QColor before = Background();
@@ -156,6 +165,7 @@ private slots:
     // the column 17-18 of "Итого :" included, goes onto the page turned to
     // landscape, where it is not scaled down as far (here not at all).
     void aPictureLargerThanThePageIsFittedOntoIt() {
+        ShowEveryPageWhole();
         ui->SelectTab("PageControl2", 2);
         AnswerDialog(true);
         ui->form->PrintDialog1 = [this](QPrinter& printer, QWidget*) {
@@ -192,6 +202,39 @@ private slots:
         for (int x = grid.right() - 90; x < grid.right() - 4; ++x)
             for (int y = grid.top() + 4; y < grid.top() + 30; ++y) dark += picture.pixelColor(x, y).lightness() < 100;
         QVERIFY2(dark > 20, qPrintable(QString::number(dark)));
+    }
+
+    // In a window too small for the page, the page scrolls on the screen but
+    // is printed whole: its last control, the roof's layer grid at the bottom
+    // right, is on the paper; the window and its scrolling stay as they were.
+    void aScrolledPageIsPrintedWhole() {
+        ui->Click("CheckBox3");  // the roof's texts in their own colour
+        ui->form->resize(600, 420);
+        QCoreApplication::sendPostedEvents();
+        auto* area = qobject_cast<QScrollArea*>(ui->Get<QTabWidget>("PageControl2")->currentWidget());
+        QVERIFY(area);
+        area->verticalScrollBar()->setValue(40);
+        const QSize client = ui->form->centralWidget()->size();
+        QWidget* page = ui->Get<QWidget>("TabSheet9");
+        QVERIFY(page->width() > area->viewport()->width() && page->height() > area->viewport()->height());
+        AnswerDialog(true);
+        ui->Get<QAction>("N7")->trigger();  // the roof's results fail (no layers), the window prints
+        const PdfFacts pdf = ReadPdf(PdfPath());
+        QCOMPARE(pdf.pages, 1);
+        // The page whole, below the page control's tabs.
+        const int tabs = ui->Get<QTabWidget>("PageControl2")->tabBar()->height();
+        QVERIFY2(pdf.image.width() >= page->width() && pdf.image.height() >= page->height() + tabs,
+                 qPrintable(QStringLiteral("%1x%2").arg(pdf.image.width()).arg(pdf.image.height())));
+        // The header texts of the roof's grid, where the page puts them.
+        const QRect grid(ui->Grid("StringGrid3")->mapTo(page, QPoint(0, 0)), ui->Grid("StringGrid3")->size());
+        const QPoint pageCorner = area->mapTo(ui->form->centralWidget(), QPoint(0, 0));
+        int dark = 0;
+        for (int x = grid.left() + 30; x < grid.left() + 200; ++x)
+            for (int y = grid.top() + 4; y < grid.top() + 24; ++y)
+                dark += pdf.picture.pixelColor(pageCorner + QPoint(x, y)).lightness() < 160;
+        QVERIFY2(dark > 20, qPrintable(QString::number(dark)));
+        QCOMPARE(ui->form->centralWidget()->size(), client);
+        QCOMPARE(area->verticalScrollBar()->value(), 40);
     }
 
     void theWindowIsCapturedOnWhite() {

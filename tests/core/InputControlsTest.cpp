@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 
@@ -118,6 +119,49 @@ TEST(InputControls, ReadingATextNamesItsControl) {
     }
     EXPECT_EQ(ReadInputValue("Edit7", "-22,5"), ParseDecimal4("-22.5"));
     EXPECT_EQ(CalcError("no control").Control(), "");
+}
+
+// The refusal a field shows beside itself, in Russian: the conversions'
+// English messages become words naming the field; Russian refusals stay.
+TEST(InputControls, FieldRefusalTexts) {
+    const auto refusalOf = [](const std::function<void()>& read) -> std::string {
+        try {
+            read();
+        } catch (const CalcError& e) {
+            return FieldRefusalText(e);
+        }
+        return "(not refused)";
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> read;
+        const char* text;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"a lone minus in H",   [] { ReadInputValue("Edit1", "-"); },                          "Высота окна Н: «-» — не число"},
+        {"an empty Kотн",       [] { ReadInputValue("Edit13", ""); },                          "Коэффициент относительного проникания солнечной радиации Котн: пусто — введите число"},
+        {"an emptied count",    [] { ReadingControl("Edit33", [] { return ParseInteger(""); }); }, "Количество слоёв в стене: пусто — введите целое число"},
+        {"a letter in a count", [] { ReadingControl("Edit34", [] { return ParseInteger("3a"); }); }, "Количество слоёв в покрытии: «3a» — не целое число"},
+        {"a range refusal",     [] { ReadInputValue("Edit1", "-1.5"); },                       "Высота окна Н должна быть больше 0 (введено -1.5)"},
+        {"a fault in a field",  [] { throw CalcError(kZeroDivideMessage, "Edit31"); },         "Коэффициент теплопроводности слоя стены λ: ошибка вычисления (деление на ноль)"},
+        {"no field",            [] { ParseDecimal4("x"); },                                    "«x» — не число"},
+        {"a Russian message",   [] { throw CalcError("Номер слоя должен быть от 1 до 50", "Edit27"); }, "Номер слоя должен быть от 1 до 50"},
+    };
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(refusalOf(c.read), c.text) << c.name;
+}
+
+TEST(InputControls, AFieldNamedAfterwardsKeepsWhatWasUnreadable) {
+    try {
+        ReadingControl("Edit27", [] { return ParseInteger(" 7x"); });
+        ADD_FAILURE() << "accepted";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "' 7x' is not a valid integer value");
+        EXPECT_EQ(e.Control(), "Edit27");
+        EXPECT_EQ(e.Unreadable(), UnreadableText::WholeNumber);
+        EXPECT_EQ(e.Text(), " 7x");
+    }
 }
 
 TEST(InputControls, DescriptionJoinsNameSymbolUnitAndNote) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -205,13 +206,13 @@ TEST_F(LayerEditor, CountsKeepTheLayersAboveThem) {
     EXPECT_EQ(
         GridRows(Construction::Wall),
         (std::vector<Row>{
-            {true, "1", "слой 1"}, {true, "2", "слой 2"}, {true, "3", "слой 3"}, {true, "", ""}, {true, "", ""}}));
+            {true, "1", "слой 1"}, {true, "2", "слой 2"}, {true, "3", "слой 3"}, {true, "4", ""}, {true, "5", ""}}));
     SetLayerCount(Construction::Wall, "0");
     SetLayer(Project.WallLayers, 5, kBrick);  // a kept layer past a gap
     EXPECT_EQ(GridRows(Construction::Wall), (std::vector<Row>{{false, "1", "слой 1"},
                                                               {false, "2", "слой 2"},
                                                               {false, "3", "слой 3"},
-                                                              {false, "", ""},
+                                                              {false, "4", ""},
                                                               {false, "5", "слой 5"}}));
 }
 
@@ -276,10 +277,25 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     EXPECT_FALSE(Project.WallLayers[3].Entered);
 }
 
+// The count's and the number's refusals name their edits, so that the
+// window marks the field typed in.
+std::string ControlOf(const std::function<void()>& refused) {
+    try {
+        refused();
+    } catch (const CalcError& e) {
+        return e.Control();
+    }
+    return "(not refused)";
+}
+
 TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
     EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, "-1"); }), kNegativeLayerCountMessage);
     EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }), "'' is not a valid integer value");
     EXPECT_EQ(Project.WallLayerCount, 3);
+    EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Wall, "-1"); }), "Edit33");
+    EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Roof, ""); }), "Edit34");
+    EXPECT_EQ(ControlOf([] { LayerNumberTyped(Construction::Wall, "51"); }), "Edit27");
+    EXPECT_EQ(ControlOf([] { LayerNumberTyped(Construction::Roof, "x"); }), "Edit28");
 }
 
 TEST_F(LayerEditor, CountChangeWithoutLayerOneKeepsTheShownValues) {

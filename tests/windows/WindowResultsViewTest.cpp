@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "WindowResultsView.h"
 #include "WindowTestSupport.h"
@@ -106,6 +108,16 @@ TEST(WindowResultsView, RowCaptions) {
         EXPECT_EQ(caption.Unit(), c.unit);
         EXPECT_EQ(caption.Color, c.row == 17 ? CaptionColor::Maroon : CaptionColor::Navy);
     }
+    // Every row has a name of its own; the tooltip joins it to the unit.
+    std::set<std::string_view> names;
+    for (const WindowRowCaption& caption : captions) {
+        EXPECT_FALSE(caption.Name.empty()) << caption.Row;
+        names.insert(caption.Name);
+    }
+    EXPECT_EQ(names.size(), captions.size());
+    EXPECT_EQ(captions[2].Description(), "Высота солнца, °");
+    EXPECT_EQ(captions[16].Description(), "Теплопоступления в помещение через окна, Вт");
+    EXPECT_EQ(captions[11].Description(), "Коэффициент облучения светового проёма");  // no unit
     // The raised "2" of the areas is its own part.
     const WindowRowCaption& first = captions[0];
     ASSERT_EQ(first.Parts.size(), 3u);
