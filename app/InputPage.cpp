@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "CityPicker.h"
 #include "DerivedInputs.h"
 #include "FormStyle.h"
 #include "InputPageBuilder.h"
@@ -42,6 +43,7 @@ void TForm1::CreateInputPage() {
     CreateSiteBlock();
     CreateWallGroup();
     CreateRoofGroup();
+    CreateMaterialPickers();
 }
 
 void TForm1::CreateWindowGroup() {
@@ -137,8 +139,11 @@ void TForm1::CreateSiteBlock() {
     SiteFrame = new QFrame(TabSheet9);
     SiteFrame->setObjectName(QStringLiteral("SiteFrame"));
     SiteFrame->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(SiteFrame);
-    grid->setContentsMargins(8, 6, 8, 6);
+    auto* column = new QVBoxLayout(SiteFrame);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(4);
+    auto* grid = new QGridLayout;
+    column->addLayout(grid);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
@@ -156,6 +161,8 @@ void TForm1::CreateSiteBlock() {
     grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(latitude.unit), FormStyle::kMaroon), latitude.row, 3);
     InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
     grid->setColumnStretch(4, 1);
+    // The city above the inputs it fills.
+    column->insertLayout(0, (new CityPicker(this, SiteFrame))->Row());
 
     SiteFrame->setFixedWidth(kLeftWidth);
     SiteFrame->adjustSize();
