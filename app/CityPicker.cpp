@@ -68,8 +68,14 @@ CityPicker::CityPicker(TForm1* form, QWidget* parent) : QObject(parent), form_(f
     connect(edit, &QLineEdit::textEdited, this, &CityPicker::Typed);
     connect(edit, &QLineEdit::returnPressed, this, &CityPicker::EnterPressed);
     connect(list_, &PickList::Chosen, this, &CityPicker::ChooseNamed);
-    // Before the latitude, the first of the inputs it sets.
-    if (form_->ComboBox1 != nullptr) QWidget::setTabOrder(form_->ComboBox1->previousInFocusChain(), edit);
+    // Before the latitude, the first of the inputs it sets: after the Tab
+    // stop before it (a widget without focus does not take a place).
+    if (QWidget* latitude = form_->ComboBox1) {
+        QWidget* before = latitude->previousInFocusChain();
+        while (before != latitude && !(before->focusPolicy() & Qt::TabFocus)) before = before->previousInFocusChain();
+        if (before != latitude) QWidget::setTabOrder(before, edit);
+        QWidget::setTabOrder(edit, latitude);
+    }
 }
 
 void CityPicker::Typed(const QString& text) {
