@@ -13,9 +13,9 @@ class QStandardItemModel;
 // A list of choices that drops down under an edit, as the city and material
 // pickers offer them. What it lists is decided outside (the reference tables
 // search the typed text); the list only shows the entries, wider than the
-// edit when their texts need it, and reports the one chosen by a click,
-// Enter or Tab. The edit keeps the keyboard: typing goes on while the list
-// is shown. A single entry stands selected, so that Enter takes it.
+// edit when their texts need it, and reports the one chosen by a click or
+// Enter. The edit keeps the keyboard: typing goes on while the list is
+// shown. A single entry stands selected, so that Enter takes it.
 class PickList : public QObject {
     Q_OBJECT
 public:
