@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "CityPicker.h"
 #include "DerivedInputs.h"
 #include "FieldMarks.h"
 #include "FormStyle.h"
@@ -58,9 +59,10 @@ void TForm1::CreateInputPage() {
     CreateSiteBlock();
     CreateWallGroup();
     CreateRoofGroup();
+    CreateMaterialPickers();
 
     FixColumnWidth({GroupBox1, RadioGroup1, SiteFrame}, kLeftWidth);
-    FixColumnWidth({GroupBox2, GroupBox3}, kRightWidth);
+    FixColumnWidth({GroupBox2, GroupBox3, ConditionsFrame}, kRightWidth);
     // The window group is as high as the inclined kind needs, so that the
     // tilt line has its room; then it shows the vertical kind, checked at
     // start-up.
@@ -72,7 +74,8 @@ void TForm1::CreateInputPage() {
     page->setContentsMargins(kGap, kGap, kGap, kGap);
     page->setSpacing(kGap);
     for (const std::initializer_list<QWidget*> blocks :
-         {std::initializer_list<QWidget*>{GroupBox1, RadioGroup1, SiteFrame}, {GroupBox2, GroupBox3}}) {
+         {std::initializer_list<QWidget*>{GroupBox1, RadioGroup1, SiteFrame},
+          {GroupBox2, GroupBox3, ConditionsFrame}}) {
         auto* column = new QVBoxLayout;
         column->setSpacing(kGap);
         for (QWidget* block : blocks) column->addWidget(block);
@@ -167,8 +170,11 @@ void TForm1::CreateSiteBlock() {
     SiteFrame = new QFrame(TabSheet9);
     SiteFrame->setObjectName(QStringLiteral("SiteFrame"));
     SiteFrame->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(SiteFrame);
-    grid->setContentsMargins(8, 6, 8, 6);
+    auto* column = new QVBoxLayout(SiteFrame);
+    column->setContentsMargins(8, 6, 8, 6);
+    column->setSpacing(4);
+    auto* grid = new QGridLayout;
+    column->addLayout(grid);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
@@ -187,6 +193,8 @@ void TForm1::CreateSiteBlock() {
                     latitude.row, 3);
     InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
     grid->setColumnStretch(4, 1);
+    // The city above the inputs it fills.
+    column->insertLayout(0, (new CityPicker(this, SiteFrame))->Row());
 }
 
 // Each group top to bottom: its switch, its fields row by row (the left one
@@ -219,6 +227,7 @@ void TForm1::SetInputTabOrder() {
     add(fieldsOf(InputGroup::Window));
     add(orientations(&OrientationBox::window));
     add({RadioButton1, RadioButton2, RadioButton3});
+    add({CityEdit});
     add(fieldsOf(InputGroup::Site));
     add({CheckBox2});
     add(fieldsOf(InputGroup::Wall));
@@ -229,6 +238,7 @@ void TForm1::SetInputTabOrder() {
     add(fieldsOf(InputGroup::Roof));
     add(fieldsOf(InputGroup::RoofLayer));
     add({Button2, DeleteRoofLayer, StringGrid3});
+    add({ConditionsA, ConditionsB});
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

@@ -2,6 +2,7 @@
 // layer count, the layer number with its spin button, the entry row with its
 // Enter button, the layer grid and the construction's R₀ and K.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <initializer_list>
 #include <utility>
 
 #include "Conversions.h"
@@ -246,11 +248,16 @@ void TForm1::ConnectLayerEditors() {
     };
     connectGrid(StringGrid2, Edit27, &TForm1::RemoveWallLayer);
     connectGrid(StringGrid3, Edit28, &TForm1::RemoveRoofLayer);
-    // Return in the entry row presses its "Ввод".
-    for (QLineEdit* entry : {Edit29, Edit30, Edit31, Edit32})
-        connect(entry, &QLineEdit::returnPressed, Button1, &QPushButton::click);
-    for (QLineEdit* entry : {Edit35, Edit36, Edit37, Edit38})
-        connect(entry, &QLineEdit::returnPressed, Button2, &QPushButton::click);
+    // Return in the entry row presses its "Ввод", unless it chooses from a
+    // list open over the row (the material list sees the key after the edit).
+    const auto pressOnReturn = [this](std::initializer_list<QLineEdit*> entries, QPushButton* enter) {
+        for (QLineEdit* entry : entries)
+            connect(entry, &QLineEdit::returnPressed, enter, [enter] {
+                if (QApplication::activePopupWidget() == nullptr) enter->click();
+            });
+    };
+    pressOnReturn({Edit29, Edit30, Edit31, Edit32}, Button1);
+    pressOnReturn({Edit35, Edit36, Edit37, Edit38}, Button2);
 }
 
 namespace {

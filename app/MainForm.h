@@ -169,6 +169,13 @@ public:
     // Assigns a text to an edit from inside a handler: a change handler that
     // fails raises its error here, ending the calling handler at this point.
     void AssignText(QLineEdit* edit, const QString& text);
+    // The text of an input control named in the input table, and assigning
+    // one as AssignText does (the latitude box has no change handler).
+    QString InputText(std::string_view control) const;
+    void AssignInputText(std::string_view control, const QString& text);
+    // The title's modified mark from the inputs shown; every input's change
+    // runs it.
+    void ProjectChanged();
     // Selects the input page (leaving the page shown before).
     void ShowInputPage();
     // Selects the tab of a page (TabSheet9, TabSheet10, …); the page at a tab.
@@ -284,6 +291,14 @@ public:
     QRadioButton* RadioButton1 = nullptr;
     QRadioButton* RadioButton2 = nullptr;
     QRadioButton* RadioButton3 = nullptr;
+    // The city of the site (CityPicker.h) and the line beside it: the source
+    // of the figures it set, or why it set none.
+    QLineEdit* CityEdit = nullptr;
+    QLabel* CityLine = nullptr;
+    // The operating conditions А / Б of the layers' materials (MaterialPicker.h).
+    QFrame* ConditionsFrame = nullptr;
+    QRadioButton* ConditionsA = nullptr;
+    QRadioButton* ConditionsB = nullptr;
     QLabel* Label102 = nullptr;  // tilt line: text
     QLabel* Label103 = nullptr;  // tilt line: β
     QLabel* Label104 = nullptr;  // tilt line: "' ="
@@ -411,6 +426,7 @@ private:
     void CreateSiteBlock();
     void CreateWallGroup();
     void CreateRoofGroup();
+    void CreateMaterialPickers();  // MaterialPicker.cpp
     void CreateWindowsPage();
     void CreateTotalsPage();
     void CreateMainMenu();
@@ -437,11 +453,6 @@ private:
     // page left, then the show handler of the page selected.
     void MainPageChanged(int index);
     void OrientationPageChanged(int index);
-
-    // The text of an input control named in the input table, and assigning
-    // one as AssignText does (the latitude box has no change handler).
-    QString InputText(std::string_view control) const;
-    void AssignInputText(std::string_view control, const QString& text);
 
     // Shared steps of the input page.
     void UpdateOpeningArea();
@@ -473,8 +484,7 @@ private:
     void ShowPendingError();
     // Layer grids, R₀ and K of both constructions from the project state.
     void ShowLayerEditors();
-    // The title and the modified mark from the project file and the inputs.
-    void ProjectChanged();
+    // The title and the modified mark from the project file.
     void ShowProjectTitle();
     // Saving in the format of the name (".txt": window table file).
     bool SaveProjectTo(const QString& name);

@@ -17,6 +17,7 @@
 #include "InputFields.h"
 #include "LayerEditor.h"
 #include "MainForm.h"
+#include "MaterialPicker.h"
 #include "ProjectSession.h"
 #include "Totals.h"
 
@@ -98,6 +99,7 @@ WindowKind TForm1::ShownWindowKind() const {
 
 ProjectInputs TForm1::ShownProjectInputs() const {
     ProjectInputs p;
+    p.City = CityEdit->text().toStdString();
     p.Window = ShownWindowInputs();
     for (const DerivedText& d : kDerivedTexts) p.*d.given = true;
     for (const OtherText& t : kOtherTexts) p.*t.text = InputText(t.control).toStdString();
@@ -113,6 +115,7 @@ ProjectInputs TForm1::ShownProjectInputs() const {
         p.*c.count = InputText(c.control).toStdString();
         p.*c.layers = LayerListOf(c.construction);
     }
+    p.OperatingConditions = ShownConditions(*this);
     return p;
 }
 
@@ -164,6 +167,10 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
         if (!IsDerived(input->control)) put(input->control, p.Window.*input->windowText);
     }
     for (const OtherText& t : kOtherTexts) put(t.control, p.*t.text);
+    // The city is shown as the file names it; the texts it gave are put in
+    // above, and those the file gives win.
+    CityEdit->setText(Text(p.City));
+    PutConditions(*this, p.OperatingConditions);
     for (const DerivedText& d : kDerivedTexts) {
         if (!(p.*d.given)) continue;
         const std::string& text = p.Window.*InputControlOf(d.control).windowText;
@@ -210,11 +217,13 @@ void TForm1::ConnectProjectTracking() {
     }
     for (const OtherText& t : kOtherTexts) watch(this->*InputFieldOf(t.control).edit);
     for (const LayerCountEdit& c : kLayerCounts) watch(this->*InputFieldOf(c.control).edit);
+    watch(CityEdit);
     for (QLineEdit* entry : {Edit29, Edit30, Edit31, Edit32, Edit35, Edit36, Edit37, Edit38})
         entry->setMaxLength(static_cast<int>(kMaxInputTextLength));
     ComboBox1->lineEdit()->setMaxLength(static_cast<int>(kMaxInputTextLength));
     connect(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ProjectChanged);
-    QAbstractButton* buttons[] = {CheckBox1, CheckBox2, CheckBox3, RadioButton1, RadioButton2, RadioButton3};
+    QAbstractButton* buttons[] = {CheckBox1,    CheckBox2,    CheckBox3,   RadioButton1,
+                                  RadioButton2, RadioButton3, ConditionsA, ConditionsB};
     for (QAbstractButton* button : buttons) connect(button, &QAbstractButton::toggled, this, &TForm1::ProjectChanged);
     for (const OrientationBox& box : kOrientationBoxes) {
         connect(this->*box.window, &QCheckBox::toggled, this, &TForm1::ProjectChanged);

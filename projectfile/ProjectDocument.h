@@ -13,6 +13,7 @@
 #include "Decimal4.h"
 #include "InputControls.h"
 #include "LayerEditor.h"
+#include "Materials.h"
 #include "ProjectFile.h"
 #include "ProjectState.h"
 #include "Totals.h"
@@ -38,6 +39,11 @@ struct ProjectInputs {
     // input page does (see GivenGlazingArea and below).
     WindowInputTexts Window = DefaultWindowInputTexts();
     std::string WindowCount = DefaultTextOf("Edit3");  // n
+
+    // The city of the field «Город» as chosen or typed; empty for none. The
+    // reader fills from it the latitude, tн.ср and Atн the document leaves out
+    // (see ReadProjectInputs); afterwards it only names the site.
+    std::string City;
 
     // Which of the texts the document gave; the others follow the typing as
     // the input page derives them (and are not written back).
@@ -72,6 +78,10 @@ struct ProjectInputs {
     std::optional<std::string> RoofLayerCount;              // Edit34; absent: the length of the list
     LayerList RoofLayers;
 
+    // Operating conditions А or Б of the layers' materials: which λ and s the
+    // material list fills in. No computation reads it.
+    Conditions OperatingConditions = Conditions::A;
+
     friend bool operator==(const ProjectInputs&, const ProjectInputs&);
 };
 
@@ -87,6 +97,12 @@ inline constexpr std::size_t kMaxInputTextLength = 1000;
 // document that is not JSON, is not an object, has an unknown or repeated key,
 // a value of the wrong type, an unknown name, a text over 1,000 characters or
 // a list of more than 50 layers.
+// A document that gives a City and leaves out Latitude, OutdoorMeanTemp or
+// OutdoorAmplitude gets them from the city's row of the climate table, as
+// choosing the city on the input page sets them (kCityInputs); the texts it
+// gives win. Such a document is refused with the message of CityNamed for a
+// city not in the table (naming the closest), or of ChooseCity for one
+// outside 40–60° north. A city with all three given is not looked up.
 ProjectInputs ReadProjectInputs(std::string_view document);
 
 // The inputs as a bare inputs document, every key in its fixed order: the

@@ -3,10 +3,13 @@
 #include <set>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include "CalcError.h"
+#include "Cities.h"
 #include "JsonTree.h"
 #include "ProjectDocument.h"
+#include "TableText.h"
 
 using nlohmann::ordered_json;
 
@@ -22,7 +25,7 @@ namespace {
 // ---------------------------------------------------------------------------
 // The keys of the inputs document, in the order they are written.
 
-enum class KeyKind { Text, Kind, CheckBox, Orientations, LayerCount, Layers };
+enum class KeyKind { Text, Kind, CheckBox, Orientations, Conditions, LayerCount, Layers };
 
 using P = ProjectInputs;
 using T = WindowInputTexts;
@@ -39,7 +42,8 @@ struct InputKey {
 };
 
 // clang-format off
-constexpr std::array<InputKey, 36> kInputKeys{{
+constexpr std::array<InputKey, 38> kInputKeys{{
+    {.name = "City",                .kind = KeyKind::Text, .text = &P::City},
     {.name = "Latitude",            .kind = KeyKind::Text, .windowText = &T::Latitude},
     {.name = "WindowHeight",        .kind = KeyKind::Text, .windowText = &T::WindowHeight},
     {.name = "WindowWidth",         .kind = KeyKind::Text, .windowText = &T::WindowWidth},
@@ -72,6 +76,7 @@ constexpr std::array<InputKey, 36> kInputKeys{{
     {.name = "Roof",                .kind = KeyKind::CheckBox, .flag = &P::Roof},
     {.name = "WindowOrientations",  .kind = KeyKind::Orientations, .orientations = &P::WindowOrientations},
     {.name = "WallOrientations",    .kind = KeyKind::Orientations, .orientations = &P::WallOrientations},
+    {.name = "OperatingConditions", .kind = KeyKind::Conditions},
     {.name = "WallLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::WallLayerCount},
     {.name = "WallLayers",          .kind = KeyKind::Layers,       .layers = &P::WallLayers},
     {.name = "RoofLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::RoofLayerCount},
@@ -134,6 +139,13 @@ WindowKind KindValue(const JsonNode& value, const std::string& where) {
         if (value.type == JsonNode::Type::Text && value.text == kKindNames[i]) return static_cast<WindowKind>(i);
     }
     Refuse(where, "должен быть \"Vertical\", \"Inclined\" или \"Horizontal\"");
+}
+
+Conditions ConditionsValue(const JsonNode& value, const std::string& where) {
+    if (value.type == JsonNode::Type::Text) {
+        if (const std::optional<Conditions> c = ConditionsNamed(value.text)) return *c;
+    }
+    Refuse(where, "должен быть \"А\" или \"Б\"");
 }
 
 std::array<bool, kOrientationCount> OrientationsValue(const JsonNode& value, const std::string& where) {
@@ -210,6 +222,9 @@ void ReadKey(ProjectInputs& p, const InputKey& k, const JsonNode& value) {
         case KeyKind::Orientations:
             p.*k.orientations = OrientationsValue(value, where);
             break;
+        case KeyKind::Conditions:
+            p.OperatingConditions = ConditionsValue(value, where);
+            break;
         case KeyKind::LayerCount:
             p.*k.count = TextValue(value, where);
             break;
@@ -259,6 +274,9 @@ void WriteKey(const ProjectInputs& p, const InputKey& k, ordered_json& doc) {
         case KeyKind::Orientations:
             doc[name] = OrientationsJson(p.*k.orientations);
             break;
+        case KeyKind::Conditions:
+            doc[name] = std::string(ConditionsName(p.OperatingConditions));
+            break;
         case KeyKind::LayerCount:
             if (p.*k.count) doc[name] = *(p.*k.count);
             break;
@@ -285,6 +303,27 @@ namespace {
 
 constexpr const char* kNotAnObject = "Проект должен быть объектом JSON с именованными входными данными";
 
+// The key of one of the windows page's texts.
+std::string_view KeyOfText(std::string T::*text) {
+    for (const InputKey& k : kInputKeys) {
+        if (k.windowText == text) return k.name;
+    }
+    throw std::logic_error("a text of the windows page without its key");
+}
+
+// The climate inputs a city sets that the document left out, from the city's
+// row; the city is looked up only when one of them is left out.
+void FillFromCity(ProjectInputs& p, const std::set<std::string_view>& given) {
+    if (Trimmed(p.City).empty()) return;
+    std::vector<const CityInput*> missing;
+    for (const CityInput& input : kCityInputs) {
+        if (!given.contains(KeyOfText(InputControlOf(input.control).windowText))) missing.push_back(&input);
+    }
+    if (missing.empty()) return;
+    const CityChoice choice = ChooseCity(CityNamed(p.City));
+    for (const CityInput* input : missing) p.Window.*InputControlOf(input->control).windowText = choice.*input->text;
+}
+
 ProjectInputs InputsOf(const JsonNode& root) {
     ProjectInputs p;
     std::set<std::string_view> seen;
@@ -298,6 +337,7 @@ ProjectInputs InputsOf(const JsonNode& root) {
         if (k == nullptr) throw CalcError("Неизвестный ключ " + Quoted(key));
         ReadKey(p, *k, root.items[i]);
     }
+    FillFromCity(p, seen);
     return p;
 }
 

@@ -65,8 +65,8 @@ void CheckRow(const City& city) {
             throw std::runtime_error(std::string(r.what) + " " + text + " is out of range");
         }
     }
-    if (city.confidence != "H" && city.confidence != "M" && city.confidence != "L") {
-        throw std::runtime_error("confidence '" + city.confidence + "' is not H, M or L");
+    if (city.confidence != "M" && city.confidence != "L") {
+        throw std::runtime_error("confidence '" + city.confidence + "' is not M or L");
     }
     if (city.edition.empty() || city.source.empty() || city.latitudeSource.empty()) {
         throw std::runtime_error("the edition or a source is missing");
@@ -126,7 +126,7 @@ const std::vector<const City*>& OfferedCities() {
         std::vector<const City*> list;
         std::set<std::u32string> names;
         for (const City& city : CityTable()) {
-            if ((city.confidence == "H" || city.confidence == "M") && names.insert(FoldedName(city.name)).second) {
+            if (city.confidence == "M" && names.insert(FoldedName(city.name)).second) {
                 list.push_back(&city);
             }
         }

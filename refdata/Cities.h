@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ struct City {
     std::string dailyAmplitude;  // Atн: mean daily amplitude of the warmest month, °С
     std::string warmPeriod095;   // air temperature of the warm period at 0.95, °С
     std::string edition;         // edition of the climate code the values come from
-    std::string confidence;      // "H", "M" or "L" (doubtful)
+    std::string confidence;      // "M" (a transcription, values plausible) or "L" (doubtful)
     std::string flags;           // why a row is doubtful, or empty
     std::string source;          // where the climate values were read
     std::string latitudeSource;  // where the coordinates were read
@@ -26,14 +27,15 @@ struct City {
 // The rows of a table in the form of data/cities-warm-period.csv: lines
 // starting with "#" are remarks, the first other line names the columns,
 // fields are comma-separated with "..." quoting. A malformed row throws
-// std::runtime_error naming its line.
+// std::runtime_error naming its line; so does a confidence other than M or
+// L, so that a row marked otherwise is never left out of the offer unseen.
 std::vector<City> ParseCities(std::string_view text);
 
 // Every row of the built-in table, in its order.
 const std::vector<City>& CityTable();
 
-// The cities offered to the user: rows of confidence H or M, the first row of
-// each name, in alphabetical order.
+// The cities offered to the user: rows of confidence M, the first row of each
+// name, in alphabetical order.
 const std::vector<const City*>& OfferedCities();
 
 // Offered cities whose name starts with / contains the text, ignoring case,
@@ -69,6 +71,18 @@ struct CityChoice {
 // The texts for a city, or a CalcError explaining that the method covers
 // 40–60° north when the rounded latitude lies outside.
 CityChoice ChooseCity(const City& city);
+
+// The input controls a chosen city sets, each with the text of the choice it
+// takes: the program assigns them, the project document fills them.
+struct CityInput {
+    std::string_view control;  // object name of the input control
+    std::string CityChoice::*text;
+};
+inline constexpr std::array<CityInput, 3> kCityInputs{{
+    {"ComboBox1", &CityChoice::latitude},
+    {"Edit7", &CityChoice::julyMean},
+    {"Edit12", &CityChoice::dailyAmplitude},
+}};
 
 // Where a city's climate figures come from: "СП 131.13330 (редакции
 // 2018/2020), по общедоступной расшифровке" for the rows of the main edition.

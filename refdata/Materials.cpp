@@ -108,6 +108,14 @@ void CheckTable(const MaterialTable& table) {
 
 }  // namespace
 
+std::string_view ConditionsName(Conditions conditions) { return conditions == Conditions::A ? "А" : "Б"; }
+
+std::optional<Conditions> ConditionsNamed(std::string_view name) {
+    if (name == "А" || name == "A") return Conditions::A;
+    if (name == "Б" || name == "B") return Conditions::B;
+    return std::nullopt;
+}
+
 std::vector<MaterialTable> ParseMaterialTables(std::string_view text) {
     std::vector<MaterialTable> tables;
     std::set<std::u32string> labels;
@@ -170,6 +178,14 @@ std::vector<MaterialChoice> MaterialsFor(Conditions conditions) {
                         a ? row->conductivityA : row->conductivityB, table->source});
     }
     return list;
+}
+
+std::vector<MaterialChoice> MaterialsMatching(std::string_view text, Conditions conditions) {
+    std::vector<MaterialChoice> found;
+    for (MaterialChoice& choice : MaterialsFor(conditions)) {
+        if (ContainsFolded(choice.name, Trimmed(text))) found.push_back(std::move(choice));
+    }
+    return found;
 }
 
 std::optional<MaterialChoice> MaterialFor(std::string_view name, Conditions conditions) {

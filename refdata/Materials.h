@@ -10,8 +10,17 @@
 // Values are the texts written in the table ("." as the decimal separator);
 // an empty text was not given by the source.
 
-// Operating conditions of the construction, which select λ and s.
+// Operating conditions of the construction, which select λ and s. They
+// follow from the humidity regime of the room and the humidity zone of the
+// site: А for dry rooms and for rooms of normal humidity in the dry zone, Б
+// otherwise.
 enum class Conditions { A, B };
+
+// "А" or "Б" (Cyrillic letters), as the input page and the project file name them.
+std::string_view ConditionsName(Conditions conditions);
+// The conditions of a name: "А" or "Б", or the Latin "A" or "B"; nothing for
+// any other text.
+std::optional<Conditions> ConditionsNamed(std::string_view name);
 
 struct MaterialRow {
     std::string number;           // № in the source table, may be empty
@@ -61,6 +70,11 @@ struct MaterialChoice {
 // The offered materials with their figures for the conditions, named by
 // MaterialLabel, in alphabetical order.
 std::vector<MaterialChoice> MaterialsFor(Conditions conditions);
+
+// The offered materials whose name contains the text, ignoring case, "ё"
+// and blanks around the text; all of them for an empty text. In the order of
+// MaterialsFor.
+std::vector<MaterialChoice> MaterialsMatching(std::string_view text, Conditions conditions);
 
 // The offered material of that name (ignoring case and "ё"), or nothing.
 std::optional<MaterialChoice> MaterialFor(std::string_view name, Conditions conditions);

@@ -229,7 +229,9 @@ ProjectReport MakeProjectReport(const ProjectInputs& p, const ProjectResults& re
     windows.Rows.push_back(ChoiceRow("Ориентация окна", std::string(WindowKindCaption(p.Kind))));
     windows.Rows.push_back(ChoiceRow("Стороны света окон в итоге", OrientationList(p.WindowOrientations)));
     report.Inputs.push_back(std::move(windows));
-    report.Inputs.push_back(InputTable("Район строительства и климат", InputSection::Site, p, shown));
+    ReportTable site = InputTable("Район строительства и климат", InputSection::Site, p, shown);
+    if (!p.City.empty()) site.Rows.insert(site.Rows.begin(), ChoiceRow("Город", p.City));
+    report.Inputs.push_back(std::move(site));
 
     ReportTable walls = InputTable("Стены", InputSection::Wall, p, shown);
     walls.Rows.push_back(ChoiceRow("Учитывать стены", YesNo(p.Walls)));

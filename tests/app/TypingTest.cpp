@@ -217,16 +217,18 @@ private slots:
             // "Для окон": the switch, the fields, the orientations
             "CheckBox1", "Edit1", "Edit2", "Edit8", "Edit9", "Edit10", "Edit11", "Edit3", "Edit17", "Edit19", "Edit14", "Edit15", "Edit16", "Edit13",
             "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7", "CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11",
-            // the window kind (its checked button), the site block
+            // the window kind (its checked button), the site block with the city
             "RadioButton2",
-            "ComboBox1", "Edit7", "Edit6", "Edit5", "Edit12", "Edit18", "Edit42",
+            "CityEdit", "ComboBox1", "Edit7", "Edit6", "Edit5", "Edit12", "Edit18", "Edit42",
             // "Для стен": the fields, the layer editor, the orientations
             "CheckBox2", "Edit4", "Edit20", "Edit21", "Edit22", "Edit33", "Edit39",
             "Edit27", "Edit29", "Edit30", "Edit31", "Edit32", "Button1", "DeleteWallLayer", "StringGrid2",
             "CheckBox12", "CheckBox13", "CheckBox14", "CheckBox15", "CheckBox16", "CheckBox17", "CheckBox18", "CheckBox19",
             // "Для покрытий"
             "CheckBox3", "Edit23", "Edit24", "Edit25", "Edit26", "Edit34", "Edit40", "Edit41",
-            "Edit28", "Edit35", "Edit36", "Edit37", "Edit38", "Button2", "DeleteRoofLayer", "StringGrid3"};
+            "Edit28", "Edit35", "Edit36", "Edit37", "Edit38", "Button2", "DeleteRoofLayer", "StringGrid3",
+            // the operating conditions of the material list (its checked button)
+            "ConditionsA"};
         // clang-format on
         t.Get<QWidget>("CheckBox1")->setFocus(Qt::TabFocusReason);
         QStringList seen{QApplication::focusWidget()->objectName()};

@@ -210,6 +210,50 @@ TEST(CliCommand, CitiesListsTheOfferedRowsAlphabetically) {
         << none.err;
 }
 
+// "City" fills the latitude, tн.ср and Atн a document leaves out; the texts it
+// gives win. (No city of the table lies outside 40–60° once rounded; that
+// refusal is the city choice's own, tested with the cities.)
+TEST(CliCommand, ComputeTakesTheClimateOfACity) {
+    struct Case {
+        const char* name;
+        std::string withCity;
+        std::string asTyped;
+    };
+    const std::string south = R"("WindowOrientations": ["Ю"])";
+    for (const Case& c : std::vector<Case>{
+             {"the three from the city", R"({"City": "Москва", )" + south + "}",
+              R"({"Latitude": "56", "OutdoorMeanTemp": "19.2", "OutdoorAmplitude": "10.2", )" + south + "}"},
+             {"the latitude given", R"({"City": "москва", "Latitude": "50", )" + south + "}",
+              R"({"Latitude": "50", "OutdoorMeanTemp": "19.2", "OutdoorAmplitude": "10.2", )" + south + "}"},
+             {"all given",
+              R"({"City": "Москва", "Latitude": "48", "OutdoorMeanTemp": "22.5", "OutdoorAmplitude": "14.7", )" +
+                  south + "}",
+              "{" + south + "}"},
+         }) {
+        SCOPED_TRACE(c.name);
+        const Outcome withCity = InProcess({"compute"}, c.withCity);
+        ASSERT_EQ(withCity.status, 0) << withCity.err;
+        EXPECT_EQ(withCity.out, InProcess({"compute"}, c.asTyped).out);
+    }
+    // The city's climate changes the results.
+    EXPECT_NE(InProcess({"compute"}, R"({"City": "Москва", )" + south + "}").out,
+              InProcess({"compute"}, "{" + south + "}").out);
+    // convert writes the texts the city gave, and the city.
+    const json converted = json::parse(InProcess({"convert"}, R"({"City": "Москва"})").out)["inputs"];
+    EXPECT_EQ(converted["City"], "Москва");
+    EXPECT_EQ(converted["Latitude"], "56");
+    EXPECT_EQ(converted["OutdoorAmplitude"], "10.2");
+
+    const std::string unknown = "Город «Масква» не найден в таблице климата; ближайшие: Москва, Майкоп, Выкса.";
+    for (const char* format : {"json", "csv"}) {
+        SCOPED_TRACE(format);
+        const Outcome refused = InProcess({"compute", "--format", format}, R"({"City": "Масква"})");
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.err, unknown + "\n");
+        EXPECT_EQ(refused.out, std::string(format) == "json" ? JsonDocumentText(ErrorJson(unknown)) : "");
+    }
+}
+
 // ---- The built program ----------------------------------------------------------
 
 class CliProgram : public ::testing::Test {

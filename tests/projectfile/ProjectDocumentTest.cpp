@@ -17,9 +17,10 @@ const std::string kFoamLayer =
     R"({"MaterialName": "пена", "HeatAbsorption": "0.50", "Conductivity": 0.04, "Thickness": "0.05"})";
 
 // Every key of the inputs document with a value other than its default; the
-// layer lists hold gaps and layers kept above their counts.
+// layer lists hold gaps and layers kept above their counts. The city names
+// the site only: the three texts it would set are given.
 const std::string kEveryInput = R"({
-    "Latitude": "52", "WindowHeight": "1.50", "WindowWidth": "2.1", "WindowCount": "2",
+    "City": "Орёл", "Latitude": "52", "WindowHeight": "1.50", "WindowWidth": "2.1", "WindowCount": "2",
     "ShadeHorizLength": "0.4", "ShadeVertLength": "0.25", "ShadeHorizOffset": "0.1", "ShadeVertOffset": "0.2",
     "OutdoorMeanTemp": "24", "IndoorTemp": "21", "OutdoorAmplitude": "12.5", "RelativePenetration": "0.8",
     "GlazingAbsorptance": "0.3", "GlazingResistance": "0.4", "GlazingArea": "6.3", "WindowOuterCoeff": "25",
@@ -28,7 +29,7 @@ const std::string kEveryInput = R"({
     "RoofArea": "20", "RoofAbsorptance": "0.5", "UnderRoofTemp": "23",
     "WindowKind": "Inclined", "Windows": false, "Walls": true, "Roof": true,
     "WindowOrientations": ["С", "СВ", "В", "ЮВ", "Ю", "ЮЗ", "З", "СЗ"], "WallOrientations": ["W", "N", "S", "E"],
-    "WallLayerCount": "2", "WallLayers": [)" +
+    "OperatingConditions": "Б", "WallLayerCount": "2", "WallLayers": [)" +
                                 std::string(kBrickLayer) + ", null, " + kFoamLayer + R"(],
     "RoofLayerCount": "1", "RoofLayers": [null, )" +
                                 std::string(kBrickLayer) + R"(]
@@ -45,7 +46,8 @@ TEST(ProjectDocument, EveryInputSurvivesTheRoundTrip) {
         keys.push_back(key);
         EXPECT_TRUE(!defaults.contains(key) || defaults[key] != value) << key << " was left at its default";
     }
-    const std::vector<std::string> order = {"Latitude",
+    const std::vector<std::string> order = {"City",
+                                            "Latitude",
                                             "WindowHeight",
                                             "WindowWidth",
                                             "WindowCount",
@@ -77,6 +79,7 @@ TEST(ProjectDocument, EveryInputSurvivesTheRoundTrip) {
                                             "Roof",
                                             "WindowOrientations",
                                             "WallOrientations",
+                                            "OperatingConditions",
                                             "WallLayerCount",
                                             "WallLayers",
                                             "RoofLayerCount",
@@ -85,6 +88,8 @@ TEST(ProjectDocument, EveryInputSurvivesTheRoundTrip) {
     // Texts as given, numbers as written, orientations by their Cyrillic names, gaps as null.
     EXPECT_EQ(written["WindowHeight"], "1.50");
     EXPECT_EQ(written["WindSpeed"], "4");
+    EXPECT_EQ(written["City"], "Орёл");
+    EXPECT_EQ(written["OperatingConditions"], "Б");
     EXPECT_EQ(written["WallOrientations"], json({"С", "В", "Ю", "З"}));
     EXPECT_EQ(
         written["WallLayers"][2],

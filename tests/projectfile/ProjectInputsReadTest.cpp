@@ -59,6 +59,11 @@ TEST(ProjectInputsRead, RefusesEachKindOfBadDocumentNamingTheKey) {
         {"unknown orientation", R"({"WallOrientations": ["Ю", "South"]})",
          "Ключ \"WallOrientations\" содержит неизвестную сторону света \"South\" (известны: С, СВ, В, ЮВ, Ю, ЮЗ, З, "
          "СЗ или N, NE, E, SE, S, SW, W, NW)"},
+        {"unknown conditions", R"({"OperatingConditions": "В"})",
+         "Ключ \"OperatingConditions\" должен быть \"А\" или \"Б\""},
+        {"conditions not a text", R"({"OperatingConditions": 1})",
+         "Ключ \"OperatingConditions\" должен быть \"А\" или \"Б\""},
+        {"list for a city", R"({"City": ["Москва"]})", "Ключ \"City\" должен быть текстом или числом."},
         {"layers not a list", R"({"WallLayers": {}})", "Ключ \"WallLayers\" должен быть списком слоёв."},
         {"layer not an object", R"({"RoofLayers": [null, 1]})", "Слой 2 в \"RoofLayers\" " + kLayerKeys},
         {"layer without thickness",
@@ -109,6 +114,8 @@ TEST(ProjectInputsRead, AbsentKeysKeepTheInputPageDefaults) {
     EXPECT_FALSE(p.Walls);
     EXPECT_FALSE(p.Roof);
     EXPECT_EQ(p.Kind, WindowKind::Vertical);
+    EXPECT_EQ(p.City, "");
+    EXPECT_EQ(p.OperatingConditions, Conditions::A);
     for (int o = 0; o < kOrientationCount; ++o) {
         EXPECT_FALSE(p.WindowOrientations[static_cast<std::size_t>(o)]);
         EXPECT_FALSE(p.WallOrientations[static_cast<std::size_t>(o)]);
@@ -129,6 +136,58 @@ TEST(ProjectInputsRead, AbsentKeysKeepTheInputPageDefaults) {
     };
     // clang-format on
     for (const auto& other : others) EXPECT_EQ(other.text, InputControlOf(other.control).defaultText) << other.control;
+}
+
+// A city fills the latitude (whole degrees, .5 up), tн.ср and Atн that the
+// document leaves out, from its row of the climate table; given texts win.
+TEST(ProjectInputsRead, ACityFillsTheClimateTextsLeftOut) {
+    struct Case {
+        const char* name;
+        std::string document;
+        const char* latitude;
+        const char* julyMean;
+        const char* amplitude;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"none given", R"({"City": "Москва"})", "56", "19.2", "10.2"},
+             {"case and blanks", R"({"City": "  КАЛУГА "})", "55", "18.3", "11.3"},
+             {"latitude given", R"({"City": "Москва", "Latitude": "50"})", "50", "19.2", "10.2"},
+             {"tн.ср given", R"({"OutdoorMeanTemp": "25", "City": "Москва"})", "56", "25", "10.2"},
+             {"Atн given", R"({"City": "Москва", "OutdoorAmplitude": "7"})", "56", "19.2", "7"},
+             {"all given",
+              R"({"City": "Москва", "Latitude": "48", "OutdoorMeanTemp": "22.5", "OutdoorAmplitude": "14.7"})", "48",
+              "22.5", "14.7"},
+             {"all given, a city not in the table",
+              R"({"City": "Мсква", "Latitude": "48", "OutdoorMeanTemp": "22.5", "OutdoorAmplitude": "14.7"})", "48",
+              "22.5", "14.7"},
+             {"an empty city", R"({"City": " "})", "48", "22.5", "14.7"},
+             {"half a degree rounds up", R"({"City": "Муром"})", "56", "19.3", "12.4"},
+         }) {
+        SCOPED_TRACE(c.name);
+        const ProjectInputs p = ReadProjectInputs(c.document);
+        EXPECT_EQ(p.Window.Latitude, c.latitude);
+        EXPECT_EQ(p.Window.OutdoorMeanTemp, c.julyMean);
+        EXPECT_EQ(p.Window.OutdoorAmplitude, c.amplitude);
+        // The city is kept as given, and the written document reads back the same.
+        EXPECT_EQ(ReadProjectInputs(JsonDocumentText(WriteProjectInputsJson(p))), p);
+    }
+    EXPECT_EQ(ReadProjectInputs(R"({"City": "  КАЛУГА "})").City, "  КАЛУГА ");
+}
+
+TEST(ProjectInputsRead, ACityThatCannotFillIsRefused) {
+    const std::vector<Refusal> cases = {
+        {"not in the table", R"({"City": "Мсква"})",
+         "Город «Мсква» не найден в таблице климата; ближайшие: Москва, Выкса, Омск."},
+        {"a doubtful row is not offered", R"({"City": "Самара", "Latitude": "53"})",
+         "Город «Самара» не найден в таблице климата; ближайшие: Кашира, Тара, Абакан."},
+        {"a number", R"({"City": 56})", "Город «56» не найден в таблице климата; ближайшие: Зея, Оха, Уфа."},
+    };
+    for (const Refusal& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReadRefusal(c.document), c.message);
+        EXPECT_EQ(ReadRefusal(R"({"format": "solargain-project", "version": 1, "inputs": )" + c.document + "}"),
+                  c.message);
+    }
 }
 
 TEST(ProjectInputsRead, NumbersAreTakenAsTheyAreWritten) {

@@ -59,6 +59,8 @@ TEST(CityTable, FaultyRowsAreRefusedWithTheirLine) {
              {"latitude with a comma", header + "Город,Край,\"55,7\",19.2,10.2,23.0,СП,M,,src,lat\n", "latitude"},
              {"July mean out of range", header + "Город,Край,55.7,45.0,10.2,23.0,СП,M,,src,lat\n", "out of range"},
              {"unknown confidence", header + "Город,Край,55.7,19.2,10.2,23.0,СП,X,,src,lat\n", "confidence"},
+             // A mark the offer does not know would drop the row from it unseen.
+             {"confidence H", header + "Город,Край,55.7,19.2,10.2,23.0,СП,H,,src,lat\n", "is not M or L"},
              {"no source", header + "Город,Край,55.7,19.2,10.2,23.0,СП,M,,,lat\n", "source"},
              {"unclosed quote", header + "Город,\"Край,55.7\n", "quoted"},
              {"short row", header + "Город,Край,55.7\n", "too few"},

@@ -115,4 +115,40 @@ TEST(MaterialList, OneEntryPerOfferedRowInAlphabeticalOrder) {
     EXPECT_EQ((eps + 4)->name, "Плиты из пенополистирола, до 10 кг/м³");
 }
 
+TEST(MaterialList, SearchIgnoresCaseYoAndBlanks) {
+    struct Case {
+        const char* typed;
+        std::size_t found;
+        const char* first;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"", 40, "Бетон на гравии или щебне из природного камня, 2400 кг/м³"},
+             {" ПЕНОПОЛИСТИРОЛ ", 8, "Плиты из пенополистирола, 25–35 кг/м³"},
+             {"керамзит", 7, "Гравий керамзитовый (ГОСТ 9757), 600 кг/м³"},
+             {"2500", 1, "Железобетон, 2500 кг/м³"},
+             {"поперёк", 2, "Дуб поперек волокон, 700 кг/м³"},
+             {"Кирпич глиняный", 0, nullptr},
+         }) {
+        SCOPED_TRACE(c.typed);
+        const std::vector<MaterialChoice> found = MaterialsMatching(c.typed, Conditions::B);
+        ASSERT_EQ(found.size(), c.found);
+        if (c.first != nullptr) {
+            EXPECT_EQ(found.front().name, c.first);
+        }
+    }
+    // The figures are those of the conditions asked for.
+    EXPECT_EQ(MaterialsMatching("2500", Conditions::A).front().conductivity, "1.92");
+    EXPECT_EQ(MaterialsMatching("2500", Conditions::B).front().conductivity, "2.04");
+}
+
+TEST(MaterialConditions, NamedByTheirLetterInEitherAlphabet) {
+    EXPECT_EQ(ConditionsName(Conditions::A), "\u0410");  // Cyrillic А
+    EXPECT_EQ(ConditionsName(Conditions::B), "\u0411");  // Cyrillic Б
+    EXPECT_EQ(ConditionsNamed("\u0410"), Conditions::A);
+    EXPECT_EQ(ConditionsNamed("A"), Conditions::A);
+    EXPECT_EQ(ConditionsNamed("\u0411"), Conditions::B);
+    EXPECT_EQ(ConditionsNamed("B"), Conditions::B);
+    for (const char* other : {"", "а", "a", "\u0412", "AБ", " А", "1"}) EXPECT_FALSE(ConditionsNamed(other)) << other;
+}
+
 }  // namespace

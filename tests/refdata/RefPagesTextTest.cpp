@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -104,6 +107,28 @@ TEST(MaterialPages, EachTableWithItsSourceAndOnlyTheColumnsItGives) {
     ASSERT_FALSE(pages.empty());
     EXPECT_EQ(pages[0].rows[0], (std::vector<std::string>{"1", "Плиты из пенополистирола", "25–35", "1,34", "0,038",
                                                           "2/10", "0,040", "0,049", "0,34", "0,38", "0,05"}));
+}
+
+// What the pages show is sourced or says plainly that it is not included:
+// no question marks for doubtful figures, no remarks about damaged copies.
+TEST(ReferencePages, NoDoubtMarksOrRemarksAboutDamagedCopies) {
+    std::vector<std::pair<std::string, std::string>> texts = {{"cities", CityPagesText("Аtн#.jpg")},
+                                                              {"materials", MaterialPagesText("Свойства#.jpg")}};
+    for (const auto& file : std::filesystem::directory_iterator(SOLARGAIN_REFPAGES_DATA)) {
+        std::ifstream in(file.path());
+        std::ostringstream text;
+        text << in.rdbuf();
+        texts.emplace_back(file.path().filename().string(), text.str());
+    }
+    EXPECT_EQ(texts.size(), 7u);
+    for (const auto& [name, text] : texts) {
+        for (const std::string_view line : TextLines(text)) {
+            if (line.starts_with('#')) continue;  // a remark of the file, never shown
+            SCOPED_TRACE(name + ": " + std::string(line));
+            for (const char* mark : {"(?)", "искаж", "повреж", "испорч", "неразборчив", "не читается"})
+                EXPECT_EQ(line.find(mark), std::string_view::npos) << mark;
+        }
+    }
 }
 
 }  // namespace

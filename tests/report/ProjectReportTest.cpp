@@ -78,6 +78,17 @@ TEST(ProjectReport, InputsAreShownWithTheirUnitsAndDerivedTexts) {
     EXPECT_EQ(roofLayers.Rows[0].at(4).Text, "0.38");
 }
 
+TEST(ProjectReport, TheCityLeadsTheSiteWhenOneIsNamed) {
+    const ProjectReport withCity = ReportOf(R"({"City": "Москва"})");
+    const ReportTable& named = TableNamed(withCity, "Район строительства и климат");
+    EXPECT_EQ(named.Rows.at(0).at(0).Text, "Город");
+    EXPECT_EQ(ValueOf(named, "Город").Text, "Москва");
+    EXPECT_EQ(ValueOf(named, "Северная широта района").Text, "56");
+    const ProjectReport withoutCity = ReportOf("{}");
+    const ReportTable& none = TableNamed(withoutCity, "Район строительства и климат");
+    EXPECT_EQ(none.Rows.at(0).at(0).Text, "Северная широта района");
+}
+
 TEST(ProjectReport, TotalsWindowsAndWallsAreTheResults) {
     const ProjectInputs inputs = ReadProjectInputs(kProject);
     const ProjectResults results = RunProject(inputs);

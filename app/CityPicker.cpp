@@ -1,0 +1,120 @@
+#include "CityPicker.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <vector>
+
+#include "CalcError.h"
+#include "Cities.h"
+#include "FormStyle.h"
+#include "MainForm.h"
+#include "PickList.h"
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+const QString kFieldName = QStringLiteral("Город");
+const QString kHint = QStringLiteral("Выберите город из списка: широта, tн.ср и Aтн заполнятся из таблицы климата");
+constexpr int kFieldWidth = 150;
+
+// "Москва — 56°, tн.ср 19.2 °С, Aтн 10.2 °С": what choosing the city puts in.
+PickList::Entry EntryOf(const City& city) {
+    const QString name = Text(city.name);
+    const QString shown = QStringLiteral("%1 — %2°, tн.ср %3 °С, Aтн %4 °С")
+                              .arg(name)
+                              .arg(RoundedLatitude(city.latitude))
+                              .arg(Text(city.julyMean), Text(city.dailyAmplitude));
+    const QString tip = QStringLiteral("%1; центр города на %2° с. ш.\n%3")
+                            .arg(Text(city.region), Text(city.latitude), Text(CitySourceLabel(city)));
+    return {name, shown, tip};
+}
+
+}  // namespace
+
+CityPicker::CityPicker(TForm1* form, QWidget* parent) : QObject(parent), form_(form), row_(new QHBoxLayout) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("CityEdit"));
+    edit->setAccessibleName(kFieldName);
+    edit->setToolTip(
+        QStringLiteral("Город: по таблице климата заполняет широту (до целого градуса), среднюю "
+                       "температуру июля tн.ср и суточную амплитуду Aтн. Выбор — из списка или "
+                       "клавишей Enter; значения остаются изменяемыми."));
+    edit->setAccessibleDescription(edit->toolTip());
+    edit->setFixedWidth(kFieldWidth);
+    form_->CityEdit = edit;
+
+    auto* line = new QLabel(parent);
+    line->setObjectName(QStringLiteral("CityLine"));
+    line->setWordWrap(true);
+    QFont small = line->font();
+    small.setBold(false);
+    small.setPixelSize(10);
+    line->setFont(small);
+    form_->CityLine = line;
+    ShowLine(Line::Hint);
+
+    QLabel* label = FormStyle::MakeLabel(parent, QStringLiteral("Город :"), FormStyle::kNavy);
+    label->setBuddy(edit);
+    row_->setSpacing(6);
+    row_->addWidget(label);
+    row_->addWidget(edit);
+    row_->addWidget(line, 1);
+
+    list_ = new PickList(edit, QStringLiteral("Города таблицы климата"));
+    connect(edit, &QLineEdit::textEdited, this, &CityPicker::Typed);
+    connect(edit, &QLineEdit::returnPressed, this, &CityPicker::EnterPressed);
+    connect(list_, &PickList::Chosen, this, &CityPicker::ChooseNamed);
+}
+
+void CityPicker::Typed(const QString& text) {
+    ShowLine(Line::Hint);
+    std::vector<PickList::Entry> entries;
+    if (!text.trimmed().isEmpty()) {
+        for (const City* city : CitiesStartingWith(text.toStdString())) entries.push_back(EntryOf(*city));
+    }
+    list_->Show(entries);
+}
+
+// Enter on the list is the list's choice; on the field alone, the name typed.
+void CityPicker::EnterPressed() {
+    if (!list_->IsShown()) ChooseNamed(form_->CityEdit->text());
+}
+
+void CityPicker::ChooseNamed(const QString& name) {
+    if (name.trimmed().isEmpty()) {
+        ShowLine(Line::Hint);
+        return;
+    }
+    try {
+        Choose(CityNamed(name.toStdString()));
+    } catch (const CalcError& e) {
+        ShowLine(Line::Refusal, Text(ErrorBoxText(e.what())));
+    }
+}
+
+void CityPicker::Choose(const City& city) {
+    list_->Hide();
+    CityChoice choice;
+    try {
+        choice = ChooseCity(city);
+    } catch (const CalcError& e) {
+        ShowLine(Line::Refusal, Text(ErrorBoxText(e.what())));
+        return;
+    }
+    form_->CityEdit->setText(Text(city.name));
+    form_->RunHandler([this, &choice] {
+        for (const CityInput& input : kCityInputs) form_->AssignInputText(input.control, Text(choice.*input.text));
+    });
+    ShowLine(Line::Source, Text(CitySourceLabel(city)));
+}
+
+void CityPicker::ShowLine(Line kind, const QString& text) {
+    QLabel* line = form_->CityLine;
+    line->setText(kind == Line::Hint ? kHint : text);
+    FormStyle::SetTextColour(line, kind == Line::Refusal ? FormStyle::kMaroon : FormStyle::kNavy);
+    line->setAccessibleName(kFieldName + QStringLiteral(": ") + line->text());
+}
