@@ -17,6 +17,9 @@ PickList::PickList(QLineEdit* edit, const QString& name)
     completer_->setWidget(edit);
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(12);
+    // Down on the last entry keeps it chosen: with wrapping it would leave
+    // the list with nothing chosen, and a Return after it would choose nothing.
+    completer_->setWrapAround(false);
     QAbstractItemView* popup = completer_->popup();
     popup->setTextElideMode(Qt::ElideNone);
     popup->setAccessibleName(name);

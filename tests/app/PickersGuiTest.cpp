@@ -120,6 +120,11 @@ void PickersGuiTest::typingOffersTheCitiesStartingWithTheText() {
     QVERIFY(!list->IsShown());
     // Typing changes no input.
     QCOMPARE(ClimateTexts(*ui), (QStringList{"48", "22.5", "14.7"}));
+    // Down on the only entry keeps it, so that Return after it chooses it.
+    TypeCity("Моск");
+    QTest::keyClick(list->findChild<QCompleter*>()->popup(), Qt::Key_Down);
+    PressEnterOnList(list);
+    QCOMPARE(ClimateTexts(*ui), (QStringList{"56", "19.2", "10.2"}));
 }
 
 void PickersGuiTest::choosingACitySetsItsClimateAsTyping() {
