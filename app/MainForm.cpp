@@ -264,7 +264,7 @@ void TForm1::AssignText(QLineEdit* edit, const QString& text) {
     }
 }
 
-void TForm1::RunHandler(const std::function<void()>& body) {
+std::exception_ptr TForm1::RunBody(const std::function<void()>& body) {
     ++handlerDepth_;
     std::exception_ptr error;
     try {
@@ -273,6 +273,11 @@ void TForm1::RunHandler(const std::function<void()>& body) {
         error = std::current_exception();
     }
     --handlerDepth_;
+    return error;
+}
+
+void TForm1::RunHandler(const std::function<void()>& body) {
+    std::exception_ptr error = RunBody(body);
     if (handlerDepth_ > 0) {
         // Inside another handler: the error ends that one too.
         if (error && !pendingError_) pendingError_ = error;
@@ -290,14 +295,7 @@ void TForm1::RunTypingHandler(QWidget* typed, const std::function<void()>& body)
         RunHandler(body);
         return;
     }
-    ++handlerDepth_;
-    std::exception_ptr error;
-    try {
-        body();
-    } catch (...) {
-        error = std::current_exception();
-    }
-    --handlerDepth_;
+    std::exception_ptr error = RunBody(body);
     if (!error) error = std::exchange(pendingError_, nullptr);
     pendingError_ = nullptr;
     if (!error) return;

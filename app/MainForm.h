@@ -497,6 +497,8 @@ private:
     void RememberProjectFile(const QString& path);
     void ShowRecentFiles();
     void OpenRecentFile(int index);
+    // Runs a handler's body one level deeper; what it raised, or nothing.
+    std::exception_ptr RunBody(const std::function<void()>& body);
 
     QWidget* shownMainPage_ = nullptr;
     std::unique_ptr<TotalsView> totalsView_;
