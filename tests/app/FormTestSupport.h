@@ -5,12 +5,14 @@
 // the window reported.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,8 +20,6 @@
 #include <QTest>
 
 #include <memory>
-
-#include <QStatusBar>
 
 #include "FieldMarks.h"
 #include "MainForm.h"
@@ -130,6 +130,23 @@ struct DialogTestState {
     void StartWindow() {
         ui = std::make_unique<FormUnderTest>();
         dialogRuns = 0;
+    }
+    // The menu item `item` ("N2" Сохранить, "SaveAsItem" Сохранить как…),
+    // its dialog answered with `path`.
+    void SaveThrough(const char* item, const QString& path) {
+        ui->form->SaveDialog1 = [this, path](QWidget*) {
+            ++dialogRuns;
+            return path;
+        };
+        ui->Get<QAction>(item)->trigger();
+    }
+    // "Открыть", its dialog answered with `path`.
+    void Open(const QString& path) {
+        ui->form->OpenDialog1 = [this, path](QWidget*) {
+            ++dialogRuns;
+            return path;
+        };
+        ui->Get<QAction>("N3")->trigger();
     }
 };
 

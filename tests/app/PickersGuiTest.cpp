@@ -82,10 +82,7 @@ class PickersGuiTest : public QObject, DialogTestState {
         edit->selectAll();
         FormUnderTest::TypeChars(edit, Utf8(text));
     }
-    void Save(const QString& path) {
-        ui->form->SaveDialog1 = [path](QWidget*) { return path; };
-        ui->Get<QAction>("N2")->trigger();
-    }
+    void Save(const QString& path) { SaveThrough("N2", path); }
 
 private slots:
     void init() { StartWindow(); }

@@ -50,20 +50,7 @@ QByteArray JoinCrLf(const QList<QByteArray>& lines) {
 class ProjectFileGuiTest : public QObject, DialogTestState {
     Q_OBJECT
 
-    void Save(const QString& path) {
-        ui->form->SaveDialog1 = [this, path](QWidget*) {
-            ++dialogRuns;
-            return path;
-        };
-        ui->Get<QAction>("N2")->trigger();
-    }
-    void Open(const QString& path) {
-        ui->form->OpenDialog1 = [this, path](QWidget*) {
-            ++dialogRuns;
-            return path;
-        };
-        ui->Get<QAction>("N3")->trigger();
-    }
+    void Save(const QString& path) { SaveThrough("N2", path); }
     void TypeAll(const QStringList& texts) {
         ui->Get<QComboBox>("ComboBox1")->setCurrentText(texts[0]);
         for (int i = 0; i < int(std::size(kTypedEdits)); ++i) ui->Type(kTypedEdits[i], texts[i + 1]);

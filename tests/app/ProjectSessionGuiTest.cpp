@@ -71,20 +71,7 @@ QStringList ControlsOf(const TForm1& form) {
 class ProjectSessionGuiTest : public QObject, DialogTestState {
     Q_OBJECT
 
-    void SaveAs(const QString& path) {
-        ui->form->SaveDialog1 = [this, path](QWidget*) {
-            ++dialogRuns;
-            return path;
-        };
-        ui->Get<QAction>("SaveAsItem")->trigger();
-    }
-    void Open(const QString& path) {
-        ui->form->OpenDialog1 = [this, path](QWidget*) {
-            ++dialogRuns;
-            return path;
-        };
-        ui->Get<QAction>("N3")->trigger();
-    }
+    void SaveAs(const QString& path) { SaveThrough("SaveAsItem", path); }
     void Answer(TForm1::SaveChangesAnswer answer) {
         ui->form->SaveChangesQuestion1 = [this, answer](QWidget*) {
             ++ui->questions;
