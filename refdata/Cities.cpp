@@ -55,16 +55,7 @@ std::string_view HeaderWord(std::string_view header) { return Trimmed(header.sub
 
 void CheckRow(const City& city) {
     if (city.name.empty()) throw std::runtime_error("no city name");
-    for (const Range& r : kRanges) {
-        const std::string& text = city.*r.field;
-        if (!IsDecimalText(text, r.field != &City::latitude)) {
-            throw std::runtime_error(std::string(r.what) + " '" + text + "' is not a decimal number");
-        }
-        const double value = DecimalValue(text);
-        if (value < r.low || value > r.high) {
-            throw std::runtime_error(std::string(r.what) + " " + text + " is out of range");
-        }
-    }
+    for (const Range& r : kRanges) CheckFigure(r.what, city.*r.field, r.low, r.high, r.field != &City::latitude);
     if (city.confidence != "M" && city.confidence != "L") {
         throw std::runtime_error("confidence '" + city.confidence + "' is not M or L");
     }

@@ -58,12 +58,7 @@ MaterialRow ReadRow(std::string_view cellsText, const MaterialTable& table) {
     }
     if (row.name.empty()) throw std::runtime_error("no material name");
     for (const Figure& f : kFigures) {
-        const std::string& text = row.*f.field;
-        if (text.empty()) continue;
-        if (!IsDecimalText(text)) throw std::runtime_error(std::string(f.what) + " '" + text + "' is not a number");
-        const double value = DecimalValue(text);
-        if (value < f.low || value > f.high)
-            throw std::runtime_error(std::string(f.what) + " " + text + " out of range");
+        if (!(row.*f.field).empty()) CheckFigure(f.what, row.*f.field, f.low, f.high);
     }
     const std::string& offered = cells[std::size(kCells)];
     if (offered != "да" && offered != "нет") throw std::runtime_error("offered must be да or нет");

@@ -74,3 +74,10 @@ double DecimalValue(std::string_view text) {
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }
+
+void CheckFigure(std::string_view what, const std::string& text, double low, double high, bool signAllowed) {
+    if (!IsDecimalText(text, signAllowed))
+        throw std::runtime_error(std::string(what) + " '" + text + "' is not a decimal number");
+    const double value = DecimalValue(text);
+    if (value < low || value > high) throw std::runtime_error(std::string(what) + " " + text + " is out of range");
+}

@@ -32,3 +32,8 @@ bool IsDecimalText(std::string_view text, bool signAllowed = false);
 
 // The value of such a text, for range checks of the tables only.
 double DecimalValue(std::string_view text);
+
+// Refuses with std::runtime_error, naming the figure `what`, a text that is
+// not such a number or whose value lies outside low ... high: a figure read
+// from a table is checked for being plausible.
+void CheckFigure(std::string_view what, const std::string& text, double low, double high, bool signAllowed = false);

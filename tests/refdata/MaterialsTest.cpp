@@ -41,7 +41,7 @@ TEST(MaterialTable, FaultyLinesAreRefusedWithTheirLine) {
     for (const Case& c : std::vector<Case>{
              {"comma decimal",
               head + "row 1 | Бетон | 2400 | 0.84 | 1.51 | 2/3 | 1,74 | 1.86 | 16.77 | 17.88 | 0.03 | да |",
-              "not a number"},
+              "not a decimal number"},
              {"s out of range",
               head + "row 1 | Бетон | 2400 | 0.84 | 1.51 | 2/3 | 1.74 | 1.86 | 167.7 | 17.88 | 0.03 | да |",
               "out of range"},
