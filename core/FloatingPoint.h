@@ -25,6 +25,9 @@
 #if defined(__FAST_MATH__)
 #error "fast-math reorders and contracts the formulas; build without it"
 #endif
+#if defined(__FINITE_MATH_ONLY__) && __FINITE_MATH_ONLY__
+#error "finite-math-only takes every result for finite, and so misses every fault; build without it"
+#endif
 static_assert(std::numeric_limits<long double>::digits == 64, "long double must be the 80-bit extended type");
 
 // Sets extended precision and round-to-nearest, clears the fault flags.

@@ -37,6 +37,14 @@ long double OscillatingPart(Decimal4 beta, Decimal4 absorptance, Decimal4 excess
            Quotient(absorptance.Counts() * excess.Counts(), t.OuterCoeff.Counts()) * kScale;
 }
 
+// R and D of the layers used, beside what was entered.
+void KeepLayerFigures(const ThermalProperties& t, int count, LayerTable& layers) {
+    for (int i = 1; i <= count; ++i) {
+        layers[i].LayerResistance = t.Layers[i].LayerResistance;
+        layers[i].LayerInertia = t.Layers[i].LayerInertia;
+    }
+}
+
 // The mean radiation and temperature wave tables both computations read,
 // stored with their results.
 void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
@@ -70,7 +78,7 @@ void ComputeWallGains() {
     }
 
     CheckFloatingPoint();  // a fault no operation reported on its own
-    for (int i = 1; i <= Project.WallLayerCount; ++i) Project.WallLayers[i] = t.Layers[i];
+    KeepLayerFigures(t, Project.WallLayerCount, Project.WallLayers);
     Project.WallDampingProduct = t.DampingProduct;
     Project.WallDamping = t.Damping;
     StoreSharedTables(mean, wave);
@@ -99,7 +107,7 @@ void ComputeRoofGains() {
     }
 
     CheckFloatingPoint();  // a fault no operation reported on its own
-    for (int i = 1; i <= Project.RoofLayerCount; ++i) Project.RoofLayers[i] = t.Layers[i];
+    KeepLayerFigures(t, Project.RoofLayerCount, Project.RoofLayers);
     Project.RoofDampingProduct = t.DampingProduct;
     Project.RoofDamping = t.Damping;
     StoreSharedTables(mean, wave);

@@ -10,7 +10,7 @@ namespace {
 
 // Y of layer 1 from the room side: (R·s² + 8.7)/(1 + 8.7·R), in
 // ten-thousandths as (R·s·s + 8.7·10¹²)/(8.7·R + 10000)/10000.
-Decimal4 FirstSurfaceAbsorption(const ConstructionLayer& layer) {
+Decimal4 FirstSurfaceAbsorption(const LayerFigures& layer) {
     const long double r = layer.LayerResistance.Counts();
     const long double s = layer.HeatAbsorption.Counts();
     return Decimal4::StoreCounts(Quotient(r * s * s + 8.7L * kScale3, 8.7L * r + kScale) / kScale);
@@ -18,7 +18,7 @@ Decimal4 FirstSurfaceAbsorption(const ConstructionLayer& layer) {
 
 // Y of a further layer over the Y of the one inside it: (R·s² + Y)/(1 + R·Y),
 // in ten-thousandths as ((s/10000)²·R + Y)/(R·Y + 10⁸)·10⁸.
-Decimal4 NextSurfaceAbsorption(const ConstructionLayer& layer, Decimal4 inner) {
+Decimal4 NextSurfaceAbsorption(const LayerFigures& layer, Decimal4 inner) {
     const long double r = layer.LayerResistance.Counts();
     const long double s = layer.HeatAbsorption.Counts() / kScale;
     const long double y = inner.Counts();
@@ -57,11 +57,11 @@ int LagOf(Decimal4 lagValue) {
 ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff,
                                            std::string_view negativeInertiaMessage) {
     ThermalProperties t;
-    for (int i = 1; i <= count; ++i) t.Layers[i] = layers[i];
     t.OuterCoeff = outerCoeff;
     for (int i = 1; i <= count; ++i) {
-        ConstructionLayer& layer = t.Layers[i];
-        layer.LayerResistance = ResistanceOf(layer);
+        LayerFigures& layer = t.Layers[i];
+        layer.HeatAbsorption = layers[i].HeatAbsorption;
+        layer.LayerResistance = ResistanceOf(layers[i]);
         t.LayerSum = t.LayerSum + layer.LayerResistance;
         const long double product = layer.LayerResistance.Counts() * layer.HeatAbsorption.Counts() / kScale;
         layer.LayerInertia = Decimal4::StoreCounts(product);
@@ -71,7 +71,7 @@ ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, 
 
     const Decimal4 one = Decimal4::FromInt(1);
     for (int i = 1; i <= count; ++i) {
-        const ConstructionLayer& layer = t.Layers[i];
+        const LayerFigures& layer = t.Layers[i];
         if (layer.LayerInertia >= one)
             t.SurfaceAbsorption[i] = layer.HeatAbsorption;
         else
