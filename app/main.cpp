@@ -1,3 +1,5 @@
+#include <clocale>
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -9,6 +11,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The toolkit takes the whole C locale from the desktop; numbers written
+    // by the C library (into files above all) keep the decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("solargain"));
     QApplication::setApplicationVersion(QStringLiteral(SOLARGAIN_VERSION));
 

@@ -1,5 +1,6 @@
 #include "ReportWorkbook.h"
 
+#include <locale.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -144,6 +145,31 @@ std::string TemporaryWorkbookName() {
     return name;
 }
 
+// libxlsxwriter prints the numbers of its XML (cell values, column widths,
+// margins) with the C library's printf, which follows the numeric locale of
+// the process: under a Russian desktop, where the program's toolkit sets the
+// locale from the environment, it would write "1,5" and no spreadsheet
+// program could read the file. The composing thread prints with the C
+// locale's decimal point for as long as this lives, whatever the process's
+// locale.
+class ClassicNumbersOnThisThread {
+public:
+    ClassicNumbersOnThisThread() {
+        if (classic_ == locale_t{}) throw CalcError("Не удалось составить книгу: нет языковых настроек «C»");
+        previous_ = ::uselocale(classic_);
+    }
+    ~ClassicNumbersOnThisThread() {
+        ::uselocale(previous_);
+        ::freelocale(classic_);
+    }
+    ClassicNumbersOnThisThread(const ClassicNumbersOnThisThread&) = delete;
+    ClassicNumbersOnThisThread& operator=(const ClassicNumbersOnThisThread&) = delete;
+
+private:
+    locale_t classic_ = ::newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+    locale_t previous_{};
+};
+
 // Removes the temporary file however the composing ends.
 struct TemporaryFile {
     std::string name = TemporaryWorkbookName();
@@ -154,6 +180,7 @@ struct TemporaryFile {
 
 std::string ReportWorkbookBytes(const ProjectReport& report) {
     const TemporaryFile file;
+    const ClassicNumbersOnThisThread classicNumbers;
     lxw_workbook* book = workbook_new(file.name.c_str());
     if (book == nullptr) throw CalcError("Не удалось составить книгу");
     try {

@@ -18,7 +18,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core
   poppler-utils python3-openpyxl xvfb at-spi2-core imagemagick
-  dbus-daemon python3-dbus
+  dbus-daemon python3-dbus locales
 )
 
 install_missing() {
@@ -66,6 +66,16 @@ run_fuzzer() {  # run_fuzzer <build dir> <name>
   echo "fuzzer $name: $(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | grep -o '[0-9]*$' || echo "?") runs, no fault in ${fuzz_seconds}s"
 }
 
+# The window tests run under a Russian desktop as well (decimal comma).
+generate_locale() {
+  locale -a 2>/dev/null | grep -qx 'ru_RU.utf8' && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+}
+
 install_missing
 case "$mode" in
   run)
@@ -74,6 +84,7 @@ case "$mode" in
     exec "$root/build/bin/solargain"
     ;;
   test)
+    generate_locale
     export LC_ALL=C QT_QPA_PLATFORM=offscreen
     check_format
 

@@ -5,6 +5,9 @@
 // the test program) the report, its pages as pictures and the charts are
 // kept there for a look by eye.
 
+#include <clocale>
+#include <string>
+
 #include <QAction>
 #include <QBarSet>
 #include <QChart>
@@ -174,6 +177,32 @@ private slots:
         Trigger("ExportResults");
         QVERIFY(ReadFile(PathOf("итоги.xlsx")).startsWith("PK\x03\x04"));
         QCOMPARE(dialogRuns, 2);
+    }
+
+    // Under a Russian desktop the C library prints "1,5"; the workbook's XML
+    // must still hold "1.5", or spreadsheet programs refuse the file.
+    void theWorkbookReadsUnderARussianLocale() {
+        const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+        if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr) {
+            if (qEnvironmentVariableIsSet("CI")) QFAIL("the locale ru_RU.UTF-8 is not generated");
+            QSKIP("the locale ru_RU.UTF-8 is not generated");
+        }
+        TypeProject();
+        AnswerFiles(PathOf("итоги.xlsx"));
+        Trigger("ExportResults");
+        std::setlocale(LC_NUMERIC, before.c_str());
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        QProcess python;
+        python.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import sys, openpyxl\n"
+                                     "book = openpyxl.load_workbook(sys.argv[1])\n"
+                                     "print(sum(1 for s in book for r in s.iter_rows() for c in r "
+                                     "if c.data_type == 'n' and c.value is not None))"),
+                      PathOf("итоги.xlsx")});
+        QVERIFY(python.waitForFinished(60000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+        QVERIFY(python.readAllStandardOutput().trimmed().toInt() > 100);
     }
 
     void aFileThatCannotBeWrittenIsReported() {
