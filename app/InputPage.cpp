@@ -246,6 +246,13 @@ void TForm1::ConnectInputPage() {
     // A field's mark goes before its change handler looks at the new text.
     for (const InputField& field : kInputFields)
         marks_->Watch(field.edit != nullptr ? static_cast<QWidget*>(this->*field.edit) : ComboBox1);
+    // Then the value typed is stored, or the field marked, before any
+    // change handler derives something from it.
+    for (const InputField& field : kInputFields) {
+        if (field.edit == nullptr || field.computed || InputControlOf(field.control).field.decimal == nullptr) continue;
+        QLineEdit* edit = this->*field.edit;
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { StoreTypedValue(edit); });
+    }
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
@@ -267,7 +274,34 @@ void TForm1::ConnectInputPage() {
 
 // ---- Opening area -------------------------------------------------------------
 
+// A field's text read into the state it stands for, as the field shows it:
+// an unreadable or out-of-range text is marked instead and stores nothing;
+// an emptied field stores nothing either and waits, unmarked, for the
+// typing to go on. Marking never fails the handler that put the text in
+// (opening a project with such a text opens it, marked).
+bool TForm1::StoreTypedValue(QLineEdit* edit) {
+    const InputControl& input = InputControlOf(edit->objectName().toStdString());
+    if (edit->text().isEmpty()) return false;
+    try {
+        const Decimal4 value = ReadInputValue(input, edit->text().toStdString());
+        if (input.field.decimal != nullptr) Project.*input.field.decimal = value;
+        return true;
+    } catch (const CalcError& e) {
+        marks_->Mark(
+            edit, QString::fromStdString(FieldRefusalText(e.Control().empty() ? e.NamingControl(input.control) : e)));
+        return false;
+    }
+}
+
+// Fп follows H, B and n; while one of them is refused (marked), nothing is
+// derived from it and Fп is emptied rather than left from older sizes.
 void TForm1::UpdateOpeningArea() {
+    bool readable = true;
+    for (QLineEdit* size : {Edit1, Edit2, Edit3}) readable = StoreTypedValue(size) && readable;
+    if (!readable) {
+        AssignText(Edit17, QString());
+        return;
+    }
     const std::optional<std::string> area =
         OpeningAreaText(Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString());
     if (area) AssignText(Edit17, QString::fromStdString(*area));
@@ -290,6 +324,7 @@ void TForm1::ShowOuterCoeffs(bool windowCoeff) {
     if (!shown) return;
     if (shown->Window) AssignText(Edit18, QString::fromStdString(*shown->Window));
     AssignText(Edit42, QString::fromStdString(shown->Envelope));
+    Edit41->setText(QString::fromStdString(shown->Envelope));  // the roof's αн follows the wind speed too
 }
 
 void TForm1::Edit5Change() {

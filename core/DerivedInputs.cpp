@@ -51,8 +51,6 @@ std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowC
     return shown;
 }
 
-void UpdateEnvelopeOuterCoeff() { Project.EnvelopeOuterCoeff = HorizontalOuterCoeff(Project.WindSpeed); }
-
 WindowKindSwitch KindSwitch(WindowKind kind) {
     switch (kind) {
         case WindowKind::Vertical:

@@ -45,9 +45,6 @@ struct OuterCoeffTexts {
 // change nothing.
 std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state = Project);
 
-// EnvelopeOuterCoeff from the stored wind speed.
-void UpdateEnvelopeOuterCoeff();
-
 // What choosing a window kind with its radio button does to the input page.
 struct WindowKindSwitch {
     std::optional<std::string_view> ShadeHorizText;  // new text of Edit8 (Lг); empty: unchanged

@@ -71,7 +71,7 @@ constexpr std::array<InputControl, kInputControlCount> kInputControls{{
     {"Edit26",     "0",      0,   0,  nullptr,                 &S::RoofAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью покрытия",            "ρп",     M, Sec::Roof,      "",                    ""},
     {"Edit34",     "3",      0,   0,  nullptr,                 &S::RoofLayerCount,       Any,       "Количество слоёв в покрытии",                                                "",       N, Sec::Roof,      "",                    ""},
     {"Edit40",     "22",     0,   0,  nullptr,                 &S::UnderRoofTemp,        Any,       "Температура воздуха под покрытием",                                          "tпокр",  F, Sec::Roof,      "°С",                  ""},
-    {"Edit41",     "13.42",  0,   0,  nullptr,                 &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",     M, Sec::Roof,      kTransmittanceUnit,    "только показ"}, // shown only
+    {"Edit41",     "13.4231",0,   0,  nullptr,                 {},                       Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",     M, Sec::Roof,      kTransmittanceUnit,    "только показ"}, // shown only: the roof's αн from the wind speed (3.3 at start-up)
     {"Edit28",     "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent,     Any,       "Номер слоя покрытия",                                                        "",       M, Sec::RoofLayer, "",                    ""},
     {"Edit35",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя покрытия",                                                     "",       M, Sec::RoofLayer, "",                    ""}, // layer entry
     {"Edit36",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя покрытия",                          "s",      M, Sec::RoofLayer, kTransmittanceUnit,    ""},
@@ -251,6 +251,14 @@ Decimal4 ReadInputValue(const InputControl& input, std::string_view text) {
     const Decimal4 value = ReadingControl(input.control, [text] { return ParseDecimal4(text); });
     CheckInputRange(input, value);
     return value;
+}
+
+void StoreStartUpTexts(ProjectState& state) {
+    for (const InputControl& input : kInputControls) {
+        if (input.defaultText.empty()) continue;
+        if (input.field.decimal != nullptr) state.*input.field.decimal = ReadInputValue(input, input.defaultText);
+        if (input.field.integer != nullptr) state.*input.field.integer = ParseInteger(input.defaultText);
+    }
 }
 
 Decimal4 ReadInputValue(std::string_view control, std::string_view text) {

@@ -134,5 +134,10 @@ std::string FieldRefusalText(const CalcError& error);
 // message), then the control's range. Either failure carries the control's
 // name, and a refused value is never returned, so never stored.
 Decimal4 ReadInputValue(const InputControl& input, std::string_view text);
+// The state as the input page shows it at start-up: every field a control
+// stands for holds the value of that control's start-up text (the wind speed
+// 3.3, so that R₀ and K shown follow the coefficients the results use).
+void StoreStartUpTexts(ProjectState& state);
+
 // The same for a control named by its object name.
 Decimal4 ReadInputValue(std::string_view control, std::string_view text);

@@ -181,8 +181,7 @@ ResistanceTexts ResistanceAfterEntry(Construction c) {
     UpdateResistance(c);
     ResistanceTexts texts = StoredResistanceTexts(c);
     if (c == Construction::Roof) {
-        UpdateEnvelopeOuterCoeff();
-        texts.OuterCoeff = FormatDecimal4(Project.EnvelopeOuterCoeff);
+        texts.OuterCoeff = FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed));
     }
     return texts;
 }

@@ -142,7 +142,7 @@ struct LayerEntryAdvance {
 };
 LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
 
-// Second part: R₀ and K recomputed and shown; for the roof also αн of the
-// roof stored into EnvelopeOuterCoeff and returned for Edit41. A fault of the
-// computation leaves R₀, K and EnvelopeOuterCoeff unchanged.
+// Second part: R₀ and K recomputed and shown; for the roof also the roof's αн
+// that R₀ rests on (from the wind speed), returned for Edit41. A fault of the
+// computation leaves R₀ and K unchanged.
 ResistanceTexts ResistanceAfterEntry(Construction c);

@@ -142,8 +142,9 @@ void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
         Project.RoofHourGainExact.Fill(Decimal4());
         return;
     }
-    UpdateEnvelopeOuterCoeff();
-    view.RoofOuterCoeffText = FormatDecimal4(Project.EnvelopeOuterCoeff);
+    // The roof's αн, from the wind speed as the roof gains take it; the
+    // coefficient of horizontal windows typed on the input page stays.
+    view.RoofOuterCoeffText = FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed));
     Project.RoofArea = ReadInputValue("Edit23", in.RoofArea);
     Project.RoofAbsorptance = ReadInputValue("Edit26", in.RoofAbsorptance);
     Project.UnderRoofTemp = ReadInputValue("Edit40", in.UnderRoofTemp);

@@ -187,7 +187,7 @@ private slots:
                                    << "'2.5' is not a valid integer value.";
         QTest::newRow("count empty") << ""
                                      << "3.3"
-                                     << "'' is not a valid integer value.";
+                                     << "Таблица окон не записана: '' is not a valid floating point value.";
         QTest::newRow("wind speed 3,3,3") << "1"
                                           << "3,3,3"
                                           << "Таблица окон не записана: '3,3,3' is not a valid floating point value.";

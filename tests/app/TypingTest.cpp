@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "Conversions.h"
+#include "DerivedInputs.h"
 #include "FormTestSupport.h"
 #include "Okna.h"
 #include "ProjectDocument.h"
@@ -50,9 +52,12 @@ private slots:
         QTest::addColumn<QString>("derived");       // the control that follows the typing
         QTest::addColumn<QString>("shown");         // and what it shows at the end
         const QString minus = QStringLiteral("Высота окна Н: «-» — не число");
+        const auto below = [](double typed) {
+            return QStringLiteral("Высота окна Н должна быть больше 0 (введено -%1)").arg(typed);
+        };
         QTest::newRow("-1.5 into H") << "Edit1"
-                                     << "-1.5" << QStringList{minus, "", "", ""} << "Edit17"
-                                     << "-3";
+                                     << "-1.5" << QStringList{minus, below(1), below(1), below(1.5)} << "Edit17"
+                                     << "";
         QTest::newRow("1,5 into B") << "Edit2"
                                     << "1,5" << QStringList{"", "", ""} << "Edit17"
                                     << "2.25";
@@ -95,12 +100,44 @@ private slots:
         EnterLayer(t, kWallEditor, kWallLayers[1]);
         t.Type("Edit1", QString());
         QCOMPARE(t.Refusal("Edit1"), QString());
-        QCOMPARE(t.Text("Edit17"), QStringLiteral("3"));
+        QCOMPARE(t.Text("Edit17"), QString());
         t.Type("Edit33", QString());
         QCOMPARE(t.Refusal("Edit33"), QStringLiteral("Количество слоёв в стене: пусто — введите целое число"));
         QCOMPARE(Project.WallLayerCount, 3);
         QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Кирпич"));
         QVERIFY(t.errors.isEmpty());
+    }
+
+    // R₀ shown after the first layer, from the start and after the wind
+    // speed changes, is the R₀ the results take for the same inputs; so is
+    // the roof's αн.
+    void theResistanceShownIsTheOneComputed_data() {
+        QTest::addColumn<QString>("wind");
+        QTest::newRow("at start-up") << QString();
+        QTest::newRow("V = 5") << "5";
+        QTest::newRow("V = 0") << "0";
+    }
+    void theResistanceShownIsTheOneComputed() {
+        QFETCH(QString, wind);
+        FormUnderTest t;
+        if (!wind.isEmpty()) t.Type("Edit5", wind);
+        t.Click("CheckBox2");
+        t.Click("CheckBox3");
+        t.Type("Edit33", QStringLiteral("1"));
+        t.Type("Edit34", QStringLiteral("1"));
+        EnterLayer(t, kWallEditor, kWallLayers[1]);
+        EnterLayer(t, kRoofEditor, kWallLayers[1]);
+        if (wind.isEmpty()) {
+            QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
+            QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
+        }
+        QCOMPARE(t.Text("Edit41").toStdString(), FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed)));
+        QCOMPARE(ParseDecimal4(t.Text("Edit5").toStdString()), Project.WindSpeed);
+        const ProjectOutcome outcome = ComputeProject(t.form->ShownProjectInputs());
+        const auto* results = std::get_if<ProjectResults>(&outcome);
+        QVERIFY(results != nullptr && results->Walls && results->Roof);
+        QCOMPARE(t.Text("Edit21").toStdString(), FormatDecimal4(results->Walls->Figures.Resistance));
+        QCOMPARE(t.Text("Edit25").toStdString(), FormatDecimal4(results->Roof->Figures.Resistance));
     }
 
     // The mark: a red frame, the refusal as the field's tooltip and
@@ -118,7 +155,7 @@ private slots:
         QCOMPARE(h->accessibleDescription(), refusal);
         QCOMPARE(t.StatusLine(), refusal);
         QVERIFY(h->styleSheet().contains(QStringLiteral("border")));
-        QCOMPARE(t.Text("Edit17"), QStringLiteral("3"));  // waits for a text that reads
+        QCOMPARE(t.Text("Edit17"), QString());  // nothing derived until the text reads
 
         // Mended, the mark goes; n refused next, the area waits for it.
         t.Type("Edit1", QStringLiteral("2"));
@@ -134,22 +171,24 @@ private slots:
         t.Type("Edit2", QStringLiteral("3"));
         QCOMPARE(t.Refusal("Edit3"), count);
         QCOMPARE(t.Refusal("Edit2"), QString());
-        QCOMPARE(t.Text("Edit17"), QStringLiteral("4"));
+        QCOMPARE(t.Text("Edit17"), QString());
         t.Type("Edit3", QStringLiteral("2"));
         QCOMPARE(t.StatusLine(), QString());
         QCOMPARE(t.Text("Edit17"), QStringLiteral("12"));
         QVERIFY(t.errors.isEmpty());
     }
 
-    // A text put in by the program (a project opened) is no typing: its
-    // failure is shown in the box, and the field marked.
-    void aTextPutByTheProgramIsBoxed() {
+    // A text put in by the program (a project opened) that does not read is
+    // marked like typing, and the rest of the project is put in all the same.
+    void aTextPutByTheProgramIsMarked() {
         FormUnderTest t;
         ProjectInputs inputs = t.form->ShownProjectInputs();
         inputs.Window.WindowWidth = "2b";
+        inputs.Window.IndoorTemp = "18";
         t.form->ApplyProjectInputs(inputs);
-        QCOMPARE(t.errors, QStringList{"'2b' is not a valid floating point value."});
+        QVERIFY(t.errors.isEmpty());
         QCOMPARE(t.Refusal("Edit2"), QStringLiteral("Ширина окна В: «2b» — не число"));
+        QCOMPARE(t.Text("Edit6"), QStringLiteral("18"));
     }
 
     // ---- Refusals of an action, the field brought back --------------------------------

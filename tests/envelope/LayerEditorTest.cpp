@@ -51,13 +51,16 @@ TEST_F(LayerEditor, EnterStoresTheTypedRowAndAdvances) {
     EXPECT_FALSE(shown.OuterCoeff.has_value());
 }
 
+// The roof's αн is shown; the coefficient of horizontal windows typed on the
+// input page stays as typed.
 TEST_F(LayerEditor, RoofEntryAlsoShowsTheRoofOuterCoeff) {
     GridCells grid;
+    Project.EnvelopeOuterCoeff = ParseDecimal4("13.42");
     EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
     const ResistanceTexts shown = ResistanceAfterEntry(Construction::Roof);
     EXPECT_EQ(shown.Resistance, "0.6585");
     EXPECT_EQ(shown.OuterCoeff, "13.4231");
-    EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
+    EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.42");
 }
 
 TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
@@ -169,7 +172,6 @@ TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
     EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }), kInvalidOpMessage);
     EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
-    EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
 }
 
 // The grid rows as (used, number cell, name cell).
