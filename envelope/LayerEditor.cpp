@@ -43,17 +43,6 @@ const InputControl& ControlOf(const EntryFigure& figure, Construction c) {
     return InputControlOf(c == Construction::Wall ? figure.wallControl : figure.roofControl);
 }
 
-// A figure outside its range refuses the whole entry before anything of the
-// layer is stored. The look stops at a text that does not parse: the storing
-// stops there too, with its own message.
-void CheckEntryRanges(Construction c, const LayerEntryTexts& typed) {
-    for (const EntryFigure& figure : kEntryFigures) {
-        const std::optional<Decimal4> value = TryParseDecimal4(typed.*figure.text);
-        if (!value) return;
-        CheckInputRange(ControlOf(figure, c), *value);
-    }
-}
-
 ResistanceTexts StoredResistanceTexts(Construction c) {
     if (c == Construction::Wall)
         return {FormatDecimal4(Project.WallResistance), FormatDecimal4(Project.WallTransmittance), {}};
@@ -154,15 +143,20 @@ LayerSpinChange LayerSpinClicked(Construction c, int position) {
 
 void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {
     RequireLayerNumber(number);
-    CheckEntryRanges(c, typed);
+    // Every figure is read, s then λ then δ, before anything of the layer or
+    // the grid changes: a refused entry leaves both as they were.
+    std::array<Decimal4, kEntryFigures.size()> values;
+    for (std::size_t i = 0; i < kEntryFigures.size(); ++i)
+        values[i] = ReadInputValue(ControlOf(kEntryFigures[i], c), typed.*kEntryFigures[i].text);
     ConstructionLayer& layer = LayersOf(c)[number];
     layer.Entered = true;
     writeCell(number, 0, FormatInteger(number));
     writeCell(number, 1, typed.Name);
     layer.MaterialName = typed.Name;
-    for (const EntryFigure& figure : kEntryFigures) {
+    for (std::size_t i = 0; i < kEntryFigures.size(); ++i) {
+        const EntryFigure& figure = kEntryFigures[i];
         writeCell(number, figure.column, typed.*figure.text);
-        layer.*figure.value = ReadInputValue(ControlOf(figure, c), typed.*figure.text);
+        layer.*figure.value = values[i];
         layer.*figure.keptText = typed.*figure.text;
     }
 }

@@ -77,8 +77,8 @@ std::vector<LayerGridRow> LayerGridRows(Construction c);
 std::int32_t RemoveLayer(Construction c, int number);
 
 // A layer list put into the editor as it was saved: every listed layer
-// stored under its number (StoreLayer), gaps left never entered. A text that
-// does not parse stops there as StoreLayer does.
+// stored under its number (StoreLayer), gaps left never entered. A layer
+// that is refused stops there, the layers before it stored.
 void StoreLayerList(Construction c, const LayerList& layers);
 
 // The count typed with a saved layer list: the given count text, or the
@@ -118,13 +118,12 @@ struct LayerSpinChange {
 LayerSpinChange LayerSpinClicked(Construction c, int position);
 
 // Stores typed texts into layer `number` (1..50, refused otherwise) whatever
-// the count. s, λ and δ must be above 0: a figure outside is refused
-// (naming its edit, Edit30..Edit32 or Edit36..Edit38) before anything of the
-// layer is stored. Then the layer becomes entered, and in order grid row n column 0
-// gets n, column 1 and the name get the typed name, then for s, λ, δ in turn
-// the grid cell gets the typed text and the layer the parsed value with its
-// text; a text that does not parse stops there with the cells, values and
-// texts before it stored.
+// the count. s, λ and δ are read first, in that order, and must read and be
+// above 0: the first refused is named (its edit, Edit30..Edit32 or
+// Edit36..Edit38) and nothing of the layer or the grid changes. Then the
+// layer becomes entered, grid row n column 0 gets n, column 1 and the name
+// get the typed name, and for s, λ, δ the grid cell gets the typed text and
+// the layer the value with its text.
 void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
 
 // Enter button (Button1Click / Button2Click), first part: stores the entry

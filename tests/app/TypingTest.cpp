@@ -4,6 +4,8 @@
 // through the groups in order, the shortcuts and Return do their commands,
 // the spin at its end and the latitude box keep what is typed.
 
+#include <tuple>
+
 #include <QAction>
 #include <QComboBox>
 #include <QPrinter>
@@ -13,6 +15,7 @@
 #include "Conversions.h"
 #include "DerivedInputs.h"
 #include "FormTestSupport.h"
+#include "LayerEditor.h"
 #include "Okna.h"
 #include "ProjectDocument.h"
 #include "UpDown.h"
@@ -138,6 +141,29 @@ private slots:
         QVERIFY(results != nullptr && results->Walls && results->Roof);
         QCOMPARE(t.Text("Edit21").toStdString(), FormatDecimal4(results->Walls->Figures.Resistance));
         QCOMPARE(t.Text("Edit25").toStdString(), FormatDecimal4(results->Roof->Figures.Resistance));
+    }
+
+    // «Ввод» with a figure refused changes neither the grid nor the layer
+    // (nor so what a save writes); the entry row keeps what was typed.
+    void aRefusedEntryChangesNothing() {
+        FormUnderTest t;
+        t.Click("CheckBox2");
+        EnterLayer(t, kWallEditor, kWallLayers[1]);
+        t.Type("Edit27", QStringLiteral("1"));
+        const LayerList before = LayerListOf(Construction::Wall);
+        const QString cell = Cell(t, "StringGrid2", 1, 2);
+        for (const auto& [s, lambda, delta] : {std::tuple{"abc", "0,5", "0.1"}, std::tuple{"", "", ""}}) {
+            t.Type(kWallEditor.s, QString::fromLatin1(s));
+            t.Type(kWallEditor.lambda, QString::fromLatin1(lambda));
+            t.Type(kWallEditor.delta, QString::fromLatin1(delta));
+            t.Click(kWallEditor.enter);
+            QCOMPARE(Cell(t, "StringGrid2", 1, 2), cell);
+            QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Кирпич"));
+            QVERIFY(LayerListOf(Construction::Wall) == before);
+            QCOMPARE(t.Text(kWallEditor.s), QString::fromLatin1(s));
+            QCOMPARE(t.Text(kWallEditor.delta), QString::fromLatin1(delta));
+            QVERIFY(!t.Refusal(kWallEditor.s).isEmpty());
+        }
     }
 
     // The mark: a red frame, the refusal as the field's tooltip and

@@ -73,22 +73,45 @@ TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
     EXPECT_EQ(Project.WallLayerCurrent, 4);
 }
 
-TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
-    GridCells grid;
-    EXPECT_EQ(MessageOf([&] {
-                  EnterLayer(Construction::Wall, {"пена", "0,5", "0,0.4", "0"}, Into(grid));
-              }),
-              "'0,0.4' is not a valid floating point value");
-    const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0,5"}, {{1, 3}, "0,0.4"}};
-    EXPECT_EQ(grid, expected);
-    EXPECT_EQ(Project.WallLayers[1].MaterialName, "пена");
-    EXPECT_EQ(Text(Project.WallLayers[1].HeatAbsorption), "0.5");
-    EXPECT_TRUE(Project.WallLayers[1].Conductivity.IsZero());
-    // Each kept text is the one its value was parsed from.
-    EXPECT_EQ(Project.WallLayers[1].HeatAbsorptionText, "0,5");
-    EXPECT_EQ(Project.WallLayers[1].ConductivityText, "0");
-    EXPECT_TRUE(Project.WallLayers[1].Entered);
-    EXPECT_EQ(Project.WallLayerCurrent, 1);
+// The count's and the number's refusals name their edits, so that the
+// window marks the field typed in.
+std::string ControlOf(const std::function<void()>& refused) {
+    try {
+        refused();
+    } catch (const CalcError& e) {
+        return e.Control();
+    }
+    return "(not refused)";
+}
+
+// A refused entry changes nothing: neither the grid nor the layer (once
+// entered or never), whichever figure is refused and whatever follows it.
+TEST_F(LayerEditor, ARefusedEntryChangesNothing) {
+    const struct {
+        LayerEntryTexts typed;
+        std::string control;  // the edit the refusal names
+    } cases[] = {
+        {{"пена", "abc", "0,5", "0.1"}, "Edit30"},
+        {{"пена", "0,5", "0,0.4", "0"}, "Edit31"},
+        {{"пена", "0.5", "0.04", "-1"}, "Edit32"},
+        {{"пена", "-0.5", "abc", "0.1"}, "Edit30"},
+        {{"", "", "", ""}, "Edit30"},
+    };
+    for (const bool enteredBefore : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed.HeatAbsorption + " " + c.typed.Conductivity + " " + c.typed.Thickness +
+                         (enteredBefore ? " over an entered layer" : ""));
+            ResetProjectState();
+            GridCells earlier;
+            if (enteredBefore) StoreLayer(Construction::Wall, 1, {"кирпич", "9.2", "0.81", "0.38"}, Into(earlier));
+            const LayerTable before = Project.WallLayers;
+            GridCells grid;
+            EXPECT_EQ(ControlOf([&] { EnterLayer(Construction::Wall, c.typed, Into(grid)); }), c.control);
+            EXPECT_TRUE(grid.empty());
+            EXPECT_TRUE(Project.WallLayers == before);
+            EXPECT_EQ(Project.WallLayerCurrent, 1);
+        }
+    }
 }
 
 TEST_F(LayerEditor, StoreReachesAnyNumberWhateverTheCount) {
@@ -269,25 +292,16 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     EXPECT_EQ(Project.RoofLayerCount, 3);  // the count is typed on its own
     EXPECT_EQ(LayerListOf(Construction::Roof), layers);
     EXPECT_TRUE(LayerListOf(Construction::Wall).empty());
-    // A text that does not parse stops there, the layers before it stored.
+    // A text that does not parse stops there, the layers before it stored,
+    // that one not.
     ResetProjectState();
     EXPECT_EQ(MessageOf([&] {
                   StoreLayerList(Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
               }),
               "'x' is not a valid floating point value");
     EXPECT_TRUE(Project.WallLayers[1].Entered);
+    EXPECT_FALSE(Project.WallLayers[2].Entered);
     EXPECT_FALSE(Project.WallLayers[3].Entered);
-}
-
-// The count's and the number's refusals name their edits, so that the
-// window marks the field typed in.
-std::string ControlOf(const std::function<void()>& refused) {
-    try {
-        refused();
-    } catch (const CalcError& e) {
-        return e.Control();
-    }
-    return "(not refused)";
 }
 
 TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
