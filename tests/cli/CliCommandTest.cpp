@@ -42,6 +42,32 @@ TEST(CliCommand, ComputeReadsStandardInput) {
     }
 }
 
+// No gain, no maximum: a day that is zero every hour marks no hour and says why.
+TEST(CliCommand, ADayWithoutGainHasNoMaximum) {
+    const struct {
+        const char* document;
+        const char* why;
+    } cases[] = {
+        {R"({})", "нет теплопоступлений: не отмечена ни одна ориентация"},
+        {R"({"Windows": false})", "нет теплопоступлений: не отмечено ни окон, ни стен, ни покрытия"},
+        {R"({"Windows": false, "Roof": true, "RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81",
+                                                              "Thickness": "0.38"}]})",
+         "нет теплопоступлений: теплопоступления равны нулю во все часы (проверьте площади)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.document);
+        const Outcome o = InProcess({"compute"}, c.document);
+        EXPECT_EQ(o.status, 0) << o.err;
+        const json totals = json::parse(o.out)["totals"];
+        EXPECT_TRUE(totals["GrandMaxHour"].is_null());
+        EXPECT_TRUE(totals["WindowMaxHour"].is_null());
+        EXPECT_EQ(totals["NoGainNote"], c.why);
+    }
+    const json totals = json::parse(InProcess({"compute"}, R"({"WindowOrientations": ["Ю"]})").out)["totals"];
+    EXPECT_EQ(totals["GrandMaxHour"], "12-13");
+    EXPECT_FALSE(totals.contains("NoGainNote"));
+}
+
 TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
     const Outcome j = InProcess({"compute"}, R"({"GlazingResistance": "0"})");
     EXPECT_EQ(j.status, 2);
