@@ -134,8 +134,12 @@ const JsonNode* Member(const JsonNode& object, std::string_view key) {
 // reading refuses it later, under a numbered label).
 std::string NameOf(const JsonNode& object) {
     const JsonNode* name = object.type == JsonNode::Type::Object ? Member(object, kNameKey) : nullptr;
-    if (name == nullptr || (name->type != JsonNode::Type::Text && name->type != JsonNode::Type::Number)) return "";
-    return name->text;
+    if (name == nullptr) return "";
+    try {
+        return TextValue(*name, "", kMaxBuildingNameLength);
+    } catch (const CalcError&) {
+        return "";
+    }
 }
 
 std::string NameValue(const JsonNode& object, const std::string& where) {
@@ -238,10 +242,21 @@ BuildingInputs BuildingOfTree(const JsonNode& object) {
     const JsonNode* rooms = Member(object, kRoomsKey);
     if (rooms == nullptr) return building;
     if (rooms->type != JsonNode::Type::List) throw CalcError("Ключ \"Rooms\" должен быть списком помещений");
+    if (rooms->items.size() > kMaxRooms) {
+        throw CalcError("Ключ \"Rooms\" перечисляет больше " + std::to_string(kMaxRooms) + " помещений (" +
+                        std::to_string(rooms->items.size()) + ")");
+    }
     std::vector<std::string> names;
     for (const JsonNode& item : rooms->items) names.push_back(NameOf(item));
+    std::size_t elements = 0;
     for (std::size_t i = 0; i < rooms->items.size(); ++i) {
-        building.Rooms.push_back(RoomOf(rooms->items[i], NumberedLabel("Помещение", names, i)));
+        const std::string where = NumberedLabel("Помещение", names, i);
+        const RoomInputs& room = building.Rooms.emplace_back(RoomOf(rooms->items[i], where));
+        elements += room.Windows.size() + room.Walls.size() + (room.Roof ? 1 : 0);
+        if (elements > kMaxBuildingElements) {
+            RefuseAt(where, "в здании больше " + std::to_string(kMaxBuildingElements) +
+                                " окон, стен и покрытий; разделите его на несколько проектов");
+        }
     }
     return building;
 }

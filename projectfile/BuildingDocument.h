@@ -60,6 +60,12 @@ struct BuildingInputs {
 // The longest name of a room or an element, in characters.
 inline constexpr std::size_t kMaxBuildingNameLength = 200;
 
+// The most rooms, and the most elements (window groups, wall groups and roofs
+// together), a building document may hold: a calculation of the largest
+// takes about a second.
+inline constexpr std::size_t kMaxRooms = 5000;
+inline constexpr std::size_t kMaxBuildingElements = 20000;
+
 // The version of the project file that holds a building.
 inline constexpr int kBuildingFormatVersion = 2;
 

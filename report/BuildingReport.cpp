@@ -41,7 +41,7 @@ ReportTable ElementsTable(const RoomResults& room) {
 
 WorkbookSheet RoomSheet(const RoomResults& room, std::size_t index, std::string sheetName) {
     ReportTable totals = TotalsReportTable(room.Totals);
-    totals.Title = "Помещение «" + RoomTitle(room, index) + "»: " + totals.Title;
+    totals.Title = "Помещение «" + RoomTitle(room, index) + "» — " + totals.Title;
     // A room without gains has no maximum of its sum either.
     totals.Rows.back().back() = MaxHourCell(PeakOfRoom(room.Totals).Hour);
     return {std::move(sheetName), {std::move(totals), ElementsTable(room)}, 1};
