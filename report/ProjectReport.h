@@ -56,3 +56,9 @@ struct ProjectReport {
 
 // The report of a project's inputs and the results computed from them.
 ProjectReport MakeProjectReport(const ProjectInputs& inputs, const ProjectResults& results);
+
+// The hour of a maximum as its table shows it ("12-13"), or "—" for none.
+ReportCell MaxHourCell(const std::optional<int>& hour);
+
+// The totals table of the report: the four rows by hour and their maxima.
+ReportTable TotalsReportTable(const ProjectTotals& totals);
