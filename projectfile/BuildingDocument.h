@@ -120,10 +120,6 @@ struct BuildingResults {
     BuildingTotals Building;
 };
 
-// The hour 1..10 of the largest value, the earliest winning a tie; none when
-// every hour is zero (no gain, no maximum).
-std::optional<int> GainMaximumHour(const HourValues& values);
-
 // The maximum of a room's sum: its first hour of the largest sum and that
 // sum; none (and 0) for a room without gains. The building's rooms are sized
 // on it.

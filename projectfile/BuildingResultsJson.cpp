@@ -33,10 +33,7 @@ ordered_json RoomJson(const RoomResults& room) {
     object["roof"] = room.Roof ? ElementJson(*room.Roof, "roof") : ordered_json(nullptr);
     ProjectResults totals;
     totals.Totals = room.Totals;
-    ordered_json totalsJson = WriteProjectResultsJson(totals)["totals"];
-    // A room without gains has no maximum of its sum either.
-    totalsJson["GrandMaxHour"] = HourLabelOrNull(PeakOfRoom(room.Totals).Hour);
-    object["totals"] = std::move(totalsJson);
+    object["totals"] = WriteProjectResultsJson(totals)["totals"];
     return object;
 }
 

@@ -30,10 +30,10 @@ ProjectTotals RoomTotalsOf(const RoomResults& room) {
     for (int h = 1; h <= kHourCount; ++h) {
         t.GrandHourTotal[h] = t.WindowHourTotal[h] + t.WallHourTotal[h] + t.RoofHourGain[h];
     }
-    t.WindowMaxHour = GainMaximumHour(t.WindowHourTotal);
-    t.WallMaxHour = GainMaximumHour(t.WallHourTotal);
-    t.RoofMaxHour = GainMaximumHour(t.RoofHourGain);
-    t.GrandMaxHour = MaximumHour(t.GrandHourTotal);
+    t.WindowMaxHour = PeakHour(t.WindowHourTotal);
+    t.WallMaxHour = PeakHour(t.WallHourTotal);
+    t.RoofMaxHour = PeakHour(t.RoofHourGain);
+    t.GrandMaxHour = PeakHour(t.GrandHourTotal);
     return t;
 }
 
@@ -66,22 +66,15 @@ BuildingTotals BuildingTotalsOf(const std::vector<RoomResults>& rooms) {
         AddRow(b.HourTotal, room.Totals.GrandHourTotal);
         b.RoomPeakSum = b.RoomPeakSum + PeakOfRoom(room.Totals).Gain;
     }
-    b.MaxHour = GainMaximumHour(b.HourTotal);
+    b.MaxHour = PeakHour(b.HourTotal);
     if (b.MaxHour) b.MaxGain = b.HourTotal[*b.MaxHour];
     return b;
 }
 
 }  // namespace
 
-std::optional<int> GainMaximumHour(const HourValues& values) {
-    for (int h = 1; h <= kHourCount; ++h) {
-        if (!values[h].IsZero()) return MaximumHour(values);
-    }
-    return std::nullopt;
-}
-
 RoomPeak PeakOfRoom(const ProjectTotals& room) {
-    const std::optional<int> hour = GainMaximumHour(room.GrandHourTotal);
+    const std::optional<int> hour = PeakHour(room.GrandHourTotal);
     return {hour, hour ? room.GrandHourTotal[*hour] : Decimal4()};
 }
 

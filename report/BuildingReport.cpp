@@ -3,6 +3,7 @@
 #include "Conversions.h"
 #include "ReportFile.h"
 #include "ResultsCsv.h"
+#include "Totals.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ ReportTable ElementsTable(const RoomResults& room) {
     table.Header.emplace_back("Максимум");
     const auto add = [&table](BuildingPart part, const ElementResults& e, const HourValues& values) {
         ReportRow row = HourCells({ReportCell::Label(std::string(PartNoun(part))), ReportCell::Label(e.Name)}, values);
-        row.push_back(MaxHourCell(GainMaximumHour(values)));
+        row.push_back(MaxHourCell(PeakHour(values)));
         table.Rows.push_back(std::move(row));
     };
     for (const ElementResults& w : room.Windows) add(BuildingPart::Window, w, w.Results.Totals.WindowHourTotal);
@@ -42,8 +43,6 @@ ReportTable ElementsTable(const RoomResults& room) {
 WorkbookSheet RoomSheet(const RoomResults& room, std::size_t index, std::string sheetName) {
     ReportTable totals = TotalsReportTable(room.Totals);
     totals.Title = "Помещение «" + RoomTitle(room, index) + "» — " + totals.Title;
-    // A room without gains has no maximum of its sum either.
-    totals.Rows.back().back() = MaxHourCell(PeakOfRoom(room.Totals).Hour);
     return {std::move(sheetName), {std::move(totals), ElementsTable(room)}, 1};
 }
 
