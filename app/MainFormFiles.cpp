@@ -21,6 +21,7 @@
 #include "ProjectDocument.h"
 #include "ProjectSession.h"
 #include "ProjectState.h"
+#include "ReportFile.h"
 #include "Spravka.h"
 #include "WindowComputation.h"
 
@@ -177,7 +178,7 @@ void TForm1::SaveFullFile(const QString& name) {
             outcome = ProjectError{ErrorBoxText(e.what())};
         }
     }
-    WriteProjectFileAtomically(NativeName(name), WriteProjectFile(inputs, outcome));
+    WriteReportFile(NativeName(name), WriteProjectFile(inputs, outcome));
 }
 
 // The header from the texts shown and the table computed from them: a table
@@ -185,8 +186,7 @@ void TForm1::SaveFullFile(const QString& name) {
 void TForm1::SaveTableFile(const QString& name) {
     if (const std::optional<CalcError> failure = ComputeWindowsIfStale(true))
         throw CalcError("Таблица окон не записана: " + ErrorBoxText(failure->what()), failure->Control());
-    WriteProjectFileAtomically(NativeName(name),
-                               ComposeProjectFile(HeaderOf(HeaderControlTexts()), Project.WindowHours));
+    WriteReportFile(NativeName(name), ComposeProjectFile(HeaderOf(HeaderControlTexts()), Project.WindowHours));
 }
 
 void TForm1::N2Click() {
@@ -221,7 +221,7 @@ bool TForm1::OpenProject(const QString& path) {
         opened = OpenProjectFile(NativeName(path));
         if (opened.Table) CheckHeaderAssignment(opened.Table->header, HeaderOf(session_->StartUp));
     } catch (const CalcError& e) {
-        ShowError(e.what());
+        ShowError("Не удалось открыть проект «" + NativeName(path) + "»: " + e.what());
         return false;
     }
     NewProject();

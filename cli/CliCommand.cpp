@@ -105,31 +105,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 // The project's text from a file, or from standard input for "-" or no file.
 // Empty on failure, with the operating system's reason in `reason`.
 std::optional<std::string> ReadDocument(const std::optional<std::string>& file, std::istream& in, std::string& reason) {
-    if (!file || *file == "-") {
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) {
-            reason = "Cannot read the standard input";
-            return std::nullopt;
-        }
-        return text;
-    }
-    std::FILE* f = std::fopen(file->c_str(), "rb");
-    if (f == nullptr) {
-        reason = "Cannot read '" + *file + "': " + std::strerror(errno);
+    const bool standardInput = !file || *file == "-";
+    try {
+        return standardInput ? ReadProjectStream(in) : ReadProjectText(*file);
+    } catch (const CalcError& e) {
+        reason = "Не удалось прочитать " + (standardInput ? std::string("стандартный ввод") : "«" + *file + "»") +
+                 ": " + e.what();
         return std::nullopt;
     }
-    std::string text;
-    char buffer[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
-    const bool failed = std::ferror(f) != 0;
-    const int error = errno;
-    std::fclose(f);
-    if (failed) {
-        reason = "Cannot read '" + *file + "': " + std::strerror(error);
-        return std::nullopt;
-    }
-    return text;
 }
 
 // A failure: the message on standard error, and as {"error": ...} on standard

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -260,10 +261,17 @@ struct OpenedProject {
 // smaller.
 inline constexpr std::size_t kMaxProjectDocumentBytes = 16 * 1024 * 1024;
 
-// Reads the file at `path` and recognises it by its content
-// (IsJsonDocumentText): a JSON document is read whole with
+// The whole text of the project file at `path`, read once: a regular file of
+// at most kMaxProjectDocumentBytes. A device, a FIFO (never waited on), a
+// folder or a larger file is refused, as is a file that cannot be read.
+std::string ReadProjectText(const std::string& path);
+// The same from a stream (the tool's standard input), with the same cap.
+std::string ReadProjectStream(std::istream& in);
+
+// Reads the file at `path` (ReadProjectText) and recognises it by its
+// content (IsJsonDocumentText): a JSON document is read with
 // ReadProjectDocument, anything else as a window table file with
-// ReadProjectFile. Raises the file error (FileErrorMessage) or the reader's
+// ParseProjectFile. Raises the file error (FileErrorMessage) or the reader's
 // refusal; nothing is returned half read.
 OpenedProject OpenProjectFile(const std::string& path);
 

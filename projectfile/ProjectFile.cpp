@@ -103,16 +103,16 @@ int ProjectTableLine(int orientation, int hour, int field) {
 std::string FileErrorMessage(int errorNumber) {
     switch (errorNumber) {
         case ENOENT:
-            return "File not found";
+            return "файл или папка не найдены";
         case ENOTDIR:
         case ENAMETOOLONG:
         case ELOOP:
         case EINVAL:
         case EILSEQ:
-            return "Invalid filename";
+            return "недопустимое имя файла";
         case EMFILE:
         case ENFILE:
-            return "Too many open files";
+            return "слишком много открытых файлов";
         case EACCES:
         case EPERM:
         case EROFS:
@@ -120,13 +120,13 @@ std::string FileErrorMessage(int errorNumber) {
         case ETXTBSY:
         case EBUSY:
         case EEXIST:
-            return "File access denied";
+            return "нет доступа к файлу";
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return "Disk full";
+            return "на диске нет места";
         default:
-            return "I/O error " + std::to_string(errorNumber);
+            return "ошибка ввода-вывода (код " + std::to_string(errorNumber) + ")";
     }
 }
 

@@ -52,7 +52,7 @@ std::string ComposeProjectFile(const ProjectHeader& shown, const WindowHourTable
 // is either the old one untouched or the complete new one: the text goes to
 // a temporary file in the same folder, is flushed to the disk, and only then
 // takes the target's name. A failure raises a CalcError with the file error
-// message ("File not found", "File access denied", "Disk full", ...).
+// message («файл или папка не найдены», «нет доступа к файлу», «на диске нет места», …).
 void WriteProjectFileAtomically(const std::string& path, std::string_view contents);
 
 // ---- Opening ------------------------------------------------------------------

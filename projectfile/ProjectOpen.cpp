@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <istream>
 
 #include "CalcError.h"
 #include "DerivedInputs.h"
@@ -15,7 +17,7 @@ namespace {
 // Closes a descriptor on every way out.
 struct OpenFile {
     int fd;
-    explicit OpenFile(const std::string& path) : fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit OpenFile(const std::string& path) : fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
     ~OpenFile() {
         if (fd >= 0) ::close(fd);
     }
@@ -25,17 +27,31 @@ struct OpenFile {
 
 [[noreturn]] void FailFile(int errorNumber) { throw CalcError(FileErrorMessage(errorNumber)); }
 
-// The start of the file (enough to tell JSON from a table), or all of it.
-std::string ReadText(const std::string& path, std::size_t limit) {
+[[noreturn]] void TooLarge() {
+    throw CalcError("Файл проекта больше " + std::to_string(kMaxProjectDocumentBytes / (1024 * 1024)) +
+                    " МБ: это не файл проекта этой программы");
+}
+
+}  // namespace
+
+std::string ReadProjectText(const std::string& path) {
     if (path.empty()) FailFile(ENOENT);
+    // Opened without waiting, so that a FIFO with no writer cannot hold the
+    // program; then only a regular file is read (a device such as /dev/zero
+    // would never end).
     const OpenFile file(path);
     if (file.fd < 0) FailFile(errno);
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) FailFile(errno);
     if (S_ISDIR(info.st_mode)) FailFile(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        throw CalcError("«" + path + "» — не обычный файл (устройство или канал): это не файл проекта");
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxProjectDocumentBytes) TooLarge();
+    const int flags = ::fcntl(file.fd, F_GETFL);
+    if (flags >= 0) ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK);
     std::string text;
     char buffer[65536];
-    while (text.size() <= limit) {
+    for (;;) {
         const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -43,24 +59,31 @@ std::string ReadText(const std::string& path, std::size_t limit) {
         }
         if (n == 0) break;
         text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > kMaxProjectDocumentBytes) TooLarge();  // a file that grows while read
     }
     return text;
 }
 
-}  // namespace
+std::string ReadProjectStream(std::istream& in) {
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxProjectDocumentBytes) TooLarge();
+    }
+    if (in.bad()) throw CalcError("Не удалось прочитать стандартный ввод");
+    return text;
+}
 
 OpenedProject OpenProjectFile(const std::string& path) {
     OpenedProject opened;
-    if (!IsJsonDocumentText(ReadText(path, 65536))) {
-        opened.Table = ReadProjectFile(path);
-        return opened;
-    }
-    const std::string text = ReadText(path, kMaxProjectDocumentBytes);
-    if (text.size() > kMaxProjectDocumentBytes) {
-        throw CalcError("Файл проекта больше " + std::to_string(kMaxProjectDocumentBytes / (1024 * 1024)) +
-                        " МБ: это не файл проекта этой программы");
-    }
-    opened.Document = ReadProjectDocument(text);
+    // The file is opened and read once; its text tells a JSON document from
+    // a window table file.
+    const std::string text = ReadProjectText(path);
+    if (IsJsonDocumentText(text))
+        opened.Document = ReadProjectDocument(text);
+    else
+        opened.Table = ParseProjectFile(text);
     return opened;
 }
 

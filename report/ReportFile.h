@@ -8,5 +8,5 @@
 // a temporary file beside it, which then takes its name
 // (WriteProjectFileAtomically). A failure raises a CalcError with a Russian
 // message naming the file and the system's reason, e.g. «Не удалось записать
-// файл «/tmp/a.xlsx»: File access denied. Прежний файл не изменён».
+// файл «/tmp/a.xlsx»: нет доступа к файлу. Прежний файл не изменён».
 void WriteReportFile(const std::string& path, std::string_view bytes);

@@ -210,7 +210,13 @@ private slots:
     void fileErrorsAreReported() {
         Save(PathOf("нет папки/p.txt"));
         Open(PathOf("нет такого.txt"));
-        QCOMPARE(ui->errors, (QStringList{"File not found.", "File not found."}));
+        // Each says, in Russian, which file and why.
+        QCOMPARE(ui->errors,
+                 (QStringList{QStringLiteral("Не удалось записать файл «%1»: файл или папка не найдены. Прежний файл "
+                                             "не изменён.")
+                                  .arg(PathOf("нет папки/p.txt")),
+                              QStringLiteral("Не удалось открыть проект «%1»: файл или папка не найдены.")
+                                  .arg(PathOf("нет такого.txt"))}));
     }
 
     void cancellingDoesNothing() {

@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(ui->errors.size(), 2);
         for (const QString& error : ui->errors)
             QCOMPARE(error,
-                     QStringLiteral("Не удалось записать файл «%1»: File access denied. Прежний файл не изменён.")
+                     QStringLiteral("Не удалось записать файл «%1»: нет доступа к файлу. Прежний файл не изменён.")
                          .arg(name));
         QVERIFY(QFileInfo(name).isDir());
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"папка.pdf"});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -189,7 +190,7 @@ TEST(CliCommand, OutputFileTakesTheResults) {
     const Outcome intoFolder = InProcess({"compute", "--format", "xlsx", "--output", folder}, project);
     EXPECT_EQ(intoFolder.status, 1);
     EXPECT_EQ(intoFolder.err,
-              "Не удалось записать файл «" + folder + "»: File access denied. Прежний файл не изменён.\n");
+              "Не удалось записать файл «" + folder + "»: нет доступа к файлу. Прежний файл не изменён.\n");
     EXPECT_EQ(intoFolder.out, "");
     std::remove(path.c_str());
     ::rmdir(folder.c_str());
@@ -372,9 +373,10 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     // Runs the program with a shell command line after its name.
-    Outcome Exec(const std::string& arguments) {
-        const std::string command =
-            std::string("'") + SOLARGAIN_CLI + "' " + arguments + " >'" + dir_ + "/out' 2>'" + dir_ + "/err'";
+    Outcome Exec(const std::string& arguments) { return Shell(std::string("'") + SOLARGAIN_CLI + "' " + arguments); }
+    // A shell command line, its standard output and error kept.
+    Outcome Shell(const std::string& line) {
+        const std::string command = "{ " + line + "; } >'" + dir_ + "/out' 2>'" + dir_ + "/err'";
         const int raw = std::system(command.c_str());
         const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         return {status, Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};
@@ -396,12 +398,24 @@ TEST_F(CliProgram, ExitStatusOfEachOutcome) {
 
     const Outcome missing = Exec("compute '" + dir_ + "/none.json'");
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "Cannot read '" + dir_ + "/none.json': No such file or directory.\n");
-    EXPECT_EQ(json::parse(missing.out)["error"], "Cannot read '" + dir_ + "/none.json': No such file or directory.");
+    const std::string none = "Не удалось прочитать «" + dir_ + "/none.json»: файл или папка не найдены.";
+    EXPECT_EQ(missing.err, none + "\n");
+    EXPECT_EQ(json::parse(missing.out)["error"], none);
 
-    const Outcome directory = Exec("compute '" + dir_ + "'");
-    EXPECT_EQ(directory.status, 1);
-    EXPECT_NE(directory.err.find("Is a directory"), std::string::npos);
+    // Only a regular file is read: a folder, a device that never ends and a
+    // FIFO that no one writes are refused at once, naming the file.
+    const std::string fifo = dir_ + "/канал";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& special : {dir_, std::string("/dev/zero"), fifo}) {
+        const Outcome refused = Shell("timeout 20 '" + std::string(SOLARGAIN_CLI) + "' compute '" + special + "'");
+        EXPECT_EQ(refused.status, 1) << special;
+        EXPECT_EQ(refused.err.rfind("Не удалось прочитать «" + special + "»: ", 0), 0u) << refused.err;
+    }
+    // Standard input as long as the cap: refused, not read until memory ends.
+    const Outcome endless = Shell("head -c 20000000 /dev/zero | '" + std::string(SOLARGAIN_CLI) + "' compute -");
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_EQ(endless.err.rfind("Не удалось прочитать стандартный ввод: Файл проекта больше 16 МБ", 0), 0u)
+        << endless.err;
 
     const Outcome notJson = Exec("compute '" + bad + "'");
     EXPECT_EQ(notJson.status, 2);

@@ -181,18 +181,18 @@ TEST(ProjectFileDisk, ReplacingKeepsTheModeAndFollowsALink) {
 TEST(ProjectFileDisk, FileErrors) {
     TempFolder folder;
     const std::string missingFolder = folder.path + "/нет такой папки/p.txt";
-    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/нет.txt"); }), "File not found");
-    EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(missingFolder, "x"); }), "File not found");
-    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path); }), "File access denied");
-    EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(folder.path, "x"); }), "File access denied");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/нет.txt"); }), "файл или папка не найдены");
+    EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(missingFolder, "x"); }), "файл или папка не найдены");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path); }), "нет доступа к файлу");
+    EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(folder.path, "x"); }), "нет доступа к файлу");
     WriteAll(folder.path + "/plain", "x");
-    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/plain/p.txt"); }), "Invalid filename");
-    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/" + std::string(300, 'a')); }), "Invalid filename");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/plain/p.txt"); }), "недопустимое имя файла");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(folder.path + "/" + std::string(300, 'a')); }), "недопустимое имя файла");
     if (::geteuid() != 0) {  // root writes anywhere
         const std::string locked = folder.path + "/locked";
         std::filesystem::create_directory(locked);
         ::chmod(locked.c_str(), 0500);
-        EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(locked + "/p.txt", "x"); }), "File access denied");
+        EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(locked + "/p.txt", "x"); }), "нет доступа к файлу");
         ::chmod(locked.c_str(), 0700);
     }
     struct Code {
@@ -201,8 +201,8 @@ TEST(ProjectFileDisk, FileErrors) {
     };
     // clang-format off
     const Code codes[] = {
-        {ENOENT, "File not found"},      {EMFILE, "Too many open files"}, {EACCES, "File access denied"},
-        {ENOSPC, "Disk full"},           {ENAMETOOLONG, "Invalid filename"}, {EIO, "I/O error 5"},
+        {ENOENT, "файл или папка не найдены"},      {EMFILE, "слишком много открытых файлов"}, {EACCES, "нет доступа к файлу"},
+        {ENOSPC, "на диске нет места"},           {ENAMETOOLONG, "недопустимое имя файла"}, {EIO, "ошибка ввода-вывода (код 5)"},
     };
     // clang-format on
     for (const Code& c : codes) EXPECT_EQ(FileErrorMessage(c.error), c.message);
@@ -214,7 +214,7 @@ TEST(ProjectFileDisk, AFailedSaveLeavesTheOldFile) {
     WriteAll(path, "old contents");
     if (::geteuid() != 0) {
         ::chmod(folder.path.c_str(), 0500);
-        EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(path, "new"); }), "File access denied");
+        EXPECT_EQ(MessageOf([&] { WriteProjectFileAtomically(path, "new"); }), "нет доступа к файлу");
         ::chmod(folder.path.c_str(), 0700);
     }
     // A save refused by its checks does not reach the file at all.

@@ -191,7 +191,7 @@ TEST(ReportWorkbook, AFileThatCannotBeWrittenIsReported) {
         ADD_FAILURE() << "a folder was taken for the workbook";
     } catch (const CalcError& e) {
         EXPECT_EQ(std::string(e.what()),
-                  "Не удалось записать файл «" + asFolder + "»: File access denied. Прежний файл не изменён");
+                  "Не удалось записать файл «" + asFolder + "»: нет доступа к файлу. Прежний файл не изменён");
     }
     EXPECT_TRUE(std::filesystem::is_directory(asFolder));
     EXPECT_TRUE(std::filesystem::is_empty(asFolder));
