@@ -337,7 +337,8 @@ void PickersGuiTest::aFileWithACityThatCannotFillIsRefused() {
     WriteFile(path, R"({"City": "Мсква", "WindowHeight": "2"})");
     QVERIFY(!ui->form->OpenProject(path));
     QCOMPARE(ui->errors,
-             QStringList{Utf8("Город «Мсква» не найден в таблице климата; ближайшие: Москва, Выкса, Омск.")});
+             QStringList{QStringLiteral("Не удалось открыть проект «%1»: ").arg(path) +
+                         Utf8("Город «Мсква» не найден в таблице климата; ближайшие: Москва, Выкса, Омск.")});
     QCOMPARE(ui->Text("Edit1"), QStringLiteral("1.5"));
     QCOMPARE(ui->Text("CityEdit"), QString());
 }

@@ -280,7 +280,7 @@ private slots:
         const QString edit42 = ui->Text("Edit42");
         const WindowHourTable table = Table();
         Open(path);
-        QCOMPARE(ui->errors, QStringList{message});
+        QCOMPARE(ui->errors, QStringList{QStringLiteral("Не удалось открыть проект «%1»: ").arg(path) + message});
         QCOMPARE(CurrentPage(), 1);  // nothing changes, not even the page
         QCOMPARE(Shown(), before);
         QCOMPARE(ui->Text("Edit42"), edit42);
