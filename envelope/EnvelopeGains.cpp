@@ -1,5 +1,7 @@
 #include "EnvelopeGains.h"
 
+#include <string>
+
 #include "CalcError.h"
 #include "Construction.h"
 #include "DerivedInputs.h"
@@ -13,6 +15,11 @@ namespace {
 
 void RequireLayerCount(std::int32_t count, int maxCount, const char* message) {
     if (count < 1 || count > maxCount) throw CalcError(message);
+}
+
+// Where a fault of the wall of orientation o arose: "при расчёте стены З".
+std::string WallPlace(int orientation) {
+    return ConstructionPlace(Construction::Wall) + " " + std::string(OrientationAt(orientation).name);
 }
 
 // I of record (o, h): direct plus diffuse radiation on the surface, exact.
@@ -58,26 +65,39 @@ void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
 void ComputeWallGains() {
     BeginComputation();
     RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
-    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
-    const Decimal4 outer = VerticalOuterCoeff(Project.WindSpeed);
-    const ThermalProperties t =
-        ComputeThermalProperties(Project.WallLayers, Project.WallLayerCount, outer, kWallNegativeInertiaMessage);
-    const TempWaveRows wave = TempWaveTableValues();
-
-    const Decimal4 rho = Project.WallAbsorptance;
-    const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
+    constexpr Construction wall = Construction::Wall;
     OrientationHourValues gains;
-    for (int o = 1; o <= kOrientationCount; ++o) {
-        const Decimal4 meanIrradiance = mean.Facade[o];
-        const long double steady = SteadyPart(rho, meanIrradiance, t, Project.IndoorTemp) * kScale2;
-        for (int h = 1; h <= kHourCount; ++h) {
-            const Decimal4 excess = IrradianceOf(o, h) - meanIrradiance;
-            const long double oscillating = damping * OscillatingPart(wave[t.Lag][h], rho, excess, t);
-            gains[o][h] = Decimal4::StoreCounts((steady + oscillating) * Project.WallArea.Counts() / kScale2);
-        }
-    }
+    ThermalProperties t;
+    MeanRadiation mean;
+    TempWaveRows wave;
+    AtPlaceOfFault([] { return ConstructionPlace(wall); },
+                   [&] {
+                       mean = MeanRadiationAt(Project.Latitude);
+                       const Decimal4 outer = VerticalOuterCoeff(Project.WindSpeed);
+                       t = ComputeThermalProperties(Project.WallLayers, Project.WallLayerCount, outer, wall);
+                       wave = TempWaveTableValues();
 
-    CheckFloatingPoint();  // a fault no operation reported on its own
+                       const Decimal4 rho = Project.WallAbsorptance;
+                       const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
+                       for (int o = 1; o <= kOrientationCount; ++o) {
+                           const Decimal4 meanIrradiance = mean.Facade[o];
+                           const long double steady = AtPlaceOfFault(
+                               [o] { return WallPlace(o); },
+                               [&] { return SteadyPart(rho, meanIrradiance, t, Project.IndoorTemp) * kScale2; });
+                           for (int h = 1; h <= kHourCount; ++h) {
+                               AtPlaceOfFault([o, h] { return WallPlace(o) + ", " + std::string(HourLabel(h)); },
+                                              [&] {
+                                                  const Decimal4 excess = IrradianceOf(o, h) - meanIrradiance;
+                                                  const long double oscillating =
+                                                      damping * OscillatingPart(wave[t.Lag][h], rho, excess, t);
+                                                  gains[o][h] = Decimal4::StoreCounts(
+                                                      (steady + oscillating) * Project.WallArea.Counts() / kScale2);
+                                              });
+                           }
+                       }
+
+                       CheckFloatingPoint();  // a fault no operation reported on its own
+                   });
     KeepLayerFigures(t, Project.WallLayerCount, Project.WallLayers);
     Project.WallDampingProduct = t.DampingProduct;
     Project.WallDamping = t.Damping;
@@ -88,25 +108,37 @@ void ComputeWallGains() {
 void ComputeRoofGains() {
     BeginComputation();
     RequireLayerCount(Project.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
-    const Decimal4 outer = HorizontalOuterCoeff(Project.WindSpeed);
-    const ThermalProperties t =
-        ComputeThermalProperties(Project.RoofLayers, Project.RoofLayerCount, outer, kRoofNegativeInertiaMessage);
-    const TempWaveRows wave = TempWaveTableValues();
-    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
-
-    const Decimal4 rho = Project.RoofAbsorptance;
-    const Decimal4 meanIrradiance = mean.Horizontal;
-    const long double steady = SteadyPart(rho, meanIrradiance, t, Project.UnderRoofTemp) * kScale;
-    const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
+    constexpr Construction roof = Construction::Roof;
     HourValues gains;
-    for (int h = 1; h <= kHourCount; ++h) {
-        const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
-        // θ, the inner-surface oscillation before damping, is stored.
-        const Decimal4 theta = Decimal4::StoreCounts(OscillatingPart(wave[t.Lag][h], rho, excess, t) / kScale);
-        gains[h] = Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
-    }
+    ThermalProperties t;
+    MeanRadiation mean;
+    TempWaveRows wave;
+    AtPlaceOfFault([] { return ConstructionPlace(roof); },
+                   [&] {
+                       const Decimal4 outer = HorizontalOuterCoeff(Project.WindSpeed);
+                       t = ComputeThermalProperties(Project.RoofLayers, Project.RoofLayerCount, outer, roof);
+                       wave = TempWaveTableValues();
+                       mean = MeanRadiationAt(Project.Latitude);
 
-    CheckFloatingPoint();  // a fault no operation reported on its own
+                       const Decimal4 rho = Project.RoofAbsorptance;
+                       const Decimal4 meanIrradiance = mean.Horizontal;
+                       const long double steady = SteadyPart(rho, meanIrradiance, t, Project.UnderRoofTemp) * kScale;
+                       const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
+                       for (int h = 1; h <= kHourCount; ++h) {
+                           AtPlaceOfFault(
+                               [h] { return ConstructionPlace(Construction::Roof) + ", " + std::string(HourLabel(h)); },
+                               [&] {
+                                   const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
+                                   // θ, the inner-surface oscillation before damping, is stored.
+                                   const Decimal4 theta =
+                                       Decimal4::StoreCounts(OscillatingPart(wave[t.Lag][h], rho, excess, t) / kScale);
+                                   gains[h] = Decimal4::StoreCounts((steady + damping * theta.Counts()) *
+                                                                    Project.RoofArea.Counts() / kScale);
+                               });
+                       }
+
+                       CheckFloatingPoint();  // a fault no operation reported on its own
+                   });
     KeepLayerFigures(t, Project.RoofLayerCount, Project.RoofLayers);
     Project.RoofDampingProduct = t.DampingProduct;
     Project.RoofDamping = t.Damping;

@@ -39,7 +39,7 @@ ThermalProperties PropertiesOf(std::initializer_list<TypedLayer> layers, const c
     LayerTable table;
     const int n = SetLayers(table, layers);
     const Decimal4 outer = VerticalOuterCoeff(ParseDecimal4(wind));
-    return ComputeThermalProperties(table, n, outer, kWallNegativeInertiaMessage);
+    return ComputeThermalProperties(table, n, outer, Construction::Wall);
 }
 
 class WallGains : public ::testing::Test {
