@@ -75,7 +75,7 @@ TEST_F(LayerEditor, ABadNumberStopsTheEntryWhereItIs) {
     EXPECT_EQ(MessageOf([&] {
                   EnterLayer(Construction::Wall, {"пена", "0,5", "0,0.4", "0"}, Into(grid));
               }),
-              "'0,0.4' is not a valid floating point value");
+              "Коэффициент теплопроводности слоя стены λ: «0,0.4» — не число");
     const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "пена"}, {{1, 2}, "0,5"}, {{1, 3}, "0,0.4"}};
     EXPECT_EQ(grid, expected);
     EXPECT_EQ(Project.WallLayers[1].MaterialName, "пена");
@@ -167,7 +167,8 @@ TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     Project.RoofLayerCurrent = 2;
     Project.WindSpeed = ParseDecimal4("4");
     EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
-    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }), kInvalidOpMessage);
+    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }),
+              "Ошибка вычисления: недопустимая операция при расчёте слоя 1 покрытия");
     EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
     EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.4231");
 }
@@ -272,7 +273,7 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     EXPECT_EQ(MessageOf([&] {
                   StoreLayerList(Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
               }),
-              "'x' is not a valid floating point value");
+              "Коэффициент теплоусвоения материала слоя стены s: «x» — не число");
     EXPECT_TRUE(Project.WallLayers[1].Entered);
     EXPECT_FALSE(Project.WallLayers[3].Entered);
 }
@@ -290,7 +291,8 @@ std::string ControlOf(const std::function<void()>& refused) {
 
 TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
     EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, "-1"); }), kNegativeLayerCountMessage);
-    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }), "'' is not a valid integer value");
+    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }),
+              "Количество слоёв в стене: пусто — введите целое число");
     EXPECT_EQ(Project.WallLayerCount, 3);
     EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Wall, "-1"); }), "Edit33");
     EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Roof, ""); }), "Edit34");
@@ -323,7 +325,7 @@ TEST_F(LayerEditor, TypedLayerNumbers) {
         EXPECT_EQ(MessageOf([text] { LayerNumberTyped(Construction::Wall, text); }), kLayerNumberMessage);
         EXPECT_EQ(Project.WallLayerCurrent, 3);
     }
-    EXPECT_EQ(MessageOf([] { LayerNumberTyped(Construction::Wall, "3 "); }), "'3 ' is not a valid integer value");
+    EXPECT_EQ(MessageOf([] { LayerNumberTyped(Construction::Wall, "3 "); }), "Номер слоя стены: «3 » — не целое число");
 }
 
 TEST_F(LayerEditor, SpinPositions) {
