@@ -192,7 +192,7 @@ WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs);
 // (DocumentRefusalText; empty when not known).
 struct ProjectError {
     std::string Message;
-    std::string DocumentMessage;
+    std::string DocumentMessage = {};
 };
 
 // A refusal as the command-line tool says it: a refusal of an input's text
