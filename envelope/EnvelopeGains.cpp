@@ -13,8 +13,10 @@
 
 namespace {
 
-void RequireLayerCount(std::int32_t count, int maxCount, const char* message) {
-    if (count < 1 || count > maxCount) throw CalcError(message);
+// A count the method has no damping product for is refused at its field.
+void RequireLayerCount(Construction c, int maxCount, const char* message) {
+    const std::int32_t count = LayerCountOf(c);
+    if (count < 1 || count > maxCount) throw CalcError(message, LayerCountControl(c));
 }
 
 // Where a fault of the wall of orientation o arose: "при расчёте стены З".
@@ -64,7 +66,7 @@ void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
 
 void ComputeWallGains() {
     BeginComputation();
-    RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
+    RequireLayerCount(Construction::Wall, kMaxWallLayers, kWallLayerCountMessage);
     constexpr Construction wall = Construction::Wall;
     OrientationHourValues gains;
     ThermalProperties t;
@@ -107,7 +109,7 @@ void ComputeWallGains() {
 
 void ComputeRoofGains() {
     BeginComputation();
-    RequireLayerCount(Project.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
+    RequireLayerCount(Construction::Roof, kMaxRoofLayers, kRoofLayerCountMessage);
     constexpr Construction roof = Construction::Roof;
     HourValues gains;
     ThermalProperties t;
