@@ -15,8 +15,6 @@ std::string LayerPlace(Construction c, int layer) {
     return "при расчёте слоя " + FormatInteger(layer) + " " + std::string(ConstructionGenitive(c));
 }
 
-std::string_view LayerCountControl(Construction c) { return c == Construction::Wall ? "Edit33" : "Edit34"; }
-
 LayerTable& LayersOf(Construction c) { return c == Construction::Wall ? Project.WallLayers : Project.RoofLayers; }
 
 std::int32_t& LayerCountOf(Construction c) {
@@ -82,7 +80,6 @@ void RequireEnteredLayers(Construction c) {
     for (std::int32_t n = 1; n <= count; ++n) {
         if (n <= kMaxLayers && layers[n].Entered) continue;
         throw CalcError("Не введён слой " + FormatInteger(n) + " " + std::string(ConstructionGenitive(c)) +
-                            ": введите его или уменьшите число слоёв",
-                        LayerCountControl(c));
+                        ": введите его или уменьшите число слоёв");
     }
 }

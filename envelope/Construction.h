@@ -33,9 +33,6 @@ std::string_view ConstructionGenitive(Construction c);
 std::string ConstructionPlace(Construction c);
 std::string LayerPlace(Construction c, int layer);
 
-// The input control of a construction's layer count: "Edit33", "Edit34".
-std::string_view LayerCountControl(Construction c);
-
 // The project's layer table, layer count and current layer of a construction.
 LayerTable& LayersOf(Construction c);
 std::int32_t& LayerCountOf(Construction c);
@@ -66,6 +63,6 @@ void UpdateResistance(Construction c);
 // Refuses a count that reaches past the entered layers: the first of layers
 // 1..count never entered (a gap, or a count larger than the layers typed)
 // raises «Не введён слой N стены: введите его или уменьшите число слоёв»
-// («…слой N покрытия…» for the roof), naming the count's control. The wall and
-// roof computations ask it before they start.
+// («…слой N покрытия…» for the roof). The wall and roof computations ask it
+// before they start.
 void RequireEnteredLayers(Construction c);

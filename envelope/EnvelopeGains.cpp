@@ -13,10 +13,8 @@
 
 namespace {
 
-// A count the method has no damping product for is refused at its field.
-void RequireLayerCount(Construction c, int maxCount, const char* message) {
-    const std::int32_t count = LayerCountOf(c);
-    if (count < 1 || count > maxCount) throw CalcError(message, LayerCountControl(c));
+void RequireLayerCount(std::int32_t count, int maxCount, const char* message) {
+    if (count < 1 || count > maxCount) throw CalcError(message);
 }
 
 // Where a fault of the wall of orientation o arose: "при расчёте стены З".
@@ -66,7 +64,7 @@ void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
 
 void ComputeWallGains() {
     BeginComputation();
-    RequireLayerCount(Construction::Wall, kMaxWallLayers, kWallLayerCountMessage);
+    RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
     constexpr Construction wall = Construction::Wall;
     OrientationHourValues gains;
     ThermalProperties t;
@@ -109,7 +107,7 @@ void ComputeWallGains() {
 
 void ComputeRoofGains() {
     BeginComputation();
-    RequireLayerCount(Construction::Roof, kMaxRoofLayers, kRoofLayerCountMessage);
+    RequireLayerCount(Project.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
     constexpr Construction roof = Construction::Roof;
     HourValues gains;
     ThermalProperties t;

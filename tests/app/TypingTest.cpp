@@ -148,7 +148,7 @@ private slots:
         ProjectInputs inputs = t.form->ShownProjectInputs();
         inputs.Window.WindowWidth = "2b";
         t.form->ApplyProjectInputs(inputs);
-        QCOMPARE(t.errors, QStringList{"'2b' is not a valid floating point value."});
+        QCOMPARE(t.errors, QStringList{"Ширина окна В: «2b» — не число."});
         QCOMPARE(t.Refusal("Edit2"), QStringLiteral("Ширина окна В: «2b» — не число"));
     }
 
@@ -176,8 +176,17 @@ private slots:
                                                       << "1.2" << 3
                                                       << "Коэффициент поглощения солнечной радиации поверхностью "
                                                          "стены ρст должен быть от 0 до 1 (введено 1.2)";
-        QTest::newRow("tн.ср unreadable") << "Edit7"
-                                          << "22.5.1" << 2 << "'22.5.1' is not a valid floating point value.";
+        QTest::newRow("tн.ср unreadable")
+            << "Edit7"
+            << "22.5.1" << 2 << "Средняя температура наружного воздуха tн.ср: «22.5.1» — не число.";
+        QTest::newRow("H unreadable, on «Окна»") << "Edit1"
+                                                 << "abc" << 1 << "Высота окна Н: «abc» — не число.";
+        QTest::newRow("tв emptied, on «Итого :»")
+            << "Edit6"
+            << "" << 2 << "Температура внутреннего воздуха tв: пусто — введите число.";
+        QTest::newRow("V past the range, on «Итого :»")
+            << "Edit5"
+            << "1e999" << 2 << "Скорость ветра V: «1e999» — слишком большое по модулю число.";
     }
     void anActionFailingOnAFieldFocusesIt() {
         QFETCH(QString, field);
