@@ -184,7 +184,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
     for (const LayerCountEdit& c : kLayerCounts) {
         put(c.control, LayerCountText(p.*c.count, p.*c.layers));
         try {
-            StoreLayerList(c.construction, p.*c.layers);
+            StoreDocumentLayers(c.construction, p.*c.layers);
         } catch (const CalcError& e) {
             ShowError(e.what());
         }

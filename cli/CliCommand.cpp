@@ -192,14 +192,24 @@ int Convert(const CommandLine& cl, std::istream& in, std::ostream& out, std::ost
     const BuildingOutcome outcome = ComputeBuildingOutcome(building);
     out << WriteBuildingFile(building, outcome);
     if (const ProjectError* error = std::get_if<ProjectError>(&outcome)) {
-        err << error->Message << '\n';
+        err << error->DocumentMessage << '\n';
         return kExitRefused;
     }
     return kExitOk;
 }
 
+// The latitude of the radiation command, its refusal naming the option as a
+// document's refusal names its key.
+CliRadiationTable RadiationTableOf(const std::string& latitudeText) {
+    try {
+        return ReadingControl("ComboBox1", [&latitudeText] { return ComputeRadiationTable(latitudeText); });
+    } catch (const CalcError& e) {
+        throw CalcError("--latitude (" + InputName(InputControlOf("ComboBox1")) + "): " + e.ReasonOrMessage());
+    }
+}
+
 int Radiation(const CommandLine& cl, std::ostream& out) {
-    const CliRadiationTable table = ComputeRadiationTable(*cl.latitude);
+    const CliRadiationTable table = RadiationTableOf(*cl.latitude);
     out << (cl.format == OutputFormat::Json ? JsonDocumentText(RadiationJson(table)) : RadiationCsv(table));
     return kExitOk;
 }
@@ -329,7 +339,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         if (cl.command == "convert") return Convert(cl, in, out, err);
         return cl.command == "compute" ? Compute(cl, in, out, err) : Radiation(cl, out);
     } catch (const CalcError& e) {
-        return Fail(kExitRefused, ErrorBoxText(e.what()), cl.format, out, err);
+        return Fail(kExitRefused, ErrorBoxText(DocumentRefusalText(e)), cl.format, out, err);
     } catch (const std::exception& e) {
         // Not a message of the program: a fault of the tool itself, reported
         // rather than left to end the process.

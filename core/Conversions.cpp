@@ -9,19 +9,29 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-[[noreturn]] void FailFloat(std::string_view text) {
-    throw CalcError("'" + std::string(text) + "' is not a valid floating point value", UnreadableText::Number, text);
-}
-
-[[noreturn]] void FailInteger(std::string_view text) {
-    throw CalcError("'" + std::string(text) + "' is not a valid integer value", UnreadableText::WholeNumber, text);
+[[noreturn]] void Fail(UnreadableText kind, std::string_view text) {
+    throw CalcError(UnreadableMessage(kind, text), kind, text);
 }
 
 constexpr unsigned __int128 kCountLimit = static_cast<unsigned __int128>(1) << 63;
 
-}  // namespace
+// The longest part of a refused text that its message repeats, in characters.
+constexpr std::size_t kQuotedLength = 40;
 
-std::optional<Decimal4> TryParseDecimal4(std::string_view text) {
+// «text», cut after kQuotedLength characters with "…".
+std::string Quoted(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside a character
+        if (++characters > kQuotedLength) return "«" + std::string(text.substr(0, i)) + "…»";
+    }
+    return "«" + std::string(text) + "»";
+}
+
+enum class Reading { Value, NotNumber, TooLarge };
+
+// The grammar of ParseDecimal4: the value, or why there is none.
+Reading ReadDecimal4(std::string_view text, Decimal4& value) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
@@ -45,14 +55,14 @@ std::optional<Decimal4> TryParseDecimal4(std::string_view text) {
             ++i;
         }
     }
-    if (!sawMantissa) return std::nullopt;
+    if (!sawMantissa) return Reading::NotNumber;
 
     long long exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         bool negativeExponent = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-        if (i >= n || !IsDigit(text[i])) return std::nullopt;
+        if (i >= n || !IsDigit(text[i])) return Reading::NotNumber;
         while (i < n && IsDigit(text[i])) {
             // Saturate: any exponent this large is out of range or rounds to 0.
             if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');
@@ -61,14 +71,17 @@ std::optional<Decimal4> TryParseDecimal4(std::string_view text) {
         if (negativeExponent) exponent = -exponent;
     }
     while (i < n && text[i] == ' ') ++i;
-    if (i != n) return std::nullopt;
-    if (digits.empty()) return Decimal4();
+    if (i != n) return Reading::NotNumber;
+    if (digits.empty()) {
+        value = Decimal4();
+        return Reading::Value;
+    }
 
     // The value is digits * 10^shift ten-thousandths.
     const long long shift = exponent - fractionLength + 4;
     const long long length = static_cast<long long>(digits.size());
     const long long kept = length + shift;  // digits left of the rounding point
-    if (kept > 20) return std::nullopt;
+    if (kept > 20) return Reading::TooLarge;
 
     unsigned __int128 count = 0;
     for (long long k = 0; k < kept; ++k) {
@@ -82,17 +95,52 @@ std::optional<Decimal4> TryParseDecimal4(std::string_view text) {
         for (long long k = kept + 1; k < length; ++k) restNonZero |= digits[static_cast<std::size_t>(k)] != '0';
         if (firstDropped > 5 || (firstDropped == 5 && (restNonZero || (count & 1) != 0))) ++count;
     }
-    if (count > kCountLimit || (count == kCountLimit && !negative)) return std::nullopt;
+    if (count > kCountLimit || (count == kCountLimit && !negative)) return Reading::TooLarge;
     if (negative) {
-        return Decimal4::FromCount(count == kCountLimit ? std::numeric_limits<std::int64_t>::min()
-                                                        : -static_cast<std::int64_t>(count));
+        value = Decimal4::FromCount(count == kCountLimit ? std::numeric_limits<std::int64_t>::min()
+                                                         : -static_cast<std::int64_t>(count));
+    } else {
+        value = Decimal4::FromCount(static_cast<std::int64_t>(count));
     }
-    return Decimal4::FromCount(static_cast<std::int64_t>(count));
+    return Reading::Value;
+}
+
+}  // namespace
+
+std::string UnreadableMessage(UnreadableText kind, std::string_view text) {
+    const bool blank = text.find_first_not_of(' ') == std::string_view::npos;
+    switch (kind) {
+        case UnreadableText::Number:
+            return blank ? "пусто — введите число" : Quoted(text) + " — не число";
+        case UnreadableText::WholeNumber:
+            return blank ? "пусто — введите целое число" : Quoted(text) + " — не целое число";
+        case UnreadableText::NumberTooLarge:
+            return Quoted(text) + " — слишком большое по модулю число";
+        case UnreadableText::WholeNumberTooLarge:
+            return Quoted(text) + " — слишком большое по модулю целое число";
+        case UnreadableText::None:
+            break;
+    }
+    return {};
+}
+
+std::optional<Decimal4> TryParseDecimal4(std::string_view text) {
+    Decimal4 value;
+    if (ReadDecimal4(text, value) != Reading::Value) return std::nullopt;
+    return value;
 }
 
 Decimal4 ParseDecimal4(std::string_view text) {
-    if (const std::optional<Decimal4> value = TryParseDecimal4(text)) return *value;
-    FailFloat(text);
+    Decimal4 value;
+    switch (ReadDecimal4(text, value)) {
+        case Reading::Value:
+            return value;
+        case Reading::TooLarge:
+            Fail(UnreadableText::NumberTooLarge, text);
+        case Reading::NotNumber:
+            break;
+    }
+    Fail(UnreadableText::Number, text);
 }
 
 std::string FormatDecimal4(Decimal4 value) {
@@ -141,24 +189,24 @@ std::int32_t ParseInteger(std::string_view text) {
                 d = c - 'A' + 10;
             else
                 break;
-            magnitude = magnitude * 16 + static_cast<unsigned>(d);
-            if (magnitude > 0xFFFFFFFFULL) FailInteger(text);
+            if (magnitude <= 0xFFFFFFFFULL) magnitude = magnitude * 16 + static_cast<unsigned>(d);
             ++i;
         }
     } else {
         while (i < n && IsDigit(text[i])) {
-            magnitude = magnitude * 10 + static_cast<unsigned>(text[i] - '0');
-            if (magnitude > 2147483648ULL) FailInteger(text);
+            if (magnitude <= 2147483648ULL) magnitude = magnitude * 10 + static_cast<unsigned>(text[i] - '0');
             ++i;
         }
     }
-    if (i == start || i != n) FailInteger(text);
+    if (i == start || i != n) Fail(UnreadableText::WholeNumber, text);
+    // Past the limits the digits are read on without their value.
+    if (magnitude > (hex ? 0xFFFFFFFFULL : 2147483648ULL)) Fail(UnreadableText::WholeNumberTooLarge, text);
     if (hex) {
         // Hexadecimal digits give the 32-bit pattern ($FFFFFFFF is -1).
         const auto pattern = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
         return negative ? static_cast<std::int32_t>(0U - static_cast<std::uint32_t>(pattern)) : pattern;
     }
-    if (!negative && magnitude > 2147483647ULL) FailInteger(text);
+    if (!negative && magnitude > 2147483647ULL) Fail(UnreadableText::WholeNumberTooLarge, text);
     return negative ? static_cast<std::int32_t>(-static_cast<long long>(magnitude))
                     : static_cast<std::int32_t>(magnitude);
 }

@@ -2,4 +2,4 @@
 
 #include "CalcError.h"
 
-void RaiseOutOfRange() { throw CalcError(kInvalidOpMessage); }
+void RaiseOutOfRange() { throw CalcError(ArithmeticFault::InvalidOperation); }

@@ -12,7 +12,7 @@ inline constexpr long double kScale = 10000.0L;
 inline constexpr long double kScale2 = 100000000.0L;      // 10^8
 inline constexpr long double kScale3 = 1000000000000.0L;  // 10^12
 
-// Raises "Invalid floating point operation": the model's answer to a value
+// Raises the invalid operation fault: the model's answer to a value
 // outside the range of a stored quantity.
 [[noreturn]] void RaiseOutOfRange();
 

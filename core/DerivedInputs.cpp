@@ -19,7 +19,9 @@ Decimal4 OpeningArea(Decimal4 h, Decimal4 b, Decimal4 n) {
     BeginComputation();
     // (B · H) · n on the counts: each product of two stored values carries
     // one factor 10000 too many.
-    return Decimal4::StoreCounts(b.Counts() * h.Counts() / kScale * n.Counts() / kScale);
+    return AtPlaceOfFault(
+        [] { return std::string("при расчёте площади световых проёмов Fп = Н · В · n"); },
+        [&] { return Decimal4::StoreCounts(b.Counts() * h.Counts() / kScale * n.Counts() / kScale); });
 }
 
 std::optional<std::string> OpeningAreaText(std::string_view height, std::string_view width, std::string_view count) {

@@ -27,7 +27,7 @@ void CheckFloatingPoint() {
     asm volatile("fnstsw %0" : "=a"(status));
     if ((status & (kInvalidFlag | kZeroDivideFlag | kOverflowFlag)) == 0) return;
     asm volatile("fnclex");
-    if (status & kZeroDivideFlag) throw CalcError(kZeroDivideMessage);
-    if (status & kOverflowFlag) throw CalcError(kOverflowMessage);
-    throw CalcError(kInvalidOpMessage);
+    if (status & kZeroDivideFlag) throw CalcError(ArithmeticFault::DivisionByZero);
+    if (status & kOverflowFlag) throw CalcError(ArithmeticFault::Overflow);
+    throw CalcError(ArithmeticFault::InvalidOperation);
 }

@@ -36,11 +36,10 @@ void BeginComputation();
 // Reads the x87 status word and raises the fault of any operation done so
 // far, clearing the flags; nothing when no fault flag is set. The fault flags
 // are invalid operation, division by zero and overflow (denormal, underflow
-// and precision are not faults of the method); the message is "Floating point
-// division by zero", "Floating point overflow" or "Invalid floating point
-// operation", in that order when one reading shows several (a division by
-// zero or an overflow is the cause of the invalid operation that usually
-// follows it).
+// and precision are not faults of the method); the fault raised is a division
+// by zero, an overflow or an invalid operation, in that order when one reading
+// shows several (a division by zero or an overflow is the cause of the invalid
+// operation that usually follows it).
 void CheckFloatingPoint();
 
 // The result of an operation checked at once: one that is not finite has its

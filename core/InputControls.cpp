@@ -162,6 +162,13 @@ std::string_view Refusal(InputRange range, Decimal4 value) {
     return {};
 }
 
+// The row of a control; nullptr for a name not in the table.
+const InputControl* FindInput(std::string_view control) {
+    for (const InputControl& input : kInputControls)
+        if (input.control == control) return &input;
+    return nullptr;
+}
+
 }  // namespace
 
 const std::array<InputControl, kInputControlCount>& InputControls() { return kInputControls; }
@@ -175,8 +182,7 @@ std::string Description(const InputControl& input) {
 }
 
 const InputControl& InputControlOf(std::string_view control) {
-    for (const InputControl& input : kInputControls)
-        if (input.control == control) return input;
+    if (const InputControl* input = FindInput(control)) return *input;
     throw std::out_of_range("unknown input control " + std::string(control));
 }
 
@@ -192,58 +198,34 @@ WindowInputTexts DefaultWindowInputTexts() {
     return texts;
 }
 
+std::string InputName(const InputControl& input) {
+    std::string name(input.name);
+    if (!input.symbol.empty()) (name += ' ') += input.symbol;
+    return name;
+}
+
 void CheckInputRange(const InputControl& input, Decimal4 value) {
     const std::string_view allowed = Refusal(input.range, value);
     if (allowed.empty()) return;
-    std::string message(input.name);
-    message += " ";
-    message += input.symbol;
-    message += " ";
-    message += Must(input.gender);
-    message += " быть ";
-    message += allowed;
-    message += " (введено " + FormatDecimal4(value) + ")";
-    throw CalcError(message, input.control);
+    std::string reason(Must(input.gender));
+    reason += " быть ";
+    reason += allowed;
+    reason += " (введено " + FormatDecimal4(value) + ")";
+    throw CalcError(reason).RefusingField(input.control, InputName(input), " ", reason);
 }
 
-namespace {
-
-// "Высота окна Н": the field's name and symbol; empty for a control that is
-// not an input.
-std::string FieldName(std::string_view control) {
-    for (const InputControl& input : kInputControls) {
-        if (input.control != control) continue;
-        std::string name(input.name);
-        if (!input.symbol.empty()) (name += ' ') += input.symbol;
-        return name;
-    }
-    return {};
+CalcError NamingInput(const CalcError& error, std::string_view control) {
+    const InputControl* input = FindInput(control);
+    if (input == nullptr || error.Unreadable() == UnreadableText::None) return error.NamingControl(control);
+    return error.RefusingField(control, InputName(*input), ": ", error.what());
 }
-
-// The floating-point faults in Russian; empty for any other message.
-std::string_view FaultInRussian(std::string_view message) {
-    if (message == kZeroDivideMessage) return "деление на ноль";
-    if (message == kInvalidOpMessage) return "недопустимая операция";
-    if (message == kOverflowMessage) return "переполнение";
-    return {};
-}
-
-}  // namespace
 
 std::string FieldRefusalText(const CalcError& error) {
-    const std::string field = FieldName(error.Control());
-    const std::string prefix = field.empty() ? std::string() : field + ": ";
-    switch (error.Unreadable()) {
-        case UnreadableText::Number:
-            return prefix + (error.Text().empty() ? "пусто — введите число" : "«" + error.Text() + "» — не число");
-        case UnreadableText::WholeNumber:
-            return prefix +
-                   (error.Text().empty() ? "пусто — введите целое число" : "«" + error.Text() + "» — не целое число");
-        case UnreadableText::None:
-            break;
-    }
-    if (const std::string_view fault = FaultInRussian(error.what()); !fault.empty())
-        return prefix + "ошибка вычисления (" + std::string(fault) + ")";
+    const InputControl* input = FindInput(error.Control());
+    const std::string prefix = input == nullptr ? std::string() : InputName(*input) + ": ";
+    if (error.Unreadable() != UnreadableText::None) return prefix + UnreadableMessage(error.Unreadable(), error.Text());
+    if (error.Fault() != ArithmeticFault::None)
+        return prefix + "ошибка вычисления (" + std::string(FaultWords(error.Fault())) + ")";
     return error.what();
 }
 

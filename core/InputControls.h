@@ -115,11 +115,33 @@ const std::array<const InputControl*, kHeaderInputCount>& HeaderInputs();
 // The start-up texts of the windows page's inputs.
 WindowInputTexts DefaultWindowInputTexts();
 
+// "Высота окна Н": the field's name and its symbol, as refusals name it.
+std::string InputName(const InputControl& input);
+
 // Refuses a value outside its control's range with a CalcError that carries
 // the control's name and says in Russian the field, its symbol, the values
 // allowed and the value given: "Высота окна Н должна быть больше 0 (введено
-// -1.5)". A value inside passes untouched.
+// -1.5)" (the reason "должна быть больше 0 (введено -1.5)" kept apart). A
+// value inside passes untouched.
 void CheckInputRange(const InputControl& input, Decimal4 value);
+
+// The error `error` raised while reading the text of `control`, naming it: a
+// text that did not convert says so after the field's name ("Высота окна Н:
+// «abc» — не число"); any other refusal keeps its message, which says what it
+// refuses. A control outside the input table is named by its object name only.
+CalcError NamingInput(const CalcError& error, std::string_view control);
+
+// Runs `read`, which reads the text of `control`; a CalcError it raises that
+// names no control yet is raised again naming it (NamingInput).
+template <class Read>
+decltype(auto) ReadingControl(std::string_view control, Read&& read) {
+    try {
+        return read();
+    } catch (const CalcError& e) {
+        if (!e.Control().empty()) throw;
+        throw NamingInput(e, control);
+    }
+}
 
 // A refusal as the input page says it beside its field (the field's tooltip
 // and the status bar): in Russian and naming the field. A text that did not
@@ -130,9 +152,9 @@ void CheckInputRange(const InputControl& input, Decimal4 value);
 // is. A control outside the input table is named by nothing.
 std::string FieldRefusalText(const CalcError& error);
 
-// Reads the text of a control that holds a decimal: ParseDecimal4 (with its
-// message), then the control's range. Either failure carries the control's
-// name, and a refused value is never returned, so never stored.
+// Reads the text of a control that holds a decimal: ParseDecimal4, then the
+// control's range. Either failure names the field (ReadingControl,
+// CheckInputRange), and a refused value is never returned, so never stored.
 Decimal4 ReadInputValue(const InputControl& input, std::string_view text);
 // The state as the input page shows it at start-up: every field a control
 // stands for holds the value of that control's start-up text (the wind speed

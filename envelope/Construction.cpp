@@ -7,6 +7,14 @@
 #include "DerivedInputs.h"
 #include "FloatingPoint.h"
 
+std::string_view ConstructionGenitive(Construction c) { return c == Construction::Wall ? "стены" : "покрытия"; }
+
+std::string ConstructionPlace(Construction c) { return "при расчёте " + std::string(ConstructionGenitive(c)); }
+
+std::string LayerPlace(Construction c, int layer) {
+    return "при расчёте слоя " + FormatInteger(layer) + " " + std::string(ConstructionGenitive(c));
+}
+
 LayerTable& LayersOf(Construction c) { return c == Construction::Wall ? Project.WallLayers : Project.RoofLayers; }
 
 std::int32_t& LayerCountOf(Construction c) {
@@ -39,13 +47,19 @@ void UpdateResistance(Construction c) {
     Decimal4 sum;
     for (int i = 1; i <= used; ++i) {
         ConstructionLayer& layer = layers[i];
-        layer.LayerResistance = ResistanceOf(layer);
+        layer.LayerResistance =
+            AtPlaceOfFault([c, i] { return LayerPlace(c, i); }, [&layer] { return ResistanceOf(layer); });
         sum = sum + layer.LayerResistance;
         if (i < kMaxLayers && layers[i + 1].Conductivity.IsZero()) break;
     }
-    const Decimal4 resistance = TotalResistance(outer, sum);
-    const Decimal4 transmittance = TransmittanceOf(resistance);
-    CheckFloatingPoint();  // a fault no operation reported on its own
+    Decimal4 resistance;
+    Decimal4 transmittance;
+    AtPlaceOfFault([c] { return ConstructionPlace(c); },
+                   [&] {
+                       resistance = TotalResistance(outer, sum);
+                       transmittance = TransmittanceOf(resistance);
+                       CheckFloatingPoint();  // a fault no operation reported on its own
+                   });
 
     LayersOf(c) = layers;
     if (c == Construction::Wall) {
@@ -65,7 +79,7 @@ void RequireEnteredLayers(Construction c) {
     const std::int32_t count = LayerCountOf(c);
     for (std::int32_t n = 1; n <= count; ++n) {
         if (n <= kMaxLayers && layers[n].Entered) continue;
-        throw CalcError("Не введён слой " + FormatInteger(n) + (c == Construction::Wall ? " стены" : " покрытия") +
+        throw CalcError("Не введён слой " + FormatInteger(n) + " " + std::string(ConstructionGenitive(c)) +
                         ": введите его или уменьшите число слоёв");
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "Decimal4.h"
@@ -23,6 +24,14 @@ inline constexpr long double kInnerCoeffCounts = 87000.0L;
 // one to five wall layers and one to six roof layers.
 inline constexpr int kMaxWallLayers = 5;
 inline constexpr int kMaxRoofLayers = 6;
+
+// "стены" or "покрытия": the construction named in messages ("слой 2 стены").
+std::string_view ConstructionGenitive(Construction c);
+
+// Where a fault of a construction's computation arose: "при расчёте стены",
+// with a layer "при расчёте слоя 2 стены".
+std::string ConstructionPlace(Construction c);
+std::string LayerPlace(Construction c, int layer);
 
 // The project's layer table, layer count and current layer of a construction.
 LayerTable& LayersOf(Construction c);

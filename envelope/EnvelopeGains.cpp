@@ -1,5 +1,7 @@
 #include "EnvelopeGains.h"
 
+#include <string>
+
 #include "CalcError.h"
 #include "Construction.h"
 #include "DerivedInputs.h"
@@ -13,6 +15,11 @@ namespace {
 
 void RequireLayerCount(std::int32_t count, int maxCount, const char* message) {
     if (count < 1 || count > maxCount) throw CalcError(message);
+}
+
+// Where a fault of the wall of orientation o arose: "при расчёте стены З".
+std::string WallPlace(int orientation) {
+    return ConstructionPlace(Construction::Wall) + " " + std::string(OrientationAt(orientation).name);
 }
 
 // I of record (o, h): direct plus diffuse radiation on the surface, exact.
@@ -55,61 +62,98 @@ void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
 
 }  // namespace
 
-void ComputeWallGains() {
-    BeginComputation();
-    RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
-    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
+namespace {
+
+// What a wall or roof computation writes once it has completed.
+template <class Gains>
+struct EnvelopeRun {
+    Gains gains;
+    ThermalProperties t;
+    MeanRadiation mean;
+    TempWaveRows wave;
+};
+
+// The gain of the wall of orientation o at hour h; a fault says the record.
+Decimal4 WallHourGainOf(int o, int h, const EnvelopeRun<OrientationHourValues>& run, long double steady,
+                        long double damping) {
+    return AtPlaceOfFault(
+        [o, h] { return WallPlace(o) + ", " + std::string(HourLabel(h)); },
+        [&] {
+            const Decimal4 excess = IrradianceOf(o, h) - run.mean.Facade[o];
+            const long double oscillating =
+                damping * OscillatingPart(run.wave[run.t.Lag][h], Project.WallAbsorptance, excess, run.t);
+            return Decimal4::StoreCounts((steady + oscillating) * Project.WallArea.Counts() / kScale2);
+        });
+}
+
+EnvelopeRun<OrientationHourValues> RunWall() {
+    EnvelopeRun<OrientationHourValues> run;
+    run.mean = MeanRadiationAt(Project.Latitude);
     const Decimal4 outer = VerticalOuterCoeff(Project.WindSpeed);
-    const ThermalProperties t =
-        ComputeThermalProperties(Project.WallLayers, Project.WallLayerCount, outer, kWallNegativeInertiaMessage);
-    const TempWaveRows wave = TempWaveTableValues();
+    run.t = ComputeThermalProperties(Project.WallLayers, Project.WallLayerCount, outer, Construction::Wall);
+    run.wave = TempWaveTableValues();
 
     const Decimal4 rho = Project.WallAbsorptance;
-    const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
-    OrientationHourValues gains;
+    const long double damping = Quotient(kInnerCoeffCounts, run.t.Damping.Counts());
     for (int o = 1; o <= kOrientationCount; ++o) {
-        const Decimal4 meanIrradiance = mean.Facade[o];
-        const long double steady = SteadyPart(rho, meanIrradiance, t, Project.IndoorTemp) * kScale2;
-        for (int h = 1; h <= kHourCount; ++h) {
-            const Decimal4 excess = IrradianceOf(o, h) - meanIrradiance;
-            const long double oscillating = damping * OscillatingPart(wave[t.Lag][h], rho, excess, t);
-            gains[o][h] = Decimal4::StoreCounts((steady + oscillating) * Project.WallArea.Counts() / kScale2);
-        }
+        const long double steady =
+            AtPlaceOfFault([o] { return WallPlace(o); },
+                           [&] { return SteadyPart(rho, run.mean.Facade[o], run.t, Project.IndoorTemp) * kScale2; });
+        for (int h = 1; h <= kHourCount; ++h) run.gains[o][h] = WallHourGainOf(o, h, run, steady, damping);
     }
 
     CheckFloatingPoint();  // a fault no operation reported on its own
-    KeepLayerFigures(t, Project.WallLayerCount, Project.WallLayers);
-    Project.WallDampingProduct = t.DampingProduct;
-    Project.WallDamping = t.Damping;
-    StoreSharedTables(mean, wave);
-    Project.WallHourGain = gains;
+    return run;
+}
+
+EnvelopeRun<HourValues> RunRoof() {
+    EnvelopeRun<HourValues> run;
+    const Decimal4 outer = HorizontalOuterCoeff(Project.WindSpeed);
+    run.t = ComputeThermalProperties(Project.RoofLayers, Project.RoofLayerCount, outer, Construction::Roof);
+    run.wave = TempWaveTableValues();
+    run.mean = MeanRadiationAt(Project.Latitude);
+
+    const Decimal4 rho = Project.RoofAbsorptance;
+    const Decimal4 meanIrradiance = run.mean.Horizontal;
+    const long double steady = SteadyPart(rho, meanIrradiance, run.t, Project.UnderRoofTemp) * kScale;
+    const long double damping = Quotient(kInnerCoeffCounts, run.t.Damping.Counts());
+    for (int h = 1; h <= kHourCount; ++h) {
+        run.gains[h] = AtPlaceOfFault(
+            [h] { return ConstructionPlace(Construction::Roof) + ", " + std::string(HourLabel(h)); },
+            [&] {
+                const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
+                // θ, the inner-surface oscillation before damping, is stored.
+                const Decimal4 theta =
+                    Decimal4::StoreCounts(OscillatingPart(run.wave[run.t.Lag][h], rho, excess, run.t) / kScale);
+                return Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
+            });
+    }
+
+    CheckFloatingPoint();  // a fault no operation reported on its own
+    return run;
+}
+
+}  // namespace
+
+void ComputeWallGains() {
+    BeginComputation();
+    RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
+    const EnvelopeRun<OrientationHourValues> run =
+        AtPlaceOfFault([] { return ConstructionPlace(Construction::Wall); }, RunWall);
+    KeepLayerFigures(run.t, Project.WallLayerCount, Project.WallLayers);
+    Project.WallDampingProduct = run.t.DampingProduct;
+    Project.WallDamping = run.t.Damping;
+    StoreSharedTables(run.mean, run.wave);
+    Project.WallHourGain = run.gains;
 }
 
 void ComputeRoofGains() {
     BeginComputation();
     RequireLayerCount(Project.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
-    const Decimal4 outer = HorizontalOuterCoeff(Project.WindSpeed);
-    const ThermalProperties t =
-        ComputeThermalProperties(Project.RoofLayers, Project.RoofLayerCount, outer, kRoofNegativeInertiaMessage);
-    const TempWaveRows wave = TempWaveTableValues();
-    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
-
-    const Decimal4 rho = Project.RoofAbsorptance;
-    const Decimal4 meanIrradiance = mean.Horizontal;
-    const long double steady = SteadyPart(rho, meanIrradiance, t, Project.UnderRoofTemp) * kScale;
-    const long double damping = Quotient(kInnerCoeffCounts, t.Damping.Counts());
-    HourValues gains;
-    for (int h = 1; h <= kHourCount; ++h) {
-        const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
-        // θ, the inner-surface oscillation before damping, is stored.
-        const Decimal4 theta = Decimal4::StoreCounts(OscillatingPart(wave[t.Lag][h], rho, excess, t) / kScale);
-        gains[h] = Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
-    }
-
-    CheckFloatingPoint();  // a fault no operation reported on its own
-    KeepLayerFigures(t, Project.RoofLayerCount, Project.RoofLayers);
-    Project.RoofDampingProduct = t.DampingProduct;
-    Project.RoofDamping = t.Damping;
-    StoreSharedTables(mean, wave);
-    Project.RoofHourGain = gains;
+    const EnvelopeRun<HourValues> run = AtPlaceOfFault([] { return ConstructionPlace(Construction::Roof); }, RunRoof);
+    KeepLayerFigures(run.t, Project.RoofLayerCount, Project.RoofLayers);
+    Project.RoofDampingProduct = run.t.DampingProduct;
+    Project.RoofDamping = run.t.Damping;
+    StoreSharedTables(run.mean, run.wave);
+    Project.RoofHourGain = run.gains;
 }

@@ -4,6 +4,7 @@
 
 #include "CalcError.h"
 #include "Construction.h"
+#include "EnvelopeGains.h"
 #include "FloatingPoint.h"
 
 namespace {
@@ -54,36 +55,47 @@ int LagOf(Decimal4 lagValue) {
     return static_cast<int>(lag);
 }
 
-ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff,
-                                           std::string_view negativeInertiaMessage) {
+ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff, Construction c) {
     ThermalProperties t;
     t.OuterCoeff = outerCoeff;
     for (int i = 1; i <= count; ++i) {
-        LayerFigures& layer = t.Layers[i];
-        layer.HeatAbsorption = layers[i].HeatAbsorption;
-        layer.LayerResistance = ResistanceOf(layers[i]);
-        t.LayerSum = t.LayerSum + layer.LayerResistance;
-        const long double product = layer.LayerResistance.Counts() * layer.HeatAbsorption.Counts() / kScale;
-        layer.LayerInertia = Decimal4::StoreCounts(product);
-        t.Inertia = Decimal4::StoreCounts(t.Inertia.Counts() + product);
+        AtPlaceOfFault([c, i] { return LayerPlace(c, i); },
+                       [&] {
+                           LayerFigures& layer = t.Layers[i];
+                           layer.HeatAbsorption = layers[i].HeatAbsorption;
+                           layer.LayerResistance = ResistanceOf(layers[i]);
+                           t.LayerSum = t.LayerSum + layer.LayerResistance;
+                           const long double product =
+                               layer.LayerResistance.Counts() * layer.HeatAbsorption.Counts() / kScale;
+                           layer.LayerInertia = Decimal4::StoreCounts(product);
+                           t.Inertia = Decimal4::StoreCounts(t.Inertia.Counts() + product);
+                       });
     }
-    if (t.Inertia < Decimal4()) throw CalcError(std::string(negativeInertiaMessage));
+    if (t.Inertia < Decimal4())
+        throw CalcError(c == Construction::Wall ? kWallNegativeInertiaMessage : kRoofNegativeInertiaMessage);
 
     const Decimal4 one = Decimal4::FromInt(1);
     for (int i = 1; i <= count; ++i) {
-        const LayerFigures& layer = t.Layers[i];
-        if (layer.LayerInertia >= one)
-            t.SurfaceAbsorption[i] = layer.HeatAbsorption;
-        else
-            t.SurfaceAbsorption[i] =
-                i == 1 ? FirstSurfaceAbsorption(layer) : NextSurfaceAbsorption(layer, t.SurfaceAbsorption[i - 1]);
+        AtPlaceOfFault([c, i] { return LayerPlace(c, i); },
+                       [&] {
+                           const LayerFigures& layer = t.Layers[i];
+                           if (layer.LayerInertia >= one)
+                               t.SurfaceAbsorption[i] = layer.HeatAbsorption;
+                           else
+                               t.SurfaceAbsorption[i] = i == 1
+                                                            ? FirstSurfaceAbsorption(layer)
+                                                            : NextSurfaceAbsorption(layer, t.SurfaceAbsorption[i - 1]);
+                       });
     }
 
-    t.Resistance = TotalResistance(outerCoeff, t.LayerSum);
-    t.LagValue = Decimal4::StoreCounts(2.7L * t.Inertia.Counts() - 4000.0L);
-    t.Lag = LagOf(t.LagValue);
-    t.DampingProduct = DampingProductOf(t, count);
-    t.Damping = Decimal4::StoreCounts(X87Exp(X87Ln(2.718L) * (0.70711L * t.Inertia.Units())) * 0.9L *
-                                      t.DampingProduct.Counts());
+    AtPlaceOfFault([c] { return ConstructionPlace(c); },
+                   [&] {
+                       t.Resistance = TotalResistance(outerCoeff, t.LayerSum);
+                       t.LagValue = Decimal4::StoreCounts(2.7L * t.Inertia.Counts() - 4000.0L);
+                       t.Lag = LagOf(t.LagValue);
+                       t.DampingProduct = DampingProductOf(t, count);
+                       t.Damping = Decimal4::StoreCounts(X87Exp(X87Ln(2.718L) * (0.70711L * t.Inertia.Units())) * 0.9L *
+                                                         t.DampingProduct.Counts());
+                   });
     return t;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "Construction.h"
 #include "Decimal4.h"
 #include "ProjectState.h"
@@ -29,11 +27,13 @@ struct ThermalProperties {
     Decimal4 Damping;                                             // ν
 };
 
-// Layers 1..count (1..6) under the outer coefficient αн. A zero conductivity
-// raises the floating-point fault; a negative thermal inertia is refused with
-// negativeInertiaMessage before the lag. Requires a computation begun.
-ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff,
-                                           std::string_view negativeInertiaMessage);
+// Layers 1..count (1..6) of construction `c` under the outer coefficient αн.
+// A zero conductivity raises the floating-point fault, said with its layer
+// ("при расчёте слоя 2 стены"; a fault of the whole construction "при
+// расчёте стены"); a negative thermal inertia is refused with the
+// construction's message (kWallNegativeInertiaMessage,
+// kRoofNegativeInertiaMessage) before the lag. Requires a computation begun.
+ThermalProperties ComputeThermalProperties(const LayerTable& layers, int count, Decimal4 outerCoeff, Construction c);
 
 // The lag of the temperature wave: Round(e) with ties to even, brought into
 // 1..24 by whole days when above 24.

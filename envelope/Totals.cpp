@@ -1,6 +1,7 @@
 #include "Totals.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "CalcError.h"
@@ -70,12 +71,22 @@ private:
     WindowHourTable kept_;
 };
 
-// Sum over the checked orientations, in orientation order, of one hour.
-Decimal4 SumChecked(const std::array<bool, kOrientationCount>& checked, int hour, const auto& valueOf) {
-    Decimal4 sum;
-    for (int o = 1; o <= kOrientationCount; ++o)
-        if (checked[static_cast<std::size_t>(o - 1)]) sum = sum + valueOf(o, hour);
-    return sum;
+// Where a sum of the page faulted: "при сложении стен, 8-9".
+std::string SumPlace(std::string_view what, int hour) {
+    return "при сложении " + std::string(what) + ", " + std::string(HourLabel(hour));
+}
+
+// Sum over the checked orientations, in orientation order, of one hour; a
+// sum past the range of a stored value says which (`what`: "окон", "стен").
+Decimal4 SumChecked(const std::array<bool, kOrientationCount>& checked, int hour, std::string_view what,
+                    const auto& valueOf) {
+    return AtPlaceOfFault([what, hour] { return SumPlace(what, hour); },
+                          [&] {
+                              Decimal4 sum;
+                              for (int o = 1; o <= kOrientationCount; ++o)
+                                  if (checked[static_cast<std::size_t>(o - 1)]) sum = sum + valueOf(o, hour);
+                              return sum;
+                          });
 }
 
 }  // namespace
@@ -112,7 +123,7 @@ void SumWindowTotals(const TotalsInputTexts& in) {
     for (int h = 1; h <= kHourCount; ++h) {
         Project.WindowHourTotal[h] =
             in.Windows
-                ? SumChecked(in.WindowOrientations, h,
+                ? SumChecked(in.WindowOrientations, h, "окон",
                              [](int o, int hour) { return Project.WindowHours.Record(o, hour)[WindowField::HeatGain]; })
                 : Decimal4();
     }
@@ -132,7 +143,7 @@ void ComputeWallTotals(const TotalsInputTexts& in) {
     ComputeWallGains();
     for (int h = 1; h <= kHourCount; ++h) {
         const Decimal4 sum =
-            SumChecked(in.WallOrientations, h, [](int o, int hour) { return Project.WallHourGain[o][hour]; });
+            SumChecked(in.WallOrientations, h, "стен", [](int o, int hour) { return Project.WallHourGain[o][hour]; });
         Project.WallHourTotal[h] = RoundToWholeWatts(sum);
     }
 }
@@ -161,7 +172,9 @@ void WriteTotalsValues(TotalsView& view) {
         Cell(view, kWindowValueRow, h) = ValueText(Project.WindowHourTotal[h]);
         Cell(view, kWallValueRow, h) = ValueText(Project.WallHourTotal[h]);
         Cell(view, kRoofValueRow, h) = ValueText(Project.RoofHourGain[h]);
-        Project.GrandHourTotal[h] = Project.WindowHourTotal[h] + Project.WallHourTotal[h] + Project.RoofHourGain[h];
+        Project.GrandHourTotal[h] = AtPlaceOfFault(
+            [h] { return SumPlace("окон, стен и покрытия", h); },
+            [h] { return Project.WindowHourTotal[h] + Project.WallHourTotal[h] + Project.RoofHourGain[h]; });
         Cell(view, kGrandValueRow, h) = ValueText(Project.GrandHourTotal[h]);
     }
 }

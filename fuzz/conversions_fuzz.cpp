@@ -11,10 +11,12 @@
 namespace {
 
 // The message as the exception carries it: a C string, so a NUL typed into
-// the text ends it.
-std::string Expected(const std::string& text, const char* tail) {
-    const std::string full = "'" + text + "' " + tail;
-    return full.substr(0, full.find('\0'));
+// the text ends it. It names what the text is not and keeps the text itself.
+bool IsRefusal(const CalcError& e, const std::string& text, UnreadableText notNumber, UnreadableText tooLarge) {
+    if (e.Unreadable() != notNumber && e.Unreadable() != tooLarge) return false;
+    if (e.Text() != text) return false;
+    const std::string full = UnreadableMessage(e.Unreadable(), text);
+    return std::string(e.what()) == full.substr(0, full.find('\0'));
 }
 
 }  // namespace
@@ -27,13 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ParseDecimal4(shown) != value) std::abort();
         if (FormatDecimal4(ParseDecimal4(shown)) != shown) std::abort();
     } catch (const CalcError& e) {
-        if (std::string(e.what()) != Expected(text, "is not a valid floating point value")) std::abort();
+        if (!IsRefusal(e, text, UnreadableText::Number, UnreadableText::NumberTooLarge)) std::abort();
     }
     try {
         const std::int32_t value = ParseInteger(text);
         if (ParseInteger(FormatInteger(value)) != value) std::abort();
     } catch (const CalcError& e) {
-        if (std::string(e.what()) != Expected(text, "is not a valid integer value")) std::abort();
+        if (!IsRefusal(e, text, UnreadableText::WholeNumber, UnreadableText::WholeNumberTooLarge)) std::abort();
     }
     return 0;
 }

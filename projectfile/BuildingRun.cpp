@@ -97,6 +97,8 @@ BuildingOutcome ComputeBuildingOutcome(const BuildingInputs& building) {
     try {
         return ComputeBuilding(building);
     } catch (const CalcError& e) {
-        return ProjectError{ErrorBoxText(e.what())};
+        // The message names the room and the element; the tool says it as the window does.
+        const std::string message = ErrorBoxText(e.what());
+        return ProjectError{message, message};
     }
 }

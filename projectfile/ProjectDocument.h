@@ -178,15 +178,31 @@ struct ProjectResults {
 // Raises the CalcError the program would show.
 ProjectResults RunProject(const ProjectInputs& inputs);
 
+// Every layer of a document's list stored under its number, as the layer
+// editor's Enter button stores it (StoreLayer); a gap stores nothing. A
+// refused figure is said with its layer ("Толщина слоя стены δ (слой 2): «x»
+// — не число"); the layers before it stay stored.
+void StoreDocumentLayers(Construction c, const LayerList& layers);
+
 // The texts of the window and site controls once the inputs are typed: the
 // given texts, and the derived ones (opening area, shading lengths, outer
 // coefficients) as the input page shows them. What RunProject computes with.
 WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs);
 
-// A calculation that was refused: the message as the error box shows it.
+// A calculation that was refused: the message as the error box shows it,
+// and as the command-line tool says it, naming the document's key
+// (DocumentRefusalText; empty when not known).
 struct ProjectError {
     std::string Message;
+    std::string DocumentMessage = {};
 };
+
+// A refusal as the command-line tool says it: a refusal of an input's text
+// names the key of the document that gave it, then the field and the reason:
+// "WindowHeight (Высота окна Н): «abc» — не число", "WallLayers, слой 2,
+// Thickness (Толщина слоя стены δ): должна быть больше 0 (введено 0)". Any
+// other error keeps its message.
+std::string DocumentRefusalText(const CalcError& error);
 using ProjectOutcome = std::variant<ProjectResults, ProjectError>;
 
 // What the totals page reads of the inputs.

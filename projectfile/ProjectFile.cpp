@@ -267,12 +267,10 @@ ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
     for (int i = 0; i < kProjectTableLines; ++i) {
         const int line = kProjectHeaderLines + 1 + i;
         if (line > count) {
-            throw CalcError("'' is not a valid floating point value (строка " + std::to_string(line) +
-                            " файла проекта: файл кончается " +
+            throw CalcError("Нет строки " + std::to_string(line) + " файла проекта: файл кончается " +
                             (count == 0
                                  ? std::string("сразу, он пуст")
-                                 : "на строке " + std::to_string(count) + " из " + std::to_string(kProjectFileLines)) +
-                            ")");
+                                 : "на строке " + std::to_string(count) + " из " + std::to_string(kProjectFileLines)));
         }
         try {
             contents.table[static_cast<std::size_t>(i)] = ParseDecimal4(lines[static_cast<std::size_t>(line - 1)]);

@@ -93,7 +93,7 @@ private:
 // Parses a whole file: the 19 header texts as they are, and all 1360 table
 // values. Raises a CalcError naming the first faulty line: a control
 // character, a table value that is not a number, or a line missing at the
-// end of a short file ("'' is not a valid floating point value").
+// end of a short file ("Нет строки 20 файла проекта: …").
 ProjectFileContents ParseProjectFile(std::string_view text);
 
 // Reads and parses the file at `path`; file errors as WriteProjectFileAtomically.

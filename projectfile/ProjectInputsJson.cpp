@@ -40,6 +40,7 @@ struct InputKey {
     std::array<bool, kOrientationCount> P::*orientations = nullptr;
     std::optional<std::string> P::*count = nullptr;
     LayerList P::*layers = nullptr;
+    std::string_view control = {};  // the control of a text not among the windows page's inputs
 };
 
 // clang-format off
@@ -48,7 +49,7 @@ constexpr std::array<InputKey, 38> kInputKeys{{
     {.name = "Latitude",            .kind = KeyKind::Text, .windowText = &T::Latitude},
     {.name = "WindowHeight",        .kind = KeyKind::Text, .windowText = &T::WindowHeight},
     {.name = "WindowWidth",         .kind = KeyKind::Text, .windowText = &T::WindowWidth},
-    {.name = "WindowCount",         .kind = KeyKind::Text, .text = &P::WindowCount},
+    {.name = "WindowCount",         .kind = KeyKind::Text, .text = &P::WindowCount,         .control = "Edit3"},
     {.name = "ShadeHorizLength",    .kind = KeyKind::Text, .windowText = &T::ShadeHorizLength,    .flag = &P::GivenShadeHorizLength},
     {.name = "ShadeVertLength",     .kind = KeyKind::Text, .windowText = &T::ShadeVertLength,     .flag = &P::GivenShadeVertLength},
     {.name = "ShadeHorizOffset",    .kind = KeyKind::Text, .windowText = &T::ShadeHorizOffset},
@@ -65,12 +66,12 @@ constexpr std::array<InputKey, 38> kInputKeys{{
     {.name = "GlazingTilt",         .kind = KeyKind::Text, .windowText = &T::GlazingTilt},
     {.name = "FrameShading",        .kind = KeyKind::Text, .windowText = &T::FrameShading},
     {.name = "WindSpeed",           .kind = KeyKind::Text, .windowText = &T::WindSpeed,           .flag = &P::GivenWindSpeed},
-    {.name = "WallArea",            .kind = KeyKind::Text, .text = &P::WallArea},
-    {.name = "WallAbsorptance",     .kind = KeyKind::Text, .text = &P::WallAbsorptance},
-    {.name = "WallInnerResistance", .kind = KeyKind::Text, .text = &P::WallInnerResistance},
-    {.name = "RoofArea",            .kind = KeyKind::Text, .text = &P::RoofArea},
-    {.name = "RoofAbsorptance",     .kind = KeyKind::Text, .text = &P::RoofAbsorptance},
-    {.name = "UnderRoofTemp",       .kind = KeyKind::Text, .text = &P::UnderRoofTemp},
+    {.name = "WallArea",            .kind = KeyKind::Text, .text = &P::WallArea,            .control = "Edit4"},
+    {.name = "WallAbsorptance",     .kind = KeyKind::Text, .text = &P::WallAbsorptance,     .control = "Edit22"},
+    {.name = "WallInnerResistance", .kind = KeyKind::Text, .text = &P::WallInnerResistance, .control = "Edit39"},
+    {.name = "RoofArea",            .kind = KeyKind::Text, .text = &P::RoofArea,            .control = "Edit23"},
+    {.name = "RoofAbsorptance",     .kind = KeyKind::Text, .text = &P::RoofAbsorptance,     .control = "Edit26"},
+    {.name = "UnderRoofTemp",       .kind = KeyKind::Text, .text = &P::UnderRoofTemp,       .control = "Edit40"},
     {.name = "WindowKind",          .kind = KeyKind::Kind},
     {.name = "Windows",             .kind = KeyKind::CheckBox, .flag = &P::Windows},
     {.name = "Walls",               .kind = KeyKind::CheckBox, .flag = &P::Walls},
@@ -78,9 +79,9 @@ constexpr std::array<InputKey, 38> kInputKeys{{
     {.name = "WindowOrientations",  .kind = KeyKind::Orientations, .orientations = &P::WindowOrientations},
     {.name = "WallOrientations",    .kind = KeyKind::Orientations, .orientations = &P::WallOrientations},
     {.name = "OperatingConditions", .kind = KeyKind::Conditions},
-    {.name = "WallLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::WallLayerCount},
+    {.name = "WallLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::WallLayerCount, .control = "Edit33"},
     {.name = "WallLayers",          .kind = KeyKind::Layers,       .layers = &P::WallLayers},
-    {.name = "RoofLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::RoofLayerCount},
+    {.name = "RoofLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::RoofLayerCount, .control = "Edit34"},
     {.name = "RoofLayers",          .kind = KeyKind::Layers,       .layers = &P::RoofLayers},
 }};
 // clang-format on
@@ -91,17 +92,20 @@ auto& TextOf(Inputs& p, const InputKey& k) {
     return k.windowText != nullptr ? p.Window.*k.windowText : p.*k.text;
 }
 
-// The parts of a layer object, in the order they are written.
+// The parts of a layer object, in the order they are written, with the
+// controls of the wall's and the roof's entry rows they are typed into.
 struct LayerPart {
     std::string_view key;
     std::string LayerEntryTexts::*text;
     bool required;
+    std::string_view wallControl;
+    std::string_view roofControl;
 };
 constexpr std::array<LayerPart, 4> kLayerParts{{
-    {"MaterialName", &LayerEntryTexts::Name, false},
-    {"HeatAbsorption", &LayerEntryTexts::HeatAbsorption, true},
-    {"Conductivity", &LayerEntryTexts::Conductivity, true},
-    {"Thickness", &LayerEntryTexts::Thickness, true},
+    {"MaterialName", &LayerEntryTexts::Name, false, "Edit29", "Edit35"},
+    {"HeatAbsorption", &LayerEntryTexts::HeatAbsorption, true, "Edit30", "Edit36"},
+    {"Conductivity", &LayerEntryTexts::Conductivity, true, "Edit31", "Edit37"},
+    {"Thickness", &LayerEntryTexts::Thickness, true, "Edit32", "Edit38"},
 }};
 
 constexpr std::array<std::string_view, 3> kKindNames{"Vertical", "Inclined", "Horizontal"};
@@ -523,6 +527,40 @@ ProjectInputs ReadAnyProject(std::string_view text) {
                         e.what());
     }
     return InputsOfTableFile(contents);
+}
+
+namespace {
+
+// The key of the document a control's text comes from: "WindowHeight"; for
+// the figure of a layer "WallLayers, слой 2, Thickness" (without the number
+// when `layer` is 0); empty for a control no key gives.
+std::string DocumentKeyOf(std::string_view control, int layer) {
+    const InputControl* input = nullptr;
+    for (const InputControl& candidate : InputControls())
+        if (candidate.control == control) input = &candidate;
+    if (input == nullptr) return {};
+    for (const InputKey& k : kInputKeys) {
+        if (k.kind == KeyKind::Layers) {
+            const bool wall = k.layers == &P::WallLayers;
+            for (const LayerPart& part : kLayerParts) {
+                if ((wall ? part.wallControl : part.roofControl) != control) continue;
+                std::string key(k.name);
+                if (layer != 0) key += ", слой " + std::to_string(layer);
+                return key + ", " + std::string(part.key);
+            }
+        } else if (k.control == control || (input->windowText != nullptr && k.windowText == input->windowText)) {
+            return std::string(k.name);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string DocumentRefusalText(const CalcError& error) {
+    const std::string key = DocumentKeyOf(error.Control(), error.Layer());
+    if (key.empty()) return error.what();
+    return key + " (" + InputName(InputControlOf(error.Control())) + "): " + error.ReasonOrMessage();
 }
 
 ordered_json WriteProjectInputsJson(const ProjectInputs& inputs) {

@@ -45,13 +45,24 @@ WindowInputTexts TypeInputPage(const ProjectInputs& p) {
 }
 
 ConstructionFigures FiguresOf(Construction c) {
-    const ThermalProperties t =
-        ComputeThermalProperties(LayersOf(c), LayerCountOf(c), OuterCoeffOf(c),
-                                 c == Construction::Wall ? kWallNegativeInertiaMessage : kRoofNegativeInertiaMessage);
+    const ThermalProperties t = ComputeThermalProperties(LayersOf(c), LayerCountOf(c), OuterCoeffOf(c), c);
     return {t.Resistance, t.Inertia, t.Lag, t.DampingProduct, t.Damping};
 }
 
 }  // namespace
+
+void StoreDocumentLayers(Construction c, const LayerList& layers) {
+    const GridCellWriter noGrid = [](int, int, const std::string&) {};
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        if (!layers[i]) continue;
+        const int number = static_cast<int>(i) + 1;
+        try {
+            StoreLayer(c, number, *layers[i], noGrid);
+        } catch (const CalcError& e) {
+            throw e.InLayer(number);
+        }
+    }
+}
 
 TotalsInputTexts TotalsInputsOf(const ProjectInputs& p) {
     TotalsInputTexts in;
@@ -120,9 +131,9 @@ ProjectResults RunProject(const ProjectInputs& p) {
     if (!p.Windows) ClearWindowHeatGain();  // "Окна" is checked at start-up
     // The layer counts typed, then every listed layer stored under its number.
     SetLayerCount(Construction::Wall, LayerCountText(p.WallLayerCount, p.WallLayers));
-    StoreLayerList(Construction::Wall, p.WallLayers);
+    StoreDocumentLayers(Construction::Wall, p.WallLayers);
     SetLayerCount(Construction::Roof, LayerCountText(p.RoofLayerCount, p.RoofLayers));
-    StoreLayerList(Construction::Roof, p.RoofLayers);
+    StoreDocumentLayers(Construction::Roof, p.RoofLayers);
 
     // Windows page, then the totals page, which leaves the window table as it was.
     if (p.Windows) RunWindowComputation(windowTexts, p.Kind);
@@ -137,6 +148,6 @@ ProjectOutcome ComputeProject(const ProjectInputs& inputs) {
     try {
         return RunProject(inputs);
     } catch (const CalcError& e) {
-        return ProjectError{ErrorBoxText(e.what())};
+        return ProjectError{ErrorBoxText(e.what()), ErrorBoxText(DocumentRefusalText(e))};
     }
 }

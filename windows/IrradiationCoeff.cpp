@@ -74,9 +74,13 @@ Decimal4 HorizontalShadingFactor(Decimal4 angle) { return ShadingFactor(kHorizon
 Decimal4 VerticalShadingFactor(Decimal4 angle) { return ShadingFactor(kVerticalShading, angle); }
 
 void ComputeIrradiationCoeff() {
-    const Decimal4 horizontalFactor = HorizontalShadingFactor(HorizontalShadingAngle());
-    const Decimal4 verticalFactor = VerticalShadingFactor(VerticalShadingAngle());
-    Decimal4 coeff = StoreProduct(verticalFactor, horizontalFactor);
-    if (coeff > Decimal4::FromInt(1)) coeff = Decimal4::FromInt(1);
+    const Decimal4 coeff =
+        AtPlaceOfFault([] { return std::string("при расчёте коэффициента облучения окна"); },
+                       [] {
+                           const Decimal4 horizontalFactor = HorizontalShadingFactor(HorizontalShadingAngle());
+                           const Decimal4 verticalFactor = VerticalShadingFactor(VerticalShadingAngle());
+                           const Decimal4 product = StoreProduct(verticalFactor, horizontalFactor);
+                           return product > Decimal4::FromInt(1) ? Decimal4::FromInt(1) : product;
+                       });
     ForEachWindowRecord([coeff](int, int, WindowHourRecord& r) { r[WindowField::IrradiationCoeff] = coeff; });
 }

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
+#include "CalcError.h"
 #include "Decimal4.h"
 #include "FloatingPoint.h"
 #include "ProjectState.h"
@@ -87,11 +89,20 @@ private:
     std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
 };
 
-// Calls f(orientation, hour, record) for the 80 records, orientation-major.
+// Where a fault of the window computation arose: "при расчёте окна Ю, 12-13".
+inline std::string WindowRecordPlace(int orientation, int hour) {
+    return "при расчёте окна " + std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour));
+}
+
+// Calls f(orientation, hour, record) for the 80 records, orientation-major;
+// a floating-point fault is said with the record it arose at.
 template <class F>
 void ForEachWindowRecord(F f) {
     for (int o = 1; o <= kOrientationCount; ++o) {
-        for (int h = 1; h <= kHourCount; ++h) f(o, h, Project.WindowHours.Record(o, h));
+        for (int h = 1; h <= kHourCount; ++h) {
+            AtPlaceOfFault([o, h] { return WindowRecordPlace(o, h); },
+                           [&f, o, h] { f(o, h, Project.WindowHours.Record(o, h)); });
+        }
     }
 }
 

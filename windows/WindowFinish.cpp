@@ -39,7 +39,8 @@ Decimal4 TransferFlux(Decimal4 condOutdoorTemp) {
 
 void FinishWindowTable() {
     ForEachWindowRecord([](int, int, WindowHourRecord& r) { FinishRecord(r); });
-    CheckFloatingPoint();  // a fault no operation of the run reported on its own
+    // A fault no operation of the run reported on its own.
+    AtPlaceOfFault([] { return std::string("при расчёте окон"); }, [] { CheckFloatingPoint(); });
 }
 
 void FindWindowPeaks() {

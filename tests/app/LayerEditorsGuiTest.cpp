@@ -208,7 +208,7 @@ void LayerEditorsGuiTest::badLayerValueStopsEnterBeforeAnything() {
     FormUnderTest t;
     t.Click("CheckBox2");
     EnterLayer(t, kWallEditor, {"Кирпич", "9.2", "0,8.1", "0.38"});
-    QCOMPARE(t.errors, QStringList{"'0,8.1' is not a valid floating point value."});
+    QCOMPARE(t.errors, QStringList{"Коэффициент теплопроводности слоя стены λ: «0,8.1» — не число."});
     // "Ввод" failed on λ: the field is focused and marked.
     QCOMPARE(t.form->focusWidget(), t.Edit("Edit31"));
     QCOMPARE(t.Refusal("Edit31"), QStringLiteral("Коэффициент теплопроводности слоя стены λ: «0,8.1» — не число"));

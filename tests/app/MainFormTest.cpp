@@ -515,7 +515,7 @@ void MainFormTest::badWindowInputShowsTheLineOverAnEmptyGrid_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("Kотн x") << "Edit13"
                             << "x"
-                            << "'x' is not a valid floating point value.";
+                            << "Коэффициент относительного проникания солнечной радиации Котн: «x» — не число.";
     QTest::newRow("latitude 65 after a horizontal run") << "ComboBox1"
                                                         << "65"
                                                         << "Широта должна быть целым числом от 40 до 60 градусов.";
@@ -723,10 +723,12 @@ void MainFormTest::anErrorThenTotalsShowsTheLineAndClearsItsRows() {
     t.ShowInputPage();
     t.Type("Edit12", QStringLiteral("a"));
     t.ShowTotalsPage();
-    QCOMPARE(t.errors.last(), QStringLiteral("'a' is not a valid floating point value."));
+    QCOMPARE(t.errors.last(), QStringLiteral("Суточная амплитуда температуры наружного воздуха Аtн: «a» — не число."));
     QCOMPARE(t.errors.size(), 2);
     for (int row : {2, 5, 8, 11}) QCOMPARE(Cell(t, "StringGrid6", row, 4), QString());
-    QCOMPARE(line->text(), QStringLiteral("Результаты не рассчитаны: 'a' is not a valid floating point value."));
+    QCOMPARE(line->text(),
+             QStringLiteral(
+                 "Результаты не рассчитаны: Суточная амплитуда температуры наружного воздуха Аtн: «a» — не число."));
 }
 
 // ---- Services for the menu commands, error boxes -----------------------------------
@@ -802,7 +804,7 @@ void MainFormTest::errorBoxShowsTitleAndMessageAndWindowGoesOn() {
     t.ShowWindowsPage();  // showing the page does
     closer.stop();
     QCOMPARE(title, QStringLiteral("solargain"));
-    QCOMPARE(text, QStringLiteral("'q' is not a valid floating point value."));
+    QCOMPARE(text, QStringLiteral("Коэффициент относительного проникания солнечной радиации Котн: «q» — не число."));
     QCOMPARE(icon, QMessageBox::Critical);
     QVERIFY(!QApplication::activeModalWidget());
 

@@ -184,13 +184,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("count 2.5") << "2.5"
                                    << "3.3"
-                                   << "'2.5' is not a valid integer value.";
+                                   << "Количество однотипных окон n: «2.5» — не целое число.";
         QTest::newRow("count empty") << ""
                                      << "3.3"
-                                     << "Таблица окон не записана: '' is not a valid floating point value.";
+                                     << "Таблица окон не записана: Площадь световых проёмов Fп: пусто — введите число.";
         QTest::newRow("wind speed 3,3,3") << "1"
                                           << "3,3,3"
-                                          << "Таблица окон не записана: '3,3,3' is not a valid floating point value.";
+                                          << "Таблица окон не записана: Скорость ветра V: «3,3,3» — не число.";
     }
     void aRefusedSaveLeavesTheOldFile() {
         QFETCH(QString, count);
@@ -234,16 +234,13 @@ private slots:
         QTest::addColumn<QByteArray>("badText");
         QTest::addColumn<QString>("message");
         QTest::newRow("only the 19 header lines")
-            << 19 << 0 << QByteArray()
-            << "'' is not a valid floating point value (строка 20 файла проекта: файл кончается на строке 19 из 1379)";
-        QTest::newRow("cut in the table") << 700 << 0 << QByteArray()
-                                          << "'' is not a valid floating point value (строка 701 файла проекта: "
-                                             "файл кончается на строке 700 из 1379)";
+            << 19 << 0 << QByteArray() << "Нет строки 20 файла проекта: файл кончается на строке 19 из 1379.";
+        QTest::newRow("cut in the table")
+            << 700 << 0 << QByteArray() << "Нет строки 701 файла проекта: файл кончается на строке 700 из 1379.";
         QTest::newRow("garbage in the table")
-            << 0 << 1000 << QByteArray("12a")
-            << "'12a' is not a valid floating point value (строка 1000 файла проекта)";
-        QTest::newRow("height not a number") << 0 << 2 << QByteArray("высота")
-                                             << "'высота' is not a valid floating point value (строка 2 файла проекта)";
+            << 0 << 1000 << QByteArray("12a") << "«12a» — не число (строка 1000 файла проекта)";
+        QTest::newRow("height not a number")
+            << 0 << 2 << QByteArray("высота") << "Высота окна Н: «высота» — не число (строка 2 файла проекта)";
         QTest::newRow("negative wind speed")
             << 0 << 19 << QByteArray("-4")
             << "Скорость ветра V должна быть не меньше 0 (введено -4) (строка 19 файла проекта)";
@@ -251,8 +248,7 @@ private slots:
                                 << "Файл не является файлом проекта: в строке 5 стоит управляющий знак с кодом 1; "
                                    "файл не загружен.";
         QTest::newRow("empty file") << -1 << 0 << QByteArray()
-                                    << "'' is not a valid floating point value (строка 20 файла проекта: файл "
-                                       "кончается сразу, он пуст)";
+                                    << "Нет строки 20 файла проекта: файл кончается сразу, он пуст.";
     }
     void aDamagedFileChangesNothing() {
         QFETCH(int, keepLines);

@@ -209,10 +209,10 @@ private slots:
         ui->errors.clear();
         const QString path = PathOf("ошибка.json");
         SaveAs(path);
-        QCOMPARE(ui->errors, QStringList{"'x' is not a valid floating point value."});
+        QCOMPARE(ui->errors, QStringList{"Высота окна Н: «x» — не число."});
         const nlohmann::json file = nlohmann::json::parse(ReadFile(path).toStdString());
         QCOMPARE(TextAt(file["inputs"]["WindowHeight"]), QStringLiteral("x"));
-        QVERIFY(file["results"] == nlohmann::json({{"error", "'x' is not a valid floating point value."}}));
+        QVERIFY(file["results"] == nlohmann::json({{"error", "Высота окна Н: «x» — не число."}}));
         QVERIFY(!ui->form->isWindowModified());
         QVERIFY(!ui->Get<QLabel>("WindowsFailureLine")->isHidden());
     }

@@ -241,8 +241,17 @@ private slots:
                                                       << "1.2" << 3
                                                       << "Коэффициент поглощения солнечной радиации поверхностью "
                                                          "стены ρст должен быть от 0 до 1 (введено 1.2)";
-        QTest::newRow("tн.ср unreadable") << "Edit7"
-                                          << "22.5.1" << 2 << "'22.5.1' is not a valid floating point value.";
+        QTest::newRow("tн.ср unreadable")
+            << "Edit7"
+            << "22.5.1" << 2 << "Средняя температура наружного воздуха tн.ср: «22.5.1» — не число.";
+        QTest::newRow("H unreadable, on «Окна»") << "Edit1"
+                                                 << "abc" << 1 << "Высота окна Н: «abc» — не число.";
+        QTest::newRow("tв emptied, on «Итого :»")
+            << "Edit6"
+            << "" << 2 << "Температура внутреннего воздуха tв: пусто — введите число.";
+        QTest::newRow("V past the range, on «Итого :»")
+            << "Edit5"
+            << "1e999" << 2 << "Скорость ветра V: «1e999» — слишком большое по модулю число.";
     }
     void anActionFailingOnAFieldFocusesIt() {
         QFETCH(QString, field);

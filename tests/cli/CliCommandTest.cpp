@@ -73,13 +73,14 @@ TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
     const Outcome j = InProcess({"compute"}, R"({"GlazingResistance": "0"})");
     EXPECT_EQ(j.status, 2);
     const std::string refusal =
-        "Сопротивление теплопередаче заполнения светового проёма Rп должно быть больше 0 (введено 0)";
+        "GlazingResistance (Сопротивление теплопередаче заполнения светового проёма Rп): должно быть больше 0 "
+        "(введено 0)";
     EXPECT_EQ(j.err, refusal + "\n");
     EXPECT_EQ(json::parse(j.out), json({{"error", refusal}}));
 
     const Outcome c = InProcess({"compute", "--format=csv"}, R"({"Latitude": "70"})");
     EXPECT_EQ(c.status, 2);
-    EXPECT_EQ(c.err, "Широта должна быть целым числом от 40 до 60 градусов.\n");
+    EXPECT_EQ(c.err, "Latitude (Северная широта района φ): Широта должна быть целым числом от 40 до 60 градусов.\n");
     EXPECT_EQ(c.out, "");
 }
 
@@ -106,7 +107,7 @@ TEST(CliCommand, ComputeTakesEachFormOfAProject) {
     const Outcome neither = InProcess({"compute", "--format=csv"}, "[]");
     EXPECT_EQ(neither.status, 2);
     EXPECT_EQ(neither.err.rfind("Файл не является ни документом проекта JSON (он не начинается с «{»), ни таблицей "
-                                "окон из 1379 строк: '' is not a valid floating point value (строка 20",
+                                "окон из 1379 строк: Нет строки 20 файла проекта",
                                 0),
               0u)
         << neither.err;
@@ -428,7 +429,8 @@ TEST_F(CliProgram, ExitStatusOfEachOutcome) {
     const Outcome latitude = Exec("radiation --latitude 39 --format csv");
     EXPECT_EQ(latitude.status, 2);
     EXPECT_EQ(latitude.out, "");
-    EXPECT_EQ(latitude.err, "Широта должна быть целым числом от 40 до 60 градусов.\n");
+    EXPECT_EQ(latitude.err,
+              "--latitude (Северная широта района φ): Широта должна быть целым числом от 40 до 60 градусов.\n");
 
     const Outcome table = Exec("radiation --latitude=60");
     EXPECT_EQ(table.status, 0);

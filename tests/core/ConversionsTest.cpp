@@ -65,31 +65,44 @@ TEST(ParseDecimal4, AcceptsTheGrammar) {
     }
 }
 
-TEST(ParseDecimal4, RefusesWithTheTextAsTyped) {
-    const char* bad[] = {"",
-                         "   ",
-                         "+",
-                         "-",
-                         "1.5x",
-                         "1,5.3",
-                         "1.5,3",
-                         "1,,5",
-                         "1,5x",
-                         "1e",
-                         "1e+",
-                         "e5",
-                         "1 .5",
-                         "--1",
-                         "1..2",
-                         "922337203685477.5808",
-                         "-922337203685477.5809",
-                         "1E300",
-                         "\t1"};
-    for (const char* text : bad) {
+// Refusals say in Russian what the text is not, repeating it as typed.
+TEST(ParseDecimal4, RefusesInRussianWithTheTextAsTyped) {
+    const std::pair<const char*, const char*> bad[] = {
+        {"", "пусто — введите число"},
+        {"   ", "пусто — введите число"},
+        {"+", "«+» — не число"},
+        {"-", "«-» — не число"},
+        {"1.5x", "«1.5x» — не число"},
+        {"1,5.3", "«1,5.3» — не число"},
+        {"1.5,3", "«1.5,3» — не число"},
+        {"1,,5", "«1,,5» — не число"},
+        {"1,5x", "«1,5x» — не число"},
+        {"1e", "«1e» — не число"},
+        {"1e+", "«1e+» — не число"},
+        {"e5", "«e5» — не число"},
+        {"1 .5", "«1 .5» — не число"},
+        {"--1", "«--1» — не число"},
+        {"1..2", "«1..2» — не число"},
+        {"nan", "«nan» — не число"},
+        {"\t1", "«\t1» — не число"},
+        {"922337203685477.5808", "«922337203685477.5808» — слишком большое по модулю число"},
+        {"-922337203685477.5809", "«-922337203685477.5809» — слишком большое по модулю число"},
+        {"1E300", "«1E300» — слишком большое по модулю число"},
+        {"1e99999999999", "«1e99999999999» — слишком большое по модулю число"},
+    };
+    for (const auto& [text, message] : bad) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(ParseError(text), "'" + std::string(text) + "' is not a valid floating point value");
+        EXPECT_EQ(ParseError(text), message);
         EXPECT_FALSE(TryParseDecimal4(text).has_value());
     }
+}
+
+TEST(ParseDecimal4, ALongTextIsRepeatedOnlyInPart) {
+    const std::string digits(200, '7');
+    EXPECT_EQ(ParseError(digits), "«" + digits.substr(0, 40) + "…» — слишком большое по модулю число");
+    // Cut between characters, never inside one: 39 letters and a two-byte «ж».
+    const std::string word = std::string(39, 'a') + "жжж";
+    EXPECT_EQ(ParseError(word), "«" + std::string(39, 'a') + "ж…» — не число");
 }
 
 TEST(FormatDecimal4, WritesTheShortestForm) {
@@ -128,16 +141,31 @@ TEST(ParseInteger, AcceptsDecimalAndHexadecimal) {
     }
 }
 
-TEST(ParseInteger, RefusesWithTheTextAsTyped) {
-    const char* bad[] = {"",  " ",  "48 ",        "4.8", "2147483648", "-2147483649",
-                         "$", "0x", "$100000000", "4 8", "abc",        "-"};
-    for (const char* text : bad) {
+TEST(ParseInteger, RefusesInRussianWithTheTextAsTyped) {
+    const std::pair<const char*, const char*> bad[] = {
+        {"", "пусто — введите целое число"},
+        {" ", "пусто — введите целое число"},
+        {"48 ", "«48 » — не целое число"},
+        {"4.8", "«4.8» — не целое число"},
+        {"$", "«$» — не целое число"},
+        {"0x", "«0x» — не целое число"},
+        {"4 8", "«4 8» — не целое число"},
+        {"abc", "«abc» — не целое число"},
+        {"-", "«-» — не целое число"},
+        {"99999999999x", "«99999999999x» — не целое число"},
+        {"2147483648", "«2147483648» — слишком большое по модулю целое число"},
+        {"-2147483649", "«-2147483649» — слишком большое по модулю целое число"},
+        {"$100000000", "«$100000000» — слишком большое по модулю целое число"},
+        {"99999999999999999999999", "«99999999999999999999999» — слишком большое по модулю целое число"},
+    };
+    for (const auto& [text, message] : bad) {
         SCOPED_TRACE(text);
         try {
             ParseInteger(text);
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()), message);
+            EXPECT_EQ(e.Text(), text);
         }
     }
 }
@@ -147,9 +175,42 @@ TEST(FormatInteger, PlainDigits) {
     EXPECT_EQ(FormatInteger(-3), "-3");
 }
 
+// A fault says its kind in Russian and, once, where it arose; a refusal of a
+// layer's field says the layer. Other errors pass both unchanged.
+TEST(CalcError, FaultsTakeTheirFirstPlaceAndFieldsTheirLayer) {
+    const CalcError fault(ArithmeticFault::Overflow);
+    EXPECT_STREQ(fault.what(), "Ошибка вычисления: переполнение");
+    const CalcError placed = fault.AtPlace("при расчёте стены З, 14-15").AtPlace("при расчёте стены");
+    EXPECT_STREQ(placed.what(), "Ошибка вычисления: переполнение при расчёте стены З, 14-15");
+    EXPECT_EQ(placed.Fault(), ArithmeticFault::Overflow);
+    EXPECT_STREQ(CalcError("Не введён слой 2 стены").AtPlace("при расчёте стены").what(), "Не введён слой 2 стены");
+
+    const CalcError field = CalcError("x").RefusingField("Edit32", "Толщина слоя стены δ", ": ", "«x» — не число");
+    EXPECT_STREQ(field.InLayer(2).InLayer(3).what(), "Толщина слоя стены δ (слой 2): «x» — не число");
+    EXPECT_EQ(field.InLayer(2).Layer(), 2);
+    EXPECT_EQ(field.InLayer(2).ReasonOrMessage(), "«x» — не число");
+    EXPECT_STREQ(fault.InLayer(2).what(), "Ошибка вычисления: переполнение");
+    EXPECT_EQ(fault.ReasonOrMessage(), "Ошибка вычисления: переполнение");
+}
+
+TEST(CalcError, AtPlaceOfFaultPlacesOnlyFaults) {
+    const auto messageOf = [](auto body) -> std::string {
+        try {
+            AtPlaceOfFault([] { return std::string("при расчёте окна Ю, 12-13"); }, body);
+        } catch (const CalcError& e) {
+            return e.what();
+        }
+        return "";
+    };
+    EXPECT_EQ(messageOf([] { throw CalcError(ArithmeticFault::DivisionByZero); }),
+              "Ошибка вычисления: деление на ноль при расчёте окна Ю, 12-13");
+    EXPECT_EQ(messageOf([] { throw CalcError("Широта должна быть от 40 до 60"); }), "Широта должна быть от 40 до 60");
+    EXPECT_EQ(AtPlaceOfFault([] { return std::string("нигде"); }, [] { return 7; }), 7);
+}
+
 TEST(ErrorBoxText, AppendsAFullStopUnlessTheMessageEndsWithOneOrLower) {
-    EXPECT_EQ(ErrorBoxText("Floating point division by zero"), "Floating point division by zero.");
-    EXPECT_EQ(ErrorBoxText("'x' is not a valid floating point value"), "'x' is not a valid floating point value.");
+    EXPECT_EQ(ErrorBoxText("Ошибка вычисления: деление на ноль"), "Ошибка вычисления: деление на ноль.");
+    EXPECT_EQ(ErrorBoxText("«x» — не число"), "«x» — не число.");
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
     EXPECT_EQ(ErrorBoxText("value -"), "value -");
     EXPECT_EQ(ErrorBoxText("ends with blank "), "ends with blank ");

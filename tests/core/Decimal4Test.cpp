@@ -51,7 +51,7 @@ std::string Outcome(const std::function<Decimal4()>& compute) {
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr long double kTwo63 = 9223372036854775808.0L;
-const std::string kInvalid = kInvalidOpMessage;
+const std::string kInvalid = "Ошибка вычисления: недопустимая операция";
 
 TEST(Decimal4Range, ValuesOutsideTheCountRangeAreInvalid) {
     const auto count = [](std::int64_t c) { return Decimal4::FromCount(c); };
@@ -89,16 +89,16 @@ TEST(Decimal4Range, ValuesOutsideTheCountRangeAreInvalid) {
 }
 
 TEST(Decimal4Store, ReportsFloatingPointFaults) {
-    EXPECT_EQ(FaultOf([] { return one / zero; }), "Floating point division by zero");
-    EXPECT_EQ(FaultOf([] { return zero / zero; }), "Invalid floating point operation");
-    EXPECT_EQ(FaultOf([] { return X87Sqrt(-one); }), "Invalid floating point operation");
-    EXPECT_EQ(FaultOf([] { return 1e4000L * (one * 1e4000L); }), "Floating point overflow");
-    EXPECT_EQ(FaultOf([] { return one * 1e15L; }), "Invalid floating point operation");  // beyond the range
+    EXPECT_EQ(FaultOf([] { return one / zero; }), "Ошибка вычисления: деление на ноль");
+    EXPECT_EQ(FaultOf([] { return zero / zero; }), "Ошибка вычисления: недопустимая операция");
+    EXPECT_EQ(FaultOf([] { return X87Sqrt(-one); }), "Ошибка вычисления: недопустимая операция");
+    EXPECT_EQ(FaultOf([] { return 1e4000L * (one * 1e4000L); }), "Ошибка вычисления: переполнение");
+    EXPECT_EQ(FaultOf([] { return one * 1e15L; }), "Ошибка вычисления: недопустимая операция");  // beyond the range
     EXPECT_EQ(FaultOf([] { return one * 1.5L; }), "stored");
 }
 
 TEST(Decimal4Store, AFaultIsReportedOnce) {
-    EXPECT_EQ(FaultOf([] { return one / zero; }), "Floating point division by zero");
+    EXPECT_EQ(FaultOf([] { return one / zero; }), "Ошибка вычисления: деление на ноль");
     EXPECT_EQ(Decimal4::StoreUnits(one * 2.0L).Count(), 20000);
 }
 
@@ -110,17 +110,17 @@ TEST(FirstFault, ACheckedOperationRaisesItsOwnFaultAtOnce) {
     };
     // clang-format off
     const Case cases[] = {
-        { "x/0",              [] { return Quotient(one, zero); },          "Floating point division by zero" },
-        { "0/0",              [] { return Quotient(zero, zero); },         "Invalid floating point operation" },
-        { "ln 0",             [] { return X87Ln(zero); },                  "Floating point division by zero" },
-        { "ln -1",            [] { return X87Ln(-one); },                  "Invalid floating point operation" },
-        { "sqrt -1",          [] { return X87Sqrt(-one); },                "Invalid floating point operation" },
-        { "exp 10^6",         [] { return X87Exp(one * 1e6L); },           "Floating point overflow" },
+        { "x/0",              [] { return Quotient(one, zero); },          "Ошибка вычисления: деление на ноль" },
+        { "0/0",              [] { return Quotient(zero, zero); },         "Ошибка вычисления: недопустимая операция" },
+        { "ln 0",             [] { return X87Ln(zero); },                  "Ошибка вычисления: деление на ноль" },
+        { "ln -1",            [] { return X87Ln(-one); },                  "Ошибка вычисления: недопустимая операция" },
+        { "sqrt -1",          [] { return X87Sqrt(-one); },                "Ошибка вычисления: недопустимая операция" },
+        { "exp 10^6",         [] { return X87Exp(one * 1e6L); },           "Ошибка вычисления: переполнение" },
         // Checked one after the other, the first fault is the one reported ...
         { "0/0, then x/0",    [] { const long double q = Quotient(zero, zero); return q + Quotient(one, zero); },
-                                                                           "Invalid floating point operation" },
+                                                                           "Ошибка вычисления: недопустимая операция" },
         // ... while faults first seen together by a store report the division by zero.
-        { "0/0 + x/0 stored", [] { return zero / zero + one / zero; },     "Floating point division by zero" },
+        { "0/0 + x/0 stored", [] { return zero / zero + one / zero; },     "Ошибка вычисления: деление на ноль" },
     };
     // clang-format on
     for (const Case& c : cases) {

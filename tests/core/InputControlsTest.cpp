@@ -108,21 +108,22 @@ TEST(InputControls, RangeRefusals) {
 }
 
 TEST(InputControls, ReadingATextNamesItsControl) {
-    // A text that does not parse keeps its message and names the control too;
+    // A text that does not parse says so after the field's name and names the control;
     // decimal commas read as points; a control without a range takes any value.
     try {
         ReadInputValue("Edit7", "22,5x");
         ADD_FAILURE() << "accepted";
     } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), "'22,5x' is not a valid floating point value");
+        EXPECT_STREQ(e.what(), "Средняя температура наружного воздуха tн.ср: «22,5x» — не число");
         EXPECT_EQ(e.Control(), "Edit7");
+        EXPECT_EQ(e.Reason(), "«22,5x» — не число");
     }
     EXPECT_EQ(ReadInputValue("Edit7", "-22,5"), ParseDecimal4("-22.5"));
     EXPECT_EQ(CalcError("no control").Control(), "");
 }
 
-// The refusal a field shows beside itself, in Russian: the conversions'
-// English messages become words naming the field; Russian refusals stay.
+// The refusal a field shows beside itself, in Russian and naming the field;
+// other Russian refusals stay.
 TEST(InputControls, FieldRefusalTexts) {
     const auto refusalOf = [](const std::function<void()>& read) -> std::string {
         try {
@@ -144,7 +145,7 @@ TEST(InputControls, FieldRefusalTexts) {
         {"an emptied count",    [] { ReadingControl("Edit33", [] { return ParseInteger(""); }); }, "Количество слоёв в стене: пусто — введите целое число"},
         {"a letter in a count", [] { ReadingControl("Edit34", [] { return ParseInteger("3a"); }); }, "Количество слоёв в покрытии: «3a» — не целое число"},
         {"a range refusal",     [] { ReadInputValue("Edit1", "-1.5"); },                       "Высота окна Н должна быть больше 0 (введено -1.5)"},
-        {"a fault in a field",  [] { throw CalcError(kZeroDivideMessage, "Edit31"); },         "Коэффициент теплопроводности слоя стены λ: ошибка вычисления (деление на ноль)"},
+        {"a fault in a field",  [] { throw CalcError(ArithmeticFault::DivisionByZero).NamingControl("Edit31"); }, "Коэффициент теплопроводности слоя стены λ: ошибка вычисления (деление на ноль)"},
         {"no field",            [] { ParseDecimal4("x"); },                                    "«x» — не число"},
         {"a Russian message",   [] { throw CalcError("Номер слоя должен быть от 1 до 50", "Edit27"); }, "Номер слоя должен быть от 1 до 50"},
     };
@@ -157,7 +158,7 @@ TEST(InputControls, AFieldNamedAfterwardsKeepsWhatWasUnreadable) {
         ReadingControl("Edit27", [] { return ParseInteger(" 7x"); });
         ADD_FAILURE() << "accepted";
     } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), "' 7x' is not a valid integer value");
+        EXPECT_STREQ(e.what(), "Номер слоя стены: « 7x» — не целое число");
         EXPECT_EQ(e.Control(), "Edit27");
         EXPECT_EQ(e.Unreadable(), UnreadableText::WholeNumber);
         EXPECT_EQ(e.Text(), " 7x");

@@ -70,8 +70,10 @@ TEST(ConstructionResistance, ZeroConductivityOfLayerOneKeepsTheResults) {
         const char* message;
     };
     const Case cases[] = {
-        {"thickness without conductivity", {"9.2", "0", "0.38"}, kZeroDivideMessage},
-        {"layer never entered", {"0", "0", "0"}, kInvalidOpMessage},
+        {"thickness without conductivity",
+         {"9.2", "0", "0.38"},
+         "Ошибка вычисления: деление на ноль при расчёте слоя 1 стены"},
+        {"layer never entered", {"0", "0", "0"}, "Ошибка вычисления: недопустимая операция при расчёте слоя 1 стены"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

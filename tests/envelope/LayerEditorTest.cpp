@@ -193,7 +193,8 @@ TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     Project.RoofLayerCurrent = 2;
     Project.WindSpeed = ParseDecimal4("4");
     EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
-    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }), kInvalidOpMessage);
+    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }),
+              "Ошибка вычисления: недопустимая операция при расчёте слоя 1 покрытия");
     EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
 }
 
@@ -298,7 +299,7 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     EXPECT_EQ(MessageOf([&] {
                   StoreLayerList(Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
               }),
-              "'x' is not a valid floating point value");
+              "Коэффициент теплоусвоения материала слоя стены s: «x» — не число");
     EXPECT_TRUE(Project.WallLayers[1].Entered);
     EXPECT_FALSE(Project.WallLayers[2].Entered);
     EXPECT_FALSE(Project.WallLayers[3].Entered);
@@ -306,7 +307,8 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
 
 TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
     EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, "-1"); }), kNegativeLayerCountMessage);
-    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }), "'' is not a valid integer value");
+    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }),
+              "Количество слоёв в стене: пусто — введите целое число");
     EXPECT_EQ(Project.WallLayerCount, 3);
     EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Wall, "-1"); }), "Edit33");
     EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Roof, ""); }), "Edit34");
@@ -339,7 +341,7 @@ TEST_F(LayerEditor, TypedLayerNumbers) {
         EXPECT_EQ(MessageOf([text] { LayerNumberTyped(Construction::Wall, text); }), kLayerNumberMessage);
         EXPECT_EQ(Project.WallLayerCurrent, 3);
     }
-    EXPECT_EQ(MessageOf([] { LayerNumberTyped(Construction::Wall, "3 "); }), "'3 ' is not a valid integer value");
+    EXPECT_EQ(MessageOf([] { LayerNumberTyped(Construction::Wall, "3 "); }), "Номер слоя стены: «3 » — не целое число");
 }
 
 TEST_F(LayerEditor, SpinPositions) {

@@ -73,7 +73,11 @@ TEST_F(RoofGains, RefusedRoofsKeepThePreviousResults) {
     EXPECT_EQ(MessageOf(&ComputeRoofGains), kRoofNegativeInertiaMessage);
     Project.RoofLayerCount = 2;
     SetLayer(Project.RoofLayers, 1, kBrick);
-    EXPECT_EQ(MessageOf(&ComputeRoofGains), kInvalidOpMessage);
+    EXPECT_EQ(MessageOf(&ComputeRoofGains), "Ошибка вычисления: недопустимая операция при расчёте слоя 2 покрытия");
+    EXPECT_EQ(Project.RoofHourGain, before);
+    Project.RoofLayerCount = 1;
+    Project.RoofArea = ParseDecimal4("900000000000000");
+    EXPECT_EQ(MessageOf(&ComputeRoofGains), "Ошибка вычисления: недопустимая операция при расчёте покрытия, 8-9");
     EXPECT_EQ(Project.RoofHourGain, before);
 }
 

@@ -157,11 +157,11 @@ TEST_F(TotalsPage, AFailedStepShowsOnlyTheRowsComputedBeforeIt) {
     const Case cases[] = {
         {"latitude", [](TotalsInputTexts& t) { t.Latitude = "61"; },
          "Широта должна быть целым числом от 40 до 60 градусов", 0},
-        {"R в.пр.", [](TotalsInputTexts& t) { t.WallInnerResistance = "?"; }, "'?' is not a valid floating point value",
+        {"R в.пр.", [](TotalsInputTexts& t) { t.WallInnerResistance = "?"; }, "Сопротивление Rв.пр.: «?» — не число",
          1},
         {"wall of two layers with one entered", [](TotalsInputTexts&) { Project.WallLayerCount = 2; },
          "Не введён слой 2 стены: введите его или уменьшите число слоёв", 1},
-        {"roof area", [](TotalsInputTexts& t) { t.RoofArea = ""; }, "'' is not a valid floating point value", 2},
+        {"roof area", [](TotalsInputTexts& t) { t.RoofArea = ""; }, "Площадь покрытия F: пусто — введите число", 2},
         {"roof of three layers with one entered", [](TotalsInputTexts&) { Project.RoofLayerCount = 3; },
          "Не введён слой 2 покрытия: введите его или уменьшите число слоёв", 2},
     };

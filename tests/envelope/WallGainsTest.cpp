@@ -39,7 +39,7 @@ ThermalProperties PropertiesOf(std::initializer_list<TypedLayer> layers, const c
     LayerTable table;
     const int n = SetLayers(table, layers);
     const Decimal4 outer = VerticalOuterCoeff(ParseDecimal4(wind));
-    return ComputeThermalProperties(table, n, outer, kWallNegativeInertiaMessage);
+    return ComputeThermalProperties(table, n, outer, Construction::Wall);
 }
 
 class WallGains : public ::testing::Test {
@@ -123,8 +123,12 @@ TEST_F(WallGains, RefusedOrFailedWallsKeepThePreviousResults) {
     const Case cases[] = {
         {"no layers", [] { Project.WallLayerCount = 0; }, kWallLayerCountMessage},
         {"six layers", [] { Project.WallLayerCount = 6; }, kWallLayerCountMessage},
-        {"count 3 with only layer 1 entered", [] { Project.WallLayerCount = 3; }, kInvalidOpMessage},
-        {"zero conductivity", [] { Project.WallLayers[1].Conductivity = Decimal4(); }, kZeroDivideMessage},
+        {"count 3 with only layer 1 entered", [] { Project.WallLayerCount = 3; },
+         "Ошибка вычисления: недопустимая операция при расчёте слоя 2 стены"},
+        {"zero conductivity", [] { Project.WallLayers[1].Conductivity = Decimal4(); },
+         "Ошибка вычисления: деление на ноль при расчёте слоя 1 стены"},
+        {"area past the range", [] { Project.WallArea = ParseDecimal4("900000000000000"); },
+         "Ошибка вычисления: недопустимая операция при расчёте стены С, 8-9"},
         {"negative inertia",
          [] {
              SetLayer(Project.WallLayers, 1, {"-9.2", "0.81", "0.38"});

@@ -36,23 +36,23 @@ TEST(ProjectFileDamage, ShortAndBrokenFilesNameTheirLine) {
     // clang-format off
     const Case cases[] = {
         {"empty file",            "",
-         "'' is not a valid floating point value (строка 20 файла проекта: файл кончается сразу, он пуст)"},
+         "Нет строки 20 файла проекта: файл кончается сразу, он пуст"},
         {"a few header lines",    FirstLines(5),
-         "'' is not a valid floating point value (строка 20 файла проекта: файл кончается на строке 5 из 1379)"},
+         "Нет строки 20 файла проекта: файл кончается на строке 5 из 1379"},
         {"header only",           FirstLines(19),
-         "'' is not a valid floating point value (строка 20 файла проекта: файл кончается на строке 19 из 1379)"},
+         "Нет строки 20 файла проекта: файл кончается на строке 19 из 1379"},
         {"cut after orientation С", FirstLines(19 + 170),
-         "'' is not a valid floating point value (строка 190 файла проекта: файл кончается на строке 189 из 1379)"},
+         "Нет строки 190 файла проекта: файл кончается на строке 189 из 1379"},
         {"last line missing",     FirstLines(1378),
-         "'' is not a valid floating point value (строка 1379 файла проекта: файл кончается на строке 1378 из 1379)"},
+         "Нет строки 1379 файла проекта: файл кончается на строке 1378 из 1379"},
         {"garbage in the table",  WithLine(500, "12,5,0"),
-         "'12,5,0' is not a valid floating point value (строка 500 файла проекта)"},
+         "«12,5,0» — не число (строка 500 файла проекта)"},
         {"empty table line",      WithLine(21, ""),
-         "'' is not a valid floating point value (строка 21 файла проекта)"},
+         "пусто — введите число (строка 21 файла проекта)"},
         {"very long garbage line", WithLine(30, "1e" + big),
-         "'1e7777777777777' is not a valid floating point value (строка 30 файла проекта)"},
+         "«1e7777777777777» — слишком большое по модулю число (строка 30 файла проекта)"},
         {"out of range value",    WithLine(40, "999999999999999"),
-         "'999999999999999' is not a valid floating point value (строка 40 файла проекта)"},
+         "«999999999999999» — слишком большое по модулю число (строка 40 файла проекта)"},
         {"binary file",           std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10) + std::string(2000, '\0'),
          "Файл не является файлом проекта: в строке 1 стоит управляющий знак с кодом 127; файл не загружен"},
         {"tab in a line",         WithLine(700, "12\t"),
@@ -82,8 +82,7 @@ TEST(ProjectFileDamage, ReadingAFileFromDiskRefusesTheSameWay) {
     TempFolder folder;
     const std::string path = folder.path + "/damaged.txt";
     WriteAll(path, WithLine(1000, "x"));
-    EXPECT_EQ(MessageOf([&] { ReadProjectFile(path); }),
-              "'x' is not a valid floating point value (строка 1000 файла проекта)");
+    EXPECT_EQ(MessageOf([&] { ReadProjectFile(path); }), "«x» — не число (строка 1000 файла проекта)");
     // A huge file: only its first lines are read.
     std::string huge = JoinCrLf(SampleLines()) + std::string(8 << 20, 'z');
     WriteAll(path, huge);
@@ -117,17 +116,17 @@ TEST(ProjectFileDamage, HeaderIsCheckedAgainstTheChangeHandlers) {
     // clang-format off
     const Case cases[] = {
         {"sample file",                 defaults, {},                           ""},
-        {"height not a number",         defaults, {{2, "1.5м"}},               "'1.5м' is not a valid floating point value (строка 2 файла проекта)"},
-        {"width not a number",          defaults, {{3, "abc"}},                "'abc' is not a valid floating point value (строка 3 файла проекта)"},
-        {"count not a number",          defaults, {{18, "two"}},               "'two' is not a valid floating point value (строка 18 файла проекта)"},
-        {"wind speed not a number",     defaults, {{19, "4 m/s"}},             "'4 m/s' is not a valid floating point value (строка 19 файла проекта)"},
+        {"height not a number",         defaults, {{2, "1.5м"}},               "Высота окна Н: «1.5м» — не число (строка 2 файла проекта)"},
+        {"width not a number",          defaults, {{3, "abc"}},                "Ширина окна В: «abc» — не число (строка 3 файла проекта)"},
+        {"count not a number",          defaults, {{18, "two"}},               "Количество однотипных окон n: «two» — не число (строка 18 файла проекта)"},
+        {"wind speed not a number",     defaults, {{19, "4 m/s"}},             "Скорость ветра V: «4 m/s» — не число (строка 19 файла проекта)"},
         {"negative wind speed",         defaults, {{19, "-1"}},                "Скорость ветра V должна быть не меньше 0 (введено -1) (строка 19 файла проекта)"},
         {"no window",                   defaults, {{18, "0"}},                 "Количество однотипных окон n должно быть не меньше 1 (введено 0) (строка 18 файла проекта)"},
         {"decimal comma",               defaults, {{2, "1,5"}, {19, "3,3"}},   ""},
         {"area out of range",           defaults, {{2, "999999999999"}, {3, "999999999999"}},
-                                                                                "Invalid floating point operation (строка 3 файла проекта)"},
+                                                                                "Ошибка вычисления: недопустимая операция при расчёте площади световых проёмов Fп = Н · В · n (строка 3 файла проекта)"},
         {"empty texts stop quietly",    defaults, {{2, ""}, {19, ""}},          ""},
-        {"width shown is not a number", Shown("1", "x", "1", "3.3"), {},     "'x' is not a valid floating point value (строка 2 файла проекта)"},
+        {"width shown is not a number", Shown("1", "x", "1", "3.3"), {},     "Ширина окна В: «x» — не число (строка 2 файла проекта)"},
         {"bad text equal to the shown", Shown("x", "x", "2", "3.3"), {{2, "x"}, {3, "x"}}, ""},
         {"count 2.5 computes an area",  defaults, {{18, "2.5"}},               ""},
     };
@@ -150,7 +149,7 @@ TEST(ProjectFileDamage, AnUnchangedLineRunsNoHandler) {
     ProjectHeader loaded = ParseProjectFile(JoinCrLf(SampleLines())).header;
     loaded[1] = "x";
     EXPECT_EQ(MessageOf([&] { CheckHeaderAssignment(loaded, Shown("x", "5", "1", "3.3")); }),
-              "'x' is not a valid floating point value (строка 3 файла проекта)");
+              "Высота окна Н: «x» — не число (строка 3 файла проекта)");
 }
 
 }  // namespace

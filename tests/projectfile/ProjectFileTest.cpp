@@ -64,13 +64,13 @@ TEST(ProjectFileSave, EachHeaderTextIsWrittenInItsShortestForm) {
         {18, "$10",    "16",    nullptr},
         {19, "3.30",   "3.3",   nullptr},
         {19, "0.5 ",   "0.5",   nullptr},
-        {1,  "48.5",   nullptr, "'48.5' is not a valid integer value"},
-        {18, "2.5",    nullptr, "'2.5' is not a valid integer value"},
-        {18, "",       nullptr, "'' is not a valid integer value"},
+        {1,  "48.5",   nullptr, "«48.5» — не целое число"},
+        {18, "2.5",    nullptr, "Количество однотипных окон n: «2.5» — не целое число"},
+        {18, "",       nullptr, "Количество однотипных окон n: пусто — введите целое число"},
         {19, "3,3",    "3.3",   nullptr},
         {18, "0",      nullptr, "Количество однотипных окон n должно быть не меньше 1 (введено 0)"},
         {19, "-0,5",   nullptr, "Скорость ветра V должна быть не меньше 0 (введено -0.5)"},
-        {8,  "",       nullptr, "'' is not a valid floating point value"},
+        {8,  "",       nullptr, "пусто — введите число"},
         {19, "123456789012345.5", nullptr, nullptr},  // 17 characters: longer than a line
     };
     // clang-format on

@@ -69,8 +69,8 @@ TEST(ProjectResultsJson, KeysInAFixedOrder) {
 }
 
 TEST(ProjectResultsJson, ErrorDocumentSurvivesBytesThatAreNotUtf8) {
-    EXPECT_EQ(JsonDocumentText(ErrorJson("'x' is not a valid integer value.")),
-              "{\n  \"error\": \"'x' is not a valid integer value.\"\n}\n");
+    EXPECT_EQ(JsonDocumentText(ErrorJson("Количество слоёв в стене: «x» — не целое число.")),
+              "{\n  \"error\": \"Количество слоёв в стене: «x» — не целое число.\"\n}\n");
     EXPECT_NO_THROW(JsonDocumentText(ErrorJson("last read: '\xff'")));
 }
 

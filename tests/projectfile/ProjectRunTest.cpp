@@ -134,32 +134,33 @@ TEST(ProjectRun, DerivedTextsFollowTheTypingOfTheInputPage) {
 
 TEST(ProjectRun, RefusalsCarryTheProgramsMessage) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {R"({"WindowHeight": "1,5.3"})", "'1,5.3' is not a valid floating point value."},
-        {R"({"RelativePenetration": ""})", "'' is not a valid floating point value."},
+        {R"({"WindowHeight": "1,5.3"})", "Высота окна Н: «1,5.3» — не число."},
+        {R"({"RelativePenetration": ""})",
+         "Коэффициент относительного проникания солнечной радиации Котн: пусто — введите число."},
         {R"({"Latitude": "61"})", "Широта должна быть целым числом от 40 до 60 градусов."},
-        {R"({"Latitude": "48.5"})", "'48.5' is not a valid integer value."},
+        {R"({"Latitude": "48.5"})", "Северная широта района φ: «48.5» — не целое число."},
         {R"({"GlazingResistance": "0"})",
          "Сопротивление теплопередаче заполнения светового проёма Rп должно быть больше 0 (введено 0)"},
         {R"({"GlazingArea": "3", "WindowWidth": "0"})", "Ширина окна В должна быть больше 0 (введено 0)"},
         {R"({"WindSpeed": "-1"})", "Скорость ветра V должна быть не меньше 0 (введено -1)"},
         {R"({"Windows": false, "Walls": true})", "Число слоёв стены должно быть от 1 до 5."},
         {R"({"WallLayerCount": "-1"})", "Число слоёв не может быть отрицательным."},
-        {R"({"WallLayerCount": "three"})", "'three' is not a valid integer value."},
+        {R"({"WallLayerCount": "three"})", "Количество слоёв в стене: «three» — не целое число."},
         {R"({"Walls": true, "WallLayerCount": 2, "WallLayers": [)" + std::string(kBrickLayer) + "]}",
          "Не введён слой 2 стены: введите его или уменьшите число слоёв."},
         {R"({"Roof": true, "RoofLayerCount": 4, "RoofLayers": [)" + std::string(kBrickLayer) + "]}",
          "Не введён слой 2 покрытия: введите его или уменьшите число слоёв."},
         {R"({"WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0", "Thickness": "0.38"}]})",
-         "Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено 0)"},
+         "Коэффициент теплопроводности слоя стены λ (слой 1) должен быть больше 0 (введено 0)"},
         {R"({"RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0,38 м"}]})",
-         "'0,38 м' is not a valid floating point value."},
-        {EnvelopeExample(R"(, "WallInnerResistance": "R")"), "'R' is not a valid floating point value."},
-        {EnvelopeExample(R"(, "UnderRoofTemp": "t")"), "'t' is not a valid floating point value."},
+         "Толщина слоя покрытия δ (слой 1): «0,38 м» — не число."},
+        {EnvelopeExample(R"(, "WallInnerResistance": "R")"), "Сопротивление Rв.пр.: «R» — не число."},
+        {EnvelopeExample(R"(, "UnderRoofTemp": "t")"), "Температура воздуха под покрытием tпокр: «t» — не число."},
         // Each wall's gains fit, their sum over the eight facades does not.
         {R"({"Windows": false, "Walls": true, "WallArea": "20000000000000", "WallAbsorptance": "0.7",
              "WallOrientations": ["С", "СВ", "В", "ЮВ", "Ю", "ЮЗ", "З", "СЗ"], "WallLayers": [)" +
              std::string(kBrickLayer) + "]}",
-         "Invalid floating point operation."},
+         "Ошибка вычисления: недопустимая операция при сложении стен, 8-9."},
     };
     for (const auto& [document, message] : cases) {
         SCOPED_TRACE(document);

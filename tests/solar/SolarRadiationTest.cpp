@@ -478,11 +478,11 @@ TEST(ReadLatitude, RefusesOtherTexts) {
         {"0", range},
         {"-48", range},
         {"2147483647", range},
-        {"", "'' is not a valid integer value"},
-        {"48 ", "'48 ' is not a valid integer value"},
-        {"48.5", "'48.5' is not a valid integer value"},
-        {"abc", "'abc' is not a valid integer value"},
-        {"2147483648", "'2147483648' is not a valid integer value"},
+        {"", "пусто — введите целое число"},
+        {"48 ", "«48 » — не целое число"},
+        {"48.5", "«48.5» — не целое число"},
+        {"abc", "«abc» — не целое число"},
+        {"2147483648", "«2147483648» — слишком большое по модулю целое число"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "'" << c.text << "'");

@@ -58,11 +58,16 @@ struct DivisorCase {
 TEST(WindowRunFailure, ZeroDivisorStopsTheRunAndRestoresTheTable) {
     // clang-format off
     const DivisorCase cases[] = {
-        { "αн = 0",          [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },   WindowKind::Vertical,   kZeroDivideMessage },
+        { "αн = 0",          [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },   WindowKind::Vertical,   "Ошибка вычисления: деление на ноль при расчёте окна С, 8-9" },
         // The first fault is the 0/0 of the direct part at north 8-9 (no direct
         // radiation), not the x/0 of the diffuse part after it.
-        { "αн = 0, inclined", [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },  WindowKind::Inclined,   kInvalidOpMessage },
-        { "αн г = 0",        [](WindowInputTexts& t) { t.EnvelopeOuterCoeff = "0"; }, WindowKind::Horizontal, kZeroDivideMessage },
+        { "αн = 0, inclined", [](WindowInputTexts& t) { t.WindowOuterCoeff = "0"; },  WindowKind::Inclined,   "Ошибка вычисления: недопустимая операция при расчёте окна С, 8-9" },
+        { "αн г = 0",        [](WindowInputTexts& t) { t.EnvelopeOuterCoeff = "0"; }, WindowKind::Horizontal, "Ошибка вычисления: деление на ноль при расчёте окна С, 8-9" },
+        // Values past what the stored results can hold: the first record whose store overflows.
+        { "Fп too large",    [](WindowInputTexts& t) { t.GlazingArea = "900000000000000"; }, WindowKind::Vertical, "Ошибка вычисления: недопустимая операция при расчёте окна С, 8-9" },
+        { "tн.ср too large", [](WindowInputTexts& t) { t.OutdoorMeanTemp = "900000000000000"; }, WindowKind::Vertical, "Ошибка вычисления: недопустимая операция при расчёте окна С, 8-9" },
+        // Fп = 10^13: the gains of С stay in range (qпр + qпт = 58 at 8-9), СВ at 8-9 (177) does not.
+        { "Fп = 10^13",      [](WindowInputTexts& t) { t.GlazingArea = "10000000000000"; }, WindowKind::Vertical, "Ошибка вычисления: недопустимая операция при расчёте окна СВ, 8-9" },
     };
     // clang-format on
     for (const DivisorCase& c : cases) {
@@ -110,6 +115,7 @@ TEST(WindowRunFailure, ValuesOutsideTheirRangeAreRefusedAtTheirPlace) {
                 ADD_FAILURE() << "accepted";
             } catch (const CalcError& e) {
                 EXPECT_EQ(e.Control(), c.control);
+                EXPECT_EQ(std::string(e.what()).rfind(InputName(input) + " ", 0), 0u) << e.what();
             }
             EXPECT_EQ(Project.*input.field.decimal, read.*input.field.decimal);  // not stored
             EXPECT_EQ(Project.Latitude, 48);                                     // read before it
@@ -135,7 +141,7 @@ TEST(WindowRunFailure, ZeroResistanceFailsAtTheFirstFinishedRecord) {
         FinishWindowTable();
         FAIL() << "no error";
     } catch (const CalcError& e) {
-        EXPECT_STREQ(e.what(), kZeroDivideMessage);
+        EXPECT_STREQ(e.what(), "Ошибка вычисления: деление на ноль при расчёте окна С, 8-9");
     }
     EXPECT_EQ(Project.WindowHours, before);
 }
@@ -187,8 +193,10 @@ TEST(WindowRunFailure, UnreadableInputStopsAtItsPlace) {
         }
         WindowInputTexts texts = typed;
         texts.*kSlots[bad].text = "1.5x";
+        const InputControl& input = *WindowInputs()[bad];
+        ASSERT_EQ(input.windowText, kSlots[bad].text);
         const std::string expected =
-            bad == 0 ? "'1.5x' is not a valid integer value" : "'1.5x' is not a valid floating point value";
+            InputName(input) + (bad == 0 ? ": «1.5x» — не целое число" : ": «1.5x» — не число");
         EXPECT_EQ(RunMessage(texts), expected);
         for (std::size_t i = 0; i < std::size(kSlots); ++i) {
             SCOPED_TRACE(kSlots[i].name);
@@ -230,8 +238,22 @@ TEST(WindowRunFailure, TiltOppositeToBetaIsADivisionByZero) {
     WindowInputTexts texts = DefaultWindowInputTexts();
     texts.Latitude = "52";
     texts.GlazingTilt = FormatDecimal4(Decimal4() - beta);
-    EXPECT_EQ(RunMessage(texts, WindowKind::Inclined), kZeroDivideMessage);
+    EXPECT_EQ(RunMessage(texts, WindowKind::Inclined), "Ошибка вычисления: деление на ноль при расчёте окна С, 8-9");
     ExpectTableIs(before);
+}
+
+// A fault of the shading factors, which are formed once for the whole table,
+// says so; H + a = 0 cannot come from the inputs, whose ranges refuse it.
+TEST(WindowRunFailure, AFaultOfTheShadingFactorsSaysSo) {
+    StartWithDefaults();
+    Project.WindowHeight = Decimal4();
+    Project.ShadeHorizOffset = Decimal4();
+    try {
+        ComputeIrradiationCoeff();
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(), "Ошибка вычисления: деление на ноль при расчёте коэффициента облучения окна");
+    }
 }
 
 }  // namespace
