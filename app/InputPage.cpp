@@ -275,13 +275,11 @@ void TForm1::ConnectInputPage() {
 // ---- Opening area -------------------------------------------------------------
 
 // A field's text read into the state it stands for, as the field shows it:
-// an unreadable or out-of-range text is marked instead and stores nothing;
-// an emptied field stores nothing either and waits, unmarked, for the
-// typing to go on. Marking never fails the handler that put the text in
-// (opening a project with such a text opens it, marked).
+// an unreadable, empty or out-of-range text is marked instead and stores
+// nothing. Marking never fails the handler that put the text in (opening a
+// project with such a text opens it, marked).
 bool TForm1::StoreTypedValue(QLineEdit* edit) {
     const InputControl& input = InputControlOf(edit->objectName().toStdString());
-    if (edit->text().isEmpty()) return false;
     try {
         const Decimal4 value = ReadInputValue(input, edit->text().toStdString());
         if (input.field.decimal != nullptr) Project.*input.field.decimal = value;
@@ -324,7 +322,7 @@ void TForm1::ShowOuterCoeffs(bool windowCoeff) {
     if (!shown) return;
     if (shown->Window) AssignText(Edit18, QString::fromStdString(*shown->Window));
     AssignText(Edit42, QString::fromStdString(shown->Envelope));
-    Edit41->setText(QString::fromStdString(shown->Envelope));  // the roof's αн follows the wind speed too
+    ShowConstructionResistances();  // R₀, K and the roof's αн follow the wind speed too
 }
 
 void TForm1::Edit5Change() {

@@ -122,14 +122,14 @@ TEST(ProjectFileDamage, HeaderIsCheckedAgainstTheChangeHandlers) {
         {"count not a number",          defaults, {{18, "two"}},               "'two' is not a valid floating point value (строка 18 файла проекта)"},
         {"wind speed not a number",     defaults, {{19, "4 m/s"}},             "'4 m/s' is not a valid floating point value (строка 19 файла проекта)"},
         {"negative wind speed",         defaults, {{19, "-1"}},                "Скорость ветра V должна быть не меньше 0 (введено -1) (строка 19 файла проекта)"},
-        {"no window",                   defaults, {{18, "0"}},                 "Количество однотипных окон n должно быть не меньше 1 (введено 0) (строка 18 файла проекта)"},
+        {"no window",                   defaults, {{18, "0"}},                 "Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0) (строка 18 файла проекта)"},
         {"decimal comma",               defaults, {{2, "1,5"}, {19, "3,3"}},   ""},
         {"area out of range",           defaults, {{2, "999999999999"}, {3, "999999999999"}},
                                                                                 "Invalid floating point operation (строка 3 файла проекта)"},
         {"empty texts stop quietly",    defaults, {{2, ""}, {19, ""}},          ""},
         {"width shown is not a number", Shown("1", "x", "1", "3.3"), {},     "'x' is not a valid floating point value (строка 2 файла проекта)"},
         {"bad text equal to the shown", Shown("x", "x", "2", "3.3"), {{2, "x"}, {3, "x"}}, ""},
-        {"count 2.5 computes an area",  defaults, {{18, "2.5"}},               ""},
+        {"count 2.5",                   defaults, {{18, "2.5"}},               "Количество однотипных окон n должно быть целым числом не меньше 1 (введено 2.5) (строка 18 файла проекта)"},
     };
     // clang-format on
     for (const Case& c : cases) {

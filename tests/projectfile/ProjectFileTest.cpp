@@ -68,7 +68,7 @@ TEST(ProjectFileSave, EachHeaderTextIsWrittenInItsShortestForm) {
         {18, "2.5",    nullptr, "'2.5' is not a valid integer value"},
         {18, "",       nullptr, "'' is not a valid integer value"},
         {19, "3,3",    "3.3",   nullptr},
-        {18, "0",      nullptr, "Количество однотипных окон n должно быть не меньше 1 (введено 0)"},
+        {18, "0",      nullptr, "Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0)"},
         {19, "-0,5",   nullptr, "Скорость ветра V должна быть не меньше 0 (введено -0.5)"},
         {8,  "",       nullptr, "'' is not a valid floating point value"},
         {19, "123456789012345.5", nullptr, nullptr},  // 17 characters: longer than a line
