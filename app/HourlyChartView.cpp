@@ -97,13 +97,18 @@ QChart* MakeTotalsChart(const HourlyCharts& charts) {
     chart->addSeries(sum);
     for (const double value : charts.Sum.Values) high = std::max(high, value);
 
-    // The hour of the largest sum, marked on the line.
+    // The hour of the largest sum, marked on the line (a day without any
+    // gain has none).
+    if (!charts.MaxHour) {
+        AddAxes(chart, low, high * 1.12);
+        return chart;
+    }
     auto* maximum = new QScatterSeries;
     maximum->setName(QStringLiteral("MAX"));
     maximum->setMarkerSize(11);
     maximum->setColor(kSumColour);
     maximum->setBorderColor(Qt::white);
-    const int hour = std::clamp(charts.MaxHour, 1, kHourCount);
+    const int hour = std::clamp(*charts.MaxHour, 1, kHourCount);
     maximum->append(hour - 1, charts.Sum.Values[static_cast<std::size_t>(hour - 1)]);
     maximum->setPointLabelsFormat(QStringLiteral("MAX @yPoint Вт"));
     maximum->setPointLabelsVisible(true);

@@ -54,7 +54,7 @@ void TForm1::CreateTotalsPage() {
     Label164->setObjectName(QStringLiteral("Label164"));
     Label164->setFont(FormStyle::BoldFont(28));
     Label164->adjustSize();
-    Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
+    Label164->move(GrandMaximumLeft(kHourCount - 1), kGrandMaximumTop);
     Label164->setAccessibleName(QStringLiteral("Максимум суммарных теплопоступлений"));
 
     // Below the grid when the totals could not be computed.
@@ -105,10 +105,15 @@ void TForm1::ShowTotalsView() {
         }
     }
     if (totalsView_->RoofOuterCoeffText) Edit41->setText(QString::fromStdString(*totalsView_->RoofOuterCoeffText));
-    Label164->move(GrandMaximumLeft(totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
-    Label164->setAccessibleName(GrandMaximumName(totalsView_->GrandMaxHour));
+    if (totalsView_->GrandMaxHour) {
+        Label164->move(GrandMaximumLeft(*totalsView_->GrandMaxHour - 1), kGrandMaximumTop);
+        Label164->setAccessibleName(GrandMaximumName(*totalsView_->GrandMaxHour));
+    }
     const std::optional<std::string>& failure = totalsView_->Failure;
-    Label164->setVisible(!failure);
-    TotalsFailureLine->setVisible(failure.has_value());
-    if (failure) TotalsFailureLine->setText(NotComputedLine(*failure));
+    Label164->setVisible(!failure && totalsView_->GrandMaxHour);
+    TotalsFailureLine->setVisible(failure || totalsView_->NoGain);
+    if (failure)
+        TotalsFailureLine->setText(NotComputedLine(*failure));
+    else if (totalsView_->NoGain)
+        TotalsFailureLine->setText(QString::fromStdString(*totalsView_->NoGain));
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "BuildingDocument.h"
+#include "BuildingReport.h"
 #include "CalcError.h"
 #include "Cities.h"
 #include "CliOutput.h"
@@ -138,15 +140,15 @@ int Fail(int status, const std::string& message, OutputFormat format, std::ostre
     return status;
 }
 
-// The results written to the file of -o, replacing it only once complete.
-int WriteOutput(const CommandLine& cl, const ProjectInputs& inputs, const ProjectResults& results, std::ostream& err) {
+// The results written to the file of -o, replacing it only once complete:
+// the workbook by `writeWorkbook`, or `text`.
+template <class WriteWorkbook>
+int WriteOutput(const CommandLine& cl, const WriteWorkbook& writeWorkbook, const std::string& text, std::ostream& err) {
     try {
         if (cl.format == OutputFormat::Xlsx) {
-            WriteReportWorkbook(MakeProjectReport(inputs, results), *cl.output);
+            writeWorkbook(*cl.output);
         } else {
-            WriteReportFile(*cl.output, cl.format == OutputFormat::Json
-                                            ? JsonDocumentText(WriteProjectResultsJson(results))
-                                            : ResultsCsv(results));
+            WriteReportFile(*cl.output, text);
         }
     } catch (const CalcError& e) {
         err << ErrorBoxText(e.what()) << '\n';
@@ -155,27 +157,57 @@ int WriteOutput(const CommandLine& cl, const ProjectInputs& inputs, const Projec
     return kExitOk;
 }
 
+// A project's results, as the totals page computes them.
+int ComputeProject(const CommandLine& cl, const ProjectInputs& inputs, std::ostream& out, std::ostream& err) {
+    const ProjectResults results = RunProject(inputs);
+    const std::string text = cl.format == OutputFormat::Xlsx   ? std::string()
+                             : cl.format == OutputFormat::Json ? JsonDocumentText(WriteProjectResultsJson(results))
+                                                               : ResultsCsv(results);
+    if (!cl.output) {
+        out << text;
+        return kExitOk;
+    }
+    const auto workbook = [&](const std::string& path) {
+        WriteReportWorkbook(MakeProjectReport(inputs, results), path);
+    };
+    return WriteOutput(cl, workbook, text, err);
+}
+
+// A building's results: every room and the building's sums.
+int ComputeBuildingResults(const CommandLine& cl, const BuildingInputs& building, std::ostream& out,
+                           std::ostream& err) {
+    const BuildingResults results = ComputeBuilding(building);
+    const std::string text = cl.format == OutputFormat::Xlsx   ? std::string()
+                             : cl.format == OutputFormat::Json ? JsonDocumentText(WriteBuildingResultsJson(results))
+                                                               : BuildingResultsCsv(results);
+    if (!cl.output) {
+        out << text;
+        return kExitOk;
+    }
+    const auto workbook = [&](const std::string& path) { WriteBuildingWorkbook(results, path); };
+    return WriteOutput(cl, workbook, text, err);
+}
+
 int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string reason;
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
-    const ProjectInputs inputs = ReadAnyProject(*text);
-    const ProjectResults results = RunProject(inputs);
-    if (cl.output) return WriteOutput(cl, inputs, results, err);
-    out << (cl.format == OutputFormat::Json ? JsonDocumentText(WriteProjectResultsJson(results)) : ResultsCsv(results));
-    return kExitOk;
+    const AnyProject project = ReadAnyProjectOrBuilding(*text);
+    if (project.Building) return ComputeBuildingResults(cl, *project.Building, out, err);
+    return ComputeProject(cl, *project.Project, out, err);
 }
 
-// The full project document of a project in any form. It is printed even when
-// the calculation is refused (its results then hold the error), so that the
-// inputs are never lost; the refusal still sets the exit status.
+// The building document of a project in any form (a project becomes a
+// building of one room). It is printed even when the calculation is refused
+// (its results then hold the error), so that the inputs are never lost; the
+// refusal still sets the exit status.
 int Convert(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string reason;
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
-    const ProjectInputs inputs = ReadAnyProject(*text);
-    const ProjectOutcome outcome = ComputeProject(inputs);
-    out << WriteProjectFile(inputs, outcome);
+    const BuildingInputs building = ReadAnyBuilding(*text);
+    const BuildingOutcome outcome = ComputeBuildingOutcome(building);
+    out << WriteBuildingFile(building, outcome);
     if (const ProjectError* error = std::get_if<ProjectError>(&outcome)) {
         err << error->Message << '\n';
         return kExitRefused;
@@ -254,15 +286,19 @@ std::string CliUsage() {
            "      the windows of the eight orientations when \"Windows\" is true, the\n"
            "      walls and the roof, and the hourly totals. FILE is a project file, a\n"
            "      bare inputs document (JSON) or a 1379-line window table file. A\n"
+           "      building (version 2: rooms of window groups, wall groups and a roof)\n"
+           "      gives each room's results and the building's hourly total, its\n"
+           "      maximum and the sum of the rooms' maxima. A\n"
            "      \"City\" of the climate table (see cities) gives Latitude,\n"
            "      OutdoorMeanTemp and OutdoorAmplitude where the document does not.\n"
            "      With -o the results go to the file OUT, which is replaced only once\n"
            "      complete; xlsx (the program's export workbook: inputs, totals, the\n"
            "      windows of each orientation, the walls) is written only with -o.\n"
            "  solargain-cli convert [FILE | -]\n"
-           "      Prints the full project file of FILE (any of the three forms above):\n"
-           "      its inputs and the results computed from them. A window table file\n"
-           "      gives the window and site inputs of its header, all else at default.\n"
+           "      Prints the building document (version 2) of FILE (any form above):\n"
+           "      its inputs and the results computed from them. A project becomes a\n"
+           "      building of one room; a window table file gives the window and site\n"
+           "      inputs of its header, all else at default.\n"
            "  solargain-cli radiation --latitude N [--format json|csv]\n"
            "      Prints the solar data generated for the latitude N (40 to 60): the\n"
            "      vertical facade and horizontal surface radiation and the sun position\n"

@@ -1,5 +1,6 @@
 #include "Totals.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "CalcError.h"
@@ -167,15 +168,38 @@ void WriteTotalsValues(TotalsView& view) {
 
 void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view) {
     for (const ElementRows& element : kElementRows)
-        if (in.*element.included) view.*element.hour = MaximumHour(Project.*element.values);
+        if (in.*element.included) view.*element.hour = PeakHour(Project.*element.values);
     WriteMarkers(view);
-    view.GrandMaxHour = MaximumHour(Project.GrandHourTotal);
+    view.GrandMaxHour = PeakHour(Project.GrandHourTotal);
+    if (!view.GrandMaxHour) view.NoGain = NoGainReason(in);
+}
+
+std::optional<int> PeakHour(const HourValues& values) {
+    for (int h = 1; h <= kHourCount; ++h)
+        if (!values[h].IsZero()) return MaximumHour(values);
+    return std::nullopt;
+}
+
+std::string NoGainReason(const TotalsInputTexts& in) {
+    const auto none = [](const std::array<bool, kOrientationCount>& ticked) {
+        return std::none_of(ticked.begin(), ticked.end(), [](bool on) { return on; });
+    };
+    std::string why;
+    if (!in.Windows && !in.Walls && !in.Roof)
+        why = "не отмечено ни окон, ни стен, ни покрытия";
+    else if (!in.Roof && (!in.Windows || none(in.WindowOrientations)) && (!in.Walls || none(in.WallOrientations)))
+        why = "не отмечена ни одна ориентация";
+    else
+        why = "теплопоступления равны нулю во все часы (проверьте площади)";
+    return "нет теплопоступлений: " + why;
 }
 
 void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view) {
     const WindowTableLoan windowTable;
     view.RoofOuterCoeffText.reset();
     view.Failure.reset();
+    view.GrandMaxHour.reset();
+    view.NoGain.reset();
     TotalsStep step = TotalsStep::Windows;
     try {
         WriteTotalsTitles(view);
@@ -203,7 +227,7 @@ void TotalsNotComputed(const TotalsInputTexts& in, TotalsStep failed, const std:
         for (int h = 1; h <= kHourCount; ++h)
             Cell(view, element.valueRow, h) = computed ? ValueText((Project.*element.values)[h]) : "";
         view.*element.hour = std::nullopt;
-        if (computed && in.*element.included) view.*element.hour = MaximumHour(Project.*element.values);
+        if (computed && in.*element.included) view.*element.hour = PeakHour(Project.*element.values);
     }
     WriteMarkers(view);
     for (int h = 1; h <= kHourCount; ++h) Cell(view, kGrandValueRow, h).clear();

@@ -60,13 +60,15 @@ struct TotalsView {
     TotalsGrid Cells;
     std::optional<std::string> RoofOuterCoeffText;  // Edit41, set when the roof step shows αн
     // Hours 1..10 of the row maxima, each marked "  MAX" in its marker row;
-    // empty for an element kind not included.
+    // empty for an element kind not included or a row without any gain.
     std::optional<int> WindowMaxHour;
     std::optional<int> WallMaxHour;
     std::optional<int> RoofMaxHour;
     // Hour 1..10 of the largest GrandHourTotal, under which Label164 stands;
-    // the last hour (the label's design place) before the first showing.
-    int GrandMaxHour = kHourCount;
+    // empty before the first showing and for a day without any gain.
+    std::optional<int> GrandMaxHour;
+    // Why the day has no gain at all (and so no maximum), when it has none.
+    std::optional<std::string> NoGain;
     // Set when the last showing failed: the text of its error box. The sum
     // is then not shown and no hour of it is marked.
     std::optional<std::string> Failure;
@@ -105,5 +107,11 @@ void TotalsNotComputed(const TotalsInputTexts& in, TotalsStep failed, const std:
 
 // The hour 1..10 of the largest value; the earliest hour wins a tie.
 int MaximumHour(const HourValues& values);
+// The same for a row of gains, none for a row that is zero every hour: no
+// gain, no maximum.
+std::optional<int> PeakHour(const HourValues& values);
+// Why a day whose sum is zero every hour has no gain, in the words the page
+// and the tool show: «нет теплопоступлений: не отмечена ни одна ориентация».
+std::string NoGainReason(const TotalsInputTexts& in);
 // A value rounded to whole watts, ties to even.
 Decimal4 RoundToWholeWatts(Decimal4 value);

@@ -158,7 +158,8 @@ struct ProjectTotals {
     std::optional<int> WindowMaxHour;
     std::optional<int> WallMaxHour;
     std::optional<int> RoofMaxHour;
-    int GrandMaxHour = 1;
+    std::optional<int> GrandMaxHour;    // none for a day without any gain
+    std::optional<std::string> NoGain;  // and then why
 };
 
 struct ProjectResults {

@@ -7,6 +7,7 @@
 
 #include "CalcError.h"
 #include "Cities.h"
+#include "InputKeys.h"
 #include "JsonTree.h"
 #include "ProjectDocument.h"
 #include "TableText.h"
@@ -109,7 +110,11 @@ constexpr std::array<std::string_view, 3> kKindNames{"Vertical", "Inclined", "Ho
 // Reading. `where` names the value in a message: «Ключ "Walls"», «Слой 2 в
 // "WallLayers"», «Ключ "Thickness" слоя 2 в "WallLayers"».
 
+}  // namespace
+
 std::string KeyWhere(std::string_view key) { return "Ключ " + Quoted(key); }
+
+namespace {
 
 [[noreturn]] void Refuse(const std::string& where, const std::string& what) { throw CalcError(where + " " + what); }
 
@@ -119,15 +124,19 @@ std::size_t CharacterCount(std::string_view text) {
     return count;
 }
 
-std::string TextValue(const JsonNode& value, const std::string& where) {
+}  // namespace
+
+std::string TextValue(const JsonNode& value, const std::string& where, std::size_t maxLength) {
     if (value.type != JsonNode::Type::Text && value.type != JsonNode::Type::Number) {
         Refuse(where, "должен быть текстом или числом");
     }
-    if (CharacterCount(value.text) > kMaxInputTextLength) {
-        Refuse(where, "содержит текст длиннее " + std::to_string(kMaxInputTextLength) + " знаков");
+    if (CharacterCount(value.text) > maxLength) {
+        Refuse(where, "содержит текст длиннее " + std::to_string(maxLength) + " знаков");
     }
     return value.text;
 }
+
+namespace {
 
 bool BooleanValue(const JsonNode& value, const std::string& where) {
     if (value.type == JsonNode::Type::Boolean) return value.boolean;
@@ -311,8 +320,9 @@ std::string_view KeyOfText(std::string T::*text) {
     throw std::logic_error("a text of the windows page without its key");
 }
 
-// The climate inputs a city sets that the document left out, from the city's
-// row; the city is looked up only when one of them is left out.
+}  // namespace
+
+// The city is looked up only when one of its inputs is left out.
 void FillFromCity(ProjectInputs& p, const std::set<std::string_view>& given) {
     if (Trimmed(p.City).empty()) return;
     std::vector<const CityInput*> missing;
@@ -324,22 +334,72 @@ void FillFromCity(ProjectInputs& p, const std::set<std::string_view>& given) {
     for (const CityInput* input : missing) p.Window.*InputControlOf(input->control).windowText = choice.*input->text;
 }
 
-ProjectInputs InputsOf(const JsonNode& root) {
+namespace {
+
+const InputKey* KeyNamed(std::string_view name) {
+    for (const InputKey& k : kInputKeys) {
+        if (k.name == name) return &k;
+    }
+    return nullptr;
+}
+
+const InputKey& KnownKey(std::string_view name) {
+    const InputKey* k = KeyNamed(name);
+    if (k == nullptr) throw std::logic_error("not a key of the inputs document");
+    return *k;
+}
+
+}  // namespace
+
+void ReadInputKey(ProjectInputs& p, const std::string& key, const JsonNode& value) {
+    const InputKey* k = KeyNamed(key);
+    if (k == nullptr) throw CalcError("Неизвестный ключ " + Quoted(key));
+    ReadKey(p, *k, value);
+}
+
+void WriteInputKey(const ProjectInputs& p, std::string_view key, ordered_json& doc) { WriteKey(p, KnownKey(key), doc); }
+
+void CopyInputKey(const ProjectInputs& from, ProjectInputs& to, std::string_view key) {
+    const InputKey& k = KnownKey(key);
+    switch (k.kind) {
+        case KeyKind::Text:
+            TextOf(to, k) = TextOf(from, k);
+            if (k.flag != nullptr) to.*k.flag = from.*k.flag;
+            break;
+        case KeyKind::Kind:
+            to.Kind = from.Kind;
+            break;
+        case KeyKind::CheckBox:
+            to.*k.flag = from.*k.flag;
+            break;
+        case KeyKind::Orientations:
+            to.*k.orientations = from.*k.orientations;
+            break;
+        case KeyKind::Conditions:
+            to.OperatingConditions = from.OperatingConditions;
+            break;
+        case KeyKind::LayerCount:
+            to.*k.count = from.*k.count;
+            break;
+        case KeyKind::Layers:
+            to.*k.layers = from.*k.layers;
+            break;
+    }
+}
+
+ProjectInputs ProjectInputsOfTree(const JsonNode& root) {
     ProjectInputs p;
     std::set<std::string_view> seen;
     for (std::size_t i = 0; i < root.keys.size(); ++i) {
         const std::string& key = root.keys[i];
         if (!seen.insert(key).second) throw CalcError(KeyWhere(key) + " указан дважды");
-        const InputKey* k = nullptr;
-        for (const InputKey& candidate : kInputKeys) {
-            if (candidate.name == key) k = &candidate;
-        }
-        if (k == nullptr) throw CalcError("Неизвестный ключ " + Quoted(key));
-        ReadKey(p, *k, root.items[i]);
+        ReadInputKey(p, key, root.items[i]);
     }
     FillFromCity(p, seen);
     return p;
 }
+
+namespace {
 
 // The wrapper of a full project file, each key at most once.
 struct ProjectFileKeys {
@@ -375,15 +435,19 @@ void CheckFormat(const JsonNode& format) {
     throw CalcError(message);
 }
 
-void CheckVersion(const JsonNode& version) {
+// The version 1..newest of a file; a newer one asks for a newer program.
+int CheckVersion(const JsonNode& version, int newest) {
     const bool whole = version.type == JsonNode::Type::Number && !version.text.empty() &&
                        version.text.find_first_not_of("0123456789") == std::string::npos;
-    if (!whole || version.text == "0") throw CalcError("Ключ \"version\" должен быть целым числом не меньше 1");
-    if (version.text != std::to_string(kProjectFormatVersion)) {
-        throw CalcError("Файл проекта записан в версии " + version.text +
-                        " формата, а эта программа читает только версию " + std::to_string(kProjectFormatVersion) +
-                        "; откройте его более новой программой");
+    if (!whole || version.text.find_first_not_of('0') == std::string::npos) {
+        throw CalcError("Ключ \"version\" должен быть целым числом не меньше 1");
     }
+    for (int v = 1; v <= newest; ++v) {
+        if (version.text == std::to_string(v)) return v;
+    }
+    const std::string readable = newest == 1 ? "только версию 1" : "версии с 1 по " + std::to_string(newest);
+    throw CalcError("Файл проекта записан в версии " + version.text + " формата, а эта программа читает " + readable +
+                    "; откройте его более новой программой");
 }
 
 }  // namespace
@@ -391,20 +455,20 @@ void CheckVersion(const JsonNode& version) {
 ProjectInputs ReadProjectInputs(std::string_view document) {
     const JsonNode root = ParseJsonTree(document);
     if (root.type != JsonNode::Type::Object) throw CalcError(kNotAnObject);
-    return InputsOf(root);
+    return ProjectInputsOfTree(root);
 }
 
-ProjectInputs ReadProjectDocument(std::string_view document) {
-    const JsonNode root = ParseJsonTree(document);
-    if (root.type != JsonNode::Type::Object) throw CalcError(kNotAnObject);
+bool IsProjectFileTree(const JsonNode& root) {
     bool full = false;
     for (const std::string& key : root.keys) full = full || key == "format";
-    if (!full) return InputsOf(root);
+    return full;
+}
 
+ProjectFileTree ProjectFileTreeOf(const JsonNode& root, int newest) {
     const ProjectFileKeys keys = FileKeysOf(root);
     CheckFormat(*keys.format);
     if (keys.version == nullptr) throw CalcError("В файле проекта нет ключа \"version\"");
-    CheckVersion(*keys.version);
+    const int version = CheckVersion(*keys.version, newest);
     if (keys.inputs == nullptr) throw CalcError("В файле проекта нет ключа \"inputs\"");
     if (keys.inputs->type != JsonNode::Type::Object) {
         throw CalcError("Ключ \"inputs\" должен быть объектом JSON с именованными входными данными");
@@ -412,7 +476,14 @@ ProjectInputs ReadProjectDocument(std::string_view document) {
     if (keys.results != nullptr && keys.results->type != JsonNode::Type::Object) {
         throw CalcError("Ключ \"results\" должен быть объектом JSON");
     }
-    return InputsOf(*keys.inputs);
+    return {version, keys.inputs};
+}
+
+ProjectInputs ReadProjectDocument(std::string_view document) {
+    const JsonNode root = ParseJsonTree(document);
+    if (root.type != JsonNode::Type::Object) throw CalcError(kNotAnObject);
+    if (!IsProjectFileTree(root)) return ProjectInputsOfTree(root);
+    return ProjectInputsOfTree(*ProjectFileTreeOf(root, kProjectFormatVersion).Inputs);
 }
 
 bool IsJsonDocumentText(std::string_view text) {

@@ -111,7 +111,8 @@ ordered_json TotalsJson(const ProjectTotals& t) {
     totals["WindowMaxHour"] = HourLabelOrNull(t.WindowMaxHour);
     totals["WallMaxHour"] = HourLabelOrNull(t.WallMaxHour);
     totals["RoofMaxHour"] = HourLabelOrNull(t.RoofMaxHour);
-    totals["GrandMaxHour"] = std::string(HourLabel(t.GrandMaxHour));
+    totals["GrandMaxHour"] = HourLabelOrNull(t.GrandMaxHour);
+    if (t.NoGain) totals["NoGainNote"] = *t.NoGain;
     return totals;
 }
 

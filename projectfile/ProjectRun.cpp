@@ -96,6 +96,7 @@ ProjectResults ProjectResultsOfState(const ProjectInputs& p, const TotalsView& v
     t.WallMaxHour = view.WallMaxHour;
     t.RoofMaxHour = view.RoofMaxHour;
     t.GrandMaxHour = view.GrandMaxHour;
+    t.NoGain = view.NoGain;
 
     // The construction figures the gains rest on, from the same functions and
     // inputs as the page's wall and roof steps, and the roof gains as computed,

@@ -20,7 +20,7 @@ struct HourSeries {
 struct HourlyCharts {
     std::vector<HourSeries> Elements;  // windows, walls, roof: the rows of the totals
     HourSeries Sum;                    // their sum, the last row of the totals
-    int MaxHour = 1;                   // hour 1..10 of the largest sum
+    std::optional<int> MaxHour;        // hour 1..10 of the largest sum; none without any gain
     // Qост of the windows of each orientation С..СЗ; empty when the windows
     // are not computed.
     std::vector<HourSeries> Windows;

@@ -159,9 +159,7 @@ ReportTable TotalsTable(const ProjectTotals& t) {
         const std::string& text = titles.Cells[static_cast<std::size_t>(row)][kTotalsTitleColumn];
         return ReportCell::Label(text.substr(text.find_first_not_of(' ')));
     };
-    const auto maximum = [](const std::optional<int>& hour) {
-        return ReportCell::Label(hour ? std::string(HourLabel(*hour)) : kNoMaximum);
-    };
+    const auto maximum = [](const std::optional<int>& hour) { return MaxHourCell(hour); };
     ReportTable table{"Итого", "Теплопоступления по часам, Вт", HourHeader({""}), {}};
     table.Header.emplace_back("Максимум");
     const struct {
@@ -260,3 +258,9 @@ ProjectReport MakeProjectReport(const ProjectInputs& p, const ProjectResults& re
     if (results.Walls) report.Walls = WallsTable(*results.Walls, p.WallOrientations);
     return report;
 }
+
+ReportCell MaxHourCell(const std::optional<int>& hour) {
+    return ReportCell::Label(hour ? std::string(HourLabel(*hour)) : kNoMaximum);
+}
+
+ReportTable TotalsReportTable(const ProjectTotals& totals) { return TotalsTable(totals); }

@@ -39,7 +39,7 @@ struct ProjectReport {
     // Hours as columns; windows, walls, roof and their sum in W; the hour of
     // each maximum in the last column.
     ReportTable Totals;
-    int GrandMaxHour = 1;  // hour 1..10 of the largest sum
+    std::optional<int> GrandMaxHour;  // hour 1..10 of the largest sum; none without any gain
     // One table per orientation С..СЗ: the 17 rows of the windows page by
     // hour. Empty when "Окна" is not checked.
     std::vector<ReportTable> Windows;
@@ -56,3 +56,9 @@ struct ProjectReport {
 
 // The report of a project's inputs and the results computed from them.
 ProjectReport MakeProjectReport(const ProjectInputs& inputs, const ProjectResults& results);
+
+// The hour of a maximum as its table shows it ("12-13"), or "—" for none.
+ReportCell MaxHourCell(const std::optional<int>& hour);
+
+// The totals table of the report: the four rows by hour and their maxima.
+ReportTable TotalsReportTable(const ProjectTotals& totals);

@@ -178,17 +178,18 @@ struct TemporaryFile {
 
 }  // namespace
 
-std::string ReportWorkbookBytes(const ProjectReport& report) {
+namespace {
+
+// A workbook whose sheets `addSheets` adds, as bytes.
+template <class AddSheets>
+std::string ComposeWorkbook(const AddSheets& addSheets) {
     const TemporaryFile file;
     const ClassicNumbersOnThisThread classicNumbers;
     lxw_workbook* book = workbook_new(file.name.c_str());
     if (book == nullptr) throw CalcError("Не удалось составить книгу");
     try {
         const Formats formats(book);
-        InputsSheet(book, formats, report.Inputs);
-        TableSheet(book, formats, report.Totals, 1);
-        for (const ReportTable& table : report.Windows) TableSheet(book, formats, table, 2);
-        if (report.Walls) TableSheet(book, formats, *report.Walls, 1);
+        addSheets(book, formats);
     } catch (...) {
         workbook_close(book);
         throw;
@@ -201,6 +202,41 @@ std::string ReportWorkbookBytes(const ProjectReport& report) {
     return bytes;
 }
 
+}  // namespace
+
+std::string ReportWorkbookBytes(const ProjectReport& report) {
+    return ComposeWorkbook([&report](lxw_workbook* book, const Formats& formats) {
+        InputsSheet(book, formats, report.Inputs);
+        TableSheet(book, formats, report.Totals, 1);
+        for (const ReportTable& table : report.Windows) TableSheet(book, formats, table, 2);
+        if (report.Walls) TableSheet(book, formats, *report.Walls, 1);
+    });
+}
+
 void WriteReportWorkbook(const ProjectReport& report, const std::string& path) {
     WriteReportFile(path, ReportWorkbookBytes(report));
+}
+
+namespace {
+
+// The tables of a sheet one under another, a blank row between two.
+void StackedSheet(lxw_workbook* book, const Formats& formats, const WorkbookSheet& stacked) {
+    SheetWriter sheet(book, formats, stacked.Name);
+    for (std::size_t i = 0; i < stacked.Tables.size(); ++i) {
+        const ReportTable& table = stacked.Tables[i];
+        if (i > 0) sheet.Skip();
+        sheet.Title(table.Title);
+        sheet.Header(table.Header);
+        if (i == 0) sheet.FreezeAbove(static_cast<lxw_col_t>(stacked.FrozenColumns));
+        for (const ReportRow& row : table.Rows) sheet.Row(row);
+    }
+    sheet.SetWidths();
+}
+
+}  // namespace
+
+std::string WorkbookBytes(const std::vector<WorkbookSheet>& sheets) {
+    return ComposeWorkbook([&sheets](lxw_workbook* book, const Formats& formats) {
+        for (const WorkbookSheet& sheet : sheets) StackedSheet(book, formats, sheet);
+    });
 }

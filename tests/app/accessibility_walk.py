@@ -23,8 +23,10 @@ ACCESSIBLE = "org.a11y.atspi.Accessible"
 ACTION = "org.a11y.atspi.Action"
 PROPERTIES = "org.freedesktop.DBus.Properties"
 # Pages shown in turn by pressing their tab, after the input page, and the
-# start of the name of the "MAX" marker that the page's computation places.
-PAGES = [("Окна", "Максимум теплопоступлений через окна: "), ("Итого :", "Максимум суммарных теплопоступлений: ")]
+# start of the name of what the page's computation places: the "MAX" marker
+# of the windows, and the line that says why the start-up day (no orientation
+# ticked) has no gain and so no maximum.
+PAGES = [("Окна", "Максимум теплопоступлений через окна: "), ("Итого :", "нет теплопоступлений: ")]
 
 
 def fail(message):

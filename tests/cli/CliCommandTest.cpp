@@ -42,6 +42,32 @@ TEST(CliCommand, ComputeReadsStandardInput) {
     }
 }
 
+// No gain, no maximum: a day that is zero every hour marks no hour and says why.
+TEST(CliCommand, ADayWithoutGainHasNoMaximum) {
+    const struct {
+        const char* document;
+        const char* why;
+    } cases[] = {
+        {R"({})", "нет теплопоступлений: не отмечена ни одна ориентация"},
+        {R"({"Windows": false})", "нет теплопоступлений: не отмечено ни окон, ни стен, ни покрытия"},
+        {R"({"Windows": false, "Roof": true, "RoofLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81",
+                                                              "Thickness": "0.38"}]})",
+         "нет теплопоступлений: теплопоступления равны нулю во все часы (проверьте площади)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.document);
+        const Outcome o = InProcess({"compute"}, c.document);
+        EXPECT_EQ(o.status, 0) << o.err;
+        const json totals = json::parse(o.out)["totals"];
+        EXPECT_TRUE(totals["GrandMaxHour"].is_null());
+        EXPECT_TRUE(totals["WindowMaxHour"].is_null());
+        EXPECT_EQ(totals["NoGainNote"], c.why);
+    }
+    const json totals = json::parse(InProcess({"compute"}, R"({"WindowOrientations": ["Ю"]})").out)["totals"];
+    EXPECT_EQ(totals["GrandMaxHour"], "12-13");
+    EXPECT_FALSE(totals.contains("NoGainNote"));
+}
+
 TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
     const Outcome j = InProcess({"compute"}, R"({"GlazingResistance": "0"})");
     EXPECT_EQ(j.status, 2);
@@ -85,23 +111,29 @@ TEST(CliCommand, ComputeTakesEachFormOfAProject) {
         << neither.err;
 }
 
-TEST(CliCommand, ConvertPrintsTheFullProjectFile) {
+TEST(CliCommand, ConvertPrintsTheBuildingOfOneRoom) {
     const Outcome o = InProcess({"convert"}, TableFile("52"));
     EXPECT_EQ(o.status, 0) << o.err;
     const json doc = json::parse(o.out);
     EXPECT_EQ(doc["format"], "solargain-project");
-    EXPECT_EQ(doc["version"], 1);
-    EXPECT_EQ(doc["inputs"]["Latitude"], "52");
-    EXPECT_EQ(doc["inputs"]["WindowOuterCoeff"], "26.87");
+    EXPECT_EQ(doc["version"], 2);
+    EXPECT_EQ(doc["inputs"]["Site"]["Latitude"], "52");
+    EXPECT_EQ(doc["inputs"]["Site"]["WindowOuterCoeff"], "26.87");
+    EXPECT_EQ(doc["inputs"]["Rooms"].size(), 1u);
+    EXPECT_EQ(doc["inputs"]["Rooms"][0]["Windows"][0]["WindowHeight"], "1.5");
     EXPECT_EQ(doc["results"], json::parse(InProcess({"compute"}, o.out).out));
+    // The room's totals are the table file's.
+    EXPECT_EQ(doc["results"]["rooms"][0]["totals"]["GrandHourTotal"],
+              json::parse(InProcess({"compute"}, TableFile("52")).out)["totals"]["GrandHourTotal"]);
 
     // A refused calculation still gives the whole document, its results the error.
     const Outcome refused = InProcess({"convert"}, TableFile("0"));
     EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(refused.err, "Широта должна быть целым числом от 40 до 60 градусов.\n");
+    const std::string refusal = "Помещение «1», окно «Окна»: Широта должна быть целым числом от 40 до 60 градусов.";
+    EXPECT_EQ(refused.err, refusal + "\n");
     const json kept = json::parse(refused.out);
-    EXPECT_EQ(kept["inputs"]["Latitude"], "0");
-    EXPECT_EQ(kept["results"], json({{"error", "Широта должна быть целым числом от 40 до 60 градусов."}}));
+    EXPECT_EQ(kept["inputs"]["Site"]["Latitude"], "0");
+    EXPECT_EQ(kept["results"], json({{"error", refusal}}));
 
     const Outcome unreadable = InProcess({"convert"}, "{\"Latitude\": ");
     EXPECT_EQ(unreadable.status, 2);
@@ -161,6 +193,69 @@ TEST(CliCommand, OutputFileTakesTheResults) {
     EXPECT_EQ(intoFolder.out, "");
     std::remove(path.c_str());
     ::rmdir(folder.c_str());
+}
+
+// Two rooms: "101" with a south window and a wall, "102" with an east window.
+const char* kTwoRooms = R"({"format": "solargain-project", "version": 2, "inputs": {
+    "Site": {"Latitude": "48"},
+    "Rooms": [{"Name": "101", "Windows": [{"Name": "Окно 1", "WindowOrientations": ["Ю"]}],
+               "Walls": [{"Name": "Стена 1", "WallArea": "10", "WallAbsorptance": "0.7", "WallOrientations": ["Ю"],
+                          "WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0.38"}]}]},
+              {"Name": "102", "IndoorTemp": "22", "Windows": [{"Name": "Окно 1", "WindowOrientations": ["В"]}]}]}})";
+
+TEST(CliCommand, ComputeGivesRoomsAndTheBuilding) {
+    const Outcome o = InProcess({"compute"}, kTwoRooms);
+    ASSERT_EQ(o.status, 0) << o.err;
+    const json doc = json::parse(o.out);
+    ASSERT_EQ(doc["rooms"].size(), 2u);
+    const json& first = doc["rooms"][0];
+    EXPECT_EQ(first["Name"], "101");
+    EXPECT_EQ(first["windows"][0]["Name"], "Окно 1");
+    EXPECT_EQ(first["windows"][0]["orientations"][4]["hours"]["12-13"]["HeatGain"], "760");
+    EXPECT_EQ(first["walls"][0]["Name"], "Стена 1");
+    EXPECT_TRUE(first["roof"].is_null());
+    // The room's window row is its window group's, as a project of that group alone computes it.
+    const json alone = json::parse(InProcess({"compute"}, R"({"WindowOrientations": ["Ю"]})").out);
+    EXPECT_EQ(first["totals"]["WindowHourTotal"], alone["totals"]["WindowHourTotal"]);
+    const json& building = doc["building"];
+    for (const auto& [hour, total] : building["HourTotal"].items()) {
+        const int sum = std::stoi(first["totals"]["GrandHourTotal"][hour].get<std::string>()) +
+                        std::stoi(doc["rooms"][1]["totals"]["GrandHourTotal"][hour].get<std::string>());
+        EXPECT_EQ(total, std::to_string(sum)) << hour;
+    }
+    EXPECT_EQ(building["MaxGain"], building["HourTotal"][building["MaxHour"].get<std::string>()]);
+    const int peaks =
+        std::stoi(
+            first["totals"]["GrandHourTotal"][first["totals"]["GrandMaxHour"].get<std::string>()].get<std::string>()) +
+        std::stoi(
+            doc["rooms"][1]["totals"]["GrandHourTotal"][doc["rooms"][1]["totals"]["GrandMaxHour"].get<std::string>()]
+                .get<std::string>());
+    EXPECT_EQ(building["RoomPeakSum"], std::to_string(peaks));
+
+    const Outcome csv = InProcess({"compute", "--format", "csv"}, kTwoRooms);
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out.rfind("Row,Name,8-9,", 0), 0u);
+    EXPECT_NE(csv.out.find("\nRoom,102,"), std::string::npos);
+    EXPECT_NE(csv.out.find("\nRoomPeakSum,,,,,,,,,,,,," + building["RoomPeakSum"].get<std::string>() + "\n"),
+              std::string::npos);
+}
+
+TEST(CliCommand, BuildingRefusalNamesRoomAndElement) {
+    std::string text = kTwoRooms;
+    const std::string east = R"("WindowOrientations": ["В"])";
+    text.replace(text.find(east), east.size(), R"("GlazingResistance": "0")");
+    const Outcome o = InProcess({"compute"}, text);
+    EXPECT_EQ(o.status, 2);
+    const std::string refusal =
+        "Помещение «102», окно «Окно 1»: Сопротивление теплопередаче заполнения светового "
+        "проёма Rп должно быть больше 0 (введено 0)";
+    EXPECT_EQ(o.err, refusal + "\n");
+    EXPECT_EQ(json::parse(o.out)["error"], refusal);
+
+    const Outcome converted = InProcess({"convert"}, text);
+    EXPECT_EQ(converted.status, 2);
+    EXPECT_EQ(json::parse(converted.out)["results"]["error"], refusal);
+    EXPECT_EQ(json::parse(converted.out)["inputs"]["Rooms"][1]["Windows"][0]["GlazingResistance"], "0");
 }
 
 TEST(CliCommand, HelpAndVersion) {
@@ -239,7 +334,7 @@ TEST(CliCommand, ComputeTakesTheClimateOfACity) {
     EXPECT_NE(InProcess({"compute"}, R"({"City": "Москва", )" + south + "}").out,
               InProcess({"compute"}, "{" + south + "}").out);
     // convert writes the texts the city gave, and the city.
-    const json converted = json::parse(InProcess({"convert"}, R"({"City": "Москва"})").out)["inputs"];
+    const json converted = json::parse(InProcess({"convert"}, R"({"City": "Москва"})").out)["inputs"]["Site"];
     EXPECT_EQ(converted["City"], "Москва");
     EXPECT_EQ(converted["Latitude"], "56");
     EXPECT_EQ(converted["OutdoorAmplitude"], "10.2");

@@ -77,7 +77,9 @@ TEST_F(TotalsPage, NothingIncludedShowsZerosAndTheFirstHour) {
     EXPECT_EQ(CellAt(view, kRoofTitleRow, 5), "Покрытие");
     EXPECT_EQ(CellAt(view, kGrandTitleRow, 5), "  ВСЕГО");
     EXPECT_FALSE(view.WindowMaxHour || view.WallMaxHour || view.RoofMaxHour);
-    EXPECT_EQ(view.GrandMaxHour, 1);
+    // No gain, no maximum, and the page says why.
+    EXPECT_FALSE(view.GrandMaxHour.has_value());
+    EXPECT_EQ(view.NoGain, "нет теплопоступлений: не отмечено ни окон, ни стен, ни покрытия");
     EXPECT_FALSE(view.RoofOuterCoeffText.has_value());
 }
 

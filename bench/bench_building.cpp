@@ -1,0 +1,55 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "BuildingDocument.h"
+
+// A building of 200 rooms, each with two window groups, two wall groups and
+// a roof of one brick layer: reading its document, and its whole calculation.
+
+namespace {
+
+constexpr int kRooms = 200;
+
+std::string RoomDocument(int number) {
+    const std::string layer =
+        R"([{"MaterialName": "Кирпич", "HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0.38"}])";
+    return R"({"Name": ")" + std::to_string(number) + R"(", "IndoorTemp": "20",
+        "Windows": [{"Name": "Окно 1", "WindowOrientations": ["Ю"]},
+                    {"Name": "Окно 2", "WindowKind": "Inclined", "GlazingTilt": "10", "WindowOrientations": ["З"]}],
+        "Walls": [{"Name": "Стена 1", "WallArea": "12", "WallAbsorptance": "0.7", "WallOrientations": ["Ю"],
+                   "WallLayers": )" +
+           layer + R"(},
+                  {"Name": "Стена 2", "WallArea": "8", "WallAbsorptance": "0.6", "WallOrientations": ["З"],
+                   "WallLayers": )" +
+           layer + R"(}],
+        "Roof": {"Name": "Покрытие", "RoofArea": "20", "RoofAbsorptance": "0.7", "RoofLayers": )" +
+           layer + "}}";
+}
+
+std::string BuildingDocumentText() {
+    std::string rooms;
+    for (int r = 1; r <= kRooms; ++r) rooms += (r > 1 ? "," : "") + RoomDocument(100 + r);
+    return R"({"format": "solargain-project", "version": 2, "inputs": {"Site": {"City": "Москва"}, "Rooms": [)" +
+           rooms + "]}}";
+}
+
+void BM_BuildingRead(benchmark::State& state) {
+    const std::string text = BuildingDocumentText();
+    for (auto _ : state) benchmark::DoNotOptimize(ReadAnyBuilding(text));
+}
+
+void BM_Building200Rooms(benchmark::State& state) {
+    const BuildingInputs building = ReadAnyBuilding(BuildingDocumentText());
+    for (auto _ : state) {
+        const BuildingResults results = ComputeBuilding(building);
+        benchmark::DoNotOptimize(results.Building.MaxGain);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_BuildingRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Building200Rooms)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,102 @@
+// The calculation of a building: each element as the project of the site,
+// its room's indoor temperature and that element, then the sums.
+
+#include "BuildingDocument.h"
+#include "CalcError.h"
+#include "Totals.h"
+
+namespace {
+
+// The element's project computed; a refusal names the room and the element.
+ElementResults ComputeElement(const SiteInputs& site, const RoomInputs& room, BuildingPart part,
+                              const ElementInputs& element, const std::string& where) {
+    try {
+        return {element.Name, RunProject(ElementProject(site, room, part, element))};
+    } catch (const CalcError& e) {
+        throw CalcError(where + ": " + e.what());
+    }
+}
+
+void AddRow(HourValues& sum, const HourValues& row) {
+    for (int h = 1; h <= kHourCount; ++h) sum[h] = sum[h] + row[h];
+}
+
+// The room's rows from its elements' rows, with the hour of each maximum.
+ProjectTotals RoomTotalsOf(const RoomResults& room) {
+    ProjectTotals t;
+    for (const ElementResults& w : room.Windows) AddRow(t.WindowHourTotal, w.Results.Totals.WindowHourTotal);
+    for (const ElementResults& w : room.Walls) AddRow(t.WallHourTotal, w.Results.Totals.WallHourTotal);
+    if (room.Roof) t.RoofHourGain = room.Roof->Results.Totals.RoofHourGain;
+    for (int h = 1; h <= kHourCount; ++h) {
+        t.GrandHourTotal[h] = t.WindowHourTotal[h] + t.WallHourTotal[h] + t.RoofHourGain[h];
+    }
+    t.WindowMaxHour = PeakHour(t.WindowHourTotal);
+    t.WallMaxHour = PeakHour(t.WallHourTotal);
+    t.RoofMaxHour = PeakHour(t.RoofHourGain);
+    t.GrandMaxHour = PeakHour(t.GrandHourTotal);
+    return t;
+}
+
+RoomResults ComputeRoomAs(const SiteInputs& site, const RoomInputs& room, const std::string& roomWhere) {
+    RoomResults r;
+    r.Name = room.Name;
+    for (std::size_t i = 0; i < room.Windows.size(); ++i) {
+        const std::string where = roomWhere + ", " + ElementLabel(room.Windows, i, BuildingPart::Window);
+        r.Windows.push_back(ComputeElement(site, room, BuildingPart::Window, room.Windows[i], where));
+    }
+    for (std::size_t i = 0; i < room.Walls.size(); ++i) {
+        const std::string where = roomWhere + ", " + ElementLabel(room.Walls, i, BuildingPart::Wall);
+        r.Walls.push_back(ComputeElement(site, room, BuildingPart::Wall, room.Walls[i], where));
+    }
+    if (room.Roof) {
+        const std::string where = roomWhere + ", " + RoofLabel(*room.Roof);
+        r.Roof = ComputeElement(site, room, BuildingPart::Roof, *room.Roof, where);
+    }
+    try {
+        r.Totals = RoomTotalsOf(r);
+    } catch (const CalcError& e) {
+        throw CalcError(roomWhere + ": " + e.what());
+    }
+    return r;
+}
+
+BuildingTotals BuildingTotalsOf(const std::vector<RoomResults>& rooms) {
+    BuildingTotals b;
+    for (const RoomResults& room : rooms) {
+        AddRow(b.HourTotal, room.Totals.GrandHourTotal);
+        b.RoomPeakSum = b.RoomPeakSum + PeakOfRoom(room.Totals).Gain;
+    }
+    b.MaxHour = PeakHour(b.HourTotal);
+    if (b.MaxHour) b.MaxGain = b.HourTotal[*b.MaxHour];
+    return b;
+}
+
+}  // namespace
+
+RoomPeak PeakOfRoom(const ProjectTotals& room) {
+    const std::optional<int> hour = PeakHour(room.GrandHourTotal);
+    return {hour, hour ? room.GrandHourTotal[*hour] : Decimal4()};
+}
+
+RoomResults ComputeRoom(const SiteInputs& site, const RoomInputs& room) {
+    return ComputeRoomAs(site, room, RoomLabel({room}, 0));
+}
+
+// The rooms one after another: the calculation works on the one project state.
+BuildingResults ComputeBuilding(const BuildingInputs& building) {
+    BuildingResults results;
+    results.Rooms.reserve(building.Rooms.size());
+    for (std::size_t i = 0; i < building.Rooms.size(); ++i) {
+        results.Rooms.push_back(ComputeRoomAs(building.Site, building.Rooms[i], RoomLabel(building.Rooms, i)));
+    }
+    results.Building = BuildingTotalsOf(results.Rooms);
+    return results;
+}
+
+BuildingOutcome ComputeBuildingOutcome(const BuildingInputs& building) {
+    try {
+        return ComputeBuilding(building);
+    } catch (const CalcError& e) {
+        return ProjectError{ErrorBoxText(e.what())};
+    }
+}
