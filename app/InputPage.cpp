@@ -276,12 +276,13 @@ void TForm1::ConnectInputPage() {
 
 // A field's text read into the state it stands for, as the field shows it:
 // an unreadable or out-of-range text is marked instead and stores nothing;
-// an emptied field stores nothing either and waits, unmarked, for the
+// an emptied field stores nothing either and is marked only when
+// `emptyRefused` (a size the opening area waits for), else it waits for the
 // typing to go on. Marking never fails the handler that put the text in
 // (opening a project with such a text opens it, marked).
-bool TForm1::StoreTypedValue(QLineEdit* edit) {
+bool TForm1::StoreTypedValue(QLineEdit* edit, bool emptyRefused) {
     const InputControl& input = InputControlOf(edit->objectName().toStdString());
-    if (edit->text().isEmpty()) return false;
+    if (edit->text().isEmpty() && !emptyRefused) return false;
     try {
         const Decimal4 value = ReadInputValue(input, edit->text().toStdString());
         if (input.field.decimal != nullptr) Project.*input.field.decimal = value;
@@ -297,7 +298,7 @@ bool TForm1::StoreTypedValue(QLineEdit* edit) {
 // derived from it and Fп is emptied rather than left from older sizes.
 void TForm1::UpdateOpeningArea() {
     bool readable = true;
-    for (QLineEdit* size : {Edit1, Edit2, Edit3}) readable = StoreTypedValue(size) && readable;
+    for (QLineEdit* size : {Edit1, Edit2, Edit3}) readable = StoreTypedValue(size, true) && readable;
     if (!readable) {
         AssignText(Edit17, QString());
         return;
@@ -324,7 +325,7 @@ void TForm1::ShowOuterCoeffs(bool windowCoeff) {
     if (!shown) return;
     if (shown->Window) AssignText(Edit18, QString::fromStdString(*shown->Window));
     AssignText(Edit42, QString::fromStdString(shown->Envelope));
-    Edit41->setText(QString::fromStdString(shown->Envelope));  // the roof's αн follows the wind speed too
+    ShowConstructionResistances();  // R₀, K and the roof's αн follow the wind speed too
 }
 
 void TForm1::Edit5Change() {

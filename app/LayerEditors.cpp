@@ -399,3 +399,8 @@ void TForm1::ShowLayerEditors() {
         ShowPendingError();
     }
 }
+
+void TForm1::ShowConstructionResistances() {
+    for (const LayerControls& c : {WallControls(this), RoofControls(this)})
+        ShowResistance(c, ResistanceAfterCountChange(c.construction));
+}

@@ -16,8 +16,6 @@
 #include <utility>
 
 #include "CalcError.h"
-#include "Conversions.h"
-#include "DerivedInputs.h"
 #include "FieldMarks.h"
 #include "FormStyle.h"
 #include "InputControls.h"
@@ -172,9 +170,8 @@ void TForm1::FormCreate() {
     Project.WallLayerCount = 3;
     Project.RoofLayerCount = 3;
     // What the fields show is what is stored from the start on; the roof's
-    // αн shown is the one its R₀ takes, from the wind speed.
+    // αн shown with R₀ and K is the one its R₀ takes, from the wind speed.
     StoreStartUpTexts(Project);
-    Edit41->setText(QString::fromStdString(FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed))));
     ShowLayerEditors();  // the numbered rows of the three layers
 }
 

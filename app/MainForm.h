@@ -456,7 +456,7 @@ private:
 
     // Shared steps of the input page.
     void UpdateOpeningArea();
-    bool StoreTypedValue(QLineEdit* edit);
+    bool StoreTypedValue(QLineEdit* edit, bool emptyRefused = false);
     void ShowOuterCoeffs(bool windowCoeff);
     void ShowWindowKindControls(const WindowKindSwitch& kind);
     void SwitchWindowKind(WindowKind kind);
@@ -485,6 +485,9 @@ private:
     void ShowPendingError();
     // Layer grids, R₀ and K of both constructions from the project state.
     void ShowLayerEditors();
+    // R₀ and K of both constructions, and αн of the roof, recomputed from
+    // the stored wind speed and layers, as the wall and roof results take them.
+    void ShowConstructionResistances();
     // The title and the modified mark from the project file.
     void ShowProjectTitle();
     // Saving in the format of the name (".txt": window table file).

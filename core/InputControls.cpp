@@ -12,8 +12,9 @@ using S = ProjectState;
 constexpr InputRange Any = InputRange::Any;
 constexpr InputRange Above0 = InputRange::AboveZero;
 constexpr InputRange AtLeast0 = InputRange::AtLeastZero;
-constexpr InputRange AtLeast1 = InputRange::AtLeastOne;
+constexpr InputRange Whole1 = InputRange::WholeAtLeastOne;
 constexpr InputRange ZeroToOne = InputRange::ZeroToOne;
+constexpr InputRange Tilt = InputRange::TiltFromVertical;
 constexpr NameGender M = NameGender::Masculine;
 constexpr NameGender F = NameGender::Feminine;
 constexpr NameGender N = NameGender::Neuter;
@@ -37,9 +38,9 @@ constexpr std::array<InputControl, kInputControlCount> kInputControls{{
     {"Edit9",      "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength,      AtLeast0,  "Длина вертикальных элементов затенения",                                     "Lв",     F, Sec::Window,    "м",                   ""},
     {"Edit10",     "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset,     AtLeast0,  "Расстояние от горизонтального элемента затенения до откоса",                 "а",      N, Sec::Window,    "м",                   ""},
     {"Edit11",     "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset,      AtLeast0,  "Расстояние от вертикального элемента затенения до откоса",                   "с",      N, Sec::Window,    "м",                   ""},
-    {"Edit3",      "1",      0,  18,  nullptr,                 {},                       AtLeast1,  "Количество однотипных окон",                                                 "n",      N, Sec::Window,    "шт.",                 ""}, // no field of its own
+    {"Edit3",      "1",      0,  18,  nullptr,                 {},                       Whole1,    "Количество однотипных окон",                                                 "n",      N, Sec::Window,    "шт.",                 ""}, // no field of its own
     {"Edit17",     "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea,          Above0,    "Площадь световых проёмов",                                                   "Fп",     F, Sec::Window,    "м²",                  ""},
-    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Any,       "Угол отклонения остекления от вертикали",                                    "β'",     M, Sec::Window,    "°",                   ""},
+    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Tilt,      "Угол отклонения остекления от вертикали",                                    "β'",     M, Sec::Window,    "°",                   ""},
     {"Edit14",     "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance,   ZeroToOne, "Приведённый коэффициент поглощения солнечной радиации",                      "ρп",     M, Sec::Window,    "",                    ""},
     {"Edit15",     "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance,    Above0,    "Сопротивление теплопередаче заполнения светового проёма",                    "Rп",     N, Sec::Window,    kResistanceUnit,       ""},
     {"Edit16",     "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading,         ZeroToOne, "Коэффициент затенения светового проёма переплётами",                         "τ₂",     M, Sec::Window,    "",                    ""},
@@ -50,8 +51,8 @@ constexpr std::array<InputControl, kInputControlCount> kInputControls{{
     {"Edit6",      "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp,           Any,       "Температура внутреннего воздуха",                                            "tв",     F, Sec::Site,      "°С",                  ""},
     {"Edit5",      "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed,            AtLeast0,  "Скорость ветра",                                                             "V",      F, Sec::Site,      "м/с",                 ""},
     {"Edit12",     "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude,     AtLeast0,  "Суточная амплитуда температуры наружного воздуха",                           "Аtн",    F, Sec::Site,      "°С",                  ""},
-    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Any,       "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
-    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Any,       "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
+    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Above0,    "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
+    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Above0,    "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
     // Walls
     {"Edit4",      "0",      0,   0,  nullptr,                 &S::WallArea,             AtLeast0,  "Площадь стены",                                                              "F",      F, Sec::Wall,      "м²",                  ""},
     {"Edit20",     "0",      0,   0,  nullptr,                 &S::WallTransmittance,    Any,       "Коэффициент теплопередачи стены",                                            "К",      M, Sec::Wall,      kTransmittanceUnit,    ""},
@@ -154,10 +155,13 @@ std::string_view Refusal(InputRange range, Decimal4 value) {
             return value > zero ? std::string_view() : "больше 0";
         case InputRange::AtLeastZero:
             return value >= zero ? std::string_view() : "не меньше 0";
-        case InputRange::AtLeastOne:
-            return value >= one ? std::string_view() : "не меньше 1";
+        case InputRange::WholeAtLeastOne:
+            return value >= one && value.Count() % one.Count() == 0 ? std::string_view() : "целым числом не меньше 1";
         case InputRange::ZeroToOne:
             return value >= zero && value <= one ? std::string_view() : "от 0 до 1";
+        case InputRange::TiltFromVertical:
+            static_assert(kMaxGlazingTilt == 10, "the refusal below names the largest tilt");
+            return value >= zero && value <= Decimal4::FromInt(kMaxGlazingTilt) ? std::string_view() : "от 0 до 10";
     }
     return {};
 }

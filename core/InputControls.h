@@ -52,12 +52,24 @@ struct StateField {
 // The values a quantity can physically take. A value outside is refused
 // before anything is computed from it.
 enum class InputRange : std::uint8_t {
-    Any,          // no limit of its own
-    AboveZero,    // > 0: sizes, areas of openings, resistances, layer figures
-    AtLeastZero,  // >= 0
-    AtLeastOne,   // >= 1: a number of windows
-    ZeroToOne,    // 0 ... 1: coefficients and absorptances
+    Any,               // no limit of its own
+    AboveZero,         // > 0: sizes, areas of openings, resistances, layer figures
+    AtLeastZero,       // >= 0
+    WholeAtLeastOne,   // a whole number >= 1: a number of windows
+    ZeroToOne,         // 0 ... 1: coefficients and absorptances
+    TiltFromVertical,  // 0 ... kMaxGlazingTilt degrees: the tilt of inclined glazing
 };
+
+// The largest tilt of inclined glazing from the vertical, degrees. The
+// inclined glazing turns the direct radiation of the vertical facade onto
+// its plane by ctg β / ctg(β + β'), which holds only while β + β' stays
+// below 90° for every hour the sun shines on the facade; the sun-position
+// tables of latitudes 40..60 give β up to 70.6832° (west, 17-18), so β' must
+// stay well below 19.3°, where the factor grows without bound. Up to 10° it
+// is at most 2.14 and the gains stay within twice those of vertical glazing.
+// A forward tilt (β' < 0) multiplies the small direct radiation the tables
+// give just behind the facade plane (β slightly below 0) without bound.
+inline constexpr int kMaxGlazingTilt = 10;
 
 // The grammatical gender of a field's name, which the refusal agrees with
 // ("должен", "должна", "должно").

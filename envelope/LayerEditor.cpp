@@ -43,10 +43,13 @@ const InputControl& ControlOf(const EntryFigure& figure, Construction c) {
     return InputControlOf(c == Construction::Wall ? figure.wallControl : figure.roofControl);
 }
 
+// R₀ and K as stored, and for the roof αн of its outer surface as the roof
+// computation takes it from the wind speed.
 ResistanceTexts StoredResistanceTexts(Construction c) {
     if (c == Construction::Wall)
         return {FormatDecimal4(Project.WallResistance), FormatDecimal4(Project.WallTransmittance), {}};
-    return {FormatDecimal4(Project.RoofResistance), FormatDecimal4(Project.RoofTransmittance), {}};
+    return {FormatDecimal4(Project.RoofResistance), FormatDecimal4(Project.RoofTransmittance),
+            FormatDecimal4(OuterCoeffOf(Construction::Roof))};
 }
 
 }  // namespace
@@ -173,9 +176,5 @@ LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const
 
 ResistanceTexts ResistanceAfterEntry(Construction c) {
     UpdateResistance(c);
-    ResistanceTexts texts = StoredResistanceTexts(c);
-    if (c == Construction::Roof) {
-        texts.OuterCoeff = FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed));
-    }
-    return texts;
+    return StoredResistanceTexts(c);
 }

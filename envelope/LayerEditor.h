@@ -33,7 +33,7 @@ struct LayerEntryTexts {
 using LayerList = std::vector<std::optional<LayerEntryTexts>>;
 
 // The outputs beside the grid: R₀ (Edit21/Edit25), K (Edit20/Edit24) and,
-// after a roof layer was entered, αн of the roof (Edit41).
+// for the roof, αн of its outer surface from the wind speed (Edit41).
 struct ResistanceTexts {
     std::string Resistance;
     std::string Transmittance;
@@ -91,7 +91,8 @@ std::string LayerCountText(const std::optional<std::string>& countText, const La
 LayerList LayerListOf(Construction c);
 
 // Second part: R₀ and K are recomputed when layer 1 has a conductivity, and
-// shown in either case.
+// shown in either case, with αн of the roof. Typing the wind speed runs it
+// too, so that what is shown is what the wall and roof results take.
 ResistanceTexts ResistanceAfterCountChange(Construction c);
 
 // Layer number typed (Edit27Change / Edit28Change). The text "0" asks for

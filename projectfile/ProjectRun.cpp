@@ -36,6 +36,8 @@ WindowInputTexts TypeInputPage(const ProjectInputs& p) {
         if (chosen.ShadeVertText && !p.GivenShadeVertLength) texts.ShadeVertLength = *chosen.ShadeVertText;
         ShowOuterCoeffs(p, texts, chosen.WindowCoeff);
     }
+    // The count is refused as the input page refuses it, whether or not the area is given.
+    ReadInputValue("Edit3", p.WindowCount);
     if (!p.GivenGlazingArea) {
         const std::optional<std::string> area = OpeningAreaText(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
         if (area) texts.GlazingArea = *area;

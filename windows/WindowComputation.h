@@ -48,8 +48,9 @@ void FindWindowPeaks();
 // page's reading order), each stored before the next is read: a text that
 // does not parse, or a value outside its range (ReadInputValue), raises its
 // message naming the control and leaves the earlier inputs stored, and it
-// and the later ones as they were.
-void ReadWindowInputs(const WindowInputTexts& inputs);
+// and the later ones as they were. The tilt's range holds for the inclined
+// kind only, the one that uses it.
+void ReadWindowInputs(const WindowInputTexts& inputs, WindowKind kind = WindowKind::Inclined);
 
 // Caption of the insolation row of the results grid: "инс.в.", "инс.н.", "инс.г.".
 std::string_view InsolationKindCaption(WindowKind kind);

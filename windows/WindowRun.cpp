@@ -6,12 +6,16 @@
 #include "SolarRadiation.h"
 #include "WindowComputation.h"
 
-void ReadWindowInputs(const WindowInputTexts& texts) {
+void ReadWindowInputs(const WindowInputTexts& texts, WindowKind kind) {
     for (const InputControl* input : WindowInputs()) {
         const std::string& text = texts.*input->windowText;
         if (input->field.integer != nullptr) {
             // The one whole number among them: the latitude of its box.
             Project.*input->field.integer = ReadingControl(input->control, [&text] { return ReadLatitude(text); });
+        } else if (input->field.decimal == &ProjectState::GlazingTilt && kind != WindowKind::Inclined) {
+            // Only inclined glazing turns by the tilt; the other kinds read it
+            // as it is (its field is hidden then).
+            Project.GlazingTilt = ReadingControl(input->control, [&text] { return ParseDecimal4(text); });
         } else {
             // A value outside its range stops the reading before it is stored.
             Project.*input->field.decimal = ReadInputValue(*input, text);
@@ -105,7 +109,7 @@ WindowRunResult RunWindowComputation(const WindowInputTexts& inputs, WindowKind 
     BeginComputation();
     const WindowTableSnapshot before;
     try {
-        ReadWindowInputs(inputs);
+        ReadWindowInputs(inputs, kind);
         ClearWindowResults();
         RunKindSequence(kind);
         FinishWindowTable();

@@ -6,6 +6,7 @@
 
 #include "Conversions.h"
 #include "FormTestSupport.h"
+#include "ProjectDocument.h"
 #include "UpDown.h"
 
 class LayerEditorsGuiTest : public QObject {
@@ -20,6 +21,7 @@ private slots:
     void layerNumberEdgeCases();
     void spinStaysWithinTheTable();
     void badLayerValueStopsEnterBeforeAnything();
+    void eachFigureRefusedInTurnChangesNothing();
     void roofEnterShowsOuterCoeff();
 };
 
@@ -224,6 +226,45 @@ void LayerEditorsGuiTest::badLayerValueStopsEnterBeforeAnything() {
              QStringLiteral("Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено 0)"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 3), QString());
     QCOMPARE(t.Text("Edit21"), QStringLiteral("0"));
+}
+
+// «Ввод» over an entered layer with s, λ, δ refused in turn: the grid, the
+// layer table and the document a save writes stay as they were, the entry
+// row keeps what was typed and the figure at fault is marked.
+void LayerEditorsGuiTest::eachFigureRefusedInTurnChangesNothing() {
+    struct Case {
+        const char* s;
+        const char* lambda;
+        const char* delta;
+        const char* field;
+    };
+    const Case cases[] = {
+        {"abc", "0,5", "0.1", "Edit30"}, {"-9", "0.5", "0.1", "Edit30"}, {"0.5", "0,8.1", "0.1", "Edit31"},
+        {"0.5", "0", "0.1", "Edit31"},   {"0.5", "0.04", "", "Edit32"},  {"0.5", "0.04", "-0.1", "Edit32"},
+    };
+    for (const Case& c : cases) {
+        FormUnderTest t;
+        t.Click("CheckBox2");
+        EnterLayer(t, kWallEditor, kWallLayers[1]);
+        t.Type("Edit27", QStringLiteral("1"));
+        QStringList grid;
+        for (int column = 0; column < 5; ++column) grid << Cell(t, "StringGrid2", 1, column);
+        const ConstructionLayer layer = Project.WallLayers[1];
+        const ProjectInputs saved = t.form->ShownProjectInputs();
+
+        EnterLayer(t, kWallEditor, {"пена", c.s, c.lambda, c.delta});
+        QCOMPARE(t.errors.size(), 1);
+        for (int column = 0; column < 5; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), grid[column]);
+        QVERIFY(Project.WallLayers[1] == layer);
+        QVERIFY(t.form->ShownProjectInputs().WallLayers == saved.WallLayers);
+        QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
+        const QStringList typed{"пена", c.s, c.lambda, c.delta};
+        const char* entry[] = {"Edit29", "Edit30", "Edit31", "Edit32"};
+        for (int i = 0; i < 4; ++i) QCOMPARE(t.Text(entry[i]), typed[i]);
+        QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
+        QVERIFY(!t.Refusal(c.field).isEmpty());
+        QCOMPARE(t.form->focusWidget(), t.Edit(c.field));
+    }
 }
 
 void LayerEditorsGuiTest::roofEnterShowsOuterCoeff() {

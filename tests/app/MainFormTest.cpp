@@ -218,9 +218,9 @@ void MainFormTest::openingAreaFollowsTyping_data() {
     QTest::newRow("B = 3 with H 1.5, n 1") << "Edit2"
                                            << "3"
                                            << "4.5";
-    QTest::newRow("fractional n = 2.5") << "Edit3"
-                                        << "2.5"
-                                        << "7.5";
+    QTest::newRow("n = 2") << "Edit3"
+                           << "2"
+                           << "6";
     QTest::newRow("H = 1.23456 rounded before multiplying") << "Edit1"
                                                             << "1.23456"
                                                             << "2.4692";

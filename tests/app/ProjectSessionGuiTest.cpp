@@ -88,7 +88,7 @@ class ProjectSessionGuiTest : public QObject, DialogTestState {
             {"Edit5", "4.0"},   {"Edit1", "1.8"},   {"Edit2", "2.4"},   {"Edit3", "2"},     {"Edit8", "0.4"},
             {"Edit9", "0.2"},   {"Edit10", "0.1"},  {"Edit11", "0.05"}, {"Edit7", "24.5"},  {"Edit6", "21"},
             {"Edit12", "12.3"}, {"Edit13", "0.85"}, {"Edit14", "0.3"},  {"Edit15", "0.42"}, {"Edit16", "0.8"},
-            {"Edit19", "12"},   {"Edit17", "9"},    {"Edit18", "30"},   {"Edit42", "14"}};
+            {"Edit19", "8"},    {"Edit17", "9"},    {"Edit18", "30"},   {"Edit42", "14"}};
         for (const auto& [edit, text] : texts) ui->Type(edit, QString::fromUtf8(text));
         ui->Click("CheckBox8");
         ui->Click("CheckBox10");

@@ -69,7 +69,8 @@ private slots:
                                           << "29";
         QTest::newRow("0 then 2 into n")
             << "Edit3"
-            << "02" << QStringList{"Количество однотипных окон n должно быть не меньше 1 (введено 0)", ""} << "Edit17"
+            << "02" << QStringList{"Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0)", ""}
+            << "Edit17"
             << "6";
         QTest::newRow("a letter into V, then its end")
             << "Edit5"
@@ -95,14 +96,15 @@ private slots:
         QCOMPARE(t.Text(qPrintable(derived)), shown);
     }
 
-    // An emptied field: the opening area waits quietly; an emptied layer
-    // count says so beside the field; neither opens a box or loses a layer.
-    void emptiedFieldsWait() {
+    // An emptied field is marked as an unreadable one and derives nothing
+    // (the opening area is emptied); an emptied layer count says so beside
+    // the field too; neither opens a box or loses a layer.
+    void emptiedFieldsAreMarked() {
         FormUnderTest t;
         t.Click("CheckBox2");
         EnterLayer(t, kWallEditor, kWallLayers[1]);
         t.Type("Edit1", QString());
-        QCOMPARE(t.Refusal("Edit1"), QString());
+        QCOMPARE(t.Refusal("Edit1"), QStringLiteral("Высота окна Н: пусто — введите число"));
         QCOMPARE(t.Text("Edit17"), QString());
         t.Type("Edit33", QString());
         QCOMPARE(t.Refusal("Edit33"), QStringLiteral("Количество слоёв в стене: пусто — введите целое число"));
@@ -111,25 +113,93 @@ private slots:
         QVERIFY(t.errors.isEmpty());
     }
 
+    // A size or count outside its range is marked like an unreadable text,
+    // with the values allowed, and Fп derives nothing from it; mended, the
+    // mark goes and Fп follows again.
+    void refusedSizesAndCountsDeriveNoArea_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("mended");
+        QTest::addColumn<QString>("area");
+        const QString height = QStringLiteral("Высота окна Н должна быть больше 0 (введено %1)");
+        const QString count =
+            QStringLiteral("Количество однотипных окон n должно быть целым числом не меньше 1 (введено %1)");
+        QTest::newRow("H = -1") << "Edit1"
+                                << "-1" << height.arg("-1") << "2"
+                                << "4";
+        QTest::newRow("H = 0") << "Edit1"
+                               << "0" << height.arg("0") << "2"
+                               << "4";
+        QTest::newRow("H empty") << "Edit1"
+                                 << ""
+                                 << "Высота окна Н: пусто — введите число"
+                                 << "2"
+                                 << "4";
+        QTest::newRow("B = -0.5") << "Edit2"
+                                  << "-0.5"
+                                  << "Ширина окна В должна быть больше 0 (введено -0.5)"
+                                  << "3"
+                                  << "4.5";
+        QTest::newRow("n = 1,5") << "Edit3"
+                                 << "1,5" << count.arg("1.5") << "2"
+                                 << "6";
+        QTest::newRow("n = 0") << "Edit3"
+                               << "0" << count.arg("0") << "3"
+                               << "9";
+        QTest::newRow("n empty") << "Edit3"
+                                 << ""
+                                 << "Количество однотипных окон n: пусто — введите число"
+                                 << "1"
+                                 << "3";
+    }
+    void refusedSizesAndCountsDeriveNoArea() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, refusal);
+        QFETCH(QString, mended);
+        QFETCH(QString, area);
+        FormUnderTest t;
+        t.Type(qPrintable(field), typed);
+        QCOMPARE(t.Refusal(qPrintable(field)), refusal);
+        QCOMPARE(t.StatusLine(), refusal);
+        QVERIFY(t.Edit(qPrintable(field))->accessibleDescription().contains(refusal));
+        QCOMPARE(t.Text("Edit17"), QString());
+        // Another size typed meanwhile leaves the refused one marked and Fп empty.
+        const char* other = field == "Edit2" ? "Edit1" : "Edit2";
+        t.Type(other, t.Text(other));
+        QCOMPARE(t.Refusal(qPrintable(field)), refusal);
+        QCOMPARE(t.Text("Edit17"), QString());
+        t.Type(qPrintable(field), mended);
+        QCOMPARE(t.Refusal(qPrintable(field)), QString());
+        QCOMPARE(t.Text("Edit17"), area);
+        QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join('\n')));
+    }
+
     // R₀ shown after the first layer, from the start and after the wind
     // speed changes, is the R₀ the results take for the same inputs; so is
     // the roof's αн.
     void theResistanceShownIsTheOneComputed_data() {
         QTest::addColumn<QString>("wind");
-        QTest::newRow("at start-up") << QString();
-        QTest::newRow("V = 5") << "5";
-        QTest::newRow("V = 0") << "0";
+        QTest::addColumn<bool>("afterLayers");  // V typed once the layers are in
+        QTest::newRow("at start-up") << QString() << false;
+        QTest::newRow("V = 5") << "5" << false;
+        QTest::newRow("V = 0") << "0" << false;
+        QTest::newRow("V = 5 after the layers") << "5" << true;
+        QTest::newRow("V = 0 after the layers") << "0" << true;
     }
     void theResistanceShownIsTheOneComputed() {
         QFETCH(QString, wind);
+        QFETCH(bool, afterLayers);
         FormUnderTest t;
-        if (!wind.isEmpty()) t.Type("Edit5", wind);
+        if (!wind.isEmpty() && !afterLayers) t.Type("Edit5", wind);
         t.Click("CheckBox2");
         t.Click("CheckBox3");
         t.Type("Edit33", QStringLiteral("1"));
         t.Type("Edit34", QStringLiteral("1"));
         EnterLayer(t, kWallEditor, kWallLayers[1]);
         EnterLayer(t, kRoofEditor, kWallLayers[1]);
+        if (afterLayers) t.Type("Edit5", wind);
         if (wind.isEmpty()) {
             QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
             QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
@@ -141,6 +211,8 @@ private slots:
         QVERIFY(results != nullptr && results->Walls && results->Roof);
         QCOMPARE(t.Text("Edit21").toStdString(), FormatDecimal4(results->Walls->Figures.Resistance));
         QCOMPARE(t.Text("Edit25").toStdString(), FormatDecimal4(results->Roof->Figures.Resistance));
+        QCOMPARE(t.Text("Edit20").toStdString(), FormatDecimal4(TransmittanceOf(results->Walls->Figures.Resistance)));
+        QCOMPARE(t.Text("Edit24").toStdString(), FormatDecimal4(TransmittanceOf(results->Roof->Figures.Resistance)));
     }
 
     // «Ввод» with a figure refused changes neither the grid nor the layer
@@ -191,7 +263,8 @@ private slots:
         QCOMPARE(t.StatusLine(), QString());
         QCOMPARE(t.Text("Edit17"), QStringLiteral("4"));
         t.Type("Edit3", QStringLiteral("0"));
-        const QString count = QStringLiteral("Количество однотипных окон n должно быть не меньше 1 (введено 0)");
+        const QString count =
+            QStringLiteral("Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0)");
         QCOMPARE(t.StatusLine(), count);
         // A text typed elsewhere that the area reads again leaves n marked.
         t.Type("Edit2", QStringLiteral("3"));

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,7 +149,21 @@ std::string WithoutKeyNameAndQuotes(std::string message, const std::string& key,
         for (std::size_t at = message.find(part); at != std::string::npos; at = message.find(part))
             message.erase(at, part.size());
     }
-    return std::regex_replace(message, std::regex("«[^»]*»"), "");
+    const std::string open = "«";
+    const std::string close = "»";
+    for (std::size_t at = message.find(open); at != std::string::npos; at = message.find(open)) {
+        const std::size_t end = message.find(close, at);
+        message.erase(at, end == std::string::npos ? std::string::npos : end + close.size() - at);
+    }
+    return message;
+}
+
+// Two Latin letters in a row: an English word left in a message.
+bool HasLatinWord(const std::string& text) {
+    const auto latin = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if (latin(text[i - 1]) && latin(text[i])) return true;
+    return false;
 }
 
 bool HasCyrillic(const std::string& text) {
@@ -164,7 +177,6 @@ bool HasCyrillic(const std::string& text) {
 // carry is a Russian computation error that says where it arose. Either way
 // no English word but the key, and the JSON output carries the same message.
 TEST(CliRefusals, EveryHostileNumberIsRefusedInRussianNamingItsKey) {
-    const std::regex englishWord("[A-Za-z]{2,}");
     int refused = 0;
     int faults = 0;
     for (const char* kind : {"Vertical", "Horizontal"}) {
@@ -186,7 +198,7 @@ TEST(CliRefusals, EveryHostileNumberIsRefusedInRussianNamingItsKey) {
                 EXPECT_EQ(json::parse(out.str()), json({{"error", message}}));
                 EXPECT_TRUE(HasCyrillic(message)) << message;
                 const std::string rest = WithoutKeyNameAndQuotes(message, key, field);
-                EXPECT_FALSE(std::regex_search(rest, englishWord)) << message;
+                EXPECT_FALSE(HasLatinWord(rest)) << message;
                 const bool layerCount = std::string(k.key).ends_with("LayerCount");
                 if (layerCount && (message.rfind("Не введён слой ", 0) == 0 || message.rfind("Число слоёв ", 0) == 0)) {
                     // A count the layers do not fill, refused by the construction as a whole.
@@ -220,12 +232,12 @@ TEST(CliRefusals, RefusalsAsTheToolSaysThem) {
         {R"({"WindowWidth": ""})",      "WindowWidth (Ширина окна В): пусто — введите число."},
         {R"({"GlazingArea": "1e999"})", "GlazingArea (Площадь световых проёмов Fп): «1e999» — слишком большое по модулю число."},
         {R"({"Latitude": "0x10"})",     "Latitude (Северная широта района φ): Широта должна быть целым числом от 40 до 60 градусов."},
-        {R"({"WindowCount": "0"})",     "WindowCount (Количество однотипных окон n): должно быть не меньше 1 (введено 0)"},
+        {R"({"WindowCount": "0"})",     "WindowCount (Количество однотипных окон n): должно быть целым числом не меньше 1 (введено 0)"},
         {R"({"Walls": true, "WallLayers": [{"HeatAbsorption": "9.2", "Conductivity": "0.81", "Thickness": "0.38"},
             {"HeatAbsorption": "9.2", "Conductivity": "nan", "Thickness": "0.38"}]})",
          "WallLayers, слой 2, Conductivity (Коэффициент теплопроводности слоя стены λ): «nan» — не число."},
         {R"({"WallLayerCount": "-7"})", "WallLayerCount (Количество слоёв в стене): Число слоёв не может быть отрицательным."},
-        {R"({"WindowOuterCoeff": "0"})", "Ошибка вычисления: деление на ноль при расчёте окна С, 8-9."},
+        {R"({"WindowOuterCoeff": "0"})", "WindowOuterCoeff (Коэффициент теплоотдачи наружной поверхности вертикального окна αн): должен быть больше 0 (введено 0)"},
     };
     // clang-format on
     for (const Case& c : cases) {

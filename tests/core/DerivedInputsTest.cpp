@@ -63,7 +63,7 @@ TEST(OuterCoeffs, AScratchStateKeepsTheProjectAsItIs) {
 TEST(OpeningArea, UsesTheRoundedInputs) {
     EXPECT_EQ(OpeningAreaText("1.5", "2", "1"), "3");
     EXPECT_EQ(OpeningAreaText("1.5", "3", "1"), "4.5");
-    EXPECT_EQ(OpeningAreaText("1.5", "2", "2.5"), "7.5");
+    EXPECT_EQ(OpeningAreaText("1.5", "2", "2"), "6");
     // 1.23456 is stored as 1.2346: 1.2346 · 1 · 1 rather than 1.23456.
     EXPECT_EQ(OpeningAreaText("1.23456", "1", "1"), "1.2346");
     EXPECT_EQ(FormatDecimal4(*OpeningArea("1.23456", "3", "1")), "3.7038");
@@ -80,8 +80,10 @@ TEST(OpeningArea, AFailureNamesTheControlOfItsText) {
     };
     // H and B wait for the windows page to refuse them (a file saved before
     // any computation holds 0 for both); n, read nowhere else, is refused here.
-    const Case cases[] = {{"x", "2", "1", "Edit1"},   {"1.5", "2x", "1", "Edit2"}, {"1.5", "2", "1,5,", "Edit3"},
-                          {"1.5", "2", "0", "Edit3"}, {"0", "0", "1", nullptr},    {"1.5", "2", "1", nullptr}};
+    // A count is a whole number of windows: 2.5 and 1,5 are refused.
+    const Case cases[] = {{"x", "2", "1", "Edit1"},     {"1.5", "2x", "1", "Edit2"}, {"1.5", "2", "1,5,", "Edit3"},
+                          {"1.5", "2", "0", "Edit3"},   {"0", "0", "1", nullptr},    {"1.5", "2", "1", nullptr},
+                          {"1.5", "2", "2.5", "Edit3"}, {"1.5", "2", "1,5", "Edit3"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.height) + " " + c.width + " " + c.count);
         try {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <iterator>
 #include <stdexcept>
+#include <string>
 
 #include "CalcError.h"
 #include "Conversions.h"
@@ -77,7 +78,10 @@ TEST(InputControls, RangeRefusals) {
         {"Edit17", "-3",      "0.0001", "Площадь световых проёмов Fп должна быть больше 0 (введено -3)"},
         {"Edit16", "1.0001",  "1",      "Коэффициент затенения светового проёма переплётами τ₂ должен быть от 0 до 1 (введено 1.0001)"},
         {"Edit5",  "-1",      "0",      "Скорость ветра V должна быть не меньше 0 (введено -1)"},
-        {"Edit3",  "0.9999",  "1",      "Количество однотипных окон n должно быть не меньше 1 (введено 0.9999)"},
+        {"Edit3",  "0.9999",  "1",      "Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0.9999)"},
+        {"Edit19", "10.0001", "10",     "Угол отклонения остекления от вертикали β' должен быть от 0 до 10 (введено 10.0001)"},
+        {"Edit18", "0",       "0.0001", "Коэффициент теплоотдачи наружной поверхности вертикального окна αн должен быть больше 0 (введено 0)"},
+        {"Edit42", "-1",      "0.0001", "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия αн должен быть больше 0 (введено -1)"},
         {"Edit4",  "-10",     "0",      "Площадь стены F должна быть не меньше 0 (введено -10)"},
         {"Edit22", "1.0001",  "0",      "Коэффициент поглощения солнечной радиации поверхностью стены ρст должен быть от 0 до 1 (введено 1.0001)"},
         {"Edit23", "-0.0001", "0",      "Площадь покрытия F должна быть не меньше 0 (введено -0.0001)"},
@@ -104,6 +108,41 @@ TEST(InputControls, RangeRefusals) {
             EXPECT_EQ(e.Control(), c.control);
         }
         EXPECT_EQ(ReadInputValue(c.control, c.boundary), ParseDecimal4(c.boundary));
+    }
+}
+
+// The ranges with a second edge or a grain: the other end of the tilt, and
+// the window count, a whole number.
+TEST(InputControls, TiltAndWindowCountEdges) {
+    struct Case {
+        const char* control;
+        const char* text;
+        bool accepted;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Edit19", "0",               true},
+        {"Edit19", "-0.0001",         false},
+        {"Edit19", "9.9999",          true},
+        {"Edit19", "60",              false},
+        {"Edit19", "100000000000000", false},
+        {"Edit3",  "2",               true},
+        {"Edit3",  "1,5",             false},
+        {"Edit3",  "2.0001",          false},
+        {"Edit3",  "1000",            true},
+        {"Edit3",  "",                false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.control) + " «" + c.text + "»");
+        try {
+            const Decimal4 value = ReadInputValue(c.control, c.text);
+            EXPECT_TRUE(c.accepted) << "accepted";
+            EXPECT_EQ(value, ParseDecimal4(c.text));
+        } catch (const CalcError& e) {
+            EXPECT_FALSE(c.accepted) << e.what();
+            EXPECT_EQ(e.Control(), c.control);
+        }
     }
 }
 

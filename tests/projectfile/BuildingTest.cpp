@@ -38,7 +38,7 @@ struct Room {
 const std::vector<Room> kRooms{
     {"101", "20",
      {{"Вертикальное", R"("WindowKind": "Vertical", "WindowHeight": "1.8", "WindowOrientations": ["Ю", "В"])"},
-      {"Наклонное",    R"("WindowKind": "Inclined", "GlazingTilt": "15", "WindowCount": "2", "WindowOrientations": ["З"])"},
+      {"Наклонное",    R"("WindowKind": "Inclined", "GlazingTilt": "8", "WindowCount": "2", "WindowOrientations": ["З"])"},
       {"Зенитное",     R"("WindowKind": "Horizontal", "WindowWidth": "1.2", "WindowOrientations": ["С"])"}},
      {{"Южная",    R"("WallArea": "12", "WallAbsorptance": "0.7", "WallOrientations": ["Ю"], "WallLayers": [)" + Layer("0.38") + "]"},
       {"Западная", R"("WallArea": "8.5", "WallAbsorptance": "0.6", "WallOrientations": ["З", "СЗ"], "WallLayers": [)" +
@@ -178,7 +178,7 @@ TEST(Building, ProjectOpensAsOneRoomAndComputesTheSameTotals) {
     // clang-format off
     const std::vector<std::string> projects{
         R"({"WindowOrientations": ["Ю"]})",
-        R"({"Latitude": "56", "WindowKind": "Inclined", "GlazingTilt": "20", "WindowOrientations": ["З", "Ю"], "Walls": true, "Roof": true, )" + wall + ", " + roof + "}",
+        R"({"Latitude": "56", "WindowKind": "Inclined", "GlazingTilt": "6", "WindowOrientations": ["З", "Ю"], "Walls": true, "Roof": true, )" + wall + ", " + roof + "}",
         R"({"WindowKind": "Horizontal", "WindSpeed": "2", "WindowOrientations": ["С"], "Roof": true, )" + roof + "}",
         R"({"Windows": false, "Walls": true, "IndoorTemp": "24", )" + wall + "}",
         R"({"City": "Москва", "WindowOrientations": ["СВ", "ЮВ"], "Walls": true, )" + wall + "}",
