@@ -321,7 +321,7 @@ void TForm1::Edit3Change() {
 // ---- Outer heat-transfer coefficients ----------------------------------------
 
 void TForm1::ShowOuterCoeffs(bool windowCoeff) {
-    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(Edit5->text().toStdString(), windowCoeff);
+    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(Edit5->text().toStdString(), windowCoeff, Project);
     if (!shown) return;
     if (shown->Window) AssignText(Edit18, QString::fromStdString(*shown->Window));
     AssignText(Edit42, QString::fromStdString(shown->Envelope));
@@ -371,7 +371,7 @@ void TForm1::CheckBox1Click() {
         const bool on = CheckBox1->isChecked();
         GroupBox1->setEnabled(on);
         if (!on) {
-            ClearWindowHeatGain();
+            ClearWindowHeatGain(Project.WindowHours);
             session_->WindowsFrom.reset();  // the table no longer holds the results of its inputs
         }
         // The page stays selectable by its tab; only its controls stop responding.

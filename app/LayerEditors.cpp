@@ -49,6 +49,7 @@ struct LayerControls {
     QLineEdit* resistance;
     QLineEdit* transmittance;
     QLineEdit* outerCoeff;  // roof only
+    ProjectState* project;  // the window's project state
 };
 
 StringGrid* MakeLayerGrid(QWidget* parent, const char* name, const QString& description) {
@@ -263,19 +264,19 @@ void TForm1::ConnectLayerEditors() {
 namespace {
 
 LayerControls WallControls(TForm1* f) {
-    return {Construction::Wall, f->Edit33, f->Edit27,      f->UpDown1, f->Edit29, f->Edit30,
-            f->Edit31,          f->Edit32, f->StringGrid2, f->Edit21,  f->Edit20, nullptr};
+    return {Construction::Wall, f->Edit33,      f->Edit27, f->UpDown1, f->Edit29, f->Edit30,  f->Edit31,
+            f->Edit32,          f->StringGrid2, f->Edit21, f->Edit20,  nullptr,   &f->Project};
 }
 
 LayerControls RoofControls(TForm1* f) {
-    return {Construction::Roof, f->Edit34, f->Edit28,      f->UpDown2, f->Edit35, f->Edit36,
-            f->Edit37,          f->Edit38, f->StringGrid3, f->Edit25,  f->Edit24, f->Edit41};
+    return {Construction::Roof, f->Edit34,      f->Edit28, f->UpDown2, f->Edit35, f->Edit36,  f->Edit37,
+            f->Edit38,          f->StringGrid3, f->Edit25, f->Edit24,  f->Edit41, &f->Project};
 }
 
 // The grid from the layer table: the used rows, then the kept layers above
 // the count in grey.
 void ShowLayerGrid(const LayerControls& c) {
-    const std::vector<LayerGridRow> rows = LayerGridRows(c.construction);
+    const std::vector<LayerGridRow> rows = LayerGridRows(*c.project, c.construction);
     c.grid->SetRowCount(static_cast<int>(rows.size()) + 1);
     for (int row = 1; row <= static_cast<int>(rows.size()); ++row) {
         const LayerGridRow& layer = rows[static_cast<std::size_t>(row - 1)];
@@ -293,28 +294,28 @@ void ShowLayerGrid(const LayerControls& c) {
 // Layer count typed: R₀ and K of the used layers, the layers above the
 // count kept and shown greyed.
 void CountChanged(const LayerControls& c) {
-    SetLayerCount(c.construction, Text(c.count));
+    SetLayerCount(*c.project, c.construction, Text(c.count));
     ShowLayerGrid(c);
-    ShowResistance(c, ResistanceAfterCountChange(c.construction));
+    ShowResistance(c, ResistanceAfterCountChange(*c.project, c.construction));
 }
 
 // A layer removed: the count edit follows a count that went down (its
 // handler shows the grid, R₀ and K), and the entry row shows the layer now
 // under the current number.
 void LayerRemoved(TForm1* form, const LayerControls& c, int number) {
-    const QString count = Text(FormatInteger(RemoveLayer(c.construction, number)));
+    const QString count = Text(FormatInteger(RemoveLayer(*c.project, c.construction, number)));
     if (count != c.count->text()) {
         form->AssignText(c.count, count);
     } else {
         ShowLayerGrid(c);
-        ShowResistance(c, ResistanceAfterCountChange(c.construction));
+        ShowResistance(c, ResistanceAfterCountChange(*c.project, c.construction));
     }
-    ShowEntry(c, EntryTextsOf(c.construction, LayerCurrentOf(c.construction)));
+    ShowEntry(c, EntryTextsOf(*c.project, c.construction, LayerCurrentOf(*c.project, c.construction)));
 }
 
 // Layer number typed: the spin follows and the entry row shows that layer.
 void NumberTyped(TForm1* form, const LayerControls& c) {
-    const LayerNumberChange change = LayerNumberTyped(c.construction, Text(c.number));
+    const LayerNumberChange change = LayerNumberTyped(*c.project, c.construction, Text(c.number));
     if (change.ResetToOne) {
         form->AssignText(c.number, QStringLiteral("1"));
         return;
@@ -325,7 +326,7 @@ void NumberTyped(TForm1* form, const LayerControls& c) {
 
 // Spin pressed: the number edit and the entry row follow.
 void SpinClicked(TForm1* form, const LayerControls& c) {
-    const LayerSpinChange change = LayerSpinClicked(c.construction, c.spin->Position());
+    const LayerSpinChange change = LayerSpinClicked(*c.project, c.construction, c.spin->Position());
     if (change.ResetToOne) {
         c.spin->SetPosition(1);
         return;
@@ -338,7 +339,7 @@ void SpinClicked(TForm1* form, const LayerControls& c) {
 void EnterPressed(TForm1* form, const LayerControls& c) {
     const LayerEntryTexts typed{Text(c.name), Text(c.absorption), Text(c.conductivity), Text(c.thickness)};
     const LayerEntryAdvance advance =
-        EnterLayer(c.construction, typed, [&c](int row, int column, const std::string& text) {
+        EnterLayer(*c.project, c.construction, typed, [&c](int row, int column, const std::string& text) {
             if (row >= c.grid->rowCount()) c.grid->SetRowCount(row + 1);
             c.grid->SetCell(row, column, Text(text));
             c.grid->item(row, column)->setToolTip(Text(text));
@@ -349,7 +350,7 @@ void EnterPressed(TForm1* form, const LayerControls& c) {
     c.spin->SetPosition(advance.Position);
     form->AssignText(c.number, Text(advance.NumberText));
     ShowEntry(c, advance.Entry);
-    ShowResistance(c, ResistanceAfterEntry(c.construction));
+    ShowResistance(c, ResistanceAfterEntry(*c.project, c.construction));
     c.name->setFocus();
 }
 
@@ -395,12 +396,12 @@ void TForm1::DeleteRoofLayerClick() { RemoveRoofLayer(Project.RoofLayerCurrent);
 void TForm1::ShowLayerEditors() {
     for (const LayerControls& c : {WallControls(this), RoofControls(this)}) {
         ShowLayerGrid(c);
-        RunHandler([&c] { ShowResistance(c, ResistanceAfterCountChange(c.construction)); });
+        RunHandler([&c] { ShowResistance(c, ResistanceAfterCountChange(*c.project, c.construction)); });
         ShowPendingError();
     }
 }
 
 void TForm1::ShowConstructionResistances() {
     for (const LayerControls& c : {WallControls(this), RoofControls(this)})
-        ShowResistance(c, ResistanceAfterCountChange(c.construction));
+        ShowResistance(c, ResistanceAfterCountChange(*c.project, c.construction));
 }

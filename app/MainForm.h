@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "ProjectState.h"
+
 class QAbstractButton;
 class QAction;
 class QCheckBox;
@@ -57,6 +59,11 @@ public:
     void FormCreate();
 
     // ---- The project -----------------------------------------------------------
+    // The window's project state: what the handlers read from the controls,
+    // the values derived from them, the layer tables, the results of the pages
+    // and the reference viewer's place. Every computation is given it.
+    ProjectState Project;
+
     // Defined in ProjectControls.cpp, TotalsPage.cpp and MainFormFiles.cpp.
 
     // Computes again, from the inputs as shown, every result whose inputs

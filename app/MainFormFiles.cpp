@@ -173,7 +173,7 @@ void TForm1::SaveFullFile(const QString& name) {
     ProjectOutcome outcome = ProjectError{session_->ResultsFailure};
     if (current) {
         try {
-            outcome = ProjectResultsOfState(inputs, *totalsView_);
+            outcome = ProjectResultsOfState(Project, inputs, *totalsView_);
         } catch (const CalcError& e) {
             outcome = ProjectError{ErrorBoxText(e.what())};
         }
@@ -250,7 +250,7 @@ void TForm1::LoadTableFile(const ProjectFileContents& contents) {
     // after the check of the header), before the table is stored.
     AssignText(Edit5, Edit5->text());
     StoreProjectTable(contents, Project.WindowHours);
-    FindWindowPeaks();
+    FindWindowPeaks(Project);
     session_->WindowsFrom = WindowResultsSource{ShownWindowInputs(), ShownWindowKind()};
 }
 
@@ -307,7 +307,7 @@ TForm2* TForm1::AboutBox() {
 }
 
 TForm3* TForm1::ReferenceViewer() {
-    if (Form3 == nullptr) Form3 = new TForm3(this);
+    if (Form3 == nullptr) Form3 = new TForm3(Project, this);
     return Form3;
 }
 

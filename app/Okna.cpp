@@ -60,7 +60,7 @@ QString FindReferencePage(const QString& fileName) {
     return {};
 }
 
-TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window) {
+TForm3::TForm3(ProjectState& project, QWidget* parent) : QWidget(parent, Qt::Window), Project(project) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Справочные данные"));
     // The picture and the buttons keep their places on a page of their own,

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string_view>
 
+#include "ProjectState.h"
+
 class QLabel;
 class QPushButton;
 
@@ -54,7 +56,8 @@ QString FindReferencePage(const QString& fileName);
 // "Назад" and "Далее". Modeless; closing only hides it.
 class TForm3 : public QWidget {
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    // `project` holds the topic and page shown (ReferenceTopic, ReferencePage).
+    explicit TForm3(ProjectState& project, QWidget* parent = nullptr);
 
     // A topic command of the menu: ReferenceTopic := topic, the viewer made
     // visible and brought to the front, starting on page 1 of the topic (also
@@ -89,5 +92,6 @@ private:
     // Runs a handler; an error ends it and is reported.
     void RunHandler(const std::function<void()>& body);
 
+    ProjectState& Project;
     QString shownFile_;
 };

@@ -113,7 +113,7 @@ ProjectInputs TForm1::ShownProjectInputs() const {
     }
     for (const LayerCountEdit& c : kLayerCounts) {
         p.*c.count = InputText(c.control).toStdString();
-        p.*c.layers = LayerListOf(c.construction);
+        p.*c.layers = LayerListOf(Project, c.construction);
     }
     p.OperatingConditions = ShownConditions(*this);
     return p;
@@ -184,7 +184,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
     for (const LayerCountEdit& c : kLayerCounts) {
         put(c.control, LayerCountText(p.*c.count, p.*c.layers));
         try {
-            StoreDocumentLayers(c.construction, p.*c.layers);
+            StoreDocumentLayers(Project, c.construction, p.*c.layers);
         } catch (const CalcError& e) {
             ShowError(e.what());
         }
@@ -200,7 +200,7 @@ void TForm1::NewProject() {
     *session_ = ProjectSession{};
     session_->StartUp = startUp;
     session_->Saved = startUp;
-    ResetProjectState();
+    Project = ProjectState();
     BuildPages();
     ShowProjectTitle();
 }
@@ -244,5 +244,5 @@ void TForm1::ShowProjectTitle() {
 // The results as the pages last computed them from `inputs`; the caller brings
 // them up to date first (BringResultsUpToDate).
 ProjectResults TForm1::ShownProjectResults(const ProjectInputs& inputs) const {
-    return ProjectResultsOfState(inputs, *totalsView_);
+    return ProjectResultsOfState(Project, inputs, *totalsView_);
 }

@@ -80,14 +80,14 @@ bool TForm1::BringResultsUpToDate() {
     if (const std::optional<CalcError> failure = ComputeWindowsIfStale(false)) {
         // The totals would add window gains that no longer answer the inputs.
         const std::string message = ErrorBoxText(failure->what());
-        TotalsNotComputed(in, TotalsStep::Windows, message, *totalsView_);
+        TotalsNotComputed(Project, in, TotalsStep::Windows, message, *totalsView_);
         ShowTotalsView();
         session_->ResultsFailure = message;
         ShowFailure(*failure);
         return false;
     }
     try {
-        ShowTotalsPage(in, *totalsView_);
+        ShowTotalsPage(Project, in, *totalsView_);
     } catch (const CalcError& e) {
         ShowTotalsView();
         session_->ResultsFailure = ErrorBoxText(e.what());

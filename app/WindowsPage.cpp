@@ -164,7 +164,7 @@ std::optional<CalcError> TForm1::ComputeWindowsIfStale(bool evenExcluded) {
     const WindowResultsSource shown{ShownWindowInputs(), ShownWindowKind()};
     if (session_->WindowsFrom == shown) return std::nullopt;
     try {
-        RunWindowComputation(shown.Texts, shown.Kind);
+        RunWindowComputation(Project, shown.Texts, shown.Kind);
     } catch (const CalcError& e) {
         // The table is put back as it was, but it no longer answers the inputs.
         session_->WindowsFrom.reset();
@@ -216,7 +216,7 @@ void TForm1::TabSheet10Hide() {
 }
 
 void TForm1::FillWindowGrid(int orientation) {
-    const WindowGridView view = MakeWindowGridView(orientation);
+    const WindowGridView view = MakeWindowGridView(Project, orientation);
     for (int row = 1; row <= kWindowGridRows; ++row) {
         for (int column = 0; column < kWindowGridColumns; ++column) {
             StringGrid1->SetCell(row, column, QString::fromStdString(view.Cells[row - 1][column]));

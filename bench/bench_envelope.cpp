@@ -16,41 +16,43 @@ namespace {
 constexpr TypedLayer kLayers[] = {{"9.6", "0.7", "0.02"}, {"9.2", "0.81", "0.38"}, {"0.5", "0.04", "0.05"}};
 
 // The worked wall and roof, each of the three layers.
-void SetUpProject() {
-    ResetProjectState();
-    SetWorkedWall();
-    SetWorkedRoof();
-    Project.WallLayerCount = SetLayers(Project.WallLayers, kLayers);
-    Project.RoofLayerCount = SetLayers(Project.RoofLayers, kLayers);
+void SetUpProject(ProjectState& project) {
+    SetWorkedWall(project);
+    SetWorkedRoof(project);
+    project.WallLayerCount = SetLayers(project.WallLayers, kLayers);
+    project.RoofLayerCount = SetLayers(project.RoofLayers, kLayers);
 }
 
 void BM_ComputeWallGains(benchmark::State& state) {
-    SetUpProject();
-    FillVerticalRadiation();
+    ProjectState project;
+    SetUpProject(project);
+    FillVerticalRadiation(project);
     for (auto _ : state) {
-        ComputeWallGains();
-        benchmark::DoNotOptimize(Project.WallHourGain);
+        ComputeWallGains(project);
+        benchmark::DoNotOptimize(project.WallHourGain);
     }
 }
 
 void BM_ComputeRoofGains(benchmark::State& state) {
-    SetUpProject();
-    FillHorizontalRadiation();
+    ProjectState project;
+    SetUpProject(project);
+    FillHorizontalRadiation(project);
     for (auto _ : state) {
-        ComputeRoofGains();
-        benchmark::DoNotOptimize(Project.RoofHourGain);
+        ComputeRoofGains(project);
+        benchmark::DoNotOptimize(project.RoofHourGain);
     }
 }
 
 void BM_ShowTotalsPage(benchmark::State& state) {
-    SetUpProject();
+    ProjectState project;
+    SetUpProject(project);
     TotalsInputTexts in{"48", "3.3", "22.5", "20", "14.7", "0.115", "0.7", "10",
                         "10", "0.7", "22",   true, true,   true,    {},    {}};
     in.WindowOrientations.fill(true);
     in.WallOrientations.fill(true);
     TotalsView view;
     for (auto _ : state) {
-        ShowTotalsPage(in, view);
+        ShowTotalsPage(project, in, view);
         benchmark::DoNotOptimize(view);
     }
 }

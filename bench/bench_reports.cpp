@@ -66,7 +66,6 @@ void BM_PdfReportOfAFullProject(benchmark::State& state) {
 // (the windows and the totals computed as their pages do) and the charts
 // made and laid out.
 void BM_ChartsPageShown(benchmark::State& state) {
-    ResetProjectState();
     TForm1 form;
     form.show();
     form.CheckBox8->setChecked(true);

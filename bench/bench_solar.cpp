@@ -9,13 +9,13 @@
 
 namespace {
 
-void RunGenerator(benchmark::State& state, void (*generator)()) {
-    ResetProjectState();
+void RunGenerator(benchmark::State& state, void (*generator)(ProjectState&)) {
+    ProjectState project;
     std::int32_t latitude = 40;
     for (auto _ : state) {
-        Project.Latitude = latitude;
-        generator();
-        benchmark::DoNotOptimize(Project.WindowHours);
+        project.Latitude = latitude;
+        generator(project);
+        benchmark::DoNotOptimize(project.WindowHours);
         latitude = latitude == 60 ? 40 : latitude + 1;
     }
 }

@@ -9,13 +9,13 @@
 namespace {
 
 void RunKind(benchmark::State& state, WindowKind kind) {
-    ResetProjectState();
+    ProjectState project;
     WindowInputTexts texts = DefaultWindowInputTexts();
     texts.GlazingTilt = "10";
     for (auto _ : state) {
-        const WindowRunResult run = RunWindowComputation(texts, kind);
+        const WindowRunResult run = RunWindowComputation(project, texts, kind);
         benchmark::DoNotOptimize(run);
-        benchmark::DoNotOptimize(Project.WindowPeakGain);
+        benchmark::DoNotOptimize(project.WindowPeakGain);
     }
 }
 

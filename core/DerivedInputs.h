@@ -43,7 +43,7 @@ struct OuterCoeffTexts {
 // and their texts.
 // `state` is the project state, or a scratch one for a check that must
 // change nothing.
-std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state = Project);
+std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state);
 
 // What choosing a window kind with its radio button does to the input page.
 struct WindowKindSwitch {

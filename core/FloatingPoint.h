@@ -15,7 +15,9 @@
 // outside the range, ±∞ or NaN reads the status word the same way. Each
 // computation reads the status word once more before it keeps its results
 // (CheckFloatingPoint), so that a fault of an operation that is not checked on
-// its own is never lost.
+// its own is never lost. The control word and the fault flags belong to the
+// calling thread: a computation sets them on its own thread, and computations
+// on other threads neither see nor disturb them.
 
 // The formulas are defined on the x87 80-bit extended type; nothing else
 // gives the same digits.

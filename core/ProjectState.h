@@ -110,9 +110,3 @@ struct ProjectState {
     std::int32_t ReferenceTopic = 0;  // 0 at start, then 1..5
     std::int16_t ReferencePage = 0;   // 0 at start, then 1 upward
 };
-
-// The program's one project state.
-extern ProjectState Project;
-
-// Puts the project state back to its start-up contents (for tests).
-void ResetProjectState();

@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "ProjectState.h"
-
 void ThrowOutOfRange(const char* what) { throw std::out_of_range(what); }
 
 int WindowHourTable::FlatPosition(int orientation, int hour, int field) {
@@ -22,12 +20,12 @@ const Orientation& OrientationAt(int index) {
 
 std::string_view HourLabel(int hour) { return kHourLabels[CheckedPosition(hour, 1, kHourCount, "hour out of range")]; }
 
-void ClearWindowResults() {
-    for (auto& record : Project.WindowHours.records) {
+void ClearWindowResults(WindowHourTable& table) {
+    for (auto& record : table.records) {
         for (int f = 1; f <= kShownFieldCount; ++f) record.Field(f) = Decimal4();
     }
 }
 
-void ClearWindowHeatGain() {
-    for (auto& record : Project.WindowHours.records) record[WindowField::HeatGain] = Decimal4();
+void ClearWindowHeatGain(WindowHourTable& table) {
+    for (auto& record : table.records) record[WindowField::HeatGain] = Decimal4();
 }

@@ -118,6 +118,6 @@ const Orientation& OrientationAt(int index);  // 1..8
 std::string_view HourLabel(int hour);         // 1..10
 
 // Fields 1..17 of all 80 records := 0 (fields 18, 19 and the peaks stay).
-void ClearWindowResults();
+void ClearWindowResults(WindowHourTable& table);
 // Field 17 (HeatGain) of all 80 records := 0, nothing else.
-void ClearWindowHeatGain();
+void ClearWindowHeatGain(WindowHourTable& table);

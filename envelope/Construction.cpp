@@ -15,18 +15,28 @@ std::string LayerPlace(Construction c, int layer) {
     return "при расчёте слоя " + FormatInteger(layer) + " " + std::string(ConstructionGenitive(c));
 }
 
-LayerTable& LayersOf(Construction c) { return c == Construction::Wall ? Project.WallLayers : Project.RoofLayers; }
-
-std::int32_t& LayerCountOf(Construction c) {
-    return c == Construction::Wall ? Project.WallLayerCount : Project.RoofLayerCount;
+LayerTable& LayersOf(ProjectState& state, Construction c) {
+    return c == Construction::Wall ? state.WallLayers : state.RoofLayers;
 }
 
-std::int32_t& LayerCurrentOf(Construction c) {
-    return c == Construction::Wall ? Project.WallLayerCurrent : Project.RoofLayerCurrent;
+const LayerTable& LayersOf(const ProjectState& state, Construction c) {
+    return c == Construction::Wall ? state.WallLayers : state.RoofLayers;
 }
 
-Decimal4 OuterCoeffOf(Construction c) {
-    return c == Construction::Wall ? VerticalOuterCoeff(Project.WindSpeed) : HorizontalOuterCoeff(Project.WindSpeed);
+std::int32_t& LayerCountOf(ProjectState& state, Construction c) {
+    return c == Construction::Wall ? state.WallLayerCount : state.RoofLayerCount;
+}
+
+std::int32_t LayerCountOf(const ProjectState& state, Construction c) {
+    return c == Construction::Wall ? state.WallLayerCount : state.RoofLayerCount;
+}
+
+std::int32_t& LayerCurrentOf(ProjectState& state, Construction c) {
+    return c == Construction::Wall ? state.WallLayerCurrent : state.RoofLayerCurrent;
+}
+
+Decimal4 OuterCoeffOf(const ProjectState& state, Construction c) {
+    return c == Construction::Wall ? VerticalOuterCoeff(state.WindSpeed) : HorizontalOuterCoeff(state.WindSpeed);
 }
 
 Decimal4 ResistanceOf(const ConstructionLayer& layer) {
@@ -39,11 +49,11 @@ Decimal4 TotalResistance(Decimal4 outerCoeff, Decimal4 layerSum) {
 
 Decimal4 TransmittanceOf(Decimal4 resistance) { return Decimal4::StoreCounts(Quotient(kScale2, resistance.Counts())); }
 
-void UpdateResistance(Construction c) {
-    const Decimal4 outer = OuterCoeffOf(c);  // starts the computation
-    LayerTable layers = LayersOf(c);
+void UpdateResistance(ProjectState& state, Construction c) {
+    const Decimal4 outer = OuterCoeffOf(state, c);  // starts the computation
+    LayerTable layers = LayersOf(state, c);
     // Layers above the count are kept for later but describe nothing now.
-    const int used = std::min(LayerCountOf(c), kMaxLayers);
+    const int used = std::min(LayerCountOf(state, c), kMaxLayers);
     Decimal4 sum;
     for (int i = 1; i <= used; ++i) {
         ConstructionLayer& layer = layers[i];
@@ -61,22 +71,22 @@ void UpdateResistance(Construction c) {
                        CheckFloatingPoint();  // a fault no operation reported on its own
                    });
 
-    LayersOf(c) = layers;
+    LayersOf(state, c) = layers;
     if (c == Construction::Wall) {
-        Project.WallResistance = resistance;
-        Project.WallTransmittance = transmittance;
+        state.WallResistance = resistance;
+        state.WallTransmittance = transmittance;
     } else {
-        Project.RoofResistance = resistance;
-        Project.RoofTransmittance = transmittance;
+        state.RoofResistance = resistance;
+        state.RoofTransmittance = transmittance;
     }
 }
 
-void UpdateWallResistance() { UpdateResistance(Construction::Wall); }
-void UpdateRoofResistance() { UpdateResistance(Construction::Roof); }
+void UpdateWallResistance(ProjectState& state) { UpdateResistance(state, Construction::Wall); }
+void UpdateRoofResistance(ProjectState& state) { UpdateResistance(state, Construction::Roof); }
 
-void RequireEnteredLayers(Construction c) {
-    const LayerTable& layers = LayersOf(c);
-    const std::int32_t count = LayerCountOf(c);
+void RequireEnteredLayers(const ProjectState& state, Construction c) {
+    const LayerTable& layers = LayersOf(state, c);
+    const std::int32_t count = LayerCountOf(state, c);
     for (std::int32_t n = 1; n <= count; ++n) {
         if (n <= kMaxLayers && layers[n].Entered) continue;
         throw CalcError("Не введён слой " + FormatInteger(n) + " " + std::string(ConstructionGenitive(c)) +

@@ -33,14 +33,16 @@ std::string_view ConstructionGenitive(Construction c);
 std::string ConstructionPlace(Construction c);
 std::string LayerPlace(Construction c, int layer);
 
-// The project's layer table, layer count and current layer of a construction.
-LayerTable& LayersOf(Construction c);
-std::int32_t& LayerCountOf(Construction c);
-std::int32_t& LayerCurrentOf(Construction c);
+// The state's layer table, layer count and current layer of a construction.
+LayerTable& LayersOf(ProjectState& state, Construction c);
+const LayerTable& LayersOf(const ProjectState& state, Construction c);
+std::int32_t& LayerCountOf(ProjectState& state, Construction c);
+std::int32_t LayerCountOf(const ProjectState& state, Construction c);
+std::int32_t& LayerCurrentOf(ProjectState& state, Construction c);
 
 // αн of the construction's outer surface from the stored wind speed: the
 // wall takes 5.8 + 11.6·√V, the roof 8.7 + 2.6·√V.
-Decimal4 OuterCoeffOf(Construction c);
+Decimal4 OuterCoeffOf(const ProjectState& state, Construction c);
 
 // R = δ/λ of a layer; a zero conductivity is a division by zero.
 Decimal4 ResistanceOf(const ConstructionLayer& layer);
@@ -56,13 +58,13 @@ Decimal4 TransmittanceOf(Decimal4 resistance);
 // up to the count; none for a count of 0) and the construction's R₀ and
 // K = 1/R₀. A zero conductivity of layer 1 raises the floating-point fault;
 // then nothing is changed.
-void UpdateWallResistance();
-void UpdateRoofResistance();
-void UpdateResistance(Construction c);
+void UpdateWallResistance(ProjectState& state);
+void UpdateRoofResistance(ProjectState& state);
+void UpdateResistance(ProjectState& state, Construction c);
 
 // Refuses a count that reaches past the entered layers: the first of layers
 // 1..count never entered (a gap, or a count larger than the layers typed)
 // raises «Не введён слой N стены: введите его или уменьшите число слоёв»
 // («…слой N покрытия…» for the roof). The wall and roof computations ask it
 // before they start.
-void RequireEnteredLayers(Construction c);
+void RequireEnteredLayers(const ProjectState& state, Construction c);

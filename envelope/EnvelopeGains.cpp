@@ -23,24 +23,26 @@ std::string WallPlace(int orientation) {
 }
 
 // I of record (o, h): direct plus diffuse radiation on the surface, exact.
-Decimal4 IrradianceOf(int orientation, int hour) {
-    const WindowHourRecord& record = Project.WindowHours.Record(orientation, hour);
+Decimal4 IrradianceOf(const ProjectState& state, int orientation, int hour) {
+    const WindowHourRecord& record = state.WindowHours.Record(orientation, hour);
     return record[WindowField::IrradDirect] + record[WindowField::IrradDiffuse];
 }
 
 // (ρ·Iср/αн + tн − t)/R₀ · 10⁴, in ten-thousandths: the steady flow at the
 // mean conditional outdoor temperature, scaled by 10⁴ (times the further
 // scale the caller applies).
-long double SteadyPart(Decimal4 absorptance, Decimal4 meanIrradiance, const ThermalProperties& t, Decimal4 innerTemp) {
+long double SteadyPart(const ProjectState& state, Decimal4 absorptance, Decimal4 meanIrradiance,
+                       const ThermalProperties& t, Decimal4 innerTemp) {
     const long double conditional = Quotient(absorptance.Counts() * meanIrradiance.Counts(), t.OuterCoeff.Counts()) +
-                                    Project.OutdoorMeanTemp.Counts() - innerTemp.Counts();
+                                    state.OutdoorMeanTemp.Counts() - innerTemp.Counts();
     return Quotient(1.0L, t.Resistance.Counts()) * conditional;
 }
 
 // 0.5·Atн·β + ρ·ΔI/αн, in units of 10⁻⁸: the outdoor wave at the lagged hour
 // plus the solar excess of the hour itself.
-long double OscillatingPart(Decimal4 beta, Decimal4 absorptance, Decimal4 excess, const ThermalProperties& t) {
-    return 0.5L * Project.OutdoorAmplitude.Counts() * beta.Counts() +
+long double OscillatingPart(const ProjectState& state, Decimal4 beta, Decimal4 absorptance, Decimal4 excess,
+                            const ThermalProperties& t) {
+    return 0.5L * state.OutdoorAmplitude.Counts() * beta.Counts() +
            Quotient(absorptance.Counts() * excess.Counts(), t.OuterCoeff.Counts()) * kScale;
 }
 
@@ -54,10 +56,10 @@ void KeepLayerFigures(const ThermalProperties& t, int count, LayerTable& layers)
 
 // The mean radiation and temperature wave tables both computations read,
 // stored with their results.
-void StoreSharedTables(const MeanRadiation& mean, const TempWaveRows& wave) {
-    Project.FacadeMeanRadiation = mean.Facade;
-    Project.RoofMeanRadiation = mean.Horizontal;
-    Project.TempWaveTable = wave;
+void StoreSharedTables(ProjectState& state, const MeanRadiation& mean, const TempWaveRows& wave) {
+    state.FacadeMeanRadiation = mean.Facade;
+    state.RoofMeanRadiation = mean.Horizontal;
+    state.TempWaveTable = wave;
 }
 
 }  // namespace
@@ -74,58 +76,58 @@ struct EnvelopeRun {
 };
 
 // The gain of the wall of orientation o at hour h; a fault says the record.
-Decimal4 WallHourGainOf(int o, int h, const EnvelopeRun<OrientationHourValues>& run, long double steady,
-                        long double damping) {
-    return AtPlaceOfFault(
-        [o, h] { return WallPlace(o) + ", " + std::string(HourLabel(h)); },
-        [&] {
-            const Decimal4 excess = IrradianceOf(o, h) - run.mean.Facade[o];
-            const long double oscillating =
-                damping * OscillatingPart(run.wave[run.t.Lag][h], Project.WallAbsorptance, excess, run.t);
-            return Decimal4::StoreCounts((steady + oscillating) * Project.WallArea.Counts() / kScale2);
-        });
+Decimal4 WallHourGainOf(const ProjectState& state, int o, int h, const EnvelopeRun<OrientationHourValues>& run,
+                        long double steady, long double damping) {
+    return AtPlaceOfFault([o, h] { return WallPlace(o) + ", " + std::string(HourLabel(h)); },
+                          [&] {
+                              const Decimal4 excess = IrradianceOf(state, o, h) - run.mean.Facade[o];
+                              const long double oscillating =
+                                  damping *
+                                  OscillatingPart(state, run.wave[run.t.Lag][h], state.WallAbsorptance, excess, run.t);
+                              return Decimal4::StoreCounts((steady + oscillating) * state.WallArea.Counts() / kScale2);
+                          });
 }
 
-EnvelopeRun<OrientationHourValues> RunWall() {
+EnvelopeRun<OrientationHourValues> RunWall(const ProjectState& state) {
     EnvelopeRun<OrientationHourValues> run;
-    run.mean = MeanRadiationAt(Project.Latitude);
-    const Decimal4 outer = VerticalOuterCoeff(Project.WindSpeed);
-    run.t = ComputeThermalProperties(Project.WallLayers, Project.WallLayerCount, outer, Construction::Wall);
+    run.mean = MeanRadiationAt(state.Latitude);
+    const Decimal4 outer = VerticalOuterCoeff(state.WindSpeed);
+    run.t = ComputeThermalProperties(state.WallLayers, state.WallLayerCount, outer, Construction::Wall);
     run.wave = TempWaveTableValues();
 
-    const Decimal4 rho = Project.WallAbsorptance;
+    const Decimal4 rho = state.WallAbsorptance;
     const long double damping = Quotient(kInnerCoeffCounts, run.t.Damping.Counts());
     for (int o = 1; o <= kOrientationCount; ++o) {
-        const long double steady =
-            AtPlaceOfFault([o] { return WallPlace(o); },
-                           [&] { return SteadyPart(rho, run.mean.Facade[o], run.t, Project.IndoorTemp) * kScale2; });
-        for (int h = 1; h <= kHourCount; ++h) run.gains[o][h] = WallHourGainOf(o, h, run, steady, damping);
+        const long double steady = AtPlaceOfFault(
+            [o] { return WallPlace(o); },
+            [&] { return SteadyPart(state, rho, run.mean.Facade[o], run.t, state.IndoorTemp) * kScale2; });
+        for (int h = 1; h <= kHourCount; ++h) run.gains[o][h] = WallHourGainOf(state, o, h, run, steady, damping);
     }
 
     CheckFloatingPoint();  // a fault no operation reported on its own
     return run;
 }
 
-EnvelopeRun<HourValues> RunRoof() {
+EnvelopeRun<HourValues> RunRoof(const ProjectState& state) {
     EnvelopeRun<HourValues> run;
-    const Decimal4 outer = HorizontalOuterCoeff(Project.WindSpeed);
-    run.t = ComputeThermalProperties(Project.RoofLayers, Project.RoofLayerCount, outer, Construction::Roof);
+    const Decimal4 outer = HorizontalOuterCoeff(state.WindSpeed);
+    run.t = ComputeThermalProperties(state.RoofLayers, state.RoofLayerCount, outer, Construction::Roof);
     run.wave = TempWaveTableValues();
-    run.mean = MeanRadiationAt(Project.Latitude);
+    run.mean = MeanRadiationAt(state.Latitude);
 
-    const Decimal4 rho = Project.RoofAbsorptance;
+    const Decimal4 rho = state.RoofAbsorptance;
     const Decimal4 meanIrradiance = run.mean.Horizontal;
-    const long double steady = SteadyPart(rho, meanIrradiance, run.t, Project.UnderRoofTemp) * kScale;
+    const long double steady = SteadyPart(state, rho, meanIrradiance, run.t, state.UnderRoofTemp) * kScale;
     const long double damping = Quotient(kInnerCoeffCounts, run.t.Damping.Counts());
     for (int h = 1; h <= kHourCount; ++h) {
         run.gains[h] = AtPlaceOfFault(
             [h] { return ConstructionPlace(Construction::Roof) + ", " + std::string(HourLabel(h)); },
             [&] {
-                const Decimal4 excess = IrradianceOf(1, h) - meanIrradiance;
+                const Decimal4 excess = IrradianceOf(state, 1, h) - meanIrradiance;
                 // θ, the inner-surface oscillation before damping, is stored.
                 const Decimal4 theta =
-                    Decimal4::StoreCounts(OscillatingPart(run.wave[run.t.Lag][h], rho, excess, run.t) / kScale);
-                return Decimal4::StoreCounts((steady + damping * theta.Counts()) * Project.RoofArea.Counts() / kScale);
+                    Decimal4::StoreCounts(OscillatingPart(state, run.wave[run.t.Lag][h], rho, excess, run.t) / kScale);
+                return Decimal4::StoreCounts((steady + damping * theta.Counts()) * state.RoofArea.Counts() / kScale);
             });
     }
 
@@ -135,25 +137,26 @@ EnvelopeRun<HourValues> RunRoof() {
 
 }  // namespace
 
-void ComputeWallGains() {
+void ComputeWallGains(ProjectState& state) {
     BeginComputation();
-    RequireLayerCount(Project.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
+    RequireLayerCount(state.WallLayerCount, kMaxWallLayers, kWallLayerCountMessage);
     const EnvelopeRun<OrientationHourValues> run =
-        AtPlaceOfFault([] { return ConstructionPlace(Construction::Wall); }, RunWall);
-    KeepLayerFigures(run.t, Project.WallLayerCount, Project.WallLayers);
-    Project.WallDampingProduct = run.t.DampingProduct;
-    Project.WallDamping = run.t.Damping;
-    StoreSharedTables(run.mean, run.wave);
-    Project.WallHourGain = run.gains;
+        AtPlaceOfFault([] { return ConstructionPlace(Construction::Wall); }, [&state] { return RunWall(state); });
+    KeepLayerFigures(run.t, state.WallLayerCount, state.WallLayers);
+    state.WallDampingProduct = run.t.DampingProduct;
+    state.WallDamping = run.t.Damping;
+    StoreSharedTables(state, run.mean, run.wave);
+    state.WallHourGain = run.gains;
 }
 
-void ComputeRoofGains() {
+void ComputeRoofGains(ProjectState& state) {
     BeginComputation();
-    RequireLayerCount(Project.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
-    const EnvelopeRun<HourValues> run = AtPlaceOfFault([] { return ConstructionPlace(Construction::Roof); }, RunRoof);
-    KeepLayerFigures(run.t, Project.RoofLayerCount, Project.RoofLayers);
-    Project.RoofDampingProduct = run.t.DampingProduct;
-    Project.RoofDamping = run.t.Damping;
-    StoreSharedTables(run.mean, run.wave);
-    Project.RoofHourGain = run.gains;
+    RequireLayerCount(state.RoofLayerCount, kMaxRoofLayers, kRoofLayerCountMessage);
+    const EnvelopeRun<HourValues> run =
+        AtPlaceOfFault([] { return ConstructionPlace(Construction::Roof); }, [&state] { return RunRoof(state); });
+    KeepLayerFigures(run.t, state.RoofLayerCount, state.RoofLayers);
+    state.RoofDampingProduct = run.t.DampingProduct;
+    state.RoofDamping = run.t.Damping;
+    StoreSharedTables(state, run.mean, run.wave);
+    state.RoofHourGain = run.gains;
 }

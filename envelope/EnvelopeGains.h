@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ProjectState.h"
+
 // The hourly heat gains through the walls and the roof. Both read the
 // irradiance that the radiation generator has just written into the window
 // hour table (vertical facades for the walls, the horizontal surface, record
-// of orientation 1, for the roof) and the inputs stored in the project.
+// of orientation 1, for the roof) and the inputs stored in the state they are
+// given.
 //
 // Each computes into local values and writes its results only when it
 // completes: on any failure (a refused construction, a floating-point fault)
@@ -20,8 +23,8 @@ inline constexpr const char* kRoofNegativeInertiaMessage =
 // WallHourGain[o][h] of the eight orientations, WallDampingProduct,
 // WallDamping, the wall layers' R and D, FacadeMeanRadiation and
 // RoofMeanRadiation, TempWaveTable.
-void ComputeWallGains();
+void ComputeWallGains(ProjectState& state);
 
 // RoofHourGain[h], RoofDampingProduct, RoofDamping, the roof layers' R and
 // D, FacadeMeanRadiation and RoofMeanRadiation, TempWaveTable.
-void ComputeRoofGains();
+void ComputeRoofGains(ProjectState& state);

@@ -45,33 +45,33 @@ const InputControl& ControlOf(const EntryFigure& figure, Construction c) {
 
 // R₀ and K as stored, and for the roof αн of its outer surface as the roof
 // computation takes it from the wind speed.
-ResistanceTexts StoredResistanceTexts(Construction c) {
+ResistanceTexts StoredResistanceTexts(const ProjectState& state, Construction c) {
     if (c == Construction::Wall)
-        return {FormatDecimal4(Project.WallResistance), FormatDecimal4(Project.WallTransmittance), {}};
-    return {FormatDecimal4(Project.RoofResistance), FormatDecimal4(Project.RoofTransmittance),
-            FormatDecimal4(OuterCoeffOf(Construction::Roof))};
+        return {FormatDecimal4(state.WallResistance), FormatDecimal4(state.WallTransmittance), {}};
+    return {FormatDecimal4(state.RoofResistance), FormatDecimal4(state.RoofTransmittance),
+            FormatDecimal4(OuterCoeffOf(state, Construction::Roof))};
 }
 
 }  // namespace
 
-LayerEntryTexts EntryTextsOf(Construction c, int layer) {
-    const ConstructionLayer& stored = LayersOf(c)[layer];
+LayerEntryTexts EntryTextsOf(const ProjectState& state, Construction c, int layer) {
+    const ConstructionLayer& stored = LayersOf(state, c)[layer];
     return {stored.MaterialName, FormatDecimal4(stored.HeatAbsorption), FormatDecimal4(stored.Conductivity),
             FormatDecimal4(stored.Thickness)};
 }
 
-void SetLayerCount(Construction c, std::string_view countText) {
+void SetLayerCount(ProjectState& state, Construction c, std::string_view countText) {
     const std::int32_t count = ReadingControl(CountControl(c), [countText] {
         const std::int32_t typed = ParseInteger(countText);
         if (typed < 0) throw CalcError(kNegativeLayerCountMessage);
         return typed;
     });
-    LayerCountOf(c) = count;
+    LayerCountOf(state, c) = count;
 }
 
-std::vector<LayerGridRow> LayerGridRows(Construction c) {
-    const LayerTable& layers = LayersOf(c);
-    const int count = LayerCountOf(c);
+std::vector<LayerGridRow> LayerGridRows(const ProjectState& state, Construction c) {
+    const LayerTable& layers = LayersOf(state, c);
+    const int count = LayerCountOf(state, c);
     int rows = std::min(count, kMaxLayers);
     for (int n = rows + 1; n <= kMaxLayers; ++n)
         if (layers[n].Entered) rows = n;
@@ -88,28 +88,28 @@ std::vector<LayerGridRow> LayerGridRows(Construction c) {
     return grid;
 }
 
-std::int32_t RemoveLayer(Construction c, int number) {
+std::int32_t RemoveLayer(ProjectState& state, Construction c, int number) {
     RequireLayerNumber(number);
-    LayerTable& layers = LayersOf(c);
+    LayerTable& layers = LayersOf(state, c);
     for (int n = number; n < kMaxLayers; ++n) layers[n] = layers[n + 1];
     layers[kMaxLayers] = ConstructionLayer{};
-    std::int32_t& count = LayerCountOf(c);
+    std::int32_t& count = LayerCountOf(state, c);
     if (number <= count) --count;
     return count;
 }
 
-void StoreLayerList(Construction c, const LayerList& layers) {
+void StoreLayerList(ProjectState& state, Construction c, const LayerList& layers) {
     const GridCellWriter noGrid = [](int, int, const std::string&) {};
     for (std::size_t i = 0; i < layers.size(); ++i)
-        if (layers[i]) StoreLayer(c, static_cast<int>(i) + 1, *layers[i], noGrid);
+        if (layers[i]) StoreLayer(state, c, static_cast<int>(i) + 1, *layers[i], noGrid);
 }
 
 std::string LayerCountText(const std::optional<std::string>& countText, const LayerList& layers) {
     return countText ? *countText : std::to_string(layers.size());
 }
 
-LayerList LayerListOf(Construction c) {
-    const LayerTable& layers = LayersOf(c);
+LayerList LayerListOf(const ProjectState& state, Construction c) {
+    const LayerTable& layers = LayersOf(state, c);
     LayerList list;
     for (int n = 1; n <= kMaxLayers; ++n) {
         const ConstructionLayer& layer = layers[n];
@@ -121,37 +121,38 @@ LayerList LayerListOf(Construction c) {
     return list;
 }
 
-ResistanceTexts ResistanceAfterCountChange(Construction c) {
-    if (!LayersOf(c)[1].Conductivity.IsZero()) UpdateResistance(c);
-    return StoredResistanceTexts(c);
+ResistanceTexts ResistanceAfterCountChange(ProjectState& state, Construction c) {
+    if (!LayersOf(state, c)[1].Conductivity.IsZero()) UpdateResistance(state, c);
+    return StoredResistanceTexts(state, c);
 }
 
-LayerNumberChange LayerNumberTyped(Construction c, std::string_view numberText) {
+LayerNumberChange LayerNumberTyped(ProjectState& state, Construction c, std::string_view numberText) {
     if (numberText == "0") return {true, 0, {}};
     const std::int32_t number = ReadingControl(NumberControl(c), [numberText] {
         const std::int32_t typed = ParseInteger(numberText);
         RequireLayerNumber(typed);
         return typed;
     });
-    LayerCurrentOf(c) = number;
-    return {false, number, EntryTextsOf(c, number)};
+    LayerCurrentOf(state, c) = number;
+    return {false, number, EntryTextsOf(state, c, number)};
 }
 
-LayerSpinChange LayerSpinClicked(Construction c, int position) {
+LayerSpinChange LayerSpinClicked(ProjectState& state, Construction c, int position) {
     if (position == 0) return {true, {}, {}};
     RequireLayerNumber(position);
-    LayerCurrentOf(c) = position;
-    return {false, FormatInteger(position), EntryTextsOf(c, position)};
+    LayerCurrentOf(state, c) = position;
+    return {false, FormatInteger(position), EntryTextsOf(state, c, position)};
 }
 
-void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {
+void StoreLayer(ProjectState& state, Construction c, int number, const LayerEntryTexts& typed,
+                const GridCellWriter& writeCell) {
     RequireLayerNumber(number);
     // Every figure is read, s then λ then δ, before anything of the layer or
     // the grid changes: a refused entry leaves both as they were.
     std::array<Decimal4, kEntryFigures.size()> values;
     for (std::size_t i = 0; i < kEntryFigures.size(); ++i)
         values[i] = ReadInputValue(ControlOf(kEntryFigures[i], c), typed.*kEntryFigures[i].text);
-    ConstructionLayer& layer = LayersOf(c)[number];
+    ConstructionLayer& layer = LayersOf(state, c)[number];
     layer.Entered = true;
     writeCell(number, 0, FormatInteger(number));
     writeCell(number, 1, typed.Name);
@@ -164,17 +165,18 @@ void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const 
     }
 }
 
-LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const GridCellWriter& writeCell) {
-    const std::int32_t n = LayerCurrentOf(c);
-    if (n > LayerCountOf(c)) return {};
-    StoreLayer(c, n, typed, writeCell);
+LayerEntryAdvance EnterLayer(ProjectState& state, Construction c, const LayerEntryTexts& typed,
+                             const GridCellWriter& writeCell) {
+    const std::int32_t n = LayerCurrentOf(state, c);
+    if (n > LayerCountOf(state, c)) return {};
+    StoreLayer(state, c, n, typed, writeCell);
 
     const int next = n < kMaxLayers ? n + 1 : kMaxLayers;
-    LayerCurrentOf(c) = next;
-    return {true, next, FormatInteger(next), EntryTextsOf(c, next)};
+    LayerCurrentOf(state, c) = next;
+    return {true, next, FormatInteger(next), EntryTextsOf(state, c, next)};
 }
 
-ResistanceTexts ResistanceAfterEntry(Construction c) {
-    UpdateResistance(c);
-    return StoredResistanceTexts(c);
+ResistanceTexts ResistanceAfterEntry(ProjectState& state, Construction c) {
+    UpdateResistance(state, c);
+    return StoredResistanceTexts(state, c);
 }

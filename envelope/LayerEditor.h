@@ -48,7 +48,7 @@ inline constexpr const char* kLayerNumberMessage = "Номер слоя долж
 
 // The stored layer as the entry row shows it: the name and FormatDecimal4 of
 // s, λ, δ (a layer never entered shows "", "0", "0", "0").
-LayerEntryTexts EntryTextsOf(Construction c, int layer);
+LayerEntryTexts EntryTextsOf(const ProjectState& state, Construction c, int layer);
 
 // Layer count typed (Edit33Change / Edit34Change), first part: the count is
 // parsed (ParseInteger), a negative count is refused (either failure naming
@@ -56,7 +56,7 @@ LayerEntryTexts EntryTextsOf(Construction c, int layer);
 // cleared: the layers above the count are kept, shown greyed, and used again
 // when the count rises, so that neither a count typed smaller nor the texts
 // passed on the way to a larger one ("1" on the way to "10") lose a layer.
-void SetLayerCount(Construction c, std::string_view countText);
+void SetLayerCount(ProjectState& state, Construction c, std::string_view countText);
 
 // The rows of the layer grid below its header, row n for layer n: the used
 // rows 1..count, then the kept layers above the count up to the highest
@@ -67,19 +67,19 @@ struct LayerGridRow {
     std::array<std::string, 5> Cells;
     bool Used = true;
 };
-std::vector<LayerGridRow> LayerGridRows(Construction c);
+std::vector<LayerGridRow> LayerGridRows(const ProjectState& state, Construction c);
 
 // Removes layer `number` (1..50, refused otherwise): the layers above it move
 // down one and layer 50 becomes a layer never entered. A removed layer within
 // the count takes the count down by one (a gap within the count is removed
 // the same way); above the count the count stays. Returns the count after
 // the removal, which is also stored.
-std::int32_t RemoveLayer(Construction c, int number);
+std::int32_t RemoveLayer(ProjectState& state, Construction c, int number);
 
 // A layer list put into the editor as it was saved: every listed layer
 // stored under its number (StoreLayer), gaps left never entered. A layer
 // that is refused stops there, the layers before it stored.
-void StoreLayerList(Construction c, const LayerList& layers);
+void StoreLayerList(ProjectState& state, Construction c, const LayerList& layers);
 
 // The count typed with a saved layer list: the given count text, or the
 // length of the list when there is none.
@@ -88,12 +88,12 @@ std::string LayerCountText(const std::optional<std::string>& countText, const La
 // The layers as typed, for saving: each entered layer with its name and
 // typed texts, a gap for a layer never entered, up to the highest entered
 // layer (an empty list when none was entered).
-LayerList LayerListOf(Construction c);
+LayerList LayerListOf(const ProjectState& state, Construction c);
 
 // Second part: R₀ and K are recomputed when layer 1 has a conductivity, and
 // shown in either case, with αн of the roof. Typing the wind speed runs it
 // too, so that what is shown is what the wall and roof results take.
-ResistanceTexts ResistanceAfterCountChange(Construction c);
+ResistanceTexts ResistanceAfterCountChange(ProjectState& state, Construction c);
 
 // Layer number typed (Edit27Change / Edit28Change). The text "0" asks for
 // "1" to be put into the number edit (ResetToOne; nothing else happens).
@@ -105,7 +105,7 @@ struct LayerNumberChange {
     int Position = 0;
     LayerEntryTexts Entry;
 };
-LayerNumberChange LayerNumberTyped(Construction c, std::string_view numberText);
+LayerNumberChange LayerNumberTyped(ProjectState& state, Construction c, std::string_view numberText);
 
 // Spin button pressed (UpDown1Click / UpDown2Click) with its new position. At
 // 0 the spin is to be put back to 1 (ResetToOne; nothing else happens). Above
@@ -116,7 +116,7 @@ struct LayerSpinChange {
     std::string NumberText;
     LayerEntryTexts Entry;
 };
-LayerSpinChange LayerSpinClicked(Construction c, int position);
+LayerSpinChange LayerSpinClicked(ProjectState& state, Construction c, int position);
 
 // Stores typed texts into layer `number` (1..50, refused otherwise) whatever
 // the count. s, λ and δ are read first, in that order, and must read and be
@@ -125,7 +125,8 @@ LayerSpinChange LayerSpinClicked(Construction c, int position);
 // layer becomes entered, grid row n column 0 gets n, column 1 and the name
 // get the typed name, and for s, λ, δ the grid cell gets the typed text and
 // the layer the value with its text.
-void StoreLayer(Construction c, int number, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
+void StoreLayer(ProjectState& state, Construction c, int number, const LayerEntryTexts& typed,
+                const GridCellWriter& writeCell);
 
 // Enter button (Button1Click / Button2Click), first part: stores the entry
 // row into the current layer (StoreLayer) when its number does not exceed the
@@ -140,9 +141,10 @@ struct LayerEntryAdvance {
     std::string NumberText;
     LayerEntryTexts Entry;
 };
-LayerEntryAdvance EnterLayer(Construction c, const LayerEntryTexts& typed, const GridCellWriter& writeCell);
+LayerEntryAdvance EnterLayer(ProjectState& state, Construction c, const LayerEntryTexts& typed,
+                             const GridCellWriter& writeCell);
 
 // Second part: R₀ and K recomputed and shown; for the roof also the roof's αн
 // that R₀ rests on (from the wind speed), returned for Edit41. A fault of the
 // computation leaves R₀ and K unchanged.
-ResistanceTexts ResistanceAfterEntry(Construction c);
+ResistanceTexts ResistanceAfterEntry(ProjectState& state, Construction c);

@@ -2,9 +2,9 @@
 
 #include "FloatingPoint.h"
 
-void UpdateMeanRadiation() {
+void UpdateMeanRadiation(ProjectState& state) {
     BeginComputation();
-    const MeanRadiation mean = MeanRadiationAt(Project.Latitude);
-    Project.FacadeMeanRadiation = mean.Facade;
-    Project.RoofMeanRadiation = mean.Horizontal;
+    const MeanRadiation mean = MeanRadiationAt(state.Latitude);
+    state.FacadeMeanRadiation = mean.Facade;
+    state.RoofMeanRadiation = mean.Horizontal;
 }

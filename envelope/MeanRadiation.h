@@ -4,5 +4,5 @@
 // tables) at its latitude.
 #include "SolarRadiation.h"
 
-// FacadeMeanRadiation and RoofMeanRadiation of the project from Latitude.
-void UpdateMeanRadiation();
+// FacadeMeanRadiation and RoofMeanRadiation of the state from its Latitude.
+void UpdateMeanRadiation(ProjectState& state);

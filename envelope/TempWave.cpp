@@ -61,4 +61,4 @@ TempWaveRows TempWaveTableValues() {
     return table;
 }
 
-void FillTempWaveTable() { Project.TempWaveTable = TempWaveTableValues(); }
+void FillTempWaveTable(ProjectState& state) { state.TempWaveTable = TempWaveTableValues(); }

@@ -6,5 +6,5 @@
 // hours (row) and hour "8-9".."17-18" (column).
 TempWaveRows TempWaveTableValues();
 
-// TempWaveTable of the project := the table above.
-void FillTempWaveTable();
+// TempWaveTable of the state := the table above.
+void FillTempWaveTable(ProjectState& state);

@@ -62,12 +62,13 @@ void WriteMarkers(TotalsView& view) {
 // The window hour table as the page found it, put back on every way out.
 class WindowTableLoan {
 public:
-    WindowTableLoan() : kept_(Project.WindowHours) {}
-    ~WindowTableLoan() { Project.WindowHours = kept_; }
+    explicit WindowTableLoan(ProjectState& state) : state_(state), kept_(state.WindowHours) {}
+    ~WindowTableLoan() { state_.WindowHours = kept_; }
     WindowTableLoan(const WindowTableLoan&) = delete;
     WindowTableLoan& operator=(const WindowTableLoan&) = delete;
 
 private:
+    ProjectState& state_;
     WindowHourTable kept_;
 };
 
@@ -106,12 +107,12 @@ void WriteTotalsTitles(TotalsView& view) {
         view.Cells[static_cast<std::size_t>(title.row)][kTotalsTitleColumn] = title.text;
 }
 
-void ReadTotalsSharedInputs(const TotalsInputTexts& in) {
-    Project.Latitude = ReadingControl("ComboBox1", [&in] { return ReadLatitude(in.Latitude); });
-    Project.WindSpeed = ReadInputValue("Edit5", in.WindSpeed);
-    Project.OutdoorMeanTemp = ReadInputValue("Edit7", in.OutdoorMeanTemp);
-    Project.IndoorTemp = ReadInputValue("Edit6", in.IndoorTemp);
-    Project.OutdoorAmplitude = ReadInputValue("Edit12", in.OutdoorAmplitude);
+void ReadTotalsSharedInputs(ProjectState& state, const TotalsInputTexts& in) {
+    state.Latitude = ReadingControl("ComboBox1", [&in] { return ReadLatitude(in.Latitude); });
+    state.WindSpeed = ReadInputValue("Edit5", in.WindSpeed);
+    state.OutdoorMeanTemp = ReadInputValue("Edit7", in.OutdoorMeanTemp);
+    state.IndoorTemp = ReadInputValue("Edit6", in.IndoorTemp);
+    state.OutdoorAmplitude = ReadInputValue("Edit12", in.OutdoorAmplitude);
 }
 
 void ClearTotalsMarkers(TotalsView& view) {
@@ -119,71 +120,72 @@ void ClearTotalsMarkers(TotalsView& view) {
     WriteMarkers(view);
 }
 
-void SumWindowTotals(const TotalsInputTexts& in) {
+void SumWindowTotals(ProjectState& state, const TotalsInputTexts& in) {
     for (int h = 1; h <= kHourCount; ++h) {
-        Project.WindowHourTotal[h] =
-            in.Windows
-                ? SumChecked(in.WindowOrientations, h, "окон",
-                             [](int o, int hour) { return Project.WindowHours.Record(o, hour)[WindowField::HeatGain]; })
-                : Decimal4();
+        state.WindowHourTotal[h] = in.Windows
+                                       ? SumChecked(in.WindowOrientations, h, "окон",
+                                                    [&state](int o, int hour) {
+                                                        return state.WindowHours.Record(o, hour)[WindowField::HeatGain];
+                                                    })
+                                       : Decimal4();
     }
 }
 
-void ComputeWallTotals(const TotalsInputTexts& in) {
+void ComputeWallTotals(ProjectState& state, const TotalsInputTexts& in) {
     if (!in.Walls) {
-        for (int o = 1; o <= kOrientationCount; ++o) Project.WallHourGain[o].Fill(Decimal4());
-        Project.WallHourTotal.Fill(Decimal4());
+        for (int o = 1; o <= kOrientationCount; ++o) state.WallHourGain[o].Fill(Decimal4());
+        state.WallHourTotal.Fill(Decimal4());
         return;
     }
     ReadInputValue("Edit39", in.WallInnerResistance);
-    Project.WallAbsorptance = ReadInputValue("Edit22", in.WallAbsorptance);
-    Project.WallArea = ReadInputValue("Edit4", in.WallArea);
-    RequireEnteredLayers(Construction::Wall);
-    FillVerticalRadiation();
-    ComputeWallGains();
+    state.WallAbsorptance = ReadInputValue("Edit22", in.WallAbsorptance);
+    state.WallArea = ReadInputValue("Edit4", in.WallArea);
+    RequireEnteredLayers(state, Construction::Wall);
+    FillVerticalRadiation(state);
+    ComputeWallGains(state);
     for (int h = 1; h <= kHourCount; ++h) {
-        const Decimal4 sum =
-            SumChecked(in.WallOrientations, h, "стен", [](int o, int hour) { return Project.WallHourGain[o][hour]; });
-        Project.WallHourTotal[h] = RoundToWholeWatts(sum);
+        const Decimal4 sum = SumChecked(in.WallOrientations, h, "стен",
+                                        [&state](int o, int hour) { return state.WallHourGain[o][hour]; });
+        state.WallHourTotal[h] = RoundToWholeWatts(sum);
     }
 }
 
-void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view) {
+void ComputeRoofTotals(ProjectState& state, const TotalsInputTexts& in, TotalsView& view) {
     if (!in.Roof) {
-        Project.RoofHourGain.Fill(Decimal4());
-        Project.RoofHourGainExact.Fill(Decimal4());
+        state.RoofHourGain.Fill(Decimal4());
+        state.RoofHourGainExact.Fill(Decimal4());
         return;
     }
     // The roof's αн, from the wind speed as the roof gains take it; the
     // coefficient of horizontal windows typed on the input page stays.
-    view.RoofOuterCoeffText = FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed));
-    Project.RoofArea = ReadInputValue("Edit23", in.RoofArea);
-    Project.RoofAbsorptance = ReadInputValue("Edit26", in.RoofAbsorptance);
-    Project.UnderRoofTemp = ReadInputValue("Edit40", in.UnderRoofTemp);
-    RequireEnteredLayers(Construction::Roof);
-    FillHorizontalRadiation();
-    ComputeRoofGains();
-    Project.RoofHourGainExact = Project.RoofHourGain;
-    for (int h = 1; h <= kHourCount; ++h) Project.RoofHourGain[h] = RoundToWholeWatts(Project.RoofHourGain[h]);
+    view.RoofOuterCoeffText = FormatDecimal4(HorizontalOuterCoeff(state.WindSpeed));
+    state.RoofArea = ReadInputValue("Edit23", in.RoofArea);
+    state.RoofAbsorptance = ReadInputValue("Edit26", in.RoofAbsorptance);
+    state.UnderRoofTemp = ReadInputValue("Edit40", in.UnderRoofTemp);
+    RequireEnteredLayers(state, Construction::Roof);
+    FillHorizontalRadiation(state);
+    ComputeRoofGains(state);
+    state.RoofHourGainExact = state.RoofHourGain;
+    for (int h = 1; h <= kHourCount; ++h) state.RoofHourGain[h] = RoundToWholeWatts(state.RoofHourGain[h]);
 }
 
-void WriteTotalsValues(TotalsView& view) {
+void WriteTotalsValues(ProjectState& state, TotalsView& view) {
     for (int h = 1; h <= kHourCount; ++h) {
-        Cell(view, kWindowValueRow, h) = ValueText(Project.WindowHourTotal[h]);
-        Cell(view, kWallValueRow, h) = ValueText(Project.WallHourTotal[h]);
-        Cell(view, kRoofValueRow, h) = ValueText(Project.RoofHourGain[h]);
-        Project.GrandHourTotal[h] = AtPlaceOfFault(
+        Cell(view, kWindowValueRow, h) = ValueText(state.WindowHourTotal[h]);
+        Cell(view, kWallValueRow, h) = ValueText(state.WallHourTotal[h]);
+        Cell(view, kRoofValueRow, h) = ValueText(state.RoofHourGain[h]);
+        state.GrandHourTotal[h] = AtPlaceOfFault(
             [h] { return SumPlace("окон, стен и покрытия", h); },
-            [h] { return Project.WindowHourTotal[h] + Project.WallHourTotal[h] + Project.RoofHourGain[h]; });
-        Cell(view, kGrandValueRow, h) = ValueText(Project.GrandHourTotal[h]);
+            [&state, h] { return state.WindowHourTotal[h] + state.WallHourTotal[h] + state.RoofHourGain[h]; });
+        Cell(view, kGrandValueRow, h) = ValueText(state.GrandHourTotal[h]);
     }
 }
 
-void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view) {
+void MarkTotalsMaxima(const ProjectState& state, const TotalsInputTexts& in, TotalsView& view) {
     for (const ElementRows& element : kElementRows)
-        if (in.*element.included) view.*element.hour = PeakHour(Project.*element.values);
+        if (in.*element.included) view.*element.hour = PeakHour(state.*element.values);
     WriteMarkers(view);
-    view.GrandMaxHour = PeakHour(Project.GrandHourTotal);
+    view.GrandMaxHour = PeakHour(state.GrandHourTotal);
     if (!view.GrandMaxHour) view.NoGain = NoGainReason(in);
 }
 
@@ -207,8 +209,8 @@ std::string NoGainReason(const TotalsInputTexts& in) {
     return "нет теплопоступлений: " + why;
 }
 
-void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view) {
-    const WindowTableLoan windowTable;
+void ShowTotalsPage(ProjectState& state, const TotalsInputTexts& in, TotalsView& view) {
+    const WindowTableLoan windowTable(state);
     view.RoofOuterCoeffText.reset();
     view.Failure.reset();
     view.GrandMaxHour.reset();
@@ -216,31 +218,32 @@ void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view) {
     TotalsStep step = TotalsStep::Windows;
     try {
         WriteTotalsTitles(view);
-        ReadTotalsSharedInputs(in);
+        ReadTotalsSharedInputs(state, in);
         ClearTotalsMarkers(view);
-        SumWindowTotals(in);
+        SumWindowTotals(state, in);
         step = TotalsStep::Walls;
-        ComputeWallTotals(in);
+        ComputeWallTotals(state, in);
         step = TotalsStep::Roof;
-        ComputeRoofTotals(in, view);
+        ComputeRoofTotals(state, in, view);
         step = TotalsStep::Sum;
-        WriteTotalsValues(view);
-        MarkTotalsMaxima(in, view);
+        WriteTotalsValues(state, view);
+        MarkTotalsMaxima(state, in, view);
     } catch (const CalcError& e) {
-        TotalsNotComputed(in, step, ErrorBoxText(e.what()), view);
+        TotalsNotComputed(state, in, step, ErrorBoxText(e.what()), view);
         throw;
     }
 }
 
-void TotalsNotComputed(const TotalsInputTexts& in, TotalsStep failed, const std::string& message, TotalsView& view) {
+void TotalsNotComputed(const ProjectState& state, const TotalsInputTexts& in, TotalsStep failed,
+                       const std::string& message, TotalsView& view) {
     WriteTotalsTitles(view);
     for (std::size_t e = 0; e < kElementRows.size(); ++e) {
         const ElementRows& element = kElementRows[e];
         const bool computed = e < static_cast<std::size_t>(failed);
         for (int h = 1; h <= kHourCount; ++h)
-            Cell(view, element.valueRow, h) = computed ? ValueText((Project.*element.values)[h]) : "";
+            Cell(view, element.valueRow, h) = computed ? ValueText((state.*element.values)[h]) : "";
         view.*element.hour = std::nullopt;
-        if (computed && in.*element.included) view.*element.hour = PeakHour(Project.*element.values);
+        if (computed && in.*element.included) view.*element.hour = PeakHour(state.*element.values);
     }
     WriteMarkers(view);
     for (int h = 1; h <= kHourCount; ++h) Cell(view, kGrandValueRow, h).clear();

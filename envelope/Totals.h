@@ -82,14 +82,16 @@ enum class TotalsStep { Windows, Walls, Roof, Sum };
 // does not parse, a value outside its range (ReadInputValue: the error names
 // the control, the value is not stored) or a failed computation; the steps
 // after it are not done.
-void WriteTotalsTitles(TotalsView& view);                              // hour headers, row titles
-void ReadTotalsSharedInputs(const TotalsInputTexts& in);               // Latitude, V, tн, tв, Atн
-void ClearTotalsMarkers(TotalsView& view);                             // no row maxima, rows 3, 6, 9 emptied
-void SumWindowTotals(const TotalsInputTexts& in);                      // WindowHourTotal
-void ComputeWallTotals(const TotalsInputTexts& in);                    // walls: gains and WallHourTotal
-void ComputeRoofTotals(const TotalsInputTexts& in, TotalsView& view);  // roof: αн (Edit41), RoofHourGain
-void WriteTotalsValues(TotalsView& view);                              // rows 2, 5, 8, GrandHourTotal, row 11
-void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);   // maxima and their markers
+void WriteTotalsTitles(TotalsView& view);                                      // hour headers, row titles
+void ReadTotalsSharedInputs(ProjectState& state, const TotalsInputTexts& in);  // Latitude, V, tн, tв, Atн
+void ClearTotalsMarkers(TotalsView& view);                                     // no row maxima, rows 3, 6, 9 emptied
+void SumWindowTotals(ProjectState& state, const TotalsInputTexts& in);         // WindowHourTotal
+void ComputeWallTotals(ProjectState& state, const TotalsInputTexts& in);       // walls: gains and WallHourTotal
+void ComputeRoofTotals(ProjectState& state, const TotalsInputTexts& in,
+                       TotalsView& view);                       // roof: αн (Edit41), RoofHourGain
+void WriteTotalsValues(ProjectState& state, TotalsView& view);  // rows 2, 5, 8, GrandHourTotal, row 11
+void MarkTotalsMaxima(const ProjectState& state, const TotalsInputTexts& in,
+                      TotalsView& view);  // maxima and their markers
 
 // The whole page, the steps above in their order. RoofOuterCoeffText is
 // reset first, so it is set only when this showing reached the roof. The
@@ -97,13 +99,14 @@ void MarkTotalsMaxima(const TotalsInputTexts& in, TotalsView& view);   // maxima
 // table; the page gives it back as it found it, so the windows' own results
 // stand. A failure raises its CalcError after TotalsNotComputed has shown the
 // rows computed before it.
-void ShowTotalsPage(const TotalsInputTexts& in, TotalsView& view);
+void ShowTotalsPage(ProjectState& state, const TotalsInputTexts& in, TotalsView& view);
 
 // The page after a failure at `failed`: titles, the rows of the included
 // elements computed before it with their values and maxima, every other row,
 // the sum and their markers empty, and Failure = `message`. A failure of the
 // shared inputs or of the windows' results fails at Windows: nothing is shown.
-void TotalsNotComputed(const TotalsInputTexts& in, TotalsStep failed, const std::string& message, TotalsView& view);
+void TotalsNotComputed(const ProjectState& state, const TotalsInputTexts& in, TotalsStep failed,
+                       const std::string& message, TotalsView& view);
 
 // The hour 1..10 of the largest value; the earliest hour wins a tie.
 int MaximumHour(const HourValues& values);

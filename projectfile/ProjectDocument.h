@@ -175,14 +175,19 @@ struct ProjectResults {
 // with the Enter button; kept layers above the count stored as they are),
 // then the windows page when "Окна" is checked, then the totals page. The
 // functions are the ones the pages call, with their inputs in the same order.
-// Raises the CalcError the program would show.
+// The calculation works on a project state of its own, so that any number of
+// them may run at once, each on its own thread. Raises the CalcError the
+// program would show.
 ProjectResults RunProject(const ProjectInputs& inputs);
+// The same on `state`, put back to the start-up state first, which then holds
+// what the pages left in it (also after a refusal).
+ProjectResults RunProject(const ProjectInputs& inputs, ProjectState& state);
 
 // Every layer of a document's list stored under its number, as the layer
 // editor's Enter button stores it (StoreLayer); a gap stores nothing. A
 // refused figure is said with its layer ("Толщина слоя стены δ (слой 2): «x»
 // — не число"); the layers before it stay stored.
-void StoreDocumentLayers(Construction c, const LayerList& layers);
+void StoreDocumentLayers(ProjectState& state, Construction c, const LayerList& layers);
 
 // The texts of the window and site controls once the inputs are typed: the
 // given texts, and the derived ones (opening area, shading lengths, outer
@@ -208,11 +213,11 @@ using ProjectOutcome = std::variant<ProjectResults, ProjectError>;
 // What the totals page reads of the inputs.
 TotalsInputTexts TotalsInputsOf(const ProjectInputs& inputs);
 
-// The results as the project state holds them after the windows page (when
-// "Окна" is checked) and the totals page computed them from `inputs`, with
-// the hours of the maxima `view` shows: RunProject's results, and the
-// program's when it saves.
-ProjectResults ProjectResultsOfState(const ProjectInputs& inputs, const TotalsView& view);
+// The results as `state` holds them after the windows page (when "Окна" is
+// checked) and the totals page computed them from `inputs`, with the hours of
+// the maxima `view` shows: RunProject's results, and the program's when it
+// saves.
+ProjectResults ProjectResultsOfState(const ProjectState& state, const ProjectInputs& inputs, const TotalsView& view);
 
 // RunProject, with a refusal kept as its message instead of raised.
 ProjectOutcome ComputeProject(const ProjectInputs& inputs);

@@ -15,8 +15,8 @@ namespace {
 
 // The outer coefficients as the wind speed shows them (Edit5Change, and the
 // radio buttons); a coefficient the document gives stays as given.
-void ShowOuterCoeffs(const ProjectInputs& p, WindowInputTexts& texts, bool windowCoeff) {
-    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(texts.WindSpeed, windowCoeff);
+void ShowOuterCoeffs(ProjectState& state, const ProjectInputs& p, WindowInputTexts& texts, bool windowCoeff) {
+    const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(texts.WindSpeed, windowCoeff, state);
     if (!shown) return;
     if (shown->Window && !p.GivenWindowOuterCoeff) texts.WindowOuterCoeff = *shown->Window;
     if (!p.GivenEnvelopeOuterCoeff) texts.EnvelopeOuterCoeff = shown->Envelope;
@@ -28,13 +28,13 @@ void ShowOuterCoeffs(const ProjectInputs& p, WindowInputTexts& texts, bool windo
 // opening area follows), then the wind speed (the coefficients follow).
 // Vertical glazing is the start-up choice, so choosing it runs no handler.
 // A text the document gives stays as given.
-WindowInputTexts TypeInputPage(const ProjectInputs& p) {
+WindowInputTexts TypeInputPage(ProjectState& state, const ProjectInputs& p) {
     WindowInputTexts texts = p.Window;
     if (p.Kind != WindowKind::Vertical) {
         const WindowKindSwitch chosen = KindSwitch(p.Kind);
         if (chosen.ShadeHorizText && !p.GivenShadeHorizLength) texts.ShadeHorizLength = *chosen.ShadeHorizText;
         if (chosen.ShadeVertText && !p.GivenShadeVertLength) texts.ShadeVertLength = *chosen.ShadeVertText;
-        ShowOuterCoeffs(p, texts, chosen.WindowCoeff);
+        ShowOuterCoeffs(state, p, texts, chosen.WindowCoeff);
     }
     // The count is refused as the input page refuses it, whether or not the area is given.
     ReadInputValue("Edit3", p.WindowCount);
@@ -42,24 +42,25 @@ WindowInputTexts TypeInputPage(const ProjectInputs& p) {
         const std::optional<std::string> area = OpeningAreaText(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
         if (area) texts.GlazingArea = *area;
     }
-    if (p.GivenWindSpeed) ShowOuterCoeffs(p, texts, true);
+    if (p.GivenWindSpeed) ShowOuterCoeffs(state, p, texts, true);
     return texts;
 }
 
-ConstructionFigures FiguresOf(Construction c) {
-    const ThermalProperties t = ComputeThermalProperties(LayersOf(c), LayerCountOf(c), OuterCoeffOf(c), c);
+ConstructionFigures FiguresOf(const ProjectState& state, Construction c) {
+    const ThermalProperties t =
+        ComputeThermalProperties(LayersOf(state, c), LayerCountOf(state, c), OuterCoeffOf(state, c), c);
     return {t.Resistance, t.Inertia, t.Lag, t.DampingProduct, t.Damping};
 }
 
 }  // namespace
 
-void StoreDocumentLayers(Construction c, const LayerList& layers) {
+void StoreDocumentLayers(ProjectState& state, Construction c, const LayerList& layers) {
     const GridCellWriter noGrid = [](int, int, const std::string&) {};
     for (std::size_t i = 0; i < layers.size(); ++i) {
         if (!layers[i]) continue;
         const int number = static_cast<int>(i) + 1;
         try {
-            StoreLayer(c, number, *layers[i], noGrid);
+            StoreLayer(state, c, number, *layers[i], noGrid);
         } catch (const CalcError& e) {
             throw e.InLayer(number);
         }
@@ -87,22 +88,22 @@ TotalsInputTexts TotalsInputsOf(const ProjectInputs& p) {
     return in;
 }
 
-ProjectResults ProjectResultsOfState(const ProjectInputs& p, const TotalsView& view) {
+ProjectResults ProjectResultsOfState(const ProjectState& state, const ProjectInputs& p, const TotalsView& view) {
     BeginComputation();
     ProjectResults results;
     if (p.Windows) {
         ProjectWindowResults& w = results.Windows.emplace();
         w.Kind = p.Kind;
         w.InsolationCaption = std::string(InsolationKindCaption(p.Kind));
-        w.Table = Project.WindowHours;
-        w.PeakGain = Project.WindowPeakGain;
-        w.PeakHour = Project.WindowPeakHour;
+        w.Table = state.WindowHours;
+        w.PeakGain = state.WindowPeakGain;
+        w.PeakHour = state.WindowPeakHour;
     }
     ProjectTotals& t = results.Totals;
-    t.WindowHourTotal = Project.WindowHourTotal;
-    t.WallHourTotal = Project.WallHourTotal;
-    t.RoofHourGain = Project.RoofHourGain;
-    t.GrandHourTotal = Project.GrandHourTotal;
+    t.WindowHourTotal = state.WindowHourTotal;
+    t.WallHourTotal = state.WallHourTotal;
+    t.RoofHourGain = state.RoofHourGain;
+    t.GrandHourTotal = state.GrandHourTotal;
     t.WindowMaxHour = view.WindowMaxHour;
     t.WallMaxHour = view.WallMaxHour;
     t.RoofMaxHour = view.RoofMaxHour;
@@ -114,37 +115,47 @@ ProjectResults ProjectResultsOfState(const ProjectInputs& p, const TotalsView& v
     // before the page rounded them to whole watts.
     if (p.Walls) {
         ProjectWallResults& w = results.Walls.emplace();
-        w.HourGain = Project.WallHourGain;
-        w.Figures = FiguresOf(Construction::Wall);
+        w.HourGain = state.WallHourGain;
+        w.Figures = FiguresOf(state, Construction::Wall);
     }
     if (p.Roof) {
         ProjectRoofResults& r = results.Roof.emplace();
-        r.HourGain = Project.RoofHourGainExact;
-        r.Figures = FiguresOf(Construction::Roof);
+        r.HourGain = state.RoofHourGainExact;
+        r.Figures = FiguresOf(state, Construction::Roof);
     }
     return results;
 }
 
 ProjectResults RunProject(const ProjectInputs& p) {
-    ResetProjectState();
-
-    // Input page.
-    const WindowInputTexts windowTexts = TypeInputPage(p);
-    if (!p.Windows) ClearWindowHeatGain();  // "Окна" is checked at start-up
-    // The layer counts typed, then every listed layer stored under its number.
-    SetLayerCount(Construction::Wall, LayerCountText(p.WallLayerCount, p.WallLayers));
-    StoreDocumentLayers(Construction::Wall, p.WallLayers);
-    SetLayerCount(Construction::Roof, LayerCountText(p.RoofLayerCount, p.RoofLayers));
-    StoreDocumentLayers(Construction::Roof, p.RoofLayers);
-
-    // Windows page, then the totals page, which leaves the window table as it was.
-    if (p.Windows) RunWindowComputation(windowTexts, p.Kind);
-    TotalsView view;
-    ShowTotalsPage(TotalsInputsOf(p), view);
-    return ProjectResultsOfState(p, view);
+    // The program's start-up state, of this calculation alone.
+    ProjectState state;
+    return RunProject(p, state);
 }
 
-WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs) { return TypeInputPage(inputs); }
+ProjectResults RunProject(const ProjectInputs& p, ProjectState& state) {
+    BeginComputation();
+    state = ProjectState();
+
+    // Input page.
+    const WindowInputTexts windowTexts = TypeInputPage(state, p);
+    if (!p.Windows) ClearWindowHeatGain(state.WindowHours);  // "Окна" is checked at start-up
+    // The layer counts typed, then every listed layer stored under its number.
+    SetLayerCount(state, Construction::Wall, LayerCountText(p.WallLayerCount, p.WallLayers));
+    StoreDocumentLayers(state, Construction::Wall, p.WallLayers);
+    SetLayerCount(state, Construction::Roof, LayerCountText(p.RoofLayerCount, p.RoofLayers));
+    StoreDocumentLayers(state, Construction::Roof, p.RoofLayers);
+
+    // Windows page, then the totals page, which leaves the window table as it was.
+    if (p.Windows) RunWindowComputation(state, windowTexts, p.Kind);
+    TotalsView view;
+    ShowTotalsPage(state, TotalsInputsOf(p), view);
+    return ProjectResultsOfState(state, p, view);
+}
+
+WindowInputTexts ShownWindowInputTexts(const ProjectInputs& inputs) {
+    ProjectState scratch;  // what the typing stores goes here: showing the texts changes nothing
+    return TypeInputPage(scratch, inputs);
+}
 
 ProjectOutcome ComputeProject(const ProjectInputs& inputs) {
     try {

@@ -27,8 +27,8 @@ bool IsTableLatitude(std::int32_t latitude) {
 
 // The latitude of the project, refused before anything is written when the
 // tables do not cover it.
-std::int32_t TableLatitude() {
-    const std::int32_t latitude = Project.Latitude;
+std::int32_t TableLatitude(const ProjectState& state) {
+    const std::int32_t latitude = state.Latitude;
     if (!IsTableLatitude(latitude)) throw CalcError(kLatitudeRangeMessage);
     return latitude;
 }
@@ -36,58 +36,58 @@ std::int32_t TableLatitude() {
 // Stores every entry of a table at its own record; the rows of the
 // orientation-free tables (orientation 0) go to orientation С.
 template <std::size_t N>
-void StoreEntries(const std::array<FitEntry, N>& table, std::int32_t latitude) {
+void StoreEntries(WindowHourTable& hours, const std::array<FitEntry, N>& table, std::int32_t latitude) {
     for (const FitEntry& entry : table) {
         const int orientation = entry.orientation == 0 ? kNorth : entry.orientation;
-        Project.WindowHours.Record(orientation, entry.hour)[entry.field] = solar::StoreFit(entry, latitude);
+        hours.Record(orientation, entry.hour)[entry.field] = solar::StoreFit(entry, latitude);
     }
 }
 
 template <std::size_t N>
-void CopyFields(const std::array<WindowField, N>& fields, int fromOrientation, int fromHour, int toOrientation,
-                int toHour) {
-    const WindowHourRecord& from = Project.WindowHours.Record(fromOrientation, fromHour);
-    WindowHourRecord& to = Project.WindowHours.Record(toOrientation, toHour);
+void CopyFields(WindowHourTable& hours, const std::array<WindowField, N>& fields, int fromOrientation, int fromHour,
+                int toOrientation, int toHour) {
+    const WindowHourRecord& from = hours.Record(fromOrientation, fromHour);
+    WindowHourRecord& to = hours.Record(toOrientation, toHour);
     for (WindowField f : fields) to[f] = from[f];
 }
 
 // The orientation-free tables: orientation С's hours 12-13 .. 15-16 from
 // 11-12 .. 8-9, then all ten hours of С to the other seven orientations.
 template <std::size_t N>
-void SpreadFromNorth(const std::array<WindowField, N>& fields) {
-    for (int hour = 5; hour <= 8; ++hour) CopyFields(fields, kNorth, solar::MirrorHour(hour), kNorth, hour);
+void SpreadFromNorth(WindowHourTable& hours, const std::array<WindowField, N>& fields) {
+    for (int hour = 5; hour <= 8; ++hour) CopyFields(hours, fields, kNorth, solar::MirrorHour(hour), kNorth, hour);
     for (int orientation = kNorth + 1; orientation <= kOrientationCount; ++orientation) {
-        for (int hour = 1; hour <= kHourCount; ++hour) CopyFields(fields, kNorth, hour, orientation, hour);
+        for (int hour = 1; hour <= kHourCount; ++hour) CopyFields(hours, fields, kNorth, hour, orientation, hour);
     }
 }
 
 }  // namespace
 
-void FillVerticalRadiation() {
+void FillVerticalRadiation(ProjectState& state) {
     BeginComputation();
-    const std::int32_t latitude = TableLatitude();
-    StoreEntries(solar::kVerticalRadiationFits, latitude);
+    const std::int32_t latitude = TableLatitude(state);
+    StoreEntries(state.WindowHours, solar::kVerticalRadiationFits, latitude);
     for (int orientation = 1; orientation <= kOrientationCount; ++orientation) {
         for (int hour = 1; hour <= 8; ++hour) {
             if (solar::IsIndependentFacadeHour(orientation, hour)) continue;
-            CopyFields(kRadiationFields, solar::MirrorOrientation(orientation), solar::MirrorHour(hour), orientation,
-                       hour);
+            CopyFields(state.WindowHours, kRadiationFields, solar::MirrorOrientation(orientation),
+                       solar::MirrorHour(hour), orientation, hour);
         }
     }
 }
 
-void FillHorizontalRadiation() {
+void FillHorizontalRadiation(ProjectState& state) {
     BeginComputation();
-    const std::int32_t latitude = TableLatitude();
-    StoreEntries(solar::kHorizontalRadiationFits, latitude);
-    SpreadFromNorth(kRadiationFields);
+    const std::int32_t latitude = TableLatitude(state);
+    StoreEntries(state.WindowHours, solar::kHorizontalRadiationFits, latitude);
+    SpreadFromNorth(state.WindowHours, kRadiationFields);
 }
 
-void FillSunPosition() {
+void FillSunPosition(ProjectState& state) {
     BeginComputation();
-    const std::int32_t latitude = TableLatitude();
-    StoreEntries(solar::kSunPositionFits, latitude);
-    SpreadFromNorth(kSunPositionFields);
+    const std::int32_t latitude = TableLatitude(state);
+    StoreEntries(state.WindowHours, solar::kSunPositionFits, latitude);
+    SpreadFromNorth(state.WindowHours, kSunPositionFields);
 }
 
 MeanRadiation MeanRadiationAt(std::int32_t latitude) {

@@ -32,25 +32,25 @@ void FinishFractions(WindowHourRecord& r, Decimal4 height, Decimal4 width) {
 }
 
 // (0.5 · Atн · β₂ + tн.ср) in the scale 10^12 of the radiation term it is added to.
-long double TempWaveTerm(const WindowHourRecord& r) {
-    const long double wave = kHalf * Project.OutdoorAmplitude.Counts() * r[WindowField::TempWaveCoeff].Counts();
-    return (wave + Project.OutdoorMeanTemp.Counts() * kScale) * kScale;
+long double TempWaveTerm(const ProjectState& state, const WindowHourRecord& r) {
+    const long double wave = kHalf * state.OutdoorAmplitude.Counts() * r[WindowField::TempWaveCoeff].Counts();
+    return (wave + state.OutdoorMeanTemp.Counts() * kScale) * kScale;
 }
 
 // qпр = (qвп · Kинс + qвр · Kобл) · Kотн · τ₂, with the direct part already
 // formed (scale 10^8).
-Decimal4 PenetratingFlux(const WindowHourRecord& r, long double directPart) {
+Decimal4 PenetratingFlux(const ProjectState& state, const WindowHourRecord& r, long double directPart) {
     const long double sum = directPart + Product(r[WindowField::GainDiffuse], r[WindowField::IrradiationCoeff]);
-    return Decimal4::StoreCounts(sum * Project.RelativePenetration.Counts() * Project.FrameShading.Counts() / kScale3);
+    return Decimal4::StoreCounts(sum * state.RelativePenetration.Counts() * state.FrameShading.Counts() / kScale3);
 }
 
 // tн.усл = (0.5 · Atн · β₂ + tн.ср) + ((Sв · Kинс + Dв · Kобл) / αн) · ρп · τ₂.
-Decimal4 CondOutdoorTemp(const WindowHourRecord& r, Decimal4 outerCoeff) {
+Decimal4 CondOutdoorTemp(const ProjectState& state, const WindowHourRecord& r, Decimal4 outerCoeff) {
     const long double irradiation = Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]) +
                                     Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]);
-    const long double absorbed = Quotient(irradiation, outerCoeff.Counts()) * Project.GlazingAbsorptance.Counts() *
-                                 Project.FrameShading.Counts();
-    return Decimal4::StoreCounts((TempWaveTerm(r) + absorbed) / kScale2);
+    const long double absorbed =
+        Quotient(irradiation, outerCoeff.Counts()) * state.GlazingAbsorptance.Counts() * state.FrameShading.Counts();
+    return Decimal4::StoreCounts((TempWaveTerm(state, r) + absorbed) / kScale2);
 }
 
 // The sunlit fractions along the height and the width as first stored,
@@ -63,29 +63,29 @@ struct Fractions {
 };
 using FractionsByAngles = RepeatedResults<Fractions, 2>;
 
-Fractions VerticalFractions(Decimal4 betaAngle, Decimal4 sunFacadeAzimuth) {
+Fractions VerticalFractions(const ProjectState& state, Decimal4 betaAngle, Decimal4 sunFacadeAzimuth) {
     const long double beta = Radians(betaAngle);
     const long double sunFacade = Radians(sunFacadeAzimuth);
     const long double ctgBeta = Cotangent(beta);
 
     const Decimal4 height =
-        StoreFraction(1.0L - Quotient(ctgBeta * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
-                                      Project.WindowHeight.Counts()));
-    const long double shadeWidth = Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade));
+        StoreFraction(1.0L - Quotient(ctgBeta * state.ShadeHorizLength.Counts() - state.ShadeHorizOffset.Counts(),
+                                      state.WindowHeight.Counts()));
+    const long double shadeWidth = Quotient(X87Sin(sunFacade) * state.ShadeVertLength.Counts(), X87Cos(sunFacade));
     const Decimal4 width =
-        StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
+        StoreFraction(1.0L - Quotient(shadeWidth - state.ShadeVertOffset.Counts(), state.WindowWidth.Counts()));
     return {height, width};
 }
 
-void VerticalRecord(WindowHourRecord& r, FractionsByAngles& fractions) {
+void VerticalRecord(const ProjectState& state, WindowHourRecord& r, FractionsByAngles& fractions) {
     const Decimal4 beta = r[WindowField::BetaAngle];
     const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
-    const Fractions f = fractions.Of({beta, sunFacade}, [&] { return VerticalFractions(beta, sunFacade); });
+    const Fractions f = fractions.Of({beta, sunFacade}, [&] { return VerticalFractions(state, beta, sunFacade); });
     FinishFractions(r, f.height, f.width);
 
     r[WindowField::FluxRadiation] =
-        PenetratingFlux(r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
-    r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(r, Project.WindowOuterCoeff);
+        PenetratingFlux(state, r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
+    r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(state, r, state.WindowOuterCoeff);
 }
 
 // The fractions of an inclined glazing and the two cotangents its direct
@@ -96,35 +96,36 @@ struct InclinedGeometry {
     long double ctgTilted;
 };
 
-InclinedGeometry InclinedGeometryOf(Decimal4 betaAngle, Decimal4 sunFacadeAzimuth) {
+InclinedGeometry InclinedGeometryOf(const ProjectState& state, Decimal4 betaAngle, Decimal4 sunFacadeAzimuth) {
     const long double beta = Radians(betaAngle);
-    const long double tilted = RadiansOfSum(betaAngle, Project.GlazingTilt);
+    const long double tilted = RadiansOfSum(betaAngle, state.GlazingTilt);
     const long double sunFacade = Radians(sunFacadeAzimuth);
     const auto [sinBeta, ctgBeta] = SineAndCotangent(beta);
     const auto [sinTilted, ctgTilted] = SineAndCotangent(tilted);
 
     const Decimal4 height =
-        StoreFraction(1.0L - Quotient(ctgTilted * Project.ShadeHorizLength.Counts() - Project.ShadeHorizOffset.Counts(),
-                                      Project.WindowHeight.Counts()));
-    const long double shadeWidth = Quotient(
-        Quotient(X87Sin(sunFacade) * Project.ShadeVertLength.Counts(), X87Cos(sunFacade)) * sinBeta, sinTilted);
+        StoreFraction(1.0L - Quotient(ctgTilted * state.ShadeHorizLength.Counts() - state.ShadeHorizOffset.Counts(),
+                                      state.WindowHeight.Counts()));
+    const long double shadeWidth =
+        Quotient(Quotient(X87Sin(sunFacade) * state.ShadeVertLength.Counts(), X87Cos(sunFacade)) * sinBeta, sinTilted);
     const Decimal4 width =
-        StoreFraction(1.0L - Quotient(shadeWidth - Project.ShadeVertOffset.Counts(), Project.WindowWidth.Counts()));
+        StoreFraction(1.0L - Quotient(shadeWidth - state.ShadeVertOffset.Counts(), state.WindowWidth.Counts()));
     return {{height, width}, ctgBeta, ctgTilted};
 }
 
-void InclinedRecord(WindowHourRecord& r, RepeatedResults<InclinedGeometry, 2>& geometries) {
+void InclinedRecord(const ProjectState& state, WindowHourRecord& r, RepeatedResults<InclinedGeometry, 2>& geometries) {
     const Decimal4 beta = r[WindowField::BetaAngle];
     const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
-    const InclinedGeometry g = geometries.Of({beta, sunFacade}, [&] { return InclinedGeometryOf(beta, sunFacade); });
+    const InclinedGeometry g =
+        geometries.Of({beta, sunFacade}, [&] { return InclinedGeometryOf(state, beta, sunFacade); });
     FinishFractions(r, g.fractions.height, g.fractions.width);
 
     // The direct parts turn from the vertical plane to the tilted one by ctg β / ctg(β + β').
     const long double directGain =
         Quotient(g.ctgBeta * Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]), g.ctgTilted);
-    r[WindowField::FluxRadiation] = PenetratingFlux(r, directGain);
+    r[WindowField::FluxRadiation] = PenetratingFlux(state, r, directGain);
 
-    const long double alpha = Project.WindowOuterCoeff.Counts();
+    const long double alpha = state.WindowOuterCoeff.Counts();
     const long double directIrrad =
         Quotient(g.ctgBeta * Product(r[WindowField::IrradDirect], r[WindowField::InsolationCoeff]), g.ctgTilted);
     // Each part over αн in turn: with αн = 0 and no direct radiation the
@@ -133,49 +134,53 @@ void InclinedRecord(WindowHourRecord& r, RepeatedResults<InclinedGeometry, 2>& g
     const long double diffusePart =
         Quotient(Product(r[WindowField::IrradDiffuse], r[WindowField::IrradiationCoeff]), alpha);
     const long double absorbed =
-        (directPart + diffusePart) * Project.GlazingAbsorptance.Counts() * Project.FrameShading.Counts();
-    r[WindowField::CondOutdoorTemp] = Decimal4::StoreCounts((absorbed + TempWaveTerm(r)) / kScale2);
+        (directPart + diffusePart) * state.GlazingAbsorptance.Counts() * state.FrameShading.Counts();
+    r[WindowField::CondOutdoorTemp] = Decimal4::StoreCounts((absorbed + TempWaveTerm(state, r)) / kScale2);
 }
 
-Fractions HorizontalFractions(Decimal4 sunAltitude, Decimal4 sunFacadeAzimuth) {
+Fractions HorizontalFractions(const ProjectState& state, Decimal4 sunAltitude, Decimal4 sunFacadeAzimuth) {
     const long double ctgAltitude = Cotangent(Radians(sunAltitude));
     const long double sunFacade = Radians(sunFacadeAzimuth);
 
     const Decimal4 height =
-        StoreFraction(1.0L - Quotient(ctgAltitude * Project.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
-                                          Project.ShadeHorizOffset.Counts(),
-                                      Project.WindowHeight.Counts()));
+        StoreFraction(1.0L - Quotient(ctgAltitude * state.ShadeHorizLength.Counts() * X87Sin(sunFacade) -
+                                          state.ShadeHorizOffset.Counts(),
+                                      state.WindowHeight.Counts()));
     const Decimal4 width =
-        StoreFraction(1.0L - Quotient(ctgAltitude * Project.ShadeVertLength.Counts() * X87Cos(sunFacade) -
-                                          Project.ShadeVertOffset.Counts(),
-                                      Project.WindowWidth.Counts()));
+        StoreFraction(1.0L - Quotient(ctgAltitude * state.ShadeVertLength.Counts() * X87Cos(sunFacade) -
+                                          state.ShadeVertOffset.Counts(),
+                                      state.WindowWidth.Counts()));
     return {height, width};
 }
 
-void HorizontalRecord(WindowHourRecord& r, FractionsByAngles& fractions) {
+void HorizontalRecord(const ProjectState& state, WindowHourRecord& r, FractionsByAngles& fractions) {
     const Decimal4 altitude = r[WindowField::SunAltitude];
     const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
-    const Fractions f = fractions.Of({altitude, sunFacade}, [&] { return HorizontalFractions(altitude, sunFacade); });
+    const Fractions f =
+        fractions.Of({altitude, sunFacade}, [&] { return HorizontalFractions(state, altitude, sunFacade); });
     FinishFractions(r, f.height, f.width);
 
     r[WindowField::FluxRadiation] =
-        PenetratingFlux(r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
-    r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(r, Project.EnvelopeOuterCoeff);
+        PenetratingFlux(state, r, Product(r[WindowField::GainDirect], r[WindowField::InsolationCoeff]));
+    r[WindowField::CondOutdoorTemp] = CondOutdoorTemp(state, r, state.EnvelopeOuterCoeff);
 }
 
 }  // namespace
 
-void ComputeVerticalGlazing() {
+void ComputeVerticalGlazing(ProjectState& state) {
     FractionsByAngles fractions;
-    ForEachWindowRecord([&fractions](int, int, WindowHourRecord& r) { VerticalRecord(r, fractions); });
+    ForEachWindowRecord(state,
+                        [&state, &fractions](int, int, WindowHourRecord& r) { VerticalRecord(state, r, fractions); });
 }
 
-void ComputeInclinedGlazing() {
+void ComputeInclinedGlazing(ProjectState& state) {
     RepeatedResults<InclinedGeometry, 2> geometries;
-    ForEachWindowRecord([&geometries](int, int, WindowHourRecord& r) { InclinedRecord(r, geometries); });
+    ForEachWindowRecord(state,
+                        [&state, &geometries](int, int, WindowHourRecord& r) { InclinedRecord(state, r, geometries); });
 }
 
-void ComputeHorizontalGlazing() {
+void ComputeHorizontalGlazing(ProjectState& state) {
     FractionsByAngles fractions;
-    ForEachWindowRecord([&fractions](int, int, WindowHourRecord& r) { HorizontalRecord(r, fractions); });
+    ForEachWindowRecord(state,
+                        [&state, &fractions](int, int, WindowHourRecord& r) { HorizontalRecord(state, r, fractions); });
 }

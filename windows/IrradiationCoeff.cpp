@@ -59,28 +59,28 @@ Decimal4 ShadingFactor(const ShadingFactorFits& fits, Decimal4 angle) {
 
 }  // namespace
 
-Decimal4 HorizontalShadingAngle() {
-    const Decimal4 depth = Project.WindowHeight + Project.ShadeHorizOffset;
-    return StoreDegrees(X87Atan(Quotient(Project.ShadeHorizLength.Counts(), depth.Counts())));
+Decimal4 HorizontalShadingAngle(const ProjectState& state) {
+    const Decimal4 depth = state.WindowHeight + state.ShadeHorizOffset;
+    return StoreDegrees(X87Atan(Quotient(state.ShadeHorizLength.Counts(), depth.Counts())));
 }
 
-Decimal4 VerticalShadingAngle() {
-    const Decimal4 depth = Project.WindowWidth + Project.ShadeVertOffset;
-    return StoreDegrees(X87Atan(Quotient(Project.ShadeVertLength.Counts(), depth.Counts())));
+Decimal4 VerticalShadingAngle(const ProjectState& state) {
+    const Decimal4 depth = state.WindowWidth + state.ShadeVertOffset;
+    return StoreDegrees(X87Atan(Quotient(state.ShadeVertLength.Counts(), depth.Counts())));
 }
 
 Decimal4 HorizontalShadingFactor(Decimal4 angle) { return ShadingFactor(kHorizontalShading, angle); }
 
 Decimal4 VerticalShadingFactor(Decimal4 angle) { return ShadingFactor(kVerticalShading, angle); }
 
-void ComputeIrradiationCoeff() {
+void ComputeIrradiationCoeff(ProjectState& state) {
     const Decimal4 coeff =
         AtPlaceOfFault([] { return std::string("при расчёте коэффициента облучения окна"); },
-                       [] {
-                           const Decimal4 horizontalFactor = HorizontalShadingFactor(HorizontalShadingAngle());
-                           const Decimal4 verticalFactor = VerticalShadingFactor(VerticalShadingAngle());
+                       [&state] {
+                           const Decimal4 horizontalFactor = HorizontalShadingFactor(HorizontalShadingAngle(state));
+                           const Decimal4 verticalFactor = VerticalShadingFactor(VerticalShadingAngle(state));
                            const Decimal4 product = StoreProduct(verticalFactor, horizontalFactor);
                            return product > Decimal4::FromInt(1) ? Decimal4::FromInt(1) : product;
                        });
-    ForEachWindowRecord([coeff](int, int, WindowHourRecord& r) { r[WindowField::IrradiationCoeff] = coeff; });
+    ForEachWindowRecord(state, [coeff](int, int, WindowHourRecord& r) { r[WindowField::IrradiationCoeff] = coeff; });
 }

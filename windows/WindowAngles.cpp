@@ -40,14 +40,14 @@ static_assert(HoursInOrder(), "rows of the temperature wave are indexed by their
 
 }  // namespace
 
-void AssignFacadeAzimuth() {
-    ForEachWindowRecord([](int o, int, WindowHourRecord& r) {
+void AssignFacadeAzimuth(ProjectState& state) {
+    ForEachWindowRecord(state, [](int o, int, WindowHourRecord& r) {
         r[WindowField::FacadeAzimuth] = Decimal4::FromInt(OrientationAt(o).facadeAzimuth);
     });
 }
 
-void ComputeSunFacadeAzimuth() {
-    ForEachWindowRecord([](int, int, WindowHourRecord& r) {
+void ComputeSunFacadeAzimuth(ProjectState& state) {
+    ForEachWindowRecord(state, [](int, int, WindowHourRecord& r) {
         const Decimal4 difference = r[WindowField::SunAzimuth] - r[WindowField::FacadeAzimuth];
         r[WindowField::SunFacadeAzimuth] = Abs(difference);
     });
@@ -65,17 +65,17 @@ Decimal4 BetaOf(Decimal4 sunAltitude, Decimal4 sunFacadeAzimuth) {
 
 }  // namespace
 
-void ComputeBetaAngle() {
+void ComputeBetaAngle(ProjectState& state) {
     RepeatedResults<Decimal4, 2> betas;
-    ForEachWindowRecord([&betas](int, int, WindowHourRecord& r) {
+    ForEachWindowRecord(state, [&betas](int, int, WindowHourRecord& r) {
         const Decimal4 altitude = r[WindowField::SunAltitude];
         const Decimal4 sunFacade = r[WindowField::SunFacadeAzimuth];
         r[WindowField::BetaAngle] = betas.Of({altitude, sunFacade}, [&] { return BetaOf(altitude, sunFacade); });
     });
 }
 
-void AssignTempWaveCoeff() {
-    ForEachWindowRecord([](int, int h, WindowHourRecord& r) {
+void AssignTempWaveCoeff(ProjectState& state) {
+    ForEachWindowRecord(state, [](int, int h, WindowHourRecord& r) {
         r[WindowField::TempWaveCoeff] = Decimal4::FromCount(kTempWave[static_cast<std::size_t>(h - 1)].coeffCount);
     });
 }

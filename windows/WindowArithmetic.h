@@ -94,14 +94,14 @@ inline std::string WindowRecordPlace(int orientation, int hour) {
     return "при расчёте окна " + std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour));
 }
 
-// Calls f(orientation, hour, record) for the 80 records, orientation-major;
-// a floating-point fault is said with the record it arose at.
+// Calls f(orientation, hour, record) for the 80 records of the state,
+// orientation-major; a floating-point fault is said with the record it arose at.
 template <class F>
-void ForEachWindowRecord(F f) {
+void ForEachWindowRecord(ProjectState& state, F f) {
     for (int o = 1; o <= kOrientationCount; ++o) {
         for (int h = 1; h <= kHourCount; ++h) {
             AtPlaceOfFault([o, h] { return WindowRecordPlace(o, h); },
-                           [&f, o, h] { f(o, h, Project.WindowHours.Record(o, h)); });
+                           [&f, &state, o, h] { f(o, h, state.WindowHours.Record(o, h)); });
         }
     }
 }

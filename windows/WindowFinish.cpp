@@ -21,40 +21,40 @@ constexpr std::array<WindowField, 11> kWholeFields{{
 }};
 // clang-format on
 
-void FinishRecord(WindowHourRecord& r) {
-    r[WindowField::FluxTransfer] = TransferFlux(r[WindowField::CondOutdoorTemp]);
+void FinishRecord(const ProjectState& state, WindowHourRecord& r) {
+    r[WindowField::FluxTransfer] = TransferFlux(state, r[WindowField::CondOutdoorTemp]);
     r[WindowField::FluxTotal] = r[WindowField::FluxRadiation] + r[WindowField::FluxTransfer];
     // Qост from the unrounded sum, in whole watts.
-    const long double gain = Product(r[WindowField::FluxTotal], Project.GlazingArea) * kGainAllowance / kScale2;
+    const long double gain = Product(r[WindowField::FluxTotal], state.GlazingArea) * kGainAllowance / kScale2;
     r[WindowField::HeatGain] = Decimal4::StoreWhole(gain);
     for (WindowField f : kWholeFields) r[f] = r[f].RoundedWhole();
 }
 
 }  // namespace
 
-Decimal4 TransferFlux(Decimal4 condOutdoorTemp) {
-    const Decimal4 difference = condOutdoorTemp - Project.IndoorTemp;
-    return Decimal4::StoreUnits(Quotient(difference.Counts(), Project.GlazingResistance.Counts()));
+Decimal4 TransferFlux(const ProjectState& state, Decimal4 condOutdoorTemp) {
+    const Decimal4 difference = condOutdoorTemp - state.IndoorTemp;
+    return Decimal4::StoreUnits(Quotient(difference.Counts(), state.GlazingResistance.Counts()));
 }
 
-void FinishWindowTable() {
-    ForEachWindowRecord([](int, int, WindowHourRecord& r) { FinishRecord(r); });
+void FinishWindowTable(ProjectState& state) {
+    ForEachWindowRecord(state, [&state](int, int, WindowHourRecord& r) { FinishRecord(state, r); });
     // A fault no operation of the run reported on its own.
     AtPlaceOfFault([] { return std::string("при расчёте окон"); }, [] { CheckFloatingPoint(); });
 }
 
-void FindWindowPeaks() {
+void FindWindowPeaks(ProjectState& state) {
     for (int o = 1; o <= kOrientationCount; ++o) {
-        Decimal4 peak = Project.WindowHours.Record(o, 1)[WindowField::HeatGain];
+        Decimal4 peak = state.WindowHours.Record(o, 1)[WindowField::HeatGain];
         int peakHour = 1;
         for (int h = 2; h <= kHourCount; ++h) {
-            const Decimal4 gain = Project.WindowHours.Record(o, h)[WindowField::HeatGain];
+            const Decimal4 gain = state.WindowHours.Record(o, h)[WindowField::HeatGain];
             if (gain > peak) {
                 peak = gain;
                 peakHour = h;
             }
         }
-        Project.WindowPeakGain[o] = peak;
-        Project.WindowPeakHour[o] = peakHour;
+        state.WindowPeakGain[o] = peak;
+        state.WindowPeakHour[o] = peakHour;
     }
 }

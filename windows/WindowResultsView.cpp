@@ -35,17 +35,17 @@ std::string WindowCellText(Decimal4 value) {
     return text;
 }
 
-WindowGridView MakeWindowGridView(int orientation) {
+WindowGridView MakeWindowGridView(const ProjectState& state, int orientation) {
     if (orientation < 1 || orientation > kOrientationCount) throw std::out_of_range("orientation out of range");
     WindowGridView view;
     view.Orientation = orientation;
     for (int row = 1; row <= kWindowGridRows; ++row) {
         for (int column = 0; column < kWindowGridColumns; ++column) {
-            const Decimal4 value = Project.WindowHours.Record(orientation, column + 1).Field(row);
+            const Decimal4 value = state.WindowHours.Record(orientation, column + 1).Field(row);
             view.Cells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)] = WindowCellText(value);
         }
     }
-    view.PeakHour = Project.WindowPeakHour[orientation];
+    view.PeakHour = state.WindowPeakHour[orientation];
     if (view.PeakHour >= 1 && view.PeakHour <= kHourCount) view.PeakColumn = view.PeakHour - 1;
     return view;
 }

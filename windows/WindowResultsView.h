@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Decimal4.h"
+#include "ProjectState.h"
 #include "WindowHourTable.h"
 
 // Texts of the windows results page: the grid of one orientation (rows 1..17
@@ -36,8 +37,8 @@ struct WindowGridView {
     std::optional<int> PeakColumn;
 };
 
-// The grid of one orientation 1..8 from the window hour table as it stands.
-WindowGridView MakeWindowGridView(int orientation);
+// The grid of one orientation 1..8 from the state's window hour table as it stands.
+WindowGridView MakeWindowGridView(const ProjectState& state, int orientation);
 
 // Parts of a row caption: a large symbol, a smaller lowered text (subscript
 // with the unit) and a raised text.

@@ -6,19 +6,19 @@
 #include "SolarRadiation.h"
 #include "WindowComputation.h"
 
-void ReadWindowInputs(const WindowInputTexts& texts, WindowKind kind) {
+void ReadWindowInputs(ProjectState& state, const WindowInputTexts& texts, WindowKind kind) {
     for (const InputControl* input : WindowInputs()) {
         const std::string& text = texts.*input->windowText;
         if (input->field.integer != nullptr) {
             // The one whole number among them: the latitude of its box.
-            Project.*input->field.integer = ReadingControl(input->control, [&text] { return ReadLatitude(text); });
+            state.*input->field.integer = ReadingControl(input->control, [&text] { return ReadLatitude(text); });
         } else if (input->field.decimal == &ProjectState::GlazingTilt && kind != WindowKind::Inclined) {
             // Only inclined glazing turns by the tilt; the other kinds read it
             // as it is (its field is hidden then).
-            Project.GlazingTilt = ReadingControl(input->control, [&text] { return ParseDecimal4(text); });
+            state.GlazingTilt = ReadingControl(input->control, [&text] { return ParseDecimal4(text); });
         } else {
             // A value outside its range stops the reading before it is stored.
-            Project.*input->field.decimal = ReadInputValue(*input, text);
+            state.*input->field.decimal = ReadInputValue(*input, text);
         }
     }
 }
@@ -59,63 +59,66 @@ std::string_view WindowKindCaption(WindowKind kind) { return TextsOf(kind).radio
 namespace {
 
 // The kind's radiation generator and steps up to the kind step.
-void RunKindSequence(WindowKind kind) {
+void RunKindSequence(ProjectState& state, WindowKind kind) {
     switch (kind) {
         case WindowKind::Vertical:
         case WindowKind::Inclined:
-            FillVerticalRadiation();
+            FillVerticalRadiation(state);
             break;
         case WindowKind::Horizontal:
-            FillHorizontalRadiation();
+            FillHorizontalRadiation(state);
             break;
     }
-    FillSunPosition();
-    AssignFacadeAzimuth();
-    ComputeSunFacadeAzimuth();
+    FillSunPosition(state);
+    AssignFacadeAzimuth(state);
+    ComputeSunFacadeAzimuth(state);
     // A horizontal glazing has no β: field 7 stays 0.
-    if (kind != WindowKind::Horizontal) ComputeBetaAngle();
-    AssignTempWaveCoeff();
-    ComputeIrradiationCoeff();
+    if (kind != WindowKind::Horizontal) ComputeBetaAngle(state);
+    AssignTempWaveCoeff(state);
+    ComputeIrradiationCoeff(state);
     switch (kind) {
         case WindowKind::Vertical:
-            ComputeVerticalGlazing();
+            ComputeVerticalGlazing(state);
             break;
         case WindowKind::Inclined:
-            ComputeInclinedGlazing();
+            ComputeInclinedGlazing(state);
             break;
         case WindowKind::Horizontal:
-            ComputeHorizontalGlazing();
+            ComputeHorizontalGlazing(state);
             break;
     }
 }
 
 // What a failed run puts back.
 struct WindowTableSnapshot {
-    WindowHourTable hours = Project.WindowHours;
-    OrientationValues peakGain = Project.WindowPeakGain;
-    IndexedArray<std::int32_t, 1, kOrientationCount> peakHour = Project.WindowPeakHour;
+    explicit WindowTableSnapshot(const ProjectState& state)
+        : hours(state.WindowHours), peakGain(state.WindowPeakGain), peakHour(state.WindowPeakHour) {}
 
-    void Restore() const {
-        Project.WindowHours = hours;
-        Project.WindowPeakGain = peakGain;
-        Project.WindowPeakHour = peakHour;
+    WindowHourTable hours;
+    OrientationValues peakGain;
+    IndexedArray<std::int32_t, 1, kOrientationCount> peakHour;
+
+    void Restore(ProjectState& state) const {
+        state.WindowHours = hours;
+        state.WindowPeakGain = peakGain;
+        state.WindowPeakHour = peakHour;
     }
 };
 
 }  // namespace
 
-WindowRunResult RunWindowComputation(const WindowInputTexts& inputs, WindowKind kind) {
+WindowRunResult RunWindowComputation(ProjectState& state, const WindowInputTexts& inputs, WindowKind kind) {
     const std::string_view caption = InsolationKindCaption(kind);
     BeginComputation();
-    const WindowTableSnapshot before;
+    const WindowTableSnapshot before(state);
     try {
-        ReadWindowInputs(inputs, kind);
-        ClearWindowResults();
-        RunKindSequence(kind);
-        FinishWindowTable();
-        FindWindowPeaks();
+        ReadWindowInputs(state, inputs, kind);
+        ClearWindowResults(state.WindowHours);
+        RunKindSequence(state, kind);
+        FinishWindowTable(state);
+        FindWindowPeaks(state);
     } catch (...) {
-        before.Restore();
+        before.Restore(state);
         throw;
     }
     return WindowRunResult{caption, kind == WindowKind::Horizontal};

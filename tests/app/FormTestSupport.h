@@ -33,7 +33,7 @@ T* Control(const QWidget* root, const char* name) {
     return widget;
 }
 
-// A fresh project state and main window; errors are collected instead of
+// A fresh main window, with its project state at start-up; errors are collected instead of
 // shown in a box, and the question about unsaved changes is counted and
 // answered "Не сохранять" unless a test answers otherwise. The user's
 // settings are never touched: the list of recent files lives in Qt's test
@@ -47,7 +47,6 @@ struct FormUnderTest {
         QLocale::setDefault(QLocale::c());
         QStandardPaths::setTestModeEnabled(true);
         if (freshSettings) QSettings(QStringLiteral("solargain"), QCoreApplication::applicationName()).clear();
-        ResetProjectState();
         TForm1::ErrorSink = [this](const QString& text) { errors << text; };
         form = std::make_unique<TForm1>();
         form->SaveChangesQuestion1 = [this](QWidget*) {

@@ -39,13 +39,13 @@ void LayerEditorsGuiTest::enterLayerShowsResistanceAndNextLayer() {
     for (int column = 0; column < 5; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), row1[column]);
     QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
     QCOMPARE(t.Get<UpDown>("UpDown1")->Position(), 2);
-    QCOMPARE(Project.WallLayerCurrent, 2);
+    QCOMPARE(t.form->Project.WallLayerCurrent, 2);
     QCOMPARE(t.Text("Edit29"), QString());
     QCOMPARE(t.Text("Edit30"), QStringLiteral("0"));
     QCOMPARE(t.Text("Edit31"), QStringLiteral("0"));
     QCOMPARE(t.Text("Edit32"), QStringLiteral("0"));
     QCOMPARE(t.form->focusWidget(), t.Edit("Edit29"));
-    QCOMPARE(Project.WallLayers[1].MaterialName, std::string(" Кирпич "));
+    QCOMPARE(t.form->Project.WallLayers[1].MaterialName, std::string(" Кирпич "));
 }
 
 void LayerEditorsGuiTest::resistanceCoversLeadingRunOfLayers() {
@@ -74,11 +74,11 @@ void LayerEditorsGuiTest::layerCountKeepsTheLayersAbove() {
     const auto expectLayers = [&t] {
         for (int row = 1; row <= 3; ++row)
             QCOMPARE(Cell(t, "StringGrid2", row, 1), QString::fromUtf8(kWallLayers[row - 1].name));
-        QCOMPARE(Project.WallLayers[3].ConductivityText, std::string("0.04"));
+        QCOMPARE(t.form->Project.WallLayers[3].ConductivityText, std::string("0.04"));
     };
     // 3 → 1: the two above the count stay, greyed; R₀ of the one used.
     t.Type("Edit33", QStringLiteral("1"));
-    QCOMPARE(Project.WallLayerCount, 1);
+    QCOMPARE(t.form->Project.WallLayerCount, 1);
     QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
     expectLayers();
     const QColor used = t.Grid("StringGrid2")->item(1, 1)->foreground().color();
@@ -104,10 +104,10 @@ void LayerEditorsGuiTest::layerCountKeepsTheLayersAbove() {
     t.Type("Edit33", QStringLiteral("-2"));  // "-" fails to parse, "-2" is refused
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Refusal("Edit33"), QStringLiteral("Число слоёв не может быть отрицательным"));
-    QCOMPARE(Project.WallLayerCount, 10);
+    QCOMPARE(t.form->Project.WallLayerCount, 10);
     t.Type("Edit33", QStringLiteral("3"));
     QCOMPARE(t.Refusal("Edit33"), QString());
-    QCOMPARE(Project.WallLayerCount, 3);
+    QCOMPARE(t.form->Project.WallLayerCount, 3);
 }
 
 void LayerEditorsGuiTest::removingALayerIsAnExplicitAction() {
@@ -128,7 +128,7 @@ void LayerEditorsGuiTest::removingALayerIsAnExplicitAction() {
     QTest::keyClick(grid, Qt::Key_Delete);
     QCOMPARE(t.Text("Edit33"), QStringLiteral("1"));
     QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Утеплитель"));
-    QCOMPARE(Project.WallLayers[2].Entered, false);
+    QCOMPARE(t.form->Project.WallLayers[2].Entered, false);
     QVERIFY(t.errors.isEmpty());
 }
 
@@ -151,7 +151,7 @@ void LayerEditorsGuiTest::layerNumberEdgeCases() {
 
     // Enter above the count: nothing at all.
     t.Type("Edit27", QStringLiteral("5"));
-    QCOMPARE(Project.WallLayerCurrent, 5);
+    QCOMPARE(t.form->Project.WallLayerCurrent, 5);
     t.Type("Edit30", QStringLiteral("1"));
     t.Press("Button1");
     QCOMPARE(t.Text("Edit27"), QStringLiteral("5"));
@@ -163,7 +163,7 @@ void LayerEditorsGuiTest::layerNumberEdgeCases() {
     t.Type("Edit27", QStringLiteral("70"));
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Refusal("Edit27"), QStringLiteral("Номер слоя должен быть от 1 до 50"));
-    QCOMPARE(Project.WallLayerCurrent, 7);
+    QCOMPARE(t.form->Project.WallLayerCurrent, 7);
     // Retyping an empty number says the field is empty.
     t.Type("Edit27", QString());
     QCOMPARE(t.Refusal("Edit27"), QStringLiteral("Номер слоя стены: пусто — введите целое число"));
@@ -176,14 +176,14 @@ void LayerEditorsGuiTest::spinStaysWithinTheTable() {
     auto* spin = t.Get<UpDown>("UpDown1");
     QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
     QCOMPARE(t.Text("Edit27"), QStringLiteral("2"));
-    QCOMPARE(Project.WallLayerCurrent, 2);
+    QCOMPARE(t.form->Project.WallLayerCurrent, 2);
     QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
     QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
     QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
     QCOMPARE(spin->Position(), 1);
     for (int i = 0; i < 60; ++i) QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
     QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
-    QCOMPARE(Project.WallLayerCurrent, 50);
+    QCOMPARE(t.form->Project.WallLayerCurrent, 50);
     QVERIFY(t.errors.isEmpty());
     // At the end of its range the spin leaves the entry row as typed.
     t.Type("Edit29", QStringLiteral("Гранит"));
@@ -193,8 +193,8 @@ void LayerEditorsGuiTest::spinStaysWithinTheTable() {
     QCOMPARE(t.Text("Edit31"), QStringLiteral("3.49"));
     QCOMPARE(t.Text("Edit27"), QStringLiteral("50"));
     // A stored layer shows in the entry row when the spin reaches it.
-    Project.WallLayers[49].MaterialName = "Бетон";
-    Project.WallLayers[49].Conductivity = Decimal4::FromCount(20400);
+    t.form->Project.WallLayers[49].MaterialName = "Бетон";
+    t.form->Project.WallLayers[49].Conductivity = Decimal4::FromCount(20400);
     QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
     QCOMPARE(t.Text("Edit29"), QStringLiteral("Бетон"));
     QCOMPARE(t.Text("Edit31"), QStringLiteral("2.04"));
@@ -217,7 +217,7 @@ void LayerEditorsGuiTest::badLayerValueStopsEnterBeforeAnything() {
     for (int column = 1; column <= 4; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), QString());
     QCOMPARE(t.Text("Edit29"), QStringLiteral("Кирпич"));  // entry row kept
     QCOMPARE(t.Text("Edit27"), QStringLiteral("1"));
-    QVERIFY(!Project.WallLayers[1].Entered);
+    QVERIFY(!t.form->Project.WallLayers[1].Entered);
 
     // λ = 0 is refused before anything of the layer is stored; R₀, K keep their texts.
     t.Type("Edit31", QStringLiteral("0"));
@@ -249,13 +249,13 @@ void LayerEditorsGuiTest::eachFigureRefusedInTurnChangesNothing() {
         t.Type("Edit27", QStringLiteral("1"));
         QStringList grid;
         for (int column = 0; column < 5; ++column) grid << Cell(t, "StringGrid2", 1, column);
-        const ConstructionLayer layer = Project.WallLayers[1];
+        const ConstructionLayer layer = t.form->Project.WallLayers[1];
         const ProjectInputs saved = t.form->ShownProjectInputs();
 
         EnterLayer(t, kWallEditor, {"пена", c.s, c.lambda, c.delta});
         QCOMPARE(t.errors.size(), 1);
         for (int column = 0; column < 5; ++column) QCOMPARE(Cell(t, "StringGrid2", 1, column), grid[column]);
-        QVERIFY(Project.WallLayers[1] == layer);
+        QVERIFY(t.form->Project.WallLayers[1] == layer);
         QVERIFY(t.form->ShownProjectInputs().WallLayers == saved.WallLayers);
         QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
         const QStringList typed{"пена", c.s, c.lambda, c.delta};
@@ -279,7 +279,7 @@ void LayerEditorsGuiTest::roofEnterShowsOuterCoeff() {
     QCOMPARE(t.Text("Edit28"), QStringLiteral("2"));
     QCOMPARE(Cell(t, "StringGrid3", 1, 1), QStringLiteral("Кирпич"));
     QCOMPARE(t.form->focusWidget(), t.Edit("Edit35"));
-    QCOMPARE(Project.WallLayers[1].Conductivity, Decimal4());  // the wall is untouched
+    QCOMPARE(t.form->Project.WallLayers[1].Conductivity, Decimal4());  // the wall is untouched
 }
 
 QTEST_MAIN(LayerEditorsGuiTest)

@@ -169,12 +169,13 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     QCOMPARE(Cell(t, "StringGrid3", 0, 0), QStringLiteral("  №"));
     QCOMPARE(t.Grid("StringGrid2")->rowCount(), 4);
     QCOMPARE(t.Get<UpDown>("UpDown1")->Position(), 1);
-    QCOMPARE(Project.WallLayerCount, 3);
-    QCOMPARE(Project.RoofLayerCurrent, 1);
+    QCOMPARE(t.form->Project.WallLayerCount, 3);
+    QCOMPARE(t.form->Project.RoofLayerCurrent, 1);
     // Each field's value is stored as it shows from the start on.
     for (const InputControl& input : InputControls()) {
         if (input.field.decimal == nullptr) continue;
-        QCOMPARE(Project.*input.field.decimal, ParseDecimal4(t.Text(std::string(input.control).c_str()).toStdString()));
+        QCOMPARE(t.form->Project.*input.field.decimal,
+                 ParseDecimal4(t.Text(std::string(input.control).c_str()).toStdString()));
     }
     QVERIFY(t.errors.isEmpty());
 }
@@ -237,7 +238,7 @@ void MainFormTest::openingAreaFollowsTyping() {
     t.Type(qPrintable(edit), typed);
     QCOMPARE(t.Text("Edit17"), area);
     QVERIFY(t.errors.isEmpty());
-    QCOMPARE(Project.GlazingArea, ParseDecimal4(area.toStdString()));  // stored as shown
+    QCOMPARE(t.form->Project.GlazingArea, ParseDecimal4(area.toStdString()));  // stored as shown
 }
 
 void MainFormTest::emptyEditEmptiesAreaUntilRetyped() {
@@ -283,7 +284,7 @@ void MainFormTest::outerCoeffsFollowWindSpeed() {
     t.Type("Edit5", speed);
     QCOMPARE(t.Text("Edit18"), vertical);
     QCOMPARE(t.Text("Edit42"), horizontal);
-    QCOMPARE(Project.WindSpeed, ParseDecimal4(speed.toStdString()));
+    QCOMPARE(t.form->Project.WindSpeed, ParseDecimal4(speed.toStdString()));
     QCOMPARE(t.Text("Edit41"), horizontal);  // the roof's αн, which its R₀ takes
     QVERIFY(t.errors.isEmpty());
 }
@@ -296,7 +297,7 @@ void MainFormTest::negativeWindSpeedIsMarkedAndKeepsCoeffs() {
     // field says so, no box takes the typing.
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Refusal("Edit5"), QStringLiteral("Скорость ветра V должна быть не меньше 0 (введено -1)"));
-    QCOMPARE(Project.WindSpeed, ParseDecimal4("4"));
+    QCOMPARE(t.form->Project.WindSpeed, ParseDecimal4("4"));
     QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));
     QCOMPARE(t.Text("Edit42"), QStringLiteral("13.9"));
 }
@@ -350,17 +351,17 @@ void MainFormTest::windowKindSwitchesShadesTiltAndCoeffs() {
 
 void MainFormTest::elementSwitchesEnableGroupsAndClearResults() {
     FormUnderTest t;
-    Project.WindowHours.Record(3, 4)[WindowField::HeatGain] = Decimal4::FromInt(500);
-    Project.WindowHours.Record(3, 4)[WindowField::GainDirect] = Decimal4::FromInt(7);
-    Project.WallHourGain[2][5] = Decimal4::FromInt(11);
-    Project.RoofHourGain[9] = Decimal4::FromInt(13);
+    t.form->Project.WindowHours.Record(3, 4)[WindowField::HeatGain] = Decimal4::FromInt(500);
+    t.form->Project.WindowHours.Record(3, 4)[WindowField::GainDirect] = Decimal4::FromInt(7);
+    t.form->Project.WallHourGain[2][5] = Decimal4::FromInt(11);
+    t.form->Project.RoofHourGain[9] = Decimal4::FromInt(13);
 
     t.Click("CheckBox1");
     QVERIFY(!t.Get<QGroupBox>("GroupBox1")->isEnabled());
     QVERIFY(!t.Get<QWidget>("TabSheet10")->isEnabled());
     QVERIFY(!t.Get<QCheckBox>("CheckBox5")->isEnabled());
-    QCOMPARE(Project.WindowHours.Record(3, 4)[WindowField::HeatGain], Decimal4());
-    QCOMPARE(Project.WindowHours.Record(3, 4)[WindowField::GainDirect], Decimal4::FromInt(7));
+    QCOMPARE(t.form->Project.WindowHours.Record(3, 4)[WindowField::HeatGain], Decimal4());
+    QCOMPARE(t.form->Project.WindowHours.Record(3, 4)[WindowField::GainDirect], Decimal4::FromInt(7));
     t.Click("CheckBox1");
     QVERIFY(t.Get<QGroupBox>("GroupBox1")->isEnabled());
     QVERIFY(t.Get<QWidget>("TabSheet10")->isEnabled());
@@ -368,16 +369,16 @@ void MainFormTest::elementSwitchesEnableGroupsAndClearResults() {
     t.Click("CheckBox2");
     QVERIFY(t.Get<QGroupBox>("GroupBox2")->isEnabled());
     QVERIFY(t.Edit("Edit4")->isEnabled());
-    QCOMPARE(Project.WallHourGain[2][5], Decimal4::FromInt(11));  // checking clears nothing
+    QCOMPARE(t.form->Project.WallHourGain[2][5], Decimal4::FromInt(11));  // checking clears nothing
     t.Click("CheckBox2");
     QVERIFY(!t.Get<QGroupBox>("GroupBox2")->isEnabled());
-    QCOMPARE(Project.WallHourGain[2][5], Decimal4());
+    QCOMPARE(t.form->Project.WallHourGain[2][5], Decimal4());
 
     t.Click("CheckBox3");
     QVERIFY(t.Get<QGroupBox>("GroupBox3")->isEnabled());
     t.Click("CheckBox3");
     QVERIFY(!t.Get<QGroupBox>("GroupBox3")->isEnabled());
-    QCOMPARE(Project.RoofHourGain[9], Decimal4());
+    QCOMPARE(t.form->Project.RoofHourGain[9], Decimal4());
     QVERIFY(t.errors.isEmpty());
 }
 
@@ -388,17 +389,18 @@ void MainFormTest::windowsPageShowsOrientationOne() {
     t.ShowWindowsPage();
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 0);
-    QCOMPARE(Project.GlazingArea, Decimal4::FromInt(3));  // inputs read
+    QCOMPARE(t.form->Project.GlazingArea, Decimal4::FromInt(3));  // inputs read
     for (int row = 1; row <= 17; ++row) {
         for (int column = 0; column < 10; ++column) {
-            QCOMPARE(Cell(t, "StringGrid1", row, column),
-                     QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, column + 1).Field(row))));
+            QCOMPARE(
+                Cell(t, "StringGrid1", row, column),
+                QString::fromStdString(WindowCellText(t.form->Project.WindowHours.Record(1, column + 1).Field(row))));
         }
     }
     QCOMPARE(Cell(t, "StringGrid1", 10, 0), QStringLiteral(" -0.13"));
     QCOMPARE(Cell(t, "StringGrid1", 10, 3), QStringLiteral(" 0.6"));
     QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.в."));
-    QCOMPARE(t.Get<QLabel>("Label108")->x(), PeakMarkerLeft(Project.WindowPeakHour[1] - 1));
+    QCOMPARE(t.Get<QLabel>("Label108")->x(), PeakMarkerLeft(t.form->Project.WindowPeakHour[1] - 1));
     QCOMPARE(t.Get<QLabel>("Label108")->y(), 640);
     QCOMPARE(Cell(t, "StringGrid1", 0, 4), QStringLiteral("   12-13"));
 
@@ -413,14 +415,14 @@ void MainFormTest::orientationTabsRedisplayWithoutRecomputing() {
     FormUnderTest t;
     t.ShowWindowsPage();
     // A value only the table holds: shown by the tab only if nothing recomputes.
-    Project.WindowHours.Record(8, 1)[WindowField::HeatGain] = Decimal4::FromInt(12345);
-    Project.WindowPeakHour[8] = 1;
+    t.form->Project.WindowHours.Record(8, 1)[WindowField::HeatGain] = Decimal4::FromInt(12345);
+    t.form->Project.WindowPeakHour[8] = 1;
     t.SelectTab("PageControl1", 7);
     QCOMPARE(Cell(t, "StringGrid1", 17, 0), QStringLiteral(" 12345"));
     QCOMPARE(t.Get<QLabel>("Label108")->x(), 152);
     t.SelectTab("PageControl1", 0);
     QCOMPARE(Cell(t, "StringGrid1", 17, 0),
-             QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, 1)[WindowField::HeatGain])));
+             QString::fromStdString(WindowCellText(t.form->Project.WindowHours.Record(1, 1)[WindowField::HeatGain])));
 
     // Leaving and returning goes back to the north page; the table is
     // computed again only when an input it depends on changed.
@@ -428,11 +430,11 @@ void MainFormTest::orientationTabsRedisplayWithoutRecomputing() {
     t.ShowInputPage();
     t.ShowWindowsPage();
     QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 0);
-    QCOMPARE(Project.WindowHours.Record(8, 1)[WindowField::HeatGain], Decimal4::FromInt(12345));
+    QCOMPARE(t.form->Project.WindowHours.Record(8, 1)[WindowField::HeatGain], Decimal4::FromInt(12345));
     t.ShowInputPage();
     t.Type("Edit13", QStringLiteral("0.90"));  // the same value, another text
     t.ShowWindowsPage();
-    QVERIFY(Project.WindowHours.Record(8, 1)[WindowField::HeatGain] != Decimal4::FromInt(12345));
+    QVERIFY(t.form->Project.WindowHours.Record(8, 1)[WindowField::HeatGain] != Decimal4::FromInt(12345));
     QVERIFY(t.errors.isEmpty());
 }
 
@@ -450,10 +452,10 @@ void MainFormTest::markerFollowsPeakHour() {
     QFETCH(int, left);
     FormUnderTest t;
     t.ShowWindowsPage();
-    Project.WindowPeakHour[3] = 5;
+    t.form->Project.WindowPeakHour[3] = 5;
     t.SelectTab("PageControl1", 2);
     QCOMPARE(t.Get<QLabel>("Label108")->x(), 480);
-    Project.WindowPeakHour[4] = peakHour;
+    t.form->Project.WindowPeakHour[4] = peakHour;
     t.SelectTab("PageControl1", 3);
     QCOMPARE(t.Get<QLabel>("Label108")->x(), left);
 }
@@ -485,7 +487,7 @@ void MainFormTest::inclinedKindCaption() {
     t.ShowWindowsPage();
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Get<QLabel>("Label27")->text(), QStringLiteral("инс.н."));
-    QCOMPARE(Project.GlazingTilt, Decimal4::FromInt(10));
+    QCOMPARE(t.form->Project.GlazingTilt, Decimal4::FromInt(10));
     t.SelectTab("PageControl1", 4);
     QCOMPARE(Cell(t, "StringGrid1", 17, 4), QStringLiteral(" 1133"));
 }
@@ -497,7 +499,7 @@ void MainFormTest::windowsExcludedEmptiesGridOnly() {
     const int marker = t.Get<QLabel>("Label108")->x();
     t.ShowInputPage();
     t.Click("CheckBox1");
-    const WindowHourTable before = Project.WindowHours;
+    const WindowHourTable before = t.form->Project.WindowHours;
     t.ShowWindowsPage();  // still selectable by its tab
     QCOMPARE(t.CurrentPage(), t.Get<QWidget>("TabSheet10"));
     QVERIFY(!t.Get<QTabWidget>("PageControl1")->isEnabled());
@@ -505,7 +507,7 @@ void MainFormTest::windowsExcludedEmptiesGridOnly() {
         for (int column = 0; column < 10; ++column) QCOMPARE(Cell(t, "StringGrid1", row, column), QString());
     QCOMPARE(Cell(t, "StringGrid1", 0, 0), QStringLiteral("     8-9"));
     QCOMPARE(t.Get<QLabel>("Label108")->x(), marker);
-    QVERIFY(Project.WindowHours == before);
+    QVERIFY(t.form->Project.WindowHours == before);
     QVERIFY(t.errors.isEmpty());
 }
 
@@ -537,7 +539,8 @@ void MainFormTest::badWindowInputShowsTheLineOverAnEmptyGrid() {
     }
     t.ShowWindowsPage();
     QCOMPARE(t.errors, QStringList{message});
-    if (control == "Edit13") QCOMPARE(Project.OutdoorMeanTemp, Decimal4::FromInt(25));  // read before the failure
+    if (control == "Edit13")
+        QCOMPARE(t.form->Project.OutdoorMeanTemp, Decimal4::FromInt(25));  // read before the failure
     // The field at fault is brought back, focused and marked.
     QCOMPARE(t.CurrentPage(), t.Get<QWidget>("TabSheet9"));
     QCOMPARE(t.form->focusWidget(), t.Get<QWidget>(qPrintable(control)));
@@ -561,7 +564,7 @@ void MainFormTest::badWindowInputShowsTheLineOverAnEmptyGrid() {
     QVERIFY(!line->isVisible());
     QVERIFY(t.Get<QLabel>("Label108")->isVisible());
     QCOMPARE(Cell(t, "StringGrid1", 17, 5),
-             QString::fromStdString(WindowCellText(Project.WindowHours.Record(1, 6)[WindowField::HeatGain])));
+             QString::fromStdString(WindowCellText(t.form->Project.WindowHours.Record(1, 6)[WindowField::HeatGain])));
 }
 
 // ---- Totals page -----------------------------------------------------------------
@@ -572,7 +575,7 @@ void MainFormTest::typicalRunTotals() {
     t.Type("Edit5", QStringLiteral("4"));
     QCOMPARE(t.Text("Edit18"), QStringLiteral("29"));
     t.ShowWindowsPage();
-    QCOMPARE(Project.Latitude, 52);
+    QCOMPARE(t.form->Project.Latitude, 52);
     t.ShowInputPage();
     t.Click("CheckBox8");   // south windows
     t.Click("CheckBox2");   // walls
@@ -589,20 +592,20 @@ void MainFormTest::typicalRunTotals() {
     QCOMPARE(Cell(t, "StringGrid6", 7, 4), QStringLiteral("Покрытие"));
     QCOMPARE(Cell(t, "StringGrid6", 10, 4), QStringLiteral("  ВСЕГО"));
     for (int h = 1; h <= 10; ++h) {
-        const Decimal4 window = Project.WindowHours.Record(5, h)[WindowField::HeatGain];
-        const Decimal4 wall = RoundToWholeWatts(Project.WallHourGain[5][h]);
+        const Decimal4 window = t.form->Project.WindowHours.Record(5, h)[WindowField::HeatGain];
+        const Decimal4 wall = RoundToWholeWatts(t.form->Project.WallHourGain[5][h]);
         QCOMPARE(Cell(t, "StringGrid6", 2, h - 1), QStringLiteral("  ") + Shown(window));
         QCOMPARE(Cell(t, "StringGrid6", 5, h - 1), QStringLiteral("  ") + Shown(wall));
         QCOMPARE(Cell(t, "StringGrid6", 8, h - 1), QStringLiteral("  0"));
         QCOMPARE(Cell(t, "StringGrid6", 11, h - 1), QStringLiteral("  ") + Shown(window + wall));
         QCOMPARE(Cell(t, "StringGrid6", 9, h - 1), QString());  // roof excluded: no marker
     }
-    QVERIFY(!Project.WallHourGain[5][5].IsZero());
+    QVERIFY(!t.form->Project.WallHourGain[5][5].IsZero());
     int windowMarkers = 0;
     for (int c = 0; c < 10; ++c) windowMarkers += Cell(t, "StringGrid6", 3, c) == QStringLiteral("  MAX");
     QCOMPARE(windowMarkers, 1);
-    QCOMPARE(Cell(t, "StringGrid6", 3, MaximumHour(Project.WindowHourTotal) - 1), QStringLiteral("  MAX"));
-    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(Project.GrandHourTotal) - 1));
+    QCOMPARE(Cell(t, "StringGrid6", 3, MaximumHour(t.form->Project.WindowHourTotal) - 1), QStringLiteral("  MAX"));
+    QCOMPARE(t.Get<QLabel>("Label164")->x(), GrandMaximumLeft(MaximumHour(t.form->Project.GrandHourTotal) - 1));
     QCOMPARE(t.Get<QLabel>("Label164")->y(), 512);
 
     // Showing again with unchanged inputs gives the same figures.
@@ -681,9 +684,9 @@ void MainFormTest::totalsFollowAWindowInputChanged() {
     t.ShowInputPage();
     t.Type("Edit1", QStringLiteral("2.4"));  // straight to the totals, not through "Окна"
     t.ShowTotalsPage();
-    QCOMPARE(Project.WindowHeight, ParseDecimal4("2.4"));
+    QCOMPARE(t.form->Project.WindowHeight, ParseDecimal4("2.4"));
     QCOMPARE(Cell(t, "StringGrid6", 2, 4),
-             QStringLiteral("  ") + Shown(Project.WindowHours.Record(5, 5)[WindowField::HeatGain]));
+             QStringLiteral("  ") + Shown(t.form->Project.WindowHours.Record(5, 5)[WindowField::HeatGain]));
     QVERIFY(Cell(t, "StringGrid6", 2, 4) != before);
     QVERIFY(t.errors.isEmpty());
 }

@@ -59,7 +59,7 @@ class ProjectFileGuiTest : public QObject, DialogTestState {
     QStringList Shown() const { return ui->form->HeaderControlTexts(); }
     int CurrentPage() const { return ui->Get<QTabWidget>("PageControl2")->currentIndex(); }
     // The project's window table, fields 1..19.
-    WindowHourTable Table() const { return Project.WindowHours; }
+    WindowHourTable Table() const { return ui->form->Project.WindowHours; }
 
 private slots:
     void init() { StartWindow(); }
@@ -105,7 +105,7 @@ private slots:
             }
         }
         // The table stands as loaded: showing "Окна" does not compute it again.
-        for (auto& record : Project.WindowHours.records) record.Field(18) = Decimal4::FromInt(9);
+        for (auto& record : ui->form->Project.WindowHours.records) record.Field(18) = Decimal4::FromInt(9);
         ui->ShowWindowsPage();
         QCOMPARE(Table().Record(3, 4).Field(18), Decimal4::FromInt(9));
         QCOMPARE(ui->Get<QTabWidget>("PageControl1")->currentIndex(), 0);
@@ -128,8 +128,8 @@ private slots:
         QCOMPARE(lines.mid(0, 19), header);
         QCOMPARE(lines[ProjectTableLine(5, 5, 17) - 1],
                  QByteArray::fromStdString(FormatDecimal4(Table().Record(5, 5).Field(17))));
-        QCOMPARE(Project.WindowHeight, ParseDecimal4("2.4"));
-        QCOMPARE(Project.Latitude, 56);
+        QCOMPARE(ui->form->Project.WindowHeight, ParseDecimal4("2.4"));
+        QCOMPARE(ui->form->Project.Latitude, 56);
 
         ui.reset();
         StartWindow();
@@ -313,7 +313,7 @@ private slots:
         QCOMPARE(ui->Text("Edit17"), "6");
         QCOMPARE(ui->Text("Edit18"), "29");
         QCOMPARE(ui->Text("Edit42"), "13.9");
-        QCOMPARE(Project.WindSpeed, Decimal4::FromInt(4));
+        QCOMPARE(ui->form->Project.WindSpeed, Decimal4::FromInt(4));
     }
 };
 

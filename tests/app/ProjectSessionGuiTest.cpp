@@ -188,7 +188,7 @@ private slots:
         ui->ShowWindowsPage();
         const QStringList before = ControlsOf(*ui->form);
         const QString title = ui->form->windowTitle();
-        const WindowHourTable table = Project.WindowHours;
+        const WindowHourTable table = ui->form->Project.WindowHours;
         const QString path = PathOf("повреждённый.json");
         WriteFile(path, document);
         Open(path);
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(ui->form->windowTitle(), title);
         QVERIFY(ui->form->isWindowModified());
         QCOMPARE(ui->form->CurrentProjectFile(), QFileInfo(good).absoluteFilePath());
-        QVERIFY(Project.WindowHours == table);
+        QVERIFY(ui->form->Project.WindowHours == table);
         QCOMPARE(ui->Get<QTabWidget>("PageControl2")->currentIndex(), 1);
     }
 

@@ -49,7 +49,7 @@ class ReferenceViewerTest : public QObject {
     void Choose(int topic) const { ui->Get<QAction>(kTopicItems[topic - 1])->trigger(); }
     ViewerState State() const {
         TForm3* v = Viewer();
-        return {v->ShownFile(), Project.ReferencePage, v->Button1->isEnabled(), v->Button2->isEnabled()};
+        return {v->ShownFile(), ui->form->Project.ReferencePage, v->Button1->isEnabled(), v->Button2->isEnabled()};
     }
     void Expect(const ViewerState& expected, const char* where) const {
         const ViewerState s = State();
@@ -91,7 +91,8 @@ private slots:
     }
 
     void viewerStartsWithTheEmbeddedPage() {
-        TForm3 viewer;
+        ProjectState project;
+        TForm3 viewer(project);
         QVERIFY(viewer.ShownFile().isEmpty());
         QCOMPARE(viewer.Image1->pixmap().size(), QSize(586, 438));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Справочные данные"));
@@ -118,7 +119,7 @@ private slots:
         const int n = ReferenceTopicAt(topic)->pageCount;
         Choose(topic);
         QVERIFY(Viewer()->isVisible());
-        QCOMPARE(Project.ReferenceTopic, topic);
+        QCOMPARE(ui->form->Project.ReferenceTopic, topic);
         Expect({ReferencePageFile(topic, 1), 1, false, true}, "opened");
         for (int page = 2; page <= n; ++page) {
             const qint64 before = PictureKey();
@@ -201,16 +202,16 @@ private slots:
         QCOMPARE(viewerErrors, QStringList{message});
         QCOMPARE(PictureKey(), picture);  // the picture shown stays
         QCOMPARE(Viewer()->ShownFile(), before.file);
-        QCOMPARE(int(Project.ReferencePage), damagedPage);  // the page number has moved
-        QVERIFY(Viewer()->Button1->isEnabled());            // and "Назад" was enabled
-        QVERIFY(Viewer()->Button2->isEnabled());            // the last-page check was skipped
+        QCOMPARE(int(ui->form->Project.ReferencePage), damagedPage);  // the page number has moved
+        QVERIFY(Viewer()->Button1->isEnabled());                      // and "Назад" was enabled
+        QVERIFY(Viewer()->Button2->isEnabled());                      // the last-page check was skipped
 
         // Stepping back shows the page before; a further "Далее" past the
         // end of the topic loads nothing and turns "Далее" off.
         const int n = ReferenceTopicAt(topic)->pageCount;
         if (damagedPage == n) {
             QTest::mouseClick(Viewer()->Button2, Qt::LeftButton);
-            QCOMPARE(int(Project.ReferencePage), n + 1);
+            QCOMPARE(int(ui->form->Project.ReferencePage), n + 1);
             QVERIFY(!Viewer()->Button2->isEnabled());
             QCOMPARE(viewerErrors.size(), 1);
             QTest::mouseClick(Viewer()->Button1, Qt::LeftButton);  // back to the broken page
@@ -230,7 +231,7 @@ private slots:
         Choose(5);
         QCOMPARE(viewerErrors, QStringList{"Cannot open file Схема1.jpg."});
         QVERIFY(Viewer()->isVisible());
-        QCOMPARE(Project.ReferenceTopic, 5);
+        QCOMPARE(ui->form->Project.ReferenceTopic, 5);
         Expect({QStringLiteral("Свойства2.jpg"), 2, true, true}, "after the failed show");
     }
 

@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(t.Text("Edit17"), QString());
         t.Type("Edit33", QString());
         QCOMPARE(t.Refusal("Edit33"), QStringLiteral("Количество слоёв в стене: пусто — введите целое число"));
-        QCOMPARE(Project.WallLayerCount, 3);
+        QCOMPARE(t.form->Project.WallLayerCount, 3);
         QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Кирпич"));
         QVERIFY(t.errors.isEmpty());
     }
@@ -204,8 +204,8 @@ private slots:
             QCOMPARE(t.Text("Edit21"), QStringLiteral("0.6213"));
             QCOMPARE(t.Text("Edit25"), QStringLiteral("0.6585"));
         }
-        QCOMPARE(t.Text("Edit41").toStdString(), FormatDecimal4(HorizontalOuterCoeff(Project.WindSpeed)));
-        QCOMPARE(ParseDecimal4(t.Text("Edit5").toStdString()), Project.WindSpeed);
+        QCOMPARE(t.Text("Edit41").toStdString(), FormatDecimal4(HorizontalOuterCoeff(t.form->Project.WindSpeed)));
+        QCOMPARE(ParseDecimal4(t.Text("Edit5").toStdString()), t.form->Project.WindSpeed);
         const ProjectOutcome outcome = ComputeProject(t.form->ShownProjectInputs());
         const auto* results = std::get_if<ProjectResults>(&outcome);
         QVERIFY(results != nullptr && results->Walls && results->Roof);
@@ -222,7 +222,7 @@ private slots:
         t.Click("CheckBox2");
         EnterLayer(t, kWallEditor, kWallLayers[1]);
         t.Type("Edit27", QStringLiteral("1"));
-        const LayerList before = LayerListOf(Construction::Wall);
+        const LayerList before = LayerListOf(t.form->Project, Construction::Wall);
         const QString cell = Cell(t, "StringGrid2", 1, 2);
         for (const auto& [s, lambda, delta] : {std::tuple{"abc", "0,5", "0.1"}, std::tuple{"", "", ""}}) {
             t.Type(kWallEditor.s, QString::fromLatin1(s));
@@ -231,7 +231,7 @@ private slots:
             t.Click(kWallEditor.enter);
             QCOMPARE(Cell(t, "StringGrid2", 1, 2), cell);
             QCOMPARE(Cell(t, "StringGrid2", 1, 1), QStringLiteral("Кирпич"));
-            QVERIFY(LayerListOf(Construction::Wall) == before);
+            QVERIFY(LayerListOf(t.form->Project, Construction::Wall) == before);
             QCOMPARE(t.Text(kWallEditor.s), QString::fromLatin1(s));
             QCOMPARE(t.Text(kWallEditor.delta), QString::fromLatin1(delta));
             QVERIFY(!t.Refusal(kWallEditor.s).isEmpty());
@@ -408,7 +408,7 @@ private slots:
         QTest::keyClick(focused, Qt::Key_F1);
         auto* viewer = t.form->findChild<TForm3*>(QStringLiteral("Form3"));
         QVERIFY(viewer && viewer->isVisible());
-        QCOMPARE(Project.ReferenceTopic, 1);
+        QCOMPARE(t.form->Project.ReferenceTopic, 1);
         viewer->close();
         t.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(t.form.get()));

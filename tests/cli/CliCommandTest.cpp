@@ -87,10 +87,11 @@ TEST(CliCommand, RefusedProjectGivesTheMessageTwiceForJsonOnceForCsv) {
 // A window table file of the start-up inputs as the program saves it after
 // showing "Окна", with latitude `latitude` on line 1.
 std::string TableFile(const std::string& latitude = "48") {
-    RunProject(ProjectInputs{});
+    ProjectState state;
+    RunProject(ProjectInputs{}, state);
     ProjectHeader shown;
     for (std::size_t i = 0; i < shown.size(); ++i) shown[i] = HeaderInputs()[i]->defaultText;
-    std::string text = ComposeProjectFile(shown, Project.WindowHours);
+    std::string text = ComposeProjectFile(shown, state.WindowHours);
     return latitude + text.substr(text.find("\r\n"));
 }
 

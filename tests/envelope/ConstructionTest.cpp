@@ -29,38 +29,38 @@ TEST(ConstructionResistance, FollowsTheLeadingRunOfEnteredLayers) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetProjectState();
-        Project.WindSpeed = ParseDecimal4("3.3");
-        LayerCountOf(c.construction) = c.count;
+        ProjectState state;
+        state.WindSpeed = ParseDecimal4("3.3");
+        LayerCountOf(state, c.construction) = c.count;
         for (int number : c.enteredLayers)
-            if (number != 0) SetLayer(LayersOf(c.construction), number, kBrick);
-        UpdateResistance(c.construction);
+            if (number != 0) SetLayer(LayersOf(state, c.construction), number, kBrick);
+        UpdateResistance(state, c.construction);
         const bool wall = c.construction == Construction::Wall;
-        EXPECT_EQ(Text(wall ? Project.WallResistance : Project.RoofResistance), c.resistance);
-        EXPECT_EQ(Text(wall ? Project.WallTransmittance : Project.RoofTransmittance), c.transmittance);
-        EXPECT_EQ(Text(LayersOf(c.construction)[1].LayerResistance), "0.4691");
+        EXPECT_EQ(Text(wall ? state.WallResistance : state.RoofResistance), c.resistance);
+        EXPECT_EQ(Text(wall ? state.WallTransmittance : state.RoofTransmittance), c.transmittance);
+        EXPECT_EQ(Text(LayersOf(state, c.construction)[1].LayerResistance), "0.4691");
     }
 }
 
 TEST(ConstructionResistance, NamedOperationsUseTheirOwnTable) {
-    ResetProjectState();
-    Project.WindSpeed = ParseDecimal4("3.3");
-    SetLayer(Project.WallLayers, 1, kBrick);
-    SetLayer(Project.RoofLayers, 1, kBrick);
-    UpdateWallResistance();
-    UpdateRoofResistance();
-    EXPECT_EQ(Text(Project.WallResistance), "0.6213");
-    EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
+    ProjectState state;
+    state.WindSpeed = ParseDecimal4("3.3");
+    SetLayer(state.WallLayers, 1, kBrick);
+    SetLayer(state.RoofLayers, 1, kBrick);
+    UpdateWallResistance(state);
+    UpdateRoofResistance(state);
+    EXPECT_EQ(Text(state.WallResistance), "0.6213");
+    EXPECT_EQ(Text(state.RoofResistance), "0.6585");
 }
 
 TEST(ConstructionResistance, AFullTableStopsAfterLayerFifty) {
-    ResetProjectState();
-    Project.WindSpeed = ParseDecimal4("0");
-    for (int i = 1; i <= kMaxLayers; ++i) SetLayer(Project.WallLayers, i, {"1", "1", "0.1"});
-    Project.WallLayerCount = 60;
-    UpdateWallResistance();
+    ProjectState state;
+    state.WindSpeed = ParseDecimal4("0");
+    for (int i = 1; i <= kMaxLayers; ++i) SetLayer(state.WallLayers, i, {"1", "1", "0.1"});
+    state.WallLayerCount = 60;
+    UpdateWallResistance(state);
     // 1/5.8 + 1/8.7 + 50 · 0.1
-    EXPECT_EQ(Text(Project.WallResistance), "5.2874");
+    EXPECT_EQ(Text(state.WallResistance), "5.2874");
 }
 
 TEST(ConstructionResistance, ZeroConductivityOfLayerOneKeepsTheResults) {
@@ -77,20 +77,20 @@ TEST(ConstructionResistance, ZeroConductivityOfLayerOneKeepsTheResults) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetProjectState();
-        Project.WindSpeed = ParseDecimal4("3.3");
-        SetLayer(Project.WallLayers, 1, kBrick);
-        UpdateWallResistance();
-        SetLayer(Project.WallLayers, 1, c.layer);
+        ProjectState state;
+        state.WindSpeed = ParseDecimal4("3.3");
+        SetLayer(state.WallLayers, 1, kBrick);
+        UpdateWallResistance(state);
+        SetLayer(state.WallLayers, 1, c.layer);
         try {
-            UpdateWallResistance();
+            UpdateWallResistance(state);
             ADD_FAILURE() << "no error";
         } catch (const CalcError& e) {
             EXPECT_STREQ(e.what(), c.message);
         }
-        EXPECT_EQ(Text(Project.WallResistance), "0.6213");
-        EXPECT_EQ(Text(Project.WallTransmittance), "1.6095");
-        EXPECT_EQ(Text(Project.WallLayers[1].LayerResistance), "0.4691");
+        EXPECT_EQ(Text(state.WallResistance), "0.6213");
+        EXPECT_EQ(Text(state.WallTransmittance), "1.6095");
+        EXPECT_EQ(Text(state.WallLayers[1].LayerResistance), "0.4691");
     }
 }
 

@@ -10,8 +10,8 @@
 inline std::string Text(Decimal4 value) { return FormatDecimal4(value); }
 
 // Direct and diffuse radiation of one record.
-inline void SetIrradiance(int orientation, int hour, const char* direct, const char* diffuse) {
-    WindowHourRecord& record = Project.WindowHours.Record(orientation, hour);
+inline void SetIrradiance(ProjectState& state, int orientation, int hour, const char* direct, const char* diffuse) {
+    WindowHourRecord& record = state.WindowHours.Record(orientation, hour);
     record[WindowField::IrradDirect] = ParseDecimal4(direct);
     record[WindowField::IrradDiffuse] = ParseDecimal4(diffuse);
 }

@@ -23,29 +23,29 @@ const LayerEntryTexts kEmptyEntry{"", "0", "0", "0"};
 
 class LayerEditor : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetProjectState();
-        Project.WindSpeed = ParseDecimal4("3.3");
-    }
+    void SetUp() override { state.WindSpeed = ParseDecimal4("3.3"); }
+
+    ProjectState state;
 };
 
 TEST_F(LayerEditor, EnterStoresTheTypedRowAndAdvances) {
     GridCells grid;
-    const LayerEntryAdvance next = EnterLayer(Construction::Wall, {"кирпич ", "9.2", "0.81", "0.380"}, Into(grid));
+    const LayerEntryAdvance next =
+        EnterLayer(state, Construction::Wall, {"кирпич ", "9.2", "0.81", "0.380"}, Into(grid));
     const GridCells expected{{{1, 0}, "1"}, {{1, 1}, "кирпич "}, {{1, 2}, "9.2"}, {{1, 3}, "0.81"}, {{1, 4}, "0.380"}};
     EXPECT_EQ(grid, expected);
     EXPECT_TRUE(next.Entered);
     EXPECT_EQ(next.Position, 2);
     EXPECT_EQ(next.NumberText, "2");
     EXPECT_EQ(next.Entry, kEmptyEntry);
-    EXPECT_EQ(Project.WallLayerCurrent, 2);
-    EXPECT_EQ(Project.WallLayers[1].MaterialName, "кирпич ");
-    EXPECT_EQ(Text(Project.WallLayers[1].Thickness), "0.38");
-    EXPECT_EQ(Project.WallLayers[1].ThicknessText, "0.380");  // the typing is kept beside the value
-    EXPECT_TRUE(Project.WallLayers[1].Entered);
-    EXPECT_FALSE(Project.WallLayers[2].Entered);
+    EXPECT_EQ(state.WallLayerCurrent, 2);
+    EXPECT_EQ(state.WallLayers[1].MaterialName, "кирпич ");
+    EXPECT_EQ(Text(state.WallLayers[1].Thickness), "0.38");
+    EXPECT_EQ(state.WallLayers[1].ThicknessText, "0.380");  // the typing is kept beside the value
+    EXPECT_TRUE(state.WallLayers[1].Entered);
+    EXPECT_FALSE(state.WallLayers[2].Entered);
 
-    const ResistanceTexts shown = ResistanceAfterEntry(Construction::Wall);
+    const ResistanceTexts shown = ResistanceAfterEntry(state, Construction::Wall);
     EXPECT_EQ(shown.Resistance, "0.6213");
     EXPECT_EQ(shown.Transmittance, "1.6095");
     EXPECT_FALSE(shown.OuterCoeff.has_value());
@@ -55,22 +55,22 @@ TEST_F(LayerEditor, EnterStoresTheTypedRowAndAdvances) {
 // input page stays as typed.
 TEST_F(LayerEditor, RoofEntryAlsoShowsTheRoofOuterCoeff) {
     GridCells grid;
-    Project.EnvelopeOuterCoeff = ParseDecimal4("13.42");
-    EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
-    const ResistanceTexts shown = ResistanceAfterEntry(Construction::Roof);
+    state.EnvelopeOuterCoeff = ParseDecimal4("13.42");
+    EnterLayer(state, Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
+    const ResistanceTexts shown = ResistanceAfterEntry(state, Construction::Roof);
     EXPECT_EQ(shown.Resistance, "0.6585");
     EXPECT_EQ(shown.OuterCoeff, "13.4231");
-    EXPECT_EQ(Text(Project.EnvelopeOuterCoeff), "13.42");
+    EXPECT_EQ(Text(state.EnvelopeOuterCoeff), "13.42");
 }
 
 TEST_F(LayerEditor, EnterAboveTheCountDoesNothing) {
-    Project.WallLayerCurrent = 4;
+    state.WallLayerCurrent = 4;
     GridCells grid;
-    const LayerEntryAdvance next = EnterLayer(Construction::Wall, {"x", "1", "1", "1"}, Into(grid));
+    const LayerEntryAdvance next = EnterLayer(state, Construction::Wall, {"x", "1", "1", "1"}, Into(grid));
     EXPECT_FALSE(next.Entered);
     EXPECT_TRUE(grid.empty());
-    EXPECT_EQ(Project.WallLayers[4], ConstructionLayer{});
-    EXPECT_EQ(Project.WallLayerCurrent, 4);
+    EXPECT_EQ(state.WallLayers[4], ConstructionLayer{});
+    EXPECT_EQ(state.WallLayerCurrent, 4);
 }
 
 // The count's and the number's refusals name their edits, so that the
@@ -101,47 +101,49 @@ TEST_F(LayerEditor, ARefusedEntryChangesNothing) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.typed.HeatAbsorption + " " + c.typed.Conductivity + " " + c.typed.Thickness +
                          (enteredBefore ? " over an entered layer" : ""));
-            ResetProjectState();
+            state = ProjectState();
             GridCells earlier;
-            if (enteredBefore) StoreLayer(Construction::Wall, 1, {"кирпич", "9.2", "0.81", "0.38"}, Into(earlier));
-            const LayerTable before = Project.WallLayers;
+            if (enteredBefore)
+                StoreLayer(state, Construction::Wall, 1, {"кирпич", "9.2", "0.81", "0.38"}, Into(earlier));
+            const LayerTable before = state.WallLayers;
             GridCells grid;
-            EXPECT_EQ(ControlOf([&] { EnterLayer(Construction::Wall, c.typed, Into(grid)); }), c.control);
+            EXPECT_EQ(ControlOf([&] { EnterLayer(state, Construction::Wall, c.typed, Into(grid)); }), c.control);
             EXPECT_TRUE(grid.empty());
-            EXPECT_TRUE(Project.WallLayers == before);
-            EXPECT_EQ(Project.WallLayerCurrent, 1);
+            EXPECT_TRUE(state.WallLayers == before);
+            EXPECT_EQ(state.WallLayerCurrent, 1);
         }
     }
 }
 
 TEST_F(LayerEditor, StoreReachesAnyNumberWhateverTheCount) {
     GridCells grid;
-    StoreLayer(Construction::Roof, 7, {"пена", "0.50", "0.04", "0.05"}, Into(grid));
-    const ConstructionLayer& kept = Project.RoofLayers[7];
+    StoreLayer(state, Construction::Roof, 7, {"пена", "0.50", "0.04", "0.05"}, Into(grid));
+    const ConstructionLayer& kept = state.RoofLayers[7];
     EXPECT_TRUE(kept.Entered);
     EXPECT_EQ(kept.MaterialName, "пена");
     EXPECT_EQ(Text(kept.HeatAbsorption), "0.5");
     EXPECT_EQ(kept.HeatAbsorptionText, "0.50");
     EXPECT_EQ(grid.at({7, 0}), "7");
-    EXPECT_EQ(Project.RoofLayerCount, 3);
-    EXPECT_EQ(Project.RoofLayerCurrent, 1);
+    EXPECT_EQ(state.RoofLayerCount, 3);
+    EXPECT_EQ(state.RoofLayerCurrent, 1);
     for (int number : {0, 51}) {
         SCOPED_TRACE(number);
-        EXPECT_EQ(MessageOf([number] {
-                      StoreLayer(Construction::Roof, number, {"", "1", "1", "1"}, [](int, int, const std::string&) {});
-                  }),
-                  kLayerNumberMessage);
+        EXPECT_EQ(
+            MessageOf([this, number] {
+                StoreLayer(state, Construction::Roof, number, {"", "1", "1", "1"}, [](int, int, const std::string&) {});
+            }),
+            kLayerNumberMessage);
     }
 }
 
 TEST_F(LayerEditor, EnteringTheLastLayerOfTheTableStaysAtFifty) {
-    Project.WallLayerCount = 50;
-    Project.WallLayerCurrent = 50;
+    state.WallLayerCount = 50;
+    state.WallLayerCurrent = 50;
     GridCells grid;
-    const LayerEntryAdvance next = EnterLayer(Construction::Wall, {"", "1", "1", "1"}, Into(grid));
+    const LayerEntryAdvance next = EnterLayer(state, Construction::Wall, {"", "1", "1", "1"}, Into(grid));
     EXPECT_EQ(next.Position, 50);
     EXPECT_EQ(next.Entry, (LayerEntryTexts{"", "1", "1", "1"}));
-    EXPECT_EQ(Project.WallLayerCurrent, 50);
+    EXPECT_EQ(state.WallLayerCurrent, 50);
 }
 
 TEST(LayerEntryRange, AFigureOutsideItsRangeRefusesTheWholeEntry) {
@@ -165,91 +167,91 @@ TEST(LayerEntryRange, AFigureOutsideItsRangeRefusesTheWholeEntry) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
-        ResetProjectState();
+        ProjectState state;
         GridCells grid;
         try {
-            EnterLayer(c.construction, c.typed, Into(grid));
+            EnterLayer(state, c.construction, c.typed, Into(grid));
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
             EXPECT_EQ(e.Control(), c.control);
         }
         EXPECT_TRUE(grid.empty());
-        EXPECT_EQ(LayersOf(c.construction)[1], ConstructionLayer{});
-        EXPECT_EQ(LayerCurrentOf(c.construction), 1);
+        EXPECT_EQ(LayersOf(state, c.construction)[1], ConstructionLayer{});
+        EXPECT_EQ(LayerCurrentOf(state, c.construction), 1);
 
         LayerEntryTexts boundary = c.typed;
         boundary.HeatAbsorption = boundary.Conductivity = boundary.Thickness = "0.0001";
-        EXPECT_TRUE(EnterLayer(c.construction, boundary, Into(grid)).Entered);
+        EXPECT_TRUE(EnterLayer(state, c.construction, boundary, Into(grid)).Entered);
     }
 }
 
 TEST_F(LayerEditor, AFailedResistanceKeepsTheShownValues) {
     GridCells grid;
-    EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
-    ResistanceAfterEntry(Construction::Roof);
+    EnterLayer(state, Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
+    ResistanceAfterEntry(state, Construction::Roof);
     // Layer 1 emptied (as never entered) and layer 2 entered: R of layer 1 is δ/λ = 0/0.
-    Project.RoofLayers[1] = ConstructionLayer{};
-    SetLayerCount(Construction::Roof, "2");
-    Project.RoofLayerCurrent = 2;
-    Project.WindSpeed = ParseDecimal4("4");
-    EnterLayer(Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
-    EXPECT_EQ(MessageOf([] { ResistanceAfterEntry(Construction::Roof); }),
+    state.RoofLayers[1] = ConstructionLayer{};
+    SetLayerCount(state, Construction::Roof, "2");
+    state.RoofLayerCurrent = 2;
+    state.WindSpeed = ParseDecimal4("4");
+    EnterLayer(state, Construction::Roof, {"", "9.2", "0.81", "0.38"}, Into(grid));
+    EXPECT_EQ(MessageOf([this] { ResistanceAfterEntry(state, Construction::Roof); }),
               "Ошибка вычисления: недопустимая операция при расчёте слоя 1 покрытия");
-    EXPECT_EQ(Text(Project.RoofResistance), "0.6585");
+    EXPECT_EQ(Text(state.RoofResistance), "0.6585");
 }
 
 // The grid rows as (used, number cell, name cell).
-std::vector<std::tuple<bool, std::string, std::string>> GridRows(Construction c) {
+std::vector<std::tuple<bool, std::string, std::string>> GridRows(const ProjectState& state, Construction c) {
     std::vector<std::tuple<bool, std::string, std::string>> rows;
-    for (const LayerGridRow& row : LayerGridRows(c)) rows.emplace_back(row.Used, row.Cells[0], row.Cells[1]);
+    for (const LayerGridRow& row : LayerGridRows(state, c)) rows.emplace_back(row.Used, row.Cells[0], row.Cells[1]);
     return rows;
 }
 
 TEST_F(LayerEditor, CountsKeepTheLayersAboveThem) {
-    for (int i = 1; i <= 3; ++i) SetLayer(Project.WallLayers, i, kBrick);
-    const std::vector<LayerGridRow> three = LayerGridRows(Construction::Wall);
+    for (int i = 1; i <= 3; ++i) SetLayer(state.WallLayers, i, kBrick);
+    const std::vector<LayerGridRow> three = LayerGridRows(state, Construction::Wall);
     // Typing "1", "0", an empty count or "10" on the way: nothing is lost.
     for (const char* typed : {"1", "0", "", "1", "10", "3"}) {
         SCOPED_TRACE(typed);
         try {
-            SetLayerCount(Construction::Wall, typed);
+            SetLayerCount(state, Construction::Wall, typed);
         } catch (const CalcError&) {
         }
-        for (int i = 1; i <= 3; ++i) EXPECT_EQ(Text(Project.WallLayers[i].Conductivity), "0.81");
+        for (int i = 1; i <= 3; ++i) EXPECT_EQ(Text(state.WallLayers[i].Conductivity), "0.81");
     }
-    EXPECT_EQ(Project.WallLayerCount, 3);
-    EXPECT_EQ(LayerGridRows(Construction::Wall)[2].Cells, three[2].Cells);
+    EXPECT_EQ(state.WallLayerCount, 3);
+    EXPECT_EQ(LayerGridRows(state, Construction::Wall)[2].Cells, three[2].Cells);
 
     using Row = std::tuple<bool, std::string, std::string>;
-    SetLayerCount(Construction::Wall, "1");
-    EXPECT_EQ(GridRows(Construction::Wall),
+    SetLayerCount(state, Construction::Wall, "1");
+    EXPECT_EQ(GridRows(state, Construction::Wall),
               (std::vector<Row>{{true, "1", "слой 1"}, {false, "2", "слой 2"}, {false, "3", "слой 3"}}));
-    const ResistanceTexts one = ResistanceAfterCountChange(Construction::Wall);
+    const ResistanceTexts one = ResistanceAfterCountChange(state, Construction::Wall);
     EXPECT_EQ(one.Resistance, "0.6213");  // the used layer only
     EXPECT_EQ(one.Transmittance, "1.6095");
 
-    SetLayerCount(Construction::Wall, "5");  // empty rows up to the count
+    SetLayerCount(state, Construction::Wall, "5");  // empty rows up to the count
     EXPECT_EQ(
-        GridRows(Construction::Wall),
+        GridRows(state, Construction::Wall),
         (std::vector<Row>{
             {true, "1", "слой 1"}, {true, "2", "слой 2"}, {true, "3", "слой 3"}, {true, "4", ""}, {true, "5", ""}}));
-    SetLayerCount(Construction::Wall, "0");
-    SetLayer(Project.WallLayers, 5, kBrick);  // a kept layer past a gap
-    EXPECT_EQ(GridRows(Construction::Wall), (std::vector<Row>{{false, "1", "слой 1"},
-                                                              {false, "2", "слой 2"},
-                                                              {false, "3", "слой 3"},
-                                                              {false, "4", ""},
-                                                              {false, "5", "слой 5"}}));
+    SetLayerCount(state, Construction::Wall, "0");
+    SetLayer(state.WallLayers, 5, kBrick);  // a kept layer past a gap
+    EXPECT_EQ(GridRows(state, Construction::Wall), (std::vector<Row>{{false, "1", "слой 1"},
+                                                                     {false, "2", "слой 2"},
+                                                                     {false, "3", "слой 3"},
+                                                                     {false, "4", ""},
+                                                                     {false, "5", "слой 5"}}));
 }
 
 TEST_F(LayerEditor, GridRowsShowTheTypedTextsUpToFifty) {
-    StoreLayer(Construction::Roof, 1, {"пена ", "0.50", "0.040", "0.05"}, [](int, int, const std::string&) {});
-    EXPECT_EQ(LayerGridRows(Construction::Roof)[0].Cells,
+    StoreLayer(state, Construction::Roof, 1, {"пена ", "0.50", "0.040", "0.05"}, [](int, int, const std::string&) {});
+    EXPECT_EQ(LayerGridRows(state, Construction::Roof)[0].Cells,
               (std::array<std::string, 5>{"1", "пена ", "0.50", "0.040", "0.05"}));
     for (const char* count : {"50", "60", "2147483647"}) {
         SCOPED_TRACE(count);
-        SetLayerCount(Construction::Roof, count);
-        EXPECT_EQ(LayerGridRows(Construction::Roof).size(), 50u);
+        SetLayerCount(state, Construction::Roof, count);
+        EXPECT_EQ(LayerGridRows(state, Construction::Roof).size(), 50u);
     }
 }
 
@@ -271,17 +273,17 @@ TEST_F(LayerEditor, RemovingALayerMovesTheOnesAboveDown) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetProjectState();
-        for (int n : {1, 2, 3, 5}) SetLayer(Project.WallLayers, n, kBrick);
-        Project.WallLayerCount = c.count;
-        EXPECT_EQ(RemoveLayer(Construction::Wall, c.removed), c.countAfter);
-        EXPECT_EQ(Project.WallLayerCount, c.countAfter);
+        state = ProjectState();
+        for (int n : {1, 2, 3, 5}) SetLayer(state.WallLayers, n, kBrick);
+        state.WallLayerCount = c.count;
+        EXPECT_EQ(RemoveLayer(state, Construction::Wall, c.removed), c.countAfter);
+        EXPECT_EQ(state.WallLayerCount, c.countAfter);
         std::vector<std::string> names;
-        for (const LayerGridRow& row : LayerGridRows(Construction::Wall)) names.push_back(row.Cells[1]);
+        for (const LayerGridRow& row : LayerGridRows(state, Construction::Wall)) names.push_back(row.Cells[1]);
         EXPECT_EQ(names, c.namesAfter);
-        EXPECT_FALSE(Project.WallLayers[50].Entered);
+        EXPECT_FALSE(state.WallLayers[50].Entered);
     }
-    EXPECT_EQ(MessageOf([] { RemoveLayer(Construction::Wall, 51); }), kLayerNumberMessage);
+    EXPECT_EQ(MessageOf([this] { RemoveLayer(state, Construction::Wall, 51); }), kLayerNumberMessage);
 }
 
 TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
@@ -289,70 +291,71 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     const LayerList layers{brick, std::nullopt, LayerEntryTexts{"", "0.5", "0.04", "0.050"}};
     EXPECT_EQ(LayerCountText(std::nullopt, layers), "3");
     EXPECT_EQ(LayerCountText("1", layers), "1");
-    StoreLayerList(Construction::Roof, layers);
-    EXPECT_EQ(Project.RoofLayerCount, 3);  // the count is typed on its own
-    EXPECT_EQ(LayerListOf(Construction::Roof), layers);
-    EXPECT_TRUE(LayerListOf(Construction::Wall).empty());
+    StoreLayerList(state, Construction::Roof, layers);
+    EXPECT_EQ(state.RoofLayerCount, 3);  // the count is typed on its own
+    EXPECT_EQ(LayerListOf(state, Construction::Roof), layers);
+    EXPECT_TRUE(LayerListOf(state, Construction::Wall).empty());
     // A text that does not parse stops there, the layers before it stored,
     // that one not.
-    ResetProjectState();
+    state = ProjectState();
     EXPECT_EQ(MessageOf([&] {
-                  StoreLayerList(Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
+                  StoreLayerList(state, Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
               }),
               "Коэффициент теплоусвоения материала слоя стены s: «x» — не число");
-    EXPECT_TRUE(Project.WallLayers[1].Entered);
-    EXPECT_FALSE(Project.WallLayers[2].Entered);
-    EXPECT_FALSE(Project.WallLayers[3].Entered);
+    EXPECT_TRUE(state.WallLayers[1].Entered);
+    EXPECT_FALSE(state.WallLayers[2].Entered);
+    EXPECT_FALSE(state.WallLayers[3].Entered);
 }
 
 TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
-    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, "-1"); }), kNegativeLayerCountMessage);
-    EXPECT_EQ(MessageOf([] { SetLayerCount(Construction::Wall, ""); }),
+    EXPECT_EQ(MessageOf([this] { SetLayerCount(state, Construction::Wall, "-1"); }), kNegativeLayerCountMessage);
+    EXPECT_EQ(MessageOf([this] { SetLayerCount(state, Construction::Wall, ""); }),
               "Количество слоёв в стене: пусто — введите целое число");
-    EXPECT_EQ(Project.WallLayerCount, 3);
-    EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Wall, "-1"); }), "Edit33");
-    EXPECT_EQ(ControlOf([] { SetLayerCount(Construction::Roof, ""); }), "Edit34");
-    EXPECT_EQ(ControlOf([] { LayerNumberTyped(Construction::Wall, "51"); }), "Edit27");
-    EXPECT_EQ(ControlOf([] { LayerNumberTyped(Construction::Roof, "x"); }), "Edit28");
+    EXPECT_EQ(state.WallLayerCount, 3);
+    EXPECT_EQ(ControlOf([this] { SetLayerCount(state, Construction::Wall, "-1"); }), "Edit33");
+    EXPECT_EQ(ControlOf([this] { SetLayerCount(state, Construction::Roof, ""); }), "Edit34");
+    EXPECT_EQ(ControlOf([this] { LayerNumberTyped(state, Construction::Wall, "51"); }), "Edit27");
+    EXPECT_EQ(ControlOf([this] { LayerNumberTyped(state, Construction::Roof, "x"); }), "Edit28");
 }
 
 TEST_F(LayerEditor, CountChangeWithoutLayerOneKeepsTheShownValues) {
-    SetLayerCount(Construction::Wall, "2");
-    const ResistanceTexts shown = ResistanceAfterCountChange(Construction::Wall);
+    SetLayerCount(state, Construction::Wall, "2");
+    const ResistanceTexts shown = ResistanceAfterCountChange(state, Construction::Wall);
     EXPECT_EQ(shown.Resistance, "0");
     EXPECT_EQ(shown.Transmittance, "0");
 }
 
 TEST_F(LayerEditor, TypedLayerNumbers) {
-    SetLayer(Project.WallLayers, 3, {"12.5", "1.5", "0.2500"});
-    Project.WallLayers[3].MaterialName = "бетон";
-    const LayerNumberChange zero = LayerNumberTyped(Construction::Wall, "0");
+    SetLayer(state.WallLayers, 3, {"12.5", "1.5", "0.2500"});
+    state.WallLayers[3].MaterialName = "бетон";
+    const LayerNumberChange zero = LayerNumberTyped(state, Construction::Wall, "0");
     EXPECT_TRUE(zero.ResetToOne);
-    EXPECT_EQ(Project.WallLayerCurrent, 1);
+    EXPECT_EQ(state.WallLayerCurrent, 1);
 
-    const LayerNumberChange three = LayerNumberTyped(Construction::Wall, "3");
+    const LayerNumberChange three = LayerNumberTyped(state, Construction::Wall, "3");
     EXPECT_FALSE(three.ResetToOne);
     EXPECT_EQ(three.Position, 3);
     EXPECT_EQ(three.Entry, (LayerEntryTexts{"бетон", "12.5", "1.5", "0.25"}));
-    EXPECT_EQ(Project.WallLayerCurrent, 3);
+    EXPECT_EQ(state.WallLayerCurrent, 3);
 
     for (const char* text : {"51", "100", "00", "-2"}) {
         SCOPED_TRACE(text);
-        EXPECT_EQ(MessageOf([text] { LayerNumberTyped(Construction::Wall, text); }), kLayerNumberMessage);
-        EXPECT_EQ(Project.WallLayerCurrent, 3);
+        EXPECT_EQ(MessageOf([this, text] { LayerNumberTyped(state, Construction::Wall, text); }), kLayerNumberMessage);
+        EXPECT_EQ(state.WallLayerCurrent, 3);
     }
-    EXPECT_EQ(MessageOf([] { LayerNumberTyped(Construction::Wall, "3 "); }), "Номер слоя стены: «3 » — не целое число");
+    EXPECT_EQ(MessageOf([this] { LayerNumberTyped(state, Construction::Wall, "3 "); }),
+              "Номер слоя стены: «3 » — не целое число");
 }
 
 TEST_F(LayerEditor, SpinPositions) {
-    const LayerSpinChange zero = LayerSpinClicked(Construction::Roof, 0);
+    const LayerSpinChange zero = LayerSpinClicked(state, Construction::Roof, 0);
     EXPECT_TRUE(zero.ResetToOne);
-    const LayerSpinChange two = LayerSpinClicked(Construction::Roof, 2);
+    const LayerSpinChange two = LayerSpinClicked(state, Construction::Roof, 2);
     EXPECT_EQ(two.NumberText, "2");
     EXPECT_EQ(two.Entry, kEmptyEntry);
-    EXPECT_EQ(Project.RoofLayerCurrent, 2);
-    EXPECT_EQ(MessageOf([] { LayerSpinClicked(Construction::Roof, 51); }), kLayerNumberMessage);
-    EXPECT_EQ(Project.RoofLayerCurrent, 2);
+    EXPECT_EQ(state.RoofLayerCurrent, 2);
+    EXPECT_EQ(MessageOf([this] { LayerSpinClicked(state, Construction::Roof, 51); }), kLayerNumberMessage);
+    EXPECT_EQ(state.RoofLayerCurrent, 2);
 }
 
 }  // namespace

@@ -23,15 +23,15 @@ TEST(MeanRadiation, ReferenceValues) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("latitude " + std::to_string(c.latitude));
-        ResetProjectState();
-        Project.Latitude = c.latitude;
-        UpdateMeanRadiation();
-        for (int o = 1; o <= 5; ++o) EXPECT_EQ(Text(Project.FacadeMeanRadiation[o]), c.values[o - 1]) << "o " << o;
-        EXPECT_EQ(Text(Project.RoofMeanRadiation), c.values[5]);
+        ProjectState state;
+        state.Latitude = c.latitude;
+        UpdateMeanRadiation(state);
+        for (int o = 1; o <= 5; ++o) EXPECT_EQ(Text(state.FacadeMeanRadiation[o]), c.values[o - 1]) << "o " << o;
+        EXPECT_EQ(Text(state.RoofMeanRadiation), c.values[5]);
         // The west side copies the east side.
-        EXPECT_EQ(Project.FacadeMeanRadiation[8], Project.FacadeMeanRadiation[2]);
-        EXPECT_EQ(Project.FacadeMeanRadiation[7], Project.FacadeMeanRadiation[3]);
-        EXPECT_EQ(Project.FacadeMeanRadiation[6], Project.FacadeMeanRadiation[4]);
+        EXPECT_EQ(state.FacadeMeanRadiation[8], state.FacadeMeanRadiation[2]);
+        EXPECT_EQ(state.FacadeMeanRadiation[7], state.FacadeMeanRadiation[3]);
+        EXPECT_EQ(state.FacadeMeanRadiation[6], state.FacadeMeanRadiation[4]);
     }
 }
 
@@ -46,8 +46,8 @@ TEST(TempWaveTable, IsTheShiftedCycleExceptFourCells) {
         const char* value;
     };
     const Irregular irregular[] = {{2, 6, "0.61"}, {3, 7, "0.61"}, {8, 1, "-0.78"}, {20, 1, "0.78"}};
-    ResetProjectState();
-    FillTempWaveTable();
+    ProjectState state;
+    FillTempWaveTable(state);
     for (int lag = 0; lag <= 24; ++lag) {
         for (int h = 1; h <= kHourCount; ++h) {
             SCOPED_TRACE("lag " + std::to_string(lag) + " hour " + std::string(HourLabel(h)));
@@ -55,11 +55,11 @@ TEST(TempWaveTable, IsTheShiftedCycleExceptFourCells) {
                 Text(Decimal4::FromCount(kCycle[static_cast<std::size_t>((h - 1 - lag + 48) % 24)] * 100));
             for (const Irregular& cell : irregular)
                 if (cell.lag == lag && cell.hour == h) expected = cell.value;
-            EXPECT_EQ(Text(Project.TempWaveTable[lag][h]), expected);
+            EXPECT_EQ(Text(state.TempWaveTable[lag][h]), expected);
         }
     }
-    EXPECT_EQ(Project.TempWaveTable[24], Project.TempWaveTable[0]);
-    EXPECT_EQ(Text(Project.TempWaveTable[11][5]), "-0.92");
+    EXPECT_EQ(state.TempWaveTable[24], state.TempWaveTable[0]);
+    EXPECT_EQ(Text(state.TempWaveTable[11][5]), "-0.92");
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ int SweptLayers(SweepRandom& random, LayerTable& layers, int maxCount) {
 
 // A climate, constructions, window gains and the checked orientations; every
 // third set has all orientations checked.
-TotalsInputTexts SweptPage(SweepRandom& random, int set) {
+TotalsInputTexts SweptPage(ProjectState& state, SweepRandom& random, int set) {
     TotalsInputTexts in;
     in.WindSpeed = CountText(random.Count(0, 150000));
     in.OutdoorMeanTemp = CountText(random.Count(150000, 300000));
@@ -51,9 +51,9 @@ TotalsInputTexts SweptPage(SweepRandom& random, int set) {
         in.WindowOrientations[o] = set % 3 == 0 || random.Next() % 2 == 0;
         in.WallOrientations[o] = set % 3 == 0 || random.Next() % 2 == 0;
     }
-    Project.WallLayerCount = SweptLayers(random, Project.WallLayers, kMaxWallLayers);
-    Project.RoofLayerCount = SweptLayers(random, Project.RoofLayers, kMaxRoofLayers);
-    for (WindowHourRecord& r : Project.WindowHours.records)
+    state.WallLayerCount = SweptLayers(random, state.WallLayers, kMaxWallLayers);
+    state.RoofLayerCount = SweptLayers(random, state.RoofLayers, kMaxRoofLayers);
+    for (WindowHourRecord& r : state.WindowHours.records)
         r[WindowField::HeatGain] = Decimal4::FromInt(random.Count(0, 3000));
     return in;
 }
@@ -69,35 +69,32 @@ void AddConstruction(ResultDigest& digest, const LayerTable& layers, int count, 
     digest.Add(dampingProduct);
 }
 
-void AddEnvelope(ResultDigest& digest) {
-    UpdateWallResistance();
-    UpdateRoofResistance();
-    for (Decimal4 v :
-         {Project.WallResistance, Project.WallTransmittance, Project.RoofResistance, Project.RoofTransmittance})
+void AddEnvelope(ResultDigest& digest, ProjectState& state) {
+    UpdateWallResistance(state);
+    UpdateRoofResistance(state);
+    for (Decimal4 v : {state.WallResistance, state.WallTransmittance, state.RoofResistance, state.RoofTransmittance})
         digest.Add(v);
-    FillVerticalRadiation();
-    ComputeWallGains();
-    for (const HourValues& gains : Project.WallHourGain.items) digest.Add(gains);
-    AddConstruction(digest, Project.WallLayers, Project.WallLayerCount, Project.WallDamping,
-                    Project.WallDampingProduct);
-    FillHorizontalRadiation();
-    ComputeRoofGains();
-    digest.Add(Project.RoofHourGain);
-    AddConstruction(digest, Project.RoofLayers, Project.RoofLayerCount, Project.RoofDamping,
-                    Project.RoofDampingProduct);
-    digest.Add(Project.FacadeMeanRadiation);
-    digest.Add(Project.RoofMeanRadiation);
-    for (const HourValues& row : Project.TempWaveTable.items) digest.Add(row);
+    FillVerticalRadiation(state);
+    ComputeWallGains(state);
+    for (const HourValues& gains : state.WallHourGain.items) digest.Add(gains);
+    AddConstruction(digest, state.WallLayers, state.WallLayerCount, state.WallDamping, state.WallDampingProduct);
+    FillHorizontalRadiation(state);
+    ComputeRoofGains(state);
+    digest.Add(state.RoofHourGain);
+    AddConstruction(digest, state.RoofLayers, state.RoofLayerCount, state.RoofDamping, state.RoofDampingProduct);
+    digest.Add(state.FacadeMeanRadiation);
+    digest.Add(state.RoofMeanRadiation);
+    for (const HourValues& row : state.TempWaveTable.items) digest.Add(row);
 }
 
-void AddPage(ResultDigest& digest, const TotalsInputTexts& in) {
+void AddPage(ResultDigest& digest, ProjectState& state, const TotalsInputTexts& in) {
     TotalsView view;
-    ShowTotalsPage(in, view);
+    ShowTotalsPage(state, in, view);
     for (int row : {kWindowValueRow, kWallValueRow, kRoofValueRow, kGrandValueRow})
         for (const std::string& cell : view.Cells[static_cast<std::size_t>(row)]) digest.Add(cell);
-    digest.Add(Project.WindowHourTotal);
-    digest.Add(Project.WallHourTotal);
-    digest.Add(Project.GrandHourTotal);
+    digest.Add(state.WindowHourTotal);
+    digest.Add(state.WallHourTotal);
+    digest.Add(state.GrandHourTotal);
 }
 
 // Per latitude, kSweptSets pages; a set whose constructions fail adds a
@@ -116,18 +113,18 @@ Counted EnvelopeDigest() {
     int failed = 0;
     for (std::int32_t latitude = 40; latitude <= 60; ++latitude) {
         for (int set = 0; set < kSweptSets; ++set) {
-            ResetProjectState();
-            TotalsInputTexts in = SweptPage(random, set);
+            ProjectState state;
+            TotalsInputTexts in = SweptPage(state, random, set);
             in.Latitude = std::to_string(latitude);
             try {
-                ReadTotalsSharedInputs(in);
-                Project.WallAbsorptance = ParseDecimal4(in.WallAbsorptance);
-                Project.WallArea = ParseDecimal4(in.WallArea);
-                Project.RoofAbsorptance = ParseDecimal4(in.RoofAbsorptance);
-                Project.RoofArea = ParseDecimal4(in.RoofArea);
-                Project.UnderRoofTemp = ParseDecimal4(in.UnderRoofTemp);
-                AddEnvelope(digest);
-                AddPage(digest, in);
+                ReadTotalsSharedInputs(state, in);
+                state.WallAbsorptance = ParseDecimal4(in.WallAbsorptance);
+                state.WallArea = ParseDecimal4(in.WallArea);
+                state.RoofAbsorptance = ParseDecimal4(in.RoofAbsorptance);
+                state.RoofArea = ParseDecimal4(in.RoofArea);
+                state.UnderRoofTemp = ParseDecimal4(in.UnderRoofTemp);
+                AddEnvelope(digest, state);
+                AddPage(digest, state, in);
             } catch (const CalcError&) {
                 digest.Add(std::string_view("failed"));
                 ++failed;

@@ -53,18 +53,19 @@ void ExpectMarkersAtTheMaxima(const TotalsView& view) {
 class TotalsPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectState();
-        Project.WallLayerCount = 1;
-        Project.RoofLayerCount = 1;
-        SetLayer(Project.WallLayers, 1, kBrick);
-        SetLayer(Project.RoofLayers, 1, kBrick);
+        state.WallLayerCount = 1;
+        state.RoofLayerCount = 1;
+        SetLayer(state.WallLayers, 1, kBrick);
+        SetLayer(state.RoofLayers, 1, kBrick);
     }
     TotalsView view;
+
+    ProjectState state;
 };
 
 TEST_F(TotalsPage, NothingIncludedShowsZerosAndTheFirstHour) {
-    Project.WindowHours.Record(1, 3)[WindowField::HeatGain] = Decimal4::FromInt(500);
-    ShowTotalsPage(WorkedInputs(), view);
+    state.WindowHours.Record(1, 3)[WindowField::HeatGain] = Decimal4::FromInt(500);
+    ShowTotalsPage(state, WorkedInputs(), view);
     for (int h = 1; h <= kHourCount; ++h) {
         SCOPED_TRACE(HourLabel(h));
         EXPECT_EQ(CellAt(view, kTotalsHeaderRow, h), "   " + std::string(HourLabel(h)));
@@ -85,41 +86,41 @@ TEST_F(TotalsPage, NothingIncludedShowsZerosAndTheFirstHour) {
 
 TEST_F(TotalsPage, SouthWallAndRoofAtLatitude48) {
     const TotalsInputTexts in = SouthWallAndRoof();
-    ShowTotalsPage(in, view);
+    ShowTotalsPage(state, in, view);
     EXPECT_EQ(CellAt(view, kWallValueRow, 5), "  110");
     EXPECT_EQ(CellAt(view, kRoofValueRow, 5), "  327");
     EXPECT_EQ(CellAt(view, kGrandValueRow, 5), "  437");
-    EXPECT_EQ(Text(Project.WallHourGain[kSouth][5]), "110.1438");
+    EXPECT_EQ(Text(state.WallHourGain[kSouth][5]), "110.1438");
     EXPECT_EQ(view.RoofOuterCoeffText, "13.4231");
     EXPECT_EQ(CellAt(view, kWallMarkerRow, 3), kMaxMarker);  // 114.2532 at 10-11
     EXPECT_EQ(CellAt(view, kWindowMarkerRow, 3), "");
     EXPECT_EQ(view.WallMaxHour, 3);
-    EXPECT_EQ(view.RoofMaxHour, MaximumHour(Project.RoofHourGain));
+    EXPECT_EQ(view.RoofMaxHour, MaximumHour(state.RoofHourGain));
     EXPECT_FALSE(view.WindowMaxHour);
     ExpectMarkersAtTheMaxima(view);
     // The roof gains as computed stay beside the whole watts shown.
-    EXPECT_EQ(Text(Project.RoofHourGainExact[5]), "326.7235");
-    EXPECT_EQ(Text(Project.RoofHourGain[5]), "327");
+    EXPECT_EQ(Text(state.RoofHourGainExact[5]), "326.7235");
+    EXPECT_EQ(Text(state.RoofHourGain[5]), "327");
 
     const TotalsView first = view;
-    const ProjectState state = Project;
-    ShowTotalsPage(in, view);
+    const ProjectState kept = state;
+    ShowTotalsPage(state, in, view);
     EXPECT_EQ(view.Cells, first.Cells);
-    EXPECT_EQ(Project.GrandHourTotal, state.GrandHourTotal);
+    EXPECT_EQ(state.GrandHourTotal, kept.GrandHourTotal);
 }
 
 TEST_F(TotalsPage, WindowsAddTheCheckedOrientations) {
     for (int o = 1; o <= kOrientationCount; ++o)
         for (int h = 1; h <= kHourCount; ++h)
-            Project.WindowHours.Record(o, h)[WindowField::HeatGain] = Decimal4::FromInt(o * 100 + h);
+            state.WindowHours.Record(o, h)[WindowField::HeatGain] = Decimal4::FromInt(o * 100 + h);
     // Hours 4 and 7 tie at the top: the earlier one is marked.
-    Project.WindowHours.Record(1, 4)[WindowField::HeatGain] = Decimal4::FromInt(1000);
-    Project.WindowHours.Record(1, 7)[WindowField::HeatGain] = Decimal4::FromInt(997);
+    state.WindowHours.Record(1, 4)[WindowField::HeatGain] = Decimal4::FromInt(1000);
+    state.WindowHours.Record(1, 7)[WindowField::HeatGain] = Decimal4::FromInt(997);
     TotalsInputTexts in = WorkedInputs();
     in.Windows = true;
     in.WindowOrientations[0] = true;
     in.WindowOrientations[2] = true;
-    ShowTotalsPage(in, view);
+    ShowTotalsPage(state, in, view);
     EXPECT_EQ(CellAt(view, kWindowValueRow, 1), "  402");
     EXPECT_EQ(CellAt(view, kWindowValueRow, 4), "  1304");
     EXPECT_EQ(CellAt(view, kWindowValueRow, 7), "  1304");
@@ -132,48 +133,49 @@ TEST_F(TotalsPage, WindowsAddTheCheckedOrientations) {
 TEST_F(TotalsPage, WallsWithoutOrientationsAddNothing) {
     TotalsInputTexts in = WorkedInputs();
     in.Walls = true;
-    ShowTotalsPage(in, view);
+    ShowTotalsPage(state, in, view);
     EXPECT_EQ(CellAt(view, kWallValueRow, 5), "  0");
-    EXPECT_FALSE(Project.WallHourGain[kSouth][5].IsZero());
+    EXPECT_FALSE(state.WallHourGain[kSouth][5].IsZero());
 
     in.Walls = false;
-    ShowTotalsPage(in, view);
-    EXPECT_TRUE(Project.WallHourGain[kSouth][5].IsZero());
+    ShowTotalsPage(state, in, view);
+    EXPECT_TRUE(state.WallHourGain[kSouth][5].IsZero());
 }
 
 TEST_F(TotalsPage, AFailedStepShowsOnlyTheRowsComputedBeforeIt) {
     const TotalsInputTexts in = SouthWallAndRoof();
-    ShowTotalsPage(in, view);
+    ShowTotalsPage(state, in, view);
     EXPECT_FALSE(view.Failure.has_value());
     const TotalsView shown = view;
-    const ProjectState computed = Project;
+    const ProjectState computed = state;
 
     struct Case {
         const char* name;
-        void (*spoil)(TotalsInputTexts&);
+        void (*spoil)(TotalsInputTexts&, ProjectState&);
         std::string message;
         int rowsShown;  // of windows, walls, roof
     };
     const Case cases[] = {
-        {"latitude", [](TotalsInputTexts& t) { t.Latitude = "61"; },
+        {"latitude", [](TotalsInputTexts& t, ProjectState&) { t.Latitude = "61"; },
          "Широта должна быть целым числом от 40 до 60 градусов", 0},
-        {"R в.пр.", [](TotalsInputTexts& t) { t.WallInnerResistance = "?"; }, "Сопротивление Rв.пр.: «?» — не число",
-         1},
-        {"wall of two layers with one entered", [](TotalsInputTexts&) { Project.WallLayerCount = 2; },
+        {"R в.пр.", [](TotalsInputTexts& t, ProjectState&) { t.WallInnerResistance = "?"; },
+         "Сопротивление Rв.пр.: «?» — не число", 1},
+        {"wall of two layers with one entered", [](TotalsInputTexts&, ProjectState& s) { s.WallLayerCount = 2; },
          "Не введён слой 2 стены: введите его или уменьшите число слоёв", 1},
-        {"roof area", [](TotalsInputTexts& t) { t.RoofArea = ""; }, "Площадь покрытия F: пусто — введите число", 2},
-        {"roof of three layers with one entered", [](TotalsInputTexts&) { Project.RoofLayerCount = 3; },
+        {"roof area", [](TotalsInputTexts& t, ProjectState&) { t.RoofArea = ""; },
+         "Площадь покрытия F: пусто — введите число", 2},
+        {"roof of three layers with one entered", [](TotalsInputTexts&, ProjectState& s) { s.RoofLayerCount = 3; },
          "Не введён слой 2 покрытия: введите его или уменьшите число слоёв", 2},
     };
     const int valueRows[] = {kWindowValueRow, kWallValueRow, kRoofValueRow};
     const int markerRows[] = {kWindowMarkerRow, kWallMarkerRow, kRoofMarkerRow};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Project = computed;
+        state = computed;
         view = shown;
         TotalsInputTexts spoiled = in;
-        c.spoil(spoiled);
-        EXPECT_EQ(MessageOf([&] { ShowTotalsPage(spoiled, view); }), c.message);
+        c.spoil(spoiled, state);
+        EXPECT_EQ(MessageOf([&] { ShowTotalsPage(state, spoiled, view); }), c.message);
         EXPECT_EQ(view.Failure, c.message + ".");
         const TotalsGrid::value_type empty{};
         for (int e = 0; e < 3; ++e) {
@@ -184,24 +186,24 @@ TEST_F(TotalsPage, AFailedStepShowsOnlyTheRowsComputedBeforeIt) {
         EXPECT_EQ(view.Cells[kGrandValueRow], empty);
         EXPECT_EQ(view.Cells[kWallTitleRow], shown.Cells[kWallTitleRow]);
         ExpectMarkersAtTheMaxima(view);
-        EXPECT_EQ(Project.WallHourGain, computed.WallHourGain);
+        EXPECT_EQ(state.WallHourGain, computed.WallHourGain);
     }
     // A showing that succeeds again takes the failure away.
-    Project = computed;
-    ShowTotalsPage(in, view);
+    state = computed;
+    ShowTotalsPage(state, in, view);
     EXPECT_FALSE(view.Failure.has_value());
     EXPECT_EQ(view.Cells, shown.Cells);
 }
 
 TEST_F(TotalsPage, TheWindowTableIsGivenBackAsFound) {
-    for (WindowHourRecord& r : Project.WindowHours.records) r[WindowField::IrradDirect] = Decimal4::FromInt(7);
-    const WindowHourTable before = Project.WindowHours;
+    for (WindowHourRecord& r : state.WindowHours.records) r[WindowField::IrradDirect] = Decimal4::FromInt(7);
+    const WindowHourTable before = state.WindowHours;
     TotalsInputTexts in = SouthWallAndRoof();
-    ShowTotalsPage(in, view);
-    EXPECT_EQ(Project.WindowHours, before);
+    ShowTotalsPage(state, in, view);
+    EXPECT_EQ(state.WindowHours, before);
     in.RoofAbsorptance = "x";  // fails after the wall's generator ran
-    EXPECT_THROW(ShowTotalsPage(in, view), CalcError);
-    EXPECT_EQ(Project.WindowHours, before);
+    EXPECT_THROW(ShowTotalsPage(state, in, view), CalcError);
+    EXPECT_EQ(state.WindowHours, before);
 }
 
 TEST_F(TotalsPage, ValuesOutsideTheirRangeAreRefusedBeforeTheyAreStored) {
@@ -225,18 +227,18 @@ TEST_F(TotalsPage, ValuesOutsideTheirRangeAreRefusedBeforeTheyAreStored) {
         SCOPED_TRACE(c.control);
         SetUp();
         Decimal4 ProjectState::*field = InputControlOf(c.control).field.decimal;
-        Project.*field = ParseDecimal4("0.5");
+        state.*field = ParseDecimal4("0.5");
         TotalsInputTexts in = SouthWallAndRoof();
         in.*c.text = c.outside;
         try {
-            ShowTotalsPage(in, view);
+            ShowTotalsPage(state, in, view);
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
             EXPECT_EQ(e.Control(), c.control);
         }
-        EXPECT_EQ(Project.*field, ParseDecimal4("0.5"));
+        EXPECT_EQ(state.*field, ParseDecimal4("0.5"));
         in.*c.text = c.boundary;
-        EXPECT_NO_THROW(ShowTotalsPage(in, view));
+        EXPECT_NO_THROW(ShowTotalsPage(state, in, view));
     }
 }
 

@@ -45,24 +45,25 @@ ThermalProperties PropertiesOf(std::initializer_list<TypedLayer> layers, const c
 class WallGains : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProjectState();
-        SetWorkedWall();
-        for (const HourIrradiance& h : kSouthAt48) SetIrradiance(5, h.hour, h.direct, h.diffuse);
+        SetWorkedWall(state);
+        for (const HourIrradiance& h : kSouthAt48) SetIrradiance(state, 5, h.hour, h.direct, h.diffuse);
     }
+
+    ProjectState state;
 };
 
 TEST_F(WallGains, TheWorkedSouthWall) {
-    ComputeWallGains();
+    ComputeWallGains(state);
     for (const HourIrradiance& h : kSouthAt48) {
         SCOPED_TRACE("Ю " + std::string(HourLabel(h.hour)));
-        EXPECT_EQ(Text(Project.WallHourGain[5][h.hour]), h.gain);
+        EXPECT_EQ(Text(state.WallHourGain[5][h.hour]), h.gain);
     }
-    EXPECT_EQ(Text(Project.WallDampingProduct), "1.3059");
-    EXPECT_EQ(Text(Project.WallLayers[1].LayerResistance), "0.4691");
-    EXPECT_EQ(Text(Project.WallLayers[1].LayerInertia), "4.3157");
-    EXPECT_NEAR(Project.WallDamping.Units(), 24.85, 0.005);
-    EXPECT_EQ(Text(Project.FacadeMeanRadiation[5]), "149");
-    EXPECT_EQ(Text(Project.TempWaveTable[11][5]), "-0.92");
+    EXPECT_EQ(Text(state.WallDampingProduct), "1.3059");
+    EXPECT_EQ(Text(state.WallLayers[1].LayerResistance), "0.4691");
+    EXPECT_EQ(Text(state.WallLayers[1].LayerInertia), "4.3157");
+    EXPECT_NEAR(state.WallDamping.Units(), 24.85, 0.005);
+    EXPECT_EQ(Text(state.FacadeMeanRadiation[5]), "149");
+    EXPECT_EQ(Text(state.TempWaveTable[11][5]), "-0.92");
 }
 
 TEST_F(WallGains, TheOneLayerWallProperties) {
@@ -104,59 +105,59 @@ TEST_F(WallGains, LagWrapsByWholeDays) {
 }
 
 TEST_F(WallGains, NoDrivingDifferenceGivesNoGain) {
-    Project.IndoorTemp = Project.OutdoorMeanTemp;
-    Project.OutdoorAmplitude = Decimal4();
-    Project.WallAbsorptance = Decimal4();
-    ComputeWallGains();
+    state.IndoorTemp = state.OutdoorMeanTemp;
+    state.OutdoorAmplitude = Decimal4();
+    state.WallAbsorptance = Decimal4();
+    ComputeWallGains(state);
     for (int o = 1; o <= kOrientationCount; ++o)
-        for (int h = 1; h <= kHourCount; ++h) EXPECT_TRUE(Project.WallHourGain[o][h].IsZero()) << o << " " << h;
+        for (int h = 1; h <= kHourCount; ++h) EXPECT_TRUE(state.WallHourGain[o][h].IsZero()) << o << " " << h;
 }
 
 TEST_F(WallGains, RefusedOrFailedWallsKeepThePreviousResults) {
-    ComputeWallGains();
-    const ProjectState before = Project;
+    ComputeWallGains(state);
+    const ProjectState before = state;
     struct Case {
         const char* name;
-        void (*setUp)();
+        void (*setUp)(ProjectState&);
         const char* message;
     };
     const Case cases[] = {
-        {"no layers", [] { Project.WallLayerCount = 0; }, kWallLayerCountMessage},
-        {"six layers", [] { Project.WallLayerCount = 6; }, kWallLayerCountMessage},
-        {"count 3 with only layer 1 entered", [] { Project.WallLayerCount = 3; },
+        {"no layers", [](ProjectState& state) { state.WallLayerCount = 0; }, kWallLayerCountMessage},
+        {"six layers", [](ProjectState& state) { state.WallLayerCount = 6; }, kWallLayerCountMessage},
+        {"count 3 with only layer 1 entered", [](ProjectState& state) { state.WallLayerCount = 3; },
          "Ошибка вычисления: недопустимая операция при расчёте слоя 2 стены"},
-        {"zero conductivity", [] { Project.WallLayers[1].Conductivity = Decimal4(); },
+        {"zero conductivity", [](ProjectState& state) { state.WallLayers[1].Conductivity = Decimal4(); },
          "Ошибка вычисления: деление на ноль при расчёте слоя 1 стены"},
-        {"area past the range", [] { Project.WallArea = ParseDecimal4("900000000000000"); },
+        {"area past the range", [](ProjectState& state) { state.WallArea = ParseDecimal4("900000000000000"); },
          "Ошибка вычисления: недопустимая операция при расчёте стены С, 8-9"},
         {"negative inertia",
-         [] {
-             SetLayer(Project.WallLayers, 1, {"-9.2", "0.81", "0.38"});
+         [](ProjectState& state) {
+             SetLayer(state.WallLayers, 1, {"-9.2", "0.81", "0.38"});
          },
          kWallNegativeInertiaMessage},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Project = before;
-        Project.Latitude = 60;  // the mean radiation would change
-        c.setUp();
-        const LayerTable layers = Project.WallLayers;
-        EXPECT_EQ(MessageOf(&ComputeWallGains), c.message);
-        EXPECT_EQ(Project.WallHourGain, before.WallHourGain);
-        EXPECT_EQ(Project.WallDamping, before.WallDamping);
-        EXPECT_EQ(Project.WallDampingProduct, before.WallDampingProduct);
-        EXPECT_EQ(Project.FacadeMeanRadiation, before.FacadeMeanRadiation);
-        EXPECT_EQ(Project.WallLayers, layers);
+        state = before;
+        state.Latitude = 60;  // the mean radiation would change
+        c.setUp(state);
+        const LayerTable layers = state.WallLayers;
+        EXPECT_EQ(MessageOf([this] { ComputeWallGains(state); }), c.message);
+        EXPECT_EQ(state.WallHourGain, before.WallHourGain);
+        EXPECT_EQ(state.WallDamping, before.WallDamping);
+        EXPECT_EQ(state.WallDampingProduct, before.WallDampingProduct);
+        EXPECT_EQ(state.FacadeMeanRadiation, before.FacadeMeanRadiation);
+        EXPECT_EQ(state.WallLayers, layers);
     }
 }
 
 TEST_F(WallGains, FiveLayersAreComputed) {
-    Project.WallLayerCount = SetLayers(
-        Project.WallLayers,
+    state.WallLayerCount = SetLayers(
+        state.WallLayers,
         {kBrick, {"0.5", "0.04", "0.05"}, {"11", "1.2", "0.1"}, {"0.5", "0.04", "0.05"}, {"9.2", "0.81", "0.12"}});
-    ComputeWallGains();
-    EXPECT_NE(Project.WallDampingProduct, Decimal4());
-    EXPECT_EQ(Text(Project.WallLayers[5].LayerResistance), "0.1481");
+    ComputeWallGains(state);
+    EXPECT_NE(state.WallDampingProduct, Decimal4());
+    EXPECT_EQ(Text(state.WallLayers[5].LayerResistance), "0.1481");
 }
 
 }  // namespace

@@ -199,11 +199,12 @@ TEST(Building, ProjectOpensAsOneRoomAndComputesTheSameTotals) {
 }
 
 TEST(Building, WindowTableFileOpensAsOneRoom) {
-    RunProject(ProjectInputs{});
+    ProjectState state;
+    RunProject(ProjectInputs{}, state);
     ProjectHeader shown;
     for (std::size_t i = 0; i < shown.size(); ++i) shown[i] = HeaderInputs()[i]->defaultText;
     shown[0] = "54";
-    const std::string table = ComposeProjectFile(shown, Project.WindowHours);
+    const std::string table = ComposeProjectFile(shown, state.WindowHours);
     const ProjectInputs project = ReadAnyProject(table);
     const BuildingInputs building = ReadAnyBuilding(table);
     EXPECT_EQ(building.Site.Inputs.Window.Latitude, "54");

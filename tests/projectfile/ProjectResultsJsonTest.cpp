@@ -18,8 +18,8 @@ namespace {
 TEST(ProjectResultsJson, DefaultProjectRoundTripsFieldByField) {
     const json doc = json::parse(JsonDocumentText(WriteProjectResultsJson(Compute("{}"))));
 
-    ResetProjectState();
-    RunWindowComputation(DefaultWindowInputTexts(), WindowKind::Vertical);
+    ProjectState state;
+    RunWindowComputation(state, DefaultWindowInputTexts(), WindowKind::Vertical);
     const json& orientations = doc["windows"]["orientations"];
     ASSERT_EQ(orientations.size(), 8u);
     for (int o = 1; o <= kOrientationCount; ++o) {
@@ -32,11 +32,11 @@ TEST(ProjectResultsJson, DefaultProjectRoundTripsFieldByField) {
             for (int f = 1; f <= kShownFieldCount; ++f) {
                 const std::string name(WindowFieldName(static_cast<WindowField>(f)));
                 SCOPED_TRACE(std::string(OrientationAt(o).name) + " " + std::string(HourLabel(h)) + " " + name);
-                EXPECT_EQ(ParseDecimal4(fields[name].get<std::string>()), Project.WindowHours.Record(o, h).Field(f));
+                EXPECT_EQ(ParseDecimal4(fields[name].get<std::string>()), state.WindowHours.Record(o, h).Field(f));
             }
         }
-        EXPECT_EQ(ParseDecimal4(orientation["WindowPeakGain"].get<std::string>()), Project.WindowPeakGain[o]);
-        EXPECT_EQ(orientation["WindowPeakHour"], std::string(HourLabel(Project.WindowPeakHour[o])));
+        EXPECT_EQ(ParseDecimal4(orientation["WindowPeakGain"].get<std::string>()), state.WindowPeakGain[o]);
+        EXPECT_EQ(orientation["WindowPeakHour"], std::string(HourLabel(state.WindowPeakHour[o])));
     }
     EXPECT_EQ(doc["windows"]["WindowKind"], "Vertical");
     EXPECT_EQ(doc["windows"]["InsolationCaption"], "инс.в.");

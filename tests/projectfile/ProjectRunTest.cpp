@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -100,35 +99,34 @@ TEST(ProjectRun, DerivedTextsFollowTheTypingOfTheInputPage) {
     struct Case {
         const char* name;
         const char* document;
-        std::function<Decimal4()> stored;
+        Decimal4 ProjectState::*stored;
         const char* expected;
     };
     const std::vector<Case> cases = {
-        {"default area", "{}", [] { return Project.GlazingArea; }, "3"},
-        {"area of the rounded inputs", R"({"WindowHeight": "1.23456"})", [] { return Project.GlazingArea; }, "2.4692"},
-        {"decimal commas", R"({"WindowHeight": "1,25", "WindowCount": "2,0"})", [] { return Project.GlazingArea; },
-         "5"},
-        {"count 3", R"({"WindowCount": "3"})", [] { return Project.GlazingArea; }, "9"},
-        {"area typed over", R"({"WindowCount": "2", "GlazingArea": "5"})", [] { return Project.GlazingArea; }, "5"},
-        {"coefficient untouched", "{}", [] { return Project.WindowOuterCoeff; }, "26.87"},
-        {"wind speed typed", R"({"WindSpeed": "3.3"})", [] { return Project.WindowOuterCoeff; }, "26.8724"},
-        {"wind speed 4", R"({"WindSpeed": 4})", [] { return Project.EnvelopeOuterCoeff; }, "13.9"},
-        {"coefficient typed over", R"({"WindSpeed": 4, "WindowOuterCoeff": "20"})",
-         [] { return Project.WindowOuterCoeff; }, "20"},
-        {"inclined kind chosen", R"({"WindowKind": "Inclined"})", [] { return Project.WindowOuterCoeff; }, "26.8724"},
-        {"horizontal keeps the vertical one", R"({"WindowKind": "Horizontal"})",
-         [] { return Project.WindowOuterCoeff; }, "26.87"},
-        {"horizontal shows the horizontal one", R"({"WindowKind": "Horizontal"})",
-         [] { return Project.EnvelopeOuterCoeff; }, "13.4231"},
-        {"horizontal clears the shades", R"({"WindowKind": "Horizontal"})", [] { return Project.ShadeHorizLength; },
-         "0"},
+        {"default area", "{}", &ProjectState::GlazingArea, "3"},
+        {"area of the rounded inputs", R"({"WindowHeight": "1.23456"})", &ProjectState::GlazingArea, "2.4692"},
+        {"decimal commas", R"({"WindowHeight": "1,25", "WindowCount": "2,0"})", &ProjectState::GlazingArea, "5"},
+        {"count 3", R"({"WindowCount": "3"})", &ProjectState::GlazingArea, "9"},
+        {"area typed over", R"({"WindowCount": "2", "GlazingArea": "5"})", &ProjectState::GlazingArea, "5"},
+        {"coefficient untouched", "{}", &ProjectState::WindowOuterCoeff, "26.87"},
+        {"wind speed typed", R"({"WindSpeed": "3.3"})", &ProjectState::WindowOuterCoeff, "26.8724"},
+        {"wind speed 4", R"({"WindSpeed": 4})", &ProjectState::EnvelopeOuterCoeff, "13.9"},
+        {"coefficient typed over", R"({"WindSpeed": 4, "WindowOuterCoeff": "20"})", &ProjectState::WindowOuterCoeff,
+         "20"},
+        {"inclined kind chosen", R"({"WindowKind": "Inclined"})", &ProjectState::WindowOuterCoeff, "26.8724"},
+        {"horizontal keeps the vertical one", R"({"WindowKind": "Horizontal"})", &ProjectState::WindowOuterCoeff,
+         "26.87"},
+        {"horizontal shows the horizontal one", R"({"WindowKind": "Horizontal"})", &ProjectState::EnvelopeOuterCoeff,
+         "13.4231"},
+        {"horizontal clears the shades", R"({"WindowKind": "Horizontal"})", &ProjectState::ShadeHorizLength, "0"},
         {"horizontal shade typed", R"({"WindowKind": "Horizontal", "ShadeVertLength": "0.2"})",
-         [] { return Project.ShadeVertLength; }, "0.2"},
+         &ProjectState::ShadeVertLength, "0.2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Compute(c.document);
-        EXPECT_EQ(Shown(c.stored()), c.expected);
+        ProjectState state;
+        RunProject(ReadProjectInputs(c.document), state);
+        EXPECT_EQ(Shown(state.*c.stored), c.expected);
     }
 }
 
@@ -193,25 +191,27 @@ TEST(ProjectRun, KeptLayersAndGaps) {
                              R"("Thickness": "0.05"})";
     const ProjectResults used = Compute(EnvelopeExample());
     const std::string brick = kBrickLayer;
-    const ProjectResults kept = Compute(Envelope(brick, brick + ", null, " + foam, R"(, "RoofLayerCount": "1")"));
+    ProjectState state;
+    const ProjectResults kept =
+        RunProject(ReadProjectInputs(Envelope(brick, brick + ", null, " + foam, R"(, "RoofLayerCount": "1")")), state);
     EXPECT_EQ(kept.Roof->HourGain, used.Roof->HourGain);
     EXPECT_EQ(kept.Totals.GrandHourTotal, used.Totals.GrandHourTotal);
     // The kept layers are stored as typed under their numbers; the gap is not entered.
-    EXPECT_FALSE(Project.RoofLayers[2].Entered);
-    EXPECT_TRUE(Project.RoofLayers[3].Entered);
-    EXPECT_EQ(Project.RoofLayers[3].MaterialName, "пена");
-    EXPECT_EQ(Project.RoofLayers[3].ThicknessText, "0.05");
-    EXPECT_EQ(Project.RoofLayerCount, 1);
+    EXPECT_FALSE(state.RoofLayers[2].Entered);
+    EXPECT_TRUE(state.RoofLayers[3].Entered);
+    EXPECT_EQ(state.RoofLayers[3].MaterialName, "пена");
+    EXPECT_EQ(state.RoofLayers[3].ThicknessText, "0.05");
+    EXPECT_EQ(state.RoofLayerCount, 1);
 
     // A gap above the count is harmless; within it, the layer is missing.
     EXPECT_EQ(RefusalOf(Envelope(brick + ", null", brick, R"(, "WallLayerCount": 1)")), "");
     EXPECT_EQ(RefusalOf(Envelope("null, " + brick, brick)),
               "Не введён слой 1 стены: введите его или уменьшите число слоёв.");
     // A layer after a gap is entered under its own number.
-    Compute(R"({"WallLayers": [)" + brick + ", null, " + foam + "]}");
-    EXPECT_FALSE(Project.WallLayers[2].Entered);
-    EXPECT_EQ(Project.WallLayers[3].MaterialName, "пена");
-    EXPECT_EQ(Project.WallLayerCount, 3);
+    RunProject(ReadProjectInputs(R"({"WallLayers": [)" + brick + ", null, " + foam + "]}"), state);
+    EXPECT_FALSE(state.WallLayers[2].Entered);
+    EXPECT_EQ(state.WallLayers[3].MaterialName, "пена");
+    EXPECT_EQ(state.WallLayerCount, 3);
 }
 
 TEST(ProjectRun, EachRunStartsFromTheStartUpState) {

@@ -27,7 +27,7 @@ constexpr std::array<WindowField, 2> kSunFields{WindowField::SunAltitude, Window
 
 struct Generator {
     const char* name;
-    void (*run)();
+    void (*run)(ProjectState&);
 };
 const Generator kVertical{"FillVerticalRadiation", FillVerticalRadiation};
 const Generator kHorizontal{"FillHorizontalRadiation", FillHorizontalRadiation};
@@ -44,18 +44,19 @@ struct StatedValue {
 };
 
 void CheckStated(const std::vector<StatedValue>& cases) {
+    ProjectState state;
     for (const auto& c : cases) {
-        RunAt(c.latitude, c.generator->run);
+        RunAt(state, c.latitude, c.generator->run);
         if (c.orientation != nullptr) {
             SCOPED_TRACE(std::string(c.generator->name) + ": " +
                          Trace(solar::OrientationIndex(c.orientation), solar::HourIndex(c.hour), c.field, c.latitude));
-            EXPECT_EQ(Shown(c.orientation, c.hour, c.field), c.expected);
+            EXPECT_EQ(Shown(state, c.orientation, c.hour, c.field), c.expected);
             continue;
         }
         for (const auto& o : kOrientations) {
             SCOPED_TRACE(std::string(c.generator->name) + ": " +
                          Trace(o.index, solar::HourIndex(c.hour), c.field, c.latitude));
-            EXPECT_EQ(Shown(o.name, c.hour, c.field), c.expected);
+            EXPECT_EQ(Shown(state, o.name, c.hour, c.field), c.expected);
         }
     }
 }
@@ -63,14 +64,15 @@ void CheckStated(const std::vector<StatedValue>& cases) {
 // A generator run at every latitude of the tables, then `check` on each of
 // its four radiation fields of every record.
 template <class Check>
-void ForEveryRadiationEntry(void (*generator)(), Check check) {
+void ForEveryRadiationEntry(void (*generator)(ProjectState&), Check check) {
+    ProjectState state;
     for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, generator);
+        RunAt(state, latitude, generator);
         for (int o = 1; o <= kOrientationCount; ++o) {
             for (int h = 1; h <= kHourCount; ++h) {
                 for (WindowField f : kRadiationFields) {
                     SCOPED_TRACE(Trace(o, h, f, latitude));
-                    check(latitude, o, h, f, Stored(o, h, f));
+                    check(latitude, o, h, f, Stored(state, o, h, f));
                 }
             }
         }
@@ -80,16 +82,17 @@ void ForEveryRadiationEntry(void (*generator)(), Check check) {
 // The fields of every orientation equal those of С, and the hours 12-13 ..
 // 15-16 equal 11-12 .. 8-9.
 template <std::size_t N>
-void ExpectSameInEveryOrientationAndSymmetric(int latitude, const std::array<WindowField, N>& fields) {
+void ExpectSameInEveryOrientationAndSymmetric(const ProjectState& state, int latitude,
+                                              const std::array<WindowField, N>& fields) {
     for (int h = 1; h <= kHourCount; ++h) {
         for (WindowField f : fields) {
             for (int o = 2; o <= kOrientationCount; ++o) {
                 SCOPED_TRACE(Trace(o, h, f, latitude) + " vs С");
-                EXPECT_EQ(Stored(o, h, f), Stored(1, h, f));
+                EXPECT_EQ(Stored(state, o, h, f), Stored(state, 1, h, f));
             }
             if (h >= 5 && h <= 8) {
                 SCOPED_TRACE(Trace(1, h, f, latitude) + " vs " + std::string(HourLabel(9 - h)));
-                EXPECT_EQ(Stored(1, h, f), Stored(1, 9 - h, f));
+                EXPECT_EQ(Stored(state, 1, h, f), Stored(state, 1, 9 - h, f));
             }
         }
     }
@@ -129,23 +132,24 @@ TEST(FillVerticalRadiation, StatedValues) {
 }
 
 TEST(FillVerticalRadiation, StatedRuns) {
+    ProjectState state;
     using enum WindowField;
     for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillVerticalRadiation);
+        RunAt(state, latitude, FillVerticalRadiation);
         SCOPED_TRACE(testing::Message() << "at " << latitude);
         if (latitude >= 49) {
-            EXPECT_EQ(Shown("С", "16-17", IrradDirect), "0");
+            EXPECT_EQ(Shown(state, "С", "16-17", IrradDirect), "0");
         }
         if (latitude >= 48 && latitude <= 59) {
-            EXPECT_EQ(Shown("СВ", "16-17", GainDiffuse), "53");
+            EXPECT_EQ(Shown(state, "СВ", "16-17", GainDiffuse), "53");
         }
         if (latitude <= 59) {
-            EXPECT_EQ(Shown("Ю", "17-18", IrradDirect), "0");
+            EXPECT_EQ(Shown(state, "Ю", "17-18", IrradDirect), "0");
         }
         // No direct radiation reaches the north facade before 16-17.
         for (int hour = 1; hour <= 8; ++hour) {
-            EXPECT_TRUE(Stored(1, hour, GainDirect).IsZero()) << HourLabel(hour);
-            EXPECT_TRUE(Stored(1, hour, IrradDirect).IsZero()) << HourLabel(hour);
+            EXPECT_TRUE(Stored(state, 1, hour, GainDirect).IsZero()) << HourLabel(hour);
+            EXPECT_TRUE(Stored(state, 1, hour, IrradDirect).IsZero()) << HourLabel(hour);
         }
     }
 }
@@ -175,20 +179,21 @@ TEST(FillVerticalRadiation, ValueRangeAtEveryLatitude) {
 // For the hours 8-9 .. 15-16 each record equals its mirror orientation at the
 // hour 9 − h: С ↔ С, СВ ↔ СЗ, В ↔ З, ЮВ ↔ ЮЗ, Ю ↔ Ю.
 TEST(FillVerticalRadiation, MirrorPairsAreEqualAtEveryLatitude) {
+    ProjectState state;
     struct Pair {
         const char* east;
         const char* west;
     };
     const Pair pairs[] = {{"С", "С"}, {"СВ", "СЗ"}, {"В", "З"}, {"ЮВ", "ЮЗ"}, {"Ю", "Ю"}};
     for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillVerticalRadiation);
+        RunAt(state, latitude, FillVerticalRadiation);
         for (const auto& p : pairs) {
             const int east = solar::OrientationIndex(p.east);
             const int west = solar::OrientationIndex(p.west);
             for (int h = 1; h <= 8; ++h) {
                 for (WindowField f : kRadiationFields) {
                     SCOPED_TRACE(Trace(east, h, f, latitude) + " vs " + Trace(west, 9 - h, f, latitude));
-                    EXPECT_EQ(Stored(east, h, f), Stored(west, 9 - h, f));
+                    EXPECT_EQ(Stored(state, east, h, f), Stored(state, west, 9 - h, f));
                 }
             }
         }
@@ -196,16 +201,17 @@ TEST(FillVerticalRadiation, MirrorPairsAreEqualAtEveryLatitude) {
 }
 
 TEST(FillVerticalRadiation, LeavesNoHorizontalValueBehind) {
+    ProjectState state;
     for (int latitude = 40; latitude <= 60; ++latitude) {
         SCOPED_TRACE(testing::Message() << "at " << latitude);
-        RunAt(latitude, FillVerticalRadiation);
-        const WindowHourTable alone = Project.WindowHours;
+        RunAt(state, latitude, FillVerticalRadiation);
+        const WindowHourTable alone = state.WindowHours;
 
-        RunAt(latitude, FillHorizontalRadiation);
-        FillVerticalRadiation();
-        EXPECT_EQ(Project.WindowHours, alone);
+        RunAt(state, latitude, FillHorizontalRadiation);
+        FillVerticalRadiation(state);
+        EXPECT_EQ(state.WindowHours, alone);
         // An entry the facade table defines as 0, where the horizontal one is not.
-        EXPECT_EQ(Shown("С", "12-13", WindowField::IrradDirect), "0");
+        EXPECT_EQ(Shown(state, "С", "12-13", WindowField::IrradDirect), "0");
     }
 }
 
@@ -257,10 +263,11 @@ TEST(FillHorizontalRadiation, ValueRangeAtEveryLatitude) {
 // All eight orientations hold the same record in the four fields, and the
 // hours 12-13 .. 15-16 equal 11-12 .. 8-9; also after FillVerticalRadiation.
 TEST(FillHorizontalRadiation, SameInEveryOrientationAndSymmetricAboutNoon) {
+    ProjectState state;
     for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillVerticalRadiation);
-        FillHorizontalRadiation();
-        ExpectSameInEveryOrientationAndSymmetric(latitude, kRadiationFields);
+        RunAt(state, latitude, FillVerticalRadiation);
+        FillHorizontalRadiation(state);
+        ExpectSameInEveryOrientationAndSymmetric(state, latitude, kRadiationFields);
     }
 }
 
@@ -295,6 +302,7 @@ TEST(FillSunPosition, StatedValues) {
 // both ends reached; SunAzimuth exceeds 90 at 16-17 exactly for latitudes up
 // to 45 and at 17-18 for all latitudes.
 TEST(FillSunPosition, ValueRangeAtEveryLatitude) {
+    ProjectState state;
     using enum WindowField;
     const Decimal4 altitudeLow = ParseDecimal4("18.9632");
     const Decimal4 altitudeHigh = Decimal4::FromInt(69);
@@ -304,12 +312,12 @@ TEST(FillSunPosition, ValueRangeAtEveryLatitude) {
     Decimal4 minAltitude = altitudeHigh, maxAltitude = altitudeLow;
     Decimal4 minAzimuth = azimuthHigh, maxAzimuth = azimuthLow;
     for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillSunPosition);
+        RunAt(state, latitude, FillSunPosition);
         for (int o = 1; o <= kOrientationCount; ++o) {
             for (int h = 1; h <= kHourCount; ++h) {
                 SCOPED_TRACE(Trace(o, h, SunAltitude, latitude));
-                const Decimal4 altitude = Stored(o, h, SunAltitude);
-                const Decimal4 azimuth = Stored(o, h, SunAzimuth);
+                const Decimal4 altitude = Stored(state, o, h, SunAltitude);
+                const Decimal4 azimuth = Stored(state, o, h, SunAzimuth);
                 EXPECT_GE(altitude, altitudeLow);
                 EXPECT_LE(altitude, altitudeHigh);
                 EXPECT_GE(azimuth, azimuthLow);
@@ -330,9 +338,10 @@ TEST(FillSunPosition, ValueRangeAtEveryLatitude) {
 }
 
 TEST(FillSunPosition, SameInEveryOrientationAndSymmetricAboutNoon) {
+    ProjectState state;
     for (int latitude = 40; latitude <= 60; ++latitude) {
-        RunAt(latitude, FillSunPosition);
-        ExpectSameInEveryOrientationAndSymmetric(latitude, kSunFields);
+        RunAt(state, latitude, FillSunPosition);
+        ExpectSameInEveryOrientationAndSymmetric(state, latitude, kSunFields);
     }
 }
 
@@ -363,16 +372,16 @@ TEST(SolarGenerators, WriteAllTheirEntriesAndNothingElse) {
     const Decimal4 sentinel = ParseDecimal4("-12345.6789");
     for (const auto& g : kGenerators) {
         for (int latitude = 40; latitude <= 60; ++latitude) {
-            ResetProjectState();
-            for (auto& record : Project.WindowHours.records) record.fields.fill(sentinel);
-            Project.WindowPeakGain.Fill(sentinel);
-            Project.WindowPeakHour.Fill(7);
-            Project.Latitude = latitude;
-            g.generator->run();
+            ProjectState state;
+            for (auto& record : state.WindowHours.records) record.fields.fill(sentinel);
+            state.WindowPeakGain.Fill(sentinel);
+            state.WindowPeakHour.Fill(7);
+            state.Latitude = latitude;
+            g.generator->run(state);
             for (int o = 1; o <= kOrientationCount; ++o) {
                 for (int h = 1; h <= kHourCount; ++h) {
                     for (int f = 1; f <= kWindowFieldCount; ++f) {
-                        const Decimal4 value = Project.WindowHours.Record(o, h).Field(f);
+                        const Decimal4 value = state.WindowHours.Record(o, h).Field(f);
                         SCOPED_TRACE(std::string(g.generator->name) + ": " +
                                      Trace(o, h, static_cast<WindowField>(f), latitude) + " (field " +
                                      std::to_string(f) + ")");
@@ -385,41 +394,43 @@ TEST(SolarGenerators, WriteAllTheirEntriesAndNothingElse) {
                 }
             }
             for (int o = 1; o <= kOrientationCount; ++o) {
-                EXPECT_EQ(Project.WindowPeakGain[o], sentinel);
-                EXPECT_EQ(Project.WindowPeakHour[o], 7);
+                EXPECT_EQ(state.WindowPeakGain[o], sentinel);
+                EXPECT_EQ(state.WindowPeakHour[o], 7);
             }
-            EXPECT_EQ(Project.Latitude, latitude);
+            EXPECT_EQ(state.Latitude, latitude);
         }
     }
 }
 
 TEST(SolarGenerators, SameLatitudeSameValues) {
+    ProjectState state;
     for (const auto& g : kGenerators) {
         SCOPED_TRACE(g.generator->name);
-        RunAt(53, g.generator->run);
-        const WindowHourTable first = Project.WindowHours;
-        g.generator->run();
-        EXPECT_EQ(Project.WindowHours, first);
+        RunAt(state, 53, g.generator->run);
+        const WindowHourTable first = state.WindowHours;
+        g.generator->run(state);
+        EXPECT_EQ(state.WindowHours, first);
     }
 }
 
 // Outside 40..60 the tables are undefined: each generator refuses the latitude
 // with the latitude message and leaves the table as it was.
 TEST(SolarGenerators, RefuseLatitudesOutsideTheTables) {
+    ProjectState state;
     const std::int32_t latitudes[] = {39, 61, 0, -48, 90, INT_MIN, INT_MAX};
     for (const auto& g : kGenerators) {
         for (std::int32_t latitude : latitudes) {
             SCOPED_TRACE(std::string(g.generator->name) + " at " + std::to_string(latitude));
-            RunAt(50, g.generator->run);
-            const WindowHourTable before = Project.WindowHours;
-            Project.Latitude = latitude;
+            RunAt(state, 50, g.generator->run);
+            const WindowHourTable before = state.WindowHours;
+            state.Latitude = latitude;
             try {
-                g.generator->run();
+                g.generator->run(state);
                 ADD_FAILURE() << "no error raised";
             } catch (const CalcError& e) {
                 EXPECT_STREQ(e.what(), kLatitudeRangeMessage);
             }
-            EXPECT_EQ(Project.WindowHours, before);
+            EXPECT_EQ(state.WindowHours, before);
         }
     }
 }

@@ -38,19 +38,20 @@ inline std::string Trace(int orientation, int hour, WindowField f, int latitude)
 }
 
 // The stored value of a field by orientation name and hour label, as text ("418.8848").
-inline std::string Shown(std::string_view orientation, std::string_view hour, WindowField f) {
-    return FormatDecimal4(Project.WindowHours.Record(solar::OrientationIndex(orientation), solar::HourIndex(hour))[f]);
+inline std::string Shown(const ProjectState& state, std::string_view orientation, std::string_view hour,
+                         WindowField f) {
+    return FormatDecimal4(state.WindowHours.Record(solar::OrientationIndex(orientation), solar::HourIndex(hour))[f]);
 }
 
-inline Decimal4 Stored(int orientation, int hour, WindowField f) {
-    return Project.WindowHours.Record(orientation, hour)[f];
+inline Decimal4 Stored(const ProjectState& state, int orientation, int hour, WindowField f) {
+    return state.WindowHours.Record(orientation, hour)[f];
 }
 
-// A fresh project state at a latitude, then one generator.
-inline void RunAt(int latitude, void (*generator)()) {
-    ResetProjectState();
-    Project.Latitude = latitude;
-    generator();
+// `state` afresh at a latitude, then one generator.
+inline void RunAt(ProjectState& state, int latitude, void (*generator)(ProjectState&)) {
+    state = ProjectState();
+    state.Latitude = latitude;
+    generator(state);
 }
 
 }  // namespace solartest

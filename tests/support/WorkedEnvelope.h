@@ -43,29 +43,29 @@ inline int SetLayers(LayerTable& table, std::initializer_list<TypedLayer> layers
 inline const TypedLayer kBrick{"9.2", "0.81", "0.38"};
 
 // Climate of the worked hours: latitude 48, V 3.3, tн 22.5, Atн 14.7.
-inline void SetWorkedClimate() {
-    Project.Latitude = 48;
-    Project.WindSpeed = ParseDecimal4("3.3");
-    Project.OutdoorMeanTemp = ParseDecimal4("22.5");
-    Project.OutdoorAmplitude = ParseDecimal4("14.7");
+inline void SetWorkedClimate(ProjectState& state) {
+    state.Latitude = 48;
+    state.WindSpeed = ParseDecimal4("3.3");
+    state.OutdoorMeanTemp = ParseDecimal4("22.5");
+    state.OutdoorAmplitude = ParseDecimal4("14.7");
 }
 
 // The wall of the worked hours: tв 20, ρ 0.7, F 10, one brick layer.
-inline void SetWorkedWall() {
-    SetWorkedClimate();
-    Project.IndoorTemp = ParseDecimal4("20");
-    Project.WallAbsorptance = ParseDecimal4("0.7");
-    Project.WallArea = ParseDecimal4("10");
-    Project.WallLayerCount = 1;
-    SetLayer(Project.WallLayers, 1, kBrick);
+inline void SetWorkedWall(ProjectState& state) {
+    SetWorkedClimate(state);
+    state.IndoorTemp = ParseDecimal4("20");
+    state.WallAbsorptance = ParseDecimal4("0.7");
+    state.WallArea = ParseDecimal4("10");
+    state.WallLayerCount = 1;
+    SetLayer(state.WallLayers, 1, kBrick);
 }
 
 // The roof of the worked hour: tпокр 22, ρ 0.7, F 10, one brick layer.
-inline void SetWorkedRoof() {
-    SetWorkedClimate();
-    Project.UnderRoofTemp = ParseDecimal4("22");
-    Project.RoofAbsorptance = ParseDecimal4("0.7");
-    Project.RoofArea = ParseDecimal4("10");
-    Project.RoofLayerCount = 1;
-    SetLayer(Project.RoofLayers, 1, kBrick);
+inline void SetWorkedRoof(ProjectState& state) {
+    SetWorkedClimate(state);
+    state.UnderRoofTemp = ParseDecimal4("22");
+    state.RoofAbsorptance = ParseDecimal4("0.7");
+    state.RoofArea = ParseDecimal4("10");
+    state.RoofLayerCount = 1;
+    SetLayer(state.RoofLayers, 1, kBrick);
 }

@@ -9,10 +9,11 @@ using namespace window_test;
 namespace {
 
 TEST(GlazingGeometry, SunBehindTheFacadeLeavesTheOpeningSunlit) {
-    ComputeVerticalWith(kSouthNoon);
+    ProjectState state;
+    ComputeVerticalWith(state, kSouthNoon);
     // North facade at noon: Aco = 164 degrees, β negative, both fractions
     // above 1 before clamping.
-    const WindowHourRecord& r = Project.WindowHours.Record(kNorth, kNoon);
+    const WindowHourRecord& r = state.WindowHours.Record(kNorth, kNoon);
     EXPECT_EQ(r[WindowField::SunFacadeAzimuth], D("164"));
     EXPECT_LT(r[WindowField::BetaAngle], Decimal4());
     EXPECT_EQ(r[WindowField::SunlitHeightFraction], D("1"));
@@ -21,10 +22,11 @@ TEST(GlazingGeometry, SunBehindTheFacadeLeavesTheOpeningSunlit) {
 }
 
 TEST(GlazingGeometry, SunAlongTheFacadeShadesTheWholeWidth) {
+    ProjectState state;
     // Ac = 89.9 on the south facade: tg Aco is large, the width fraction
     // would be far below 0.
-    ComputeVerticalWith({"317", "87.7924", "61.1152", "89.9", "370.1152", "120"});
-    const WindowHourRecord& r = Project.WindowHours.Record(kSouth, kNoon);
+    ComputeVerticalWith(state, {"317", "87.7924", "61.1152", "89.9", "370.1152", "120"});
+    const WindowHourRecord& r = state.WindowHours.Record(kSouth, kNoon);
     EXPECT_EQ(r[WindowField::SunlitWidthFraction], Decimal4());
     EXPECT_EQ(r[WindowField::InsolationCoeff], Decimal4());
     // Only the diffuse part goes through: qвр · Kобл · Kотн · τ₂.
@@ -33,8 +35,9 @@ TEST(GlazingGeometry, SunAlongTheFacadeShadesTheWholeWidth) {
 }
 
 TEST(GlazingGeometry, NoDirectRadiationLeavesOnlyTheDiffuseTerms) {
-    ComputeVerticalWith({"0", "87.7924", "61.1152", "16", "0", "120"});
-    const WindowHourRecord& r = Project.WindowHours.Record(kSouth, kNoon);
+    ProjectState state;
+    ComputeVerticalWith(state, {"0", "87.7924", "61.1152", "16", "0", "120"});
+    const WindowHourRecord& r = state.WindowHours.Record(kSouth, kNoon);
     EXPECT_EQ(r[WindowField::InsolationCoeff], D("0.5961"));
     // 87.7924 · 0.8979 · 0.9 · 0.9 and 22.5 + 0.5·14.7·0.79 + 120·0.8979·0.25·0.9/26.87
     EXPECT_EQ(FormatDecimal4(r[WindowField::FluxRadiation]), "63.8513");
@@ -46,11 +49,11 @@ TEST(GlazingGeometry, InclinedWithoutTiltIsVertical) {
         SCOPED_TRACE("latitude " + std::to_string(latitude));
         WindowInputTexts texts = DefaultWindowInputTexts();
         texts.Latitude = std::to_string(latitude);
-        ResetProjectState();
-        RunWindowComputation(texts, WindowKind::Vertical);
-        const WindowHourTable vertical = Project.WindowHours;
-        RunWindowComputation(texts, WindowKind::Inclined);
-        EXPECT_EQ(Project.WindowHours, vertical);
+        ProjectState state;
+        RunWindowComputation(state, texts, WindowKind::Vertical);
+        const WindowHourTable vertical = state.WindowHours;
+        RunWindowComputation(state, texts, WindowKind::Inclined);
+        EXPECT_EQ(state.WindowHours, vertical);
     }
 }
 
@@ -58,8 +61,8 @@ TEST(GlazingGeometry, HorizontalGlazingHasNoBetaAndMirrorsAgree) {
     WindowInputTexts texts = DefaultWindowInputTexts();
     texts.ShadeHorizLength = "0";
     texts.ShadeVertLength = "0";
-    ResetProjectState();
-    const WindowRunResult run = RunWindowComputation(texts, WindowKind::Horizontal);
+    ProjectState state;
+    const WindowRunResult run = RunWindowComputation(state, texts, WindowKind::Horizontal);
     EXPECT_TRUE(run.HideOrientationSelector);
     EXPECT_EQ(run.InsolationCaption, "инс.г.");
     // Mirror orientations share the facade azimuth and, horizontally, the radiation.
@@ -68,17 +71,17 @@ TEST(GlazingGeometry, HorizontalGlazingHasNoBetaAndMirrorsAgree) {
         for (int h = 1; h <= kHourCount; ++h) {
             SCOPED_TRACE("orientations " + std::to_string(pair[0]) + "/" + std::to_string(pair[1]) + " hour " +
                          std::to_string(h));
-            EXPECT_EQ(Project.WindowHours.Record(pair[0], h), Project.WindowHours.Record(pair[1], h));
-            EXPECT_TRUE(Project.WindowHours.Record(pair[0], h)[WindowField::BetaAngle].IsZero());
+            EXPECT_EQ(state.WindowHours.Record(pair[0], h), state.WindowHours.Record(pair[1], h));
+            EXPECT_TRUE(state.WindowHours.Record(pair[0], h)[WindowField::BetaAngle].IsZero());
         }
     }
-    const WindowHourRecord& north = Project.WindowHours.Record(kNorth, kNoon);
+    const WindowHourRecord& north = state.WindowHours.Record(kNorth, kNoon);
     EXPECT_EQ(FormatDecimal4(north[WindowField::HeatGain]), "2032");
     EXPECT_EQ(FormatDecimal4(north[WindowField::CondOutdoorTemp]), "42.8259");
 }
 
 TEST(WindowPeaks, EqualGainsKeepTheEarlierHour) {
-    ResetProjectState();
+    ProjectState state;
     // clang-format off
     struct PeakCase { int orientation; int gains[kHourCount]; int peakHour; int peak; };
     const PeakCase cases[] = {
@@ -92,14 +95,14 @@ TEST(WindowPeaks, EqualGainsKeepTheEarlierHour) {
     // clang-format on
     for (const PeakCase& c : cases) {
         for (int h = 1; h <= kHourCount; ++h) {
-            Project.WindowHours.Record(c.orientation, h)[WindowField::HeatGain] = Decimal4::FromInt(c.gains[h - 1]);
+            state.WindowHours.Record(c.orientation, h)[WindowField::HeatGain] = Decimal4::FromInt(c.gains[h - 1]);
         }
     }
-    FindWindowPeaks();
+    FindWindowPeaks(state);
     for (const PeakCase& c : cases) {
         SCOPED_TRACE("orientation " + std::to_string(c.orientation));
-        EXPECT_EQ(Project.WindowPeakHour[c.orientation], c.peakHour);
-        EXPECT_EQ(Project.WindowPeakGain[c.orientation], Decimal4::FromInt(c.peak));
+        EXPECT_EQ(state.WindowPeakHour[c.orientation], c.peakHour);
+        EXPECT_EQ(state.WindowPeakGain[c.orientation], Decimal4::FromInt(c.peak));
     }
 }
 

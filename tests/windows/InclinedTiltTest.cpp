@@ -33,15 +33,15 @@ GainSpan GainsOf(const WindowHourTable& table) {
 TEST(InclinedTilt, TheLargestTiltTakenGivesSaneGains) {
     for (int latitude = 40; latitude <= 60; ++latitude) {
         SCOPED_TRACE("latitude " + std::to_string(latitude));
-        ResetProjectState();
+        ProjectState state;
         WindowInputTexts texts = DefaultWindowInputTexts();
         texts.Latitude = std::to_string(latitude);
-        RunWindowComputation(texts, WindowKind::Vertical);
-        const GainSpan vertical = GainsOf(Project.WindowHours);
+        RunWindowComputation(state, texts, WindowKind::Vertical);
+        const GainSpan vertical = GainsOf(state.WindowHours);
 
         texts.GlazingTilt = std::to_string(kMaxGlazingTilt);
-        RunWindowComputation(texts, WindowKind::Inclined);
-        const GainSpan inclined = GainsOf(Project.WindowHours);
+        RunWindowComputation(state, texts, WindowKind::Inclined);
+        const GainSpan inclined = GainsOf(state.WindowHours);
         EXPECT_GE(inclined.lowest, vertical.lowest);
         EXPECT_GT(inclined.highest, vertical.highest);  // tilted back, it takes more sun
         EXPECT_LE(inclined.highest, vertical.highest + vertical.highest);
@@ -53,25 +53,25 @@ TEST(InclinedTilt, TheLargestTiltTakenGivesSaneGains) {
 TEST(InclinedTilt, TiltsOutsideTheRangeAreRefused) {
     for (const char* tilt : {"10.0001", "-0.0001", "60", "75", "100000000000000"}) {
         SCOPED_TRACE(tilt);
-        ResetProjectState();
+        ProjectState state;
         WindowInputTexts texts = DefaultWindowInputTexts();
         texts.GlazingTilt = tilt;
         try {
-            RunWindowComputation(texts, WindowKind::Inclined);
+            RunWindowComputation(state, texts, WindowKind::Inclined);
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
             EXPECT_EQ(e.Control(), "Edit19");
         }
-        EXPECT_TRUE(Project.GlazingTilt.IsZero());
+        EXPECT_TRUE(state.GlazingTilt.IsZero());
     }
     // The other kinds do not turn by the tilt, whose field they hide: any
     // tilt left in it is read as it is.
     for (const WindowKind kind : {WindowKind::Vertical, WindowKind::Horizontal}) {
-        ResetProjectState();
+        ProjectState state;
         WindowInputTexts texts = DefaultWindowInputTexts();
         texts.GlazingTilt = "15";
-        RunWindowComputation(texts, kind);
-        EXPECT_EQ(Project.GlazingTilt, D("15"));
+        RunWindowComputation(state, texts, kind);
+        EXPECT_EQ(state.GlazingTilt, D("15"));
     }
 }
 

@@ -38,33 +38,36 @@ TEST(ShadingFactor, BranchesAtTheirLimits) {
 }
 
 TEST(IrradiationCoeff, CappedAtOneWithoutShading) {
-    StartWithInputs([](WindowInputTexts& t) {
+    ProjectState state;
+    StartWithInputs(state, [](WindowInputTexts& t) {
         t.ShadeHorizLength = "0";
         t.ShadeVertLength = "0";
     });
-    ComputeIrradiationCoeff();
+    ComputeIrradiationCoeff(state);
     // 1.2994 · 1.0773 exceeds 1.
-    for (const auto& r : Project.WindowHours.records) EXPECT_EQ(r[WindowField::IrradiationCoeff], D("1"));
+    for (const auto& r : state.WindowHours.records) EXPECT_EQ(r[WindowField::IrradiationCoeff], D("1"));
 }
 
 TEST(IrradiationCoeff, SteepShadingAngleUsesTheLinearFits) {
+    ProjectState state;
     // Lг = H + a and Lв = B + c give 45 degrees.
-    StartWithInputs([](WindowInputTexts& t) {
+    StartWithInputs(state, [](WindowInputTexts& t) {
         t.ShadeHorizLength = "1.5";
         t.ShadeVertLength = "2.1";
         t.ShadeVertOffset = "0.1";
     });
-    EXPECT_EQ(FormatDecimal4(HorizontalShadingAngle()), "45");
-    EXPECT_EQ(FormatDecimal4(VerticalShadingAngle()), "45");
-    ComputeIrradiationCoeff();
+    EXPECT_EQ(FormatDecimal4(HorizontalShadingAngle(state)), "45");
+    EXPECT_EQ(FormatDecimal4(VerticalShadingAngle(state)), "45");
+    ComputeIrradiationCoeff(state);
     // 0.567 · 0.364
-    EXPECT_EQ(FormatDecimal4(Project.WindowHours.Record(3, 7)[WindowField::IrradiationCoeff]), "0.2064");
+    EXPECT_EQ(FormatDecimal4(state.WindowHours.Record(3, 7)[WindowField::IrradiationCoeff]), "0.2064");
 }
 
 TEST(IrradiationCoeff, HasNoLowerBound) {
-    StartWithInputs([](WindowInputTexts& t) { t.ShadeVertLength = "5000"; });
-    ComputeIrradiationCoeff();
-    EXPECT_LT(Project.WindowHours.Record(1, 1)[WindowField::IrradiationCoeff], Decimal4());
+    ProjectState state;
+    StartWithInputs(state, [](WindowInputTexts& t) { t.ShadeVertLength = "5000"; });
+    ComputeIrradiationCoeff(state);
+    EXPECT_LT(state.WindowHours.Record(1, 1)[WindowField::IrradiationCoeff], Decimal4());
 }
 
 }  // namespace

@@ -45,25 +45,25 @@ WindowInputTexts SweptInputs(SweepRandom& random) {
     return t;
 }
 
-void AddTable(ResultDigest& digest) {
-    for (const WindowHourRecord& r : Project.WindowHours.records)
+void AddTable(ResultDigest& digest, const ProjectState& state) {
+    for (const WindowHourRecord& r : state.WindowHours.records)
         for (const Decimal4& value : r.fields) digest.Add(value);
 }
 
 // The steps of a run up to the kind step, so that the fields the finishing
 // rounds to whole numbers are seen with their four decimals.
 void AddUnfinishedTable(ResultDigest& digest, const WindowInputTexts& texts, WindowKind kind) {
-    ResetProjectState();
+    ProjectState state;
     try {
-        ReadWindowInputs(texts, kind);
+        ReadWindowInputs(state, texts, kind);
         BeginComputation();
-        kind == WindowKind::Horizontal ? FillHorizontalRadiation() : FillVerticalRadiation();
-        FillSunPosition();
-        RunCommonSteps(kind != WindowKind::Horizontal);
-        if (kind == WindowKind::Vertical) ComputeVerticalGlazing();
-        if (kind == WindowKind::Inclined) ComputeInclinedGlazing();
-        if (kind == WindowKind::Horizontal) ComputeHorizontalGlazing();
-        AddTable(digest);
+        kind == WindowKind::Horizontal ? FillHorizontalRadiation(state) : FillVerticalRadiation(state);
+        FillSunPosition(state);
+        RunCommonSteps(state, kind != WindowKind::Horizontal);
+        if (kind == WindowKind::Vertical) ComputeVerticalGlazing(state);
+        if (kind == WindowKind::Inclined) ComputeInclinedGlazing(state);
+        if (kind == WindowKind::Horizontal) ComputeHorizontalGlazing(state);
+        AddTable(digest, state);
     } catch (const CalcError&) {
         // Which runs fail is part of the fingerprint; their messages are not
         // (the message names the first failing operation).
@@ -73,16 +73,16 @@ void AddUnfinishedTable(ResultDigest& digest, const WindowInputTexts& texts, Win
 
 // Adds the finished table and its peaks; false when the run failed.
 bool AddFinishedRun(ResultDigest& digest, const WindowInputTexts& texts, WindowKind kind) {
-    ResetProjectState();
+    ProjectState state;
     try {
-        RunWindowComputation(texts, kind);
+        RunWindowComputation(state, texts, kind);
     } catch (const CalcError&) {
         digest.Add(std::string_view("failed"));
         return false;
     }
-    AddTable(digest);
-    digest.Add(Project.WindowPeakGain);
-    for (std::int32_t hour : Project.WindowPeakHour.items) digest.Add(hour);
+    AddTable(digest, state);
+    digest.Add(state.WindowPeakGain);
+    for (std::int32_t hour : state.WindowPeakHour.items) digest.Add(hour);
     return true;
 }
 
@@ -115,11 +115,11 @@ Counted WindowDigestOf(WindowKind kind) {
 TEST(ResultDigest, SolarTablesAtEveryLatitude) {
     ResultDigest digest;
     for (std::int32_t latitude = 40; latitude <= 60; ++latitude) {
-        for (void (*generator)() : {FillVerticalRadiation, FillHorizontalRadiation, FillSunPosition}) {
-            ResetProjectState();
-            Project.Latitude = latitude;
-            generator();
-            AddTable(digest);
+        for (void (*generator)(ProjectState&) : {FillVerticalRadiation, FillHorizontalRadiation, FillSunPosition}) {
+            ProjectState state;
+            state.Latitude = latitude;
+            generator(state);
+            AddTable(digest, state);
         }
     }
     EXPECT_EQ(digest.Hex(), "0x42AB7FD3C5776056");

@@ -47,37 +47,37 @@ TEST(WindowResultsView, MarkerColumnFollowsThePeakHour) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.peakHour);
-        ResetProjectState();
-        Project.WindowPeakHour[3] = c.peakHour;
-        EXPECT_EQ(MakeWindowGridView(3).PeakColumn, c.column);
+        ProjectState state;
+        state.WindowPeakHour[3] = c.peakHour;
+        EXPECT_EQ(MakeWindowGridView(state, 3).PeakColumn, c.column);
     }
 }
 
 TEST(WindowResultsView, GridShowsOneOrientationOfTheTable) {
-    ResetProjectState();
+    ProjectState state;
     // Before any computation: zeros everywhere and no marker move.
-    WindowGridView view = MakeWindowGridView(1);
+    WindowGridView view = MakeWindowGridView(state, 1);
     EXPECT_EQ(view.Cells[16][9], " 0");
     EXPECT_FALSE(view.PeakColumn);
 
-    RunWindowComputation(DefaultWindowInputTexts(), WindowKind::Vertical);
-    view = MakeWindowGridView(5);
+    RunWindowComputation(state, DefaultWindowInputTexts(), WindowKind::Vertical);
+    view = MakeWindowGridView(state, 5);
     EXPECT_EQ(view.Orientation, 5);
     EXPECT_EQ(view.Cells[16][4], " 760");     // Qост at 12-13
     EXPECT_EQ(view.Cells[9][0], " -0.13");    // β₂ at 8-9
     EXPECT_EQ(view.Cells[9][3], " 0.6");      // β₂ at 11-12
     EXPECT_EQ(view.Cells[10][4], " 0.5961");  // Kинс
-    EXPECT_EQ(view.PeakHour, Project.WindowPeakHour[5]);
+    EXPECT_EQ(view.PeakHour, state.WindowPeakHour[5]);
     ASSERT_TRUE(view.PeakColumn);
     EXPECT_EQ(*view.PeakColumn, view.PeakHour - 1);
 
     // Another orientation shows its own records without recomputing.
-    const WindowHourTable table = Project.WindowHours;
-    view = MakeWindowGridView(8);
-    EXPECT_EQ(Project.WindowHours, table);
+    const WindowHourTable table = state.WindowHours;
+    view = MakeWindowGridView(state, 8);
+    EXPECT_EQ(state.WindowHours, table);
     EXPECT_EQ(view.Cells[4][0], " 135");  // Ao of СЗ
-    EXPECT_EQ(view.PeakHour, Project.WindowPeakHour[8]);
-    EXPECT_THROW(MakeWindowGridView(9), std::out_of_range);
+    EXPECT_EQ(view.PeakHour, state.WindowPeakHour[8]);
+    EXPECT_THROW(MakeWindowGridView(state, 9), std::out_of_range);
 }
 
 TEST(WindowResultsView, RowCaptions) {

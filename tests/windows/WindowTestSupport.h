@@ -17,24 +17,24 @@ struct GivenRecord {
     std::string_view gainDirect, gainDiffuse, sunAltitude, sunAzimuth, irradDirect, irradDiffuse;
 };
 
-// Fresh project state with the default inputs of the input page read in,
+// `state` afresh with the default inputs of the input page read in,
 // changed by `edit` first, and the floating-point unit prepared.
 template <class Edit>
-void StartWithInputs(Edit edit) {
-    ResetProjectState();
+void StartWithInputs(ProjectState& state, Edit edit) {
+    state = ProjectState();
     WindowInputTexts texts = DefaultWindowInputTexts();
     edit(texts);
-    ReadWindowInputs(texts);
+    ReadWindowInputs(state, texts);
     BeginComputation();
 }
-inline void StartWithDefaults() {
-    StartWithInputs([](WindowInputTexts&) {});
+inline void StartWithDefaults(ProjectState& state) {
+    StartWithInputs(state, [](WindowInputTexts&) {});
 }
 
 // Gives every one of the 80 records the same radiation and sun position, so
 // that the steps, which run over the whole table, meet no empty record.
-inline void FillAllRecords(const GivenRecord& g) {
-    for (auto& r : Project.WindowHours.records) {
+inline void FillAllRecords(ProjectState& state, const GivenRecord& g) {
+    for (auto& r : state.WindowHours.records) {
         r[WindowField::GainDirect] = D(g.gainDirect);
         r[WindowField::GainDiffuse] = D(g.gainDiffuse);
         r[WindowField::SunAltitude] = D(g.sunAltitude);
@@ -45,21 +45,21 @@ inline void FillAllRecords(const GivenRecord& g) {
 }
 
 // The steps shared by the vertical and inclined kinds, up to the kind step.
-inline void RunCommonSteps(bool withBeta = true) {
-    AssignFacadeAzimuth();
-    ComputeSunFacadeAzimuth();
-    if (withBeta) ComputeBetaAngle();
-    AssignTempWaveCoeff();
-    ComputeIrradiationCoeff();
+inline void RunCommonSteps(ProjectState& state, bool withBeta = true) {
+    AssignFacadeAzimuth(state);
+    ComputeSunFacadeAzimuth(state);
+    if (withBeta) ComputeBetaAngle(state);
+    AssignTempWaveCoeff(state);
+    ComputeIrradiationCoeff(state);
 }
 
 // Every record given `g`, then the common steps and the vertical kind step,
 // on the default inputs.
-inline void ComputeVerticalWith(const GivenRecord& g) {
-    StartWithDefaults();
-    FillAllRecords(g);
-    RunCommonSteps();
-    ComputeVerticalGlazing();
+inline void ComputeVerticalWith(ProjectState& state, const GivenRecord& g) {
+    StartWithDefaults(state);
+    FillAllRecords(state, g);
+    RunCommonSteps(state);
+    ComputeVerticalGlazing(state);
 }
 
 // South facade at 12-13, latitude 48, as the vertical facade tables give it.

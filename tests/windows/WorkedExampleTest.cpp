@@ -25,7 +25,7 @@ void ExpectFields(const WindowHourRecord& r, const std::vector<Expected>& expect
 // step, the fields it computes, the transfer flux qпт and the sum of both
 // fluxes; then the finished table's fields.
 struct WorkedHour {
-    void (*kindStep)();
+    void (*kindStep)(ProjectState&);
     int orientation;
     std::vector<Expected> computed;
     const char* transfer;
@@ -33,92 +33,95 @@ struct WorkedHour {
     std::vector<Expected> finished;
 };
 
-const WindowHourRecord& CheckWorkedHour(const WorkedHour& w) {
-    w.kindStep();
-    const WindowHourRecord& r = Project.WindowHours.Record(w.orientation, kNoon);
+const WindowHourRecord& CheckWorkedHour(ProjectState& state, const WorkedHour& w) {
+    w.kindStep(state);
+    const WindowHourRecord& r = state.WindowHours.Record(w.orientation, kNoon);
     ExpectFields(r, w.computed);
-    const Decimal4 transfer = TransferFlux(r[WindowField::CondOutdoorTemp]);
+    const Decimal4 transfer = TransferFlux(state, r[WindowField::CondOutdoorTemp]);
     EXPECT_EQ(FormatDecimal4(transfer), w.transfer);
     EXPECT_EQ(FormatDecimal4(r[WindowField::FluxRadiation] + transfer), w.fluxSum);
-    FinishWindowTable();
+    FinishWindowTable(state);
     ExpectFields(r, w.finished);
     return r;
 }
 
 TEST(WorkedExample, VerticalSouthAtNoon) {
-    StartWithDefaults();
-    FillAllRecords(kSouthNoon);
-    RunCommonSteps();
+    ProjectState state;
+    StartWithDefaults(state);
+    FillAllRecords(state, kSouthNoon);
+    RunCommonSteps(state);
 
-    EXPECT_EQ(FormatDecimal4(HorizontalShadingAngle()), "11.3099");
-    EXPECT_EQ(FormatDecimal4(HorizontalShadingFactor(HorizontalShadingAngle())), "0.9596");
-    EXPECT_EQ(FormatDecimal4(VerticalShadingAngle()), "8.5308");
-    EXPECT_EQ(FormatDecimal4(VerticalShadingFactor(VerticalShadingAngle())), "0.9357");
+    EXPECT_EQ(FormatDecimal4(HorizontalShadingAngle(state)), "11.3099");
+    EXPECT_EQ(FormatDecimal4(HorizontalShadingFactor(HorizontalShadingAngle(state))), "0.9596");
+    EXPECT_EQ(FormatDecimal4(VerticalShadingAngle(state)), "8.5308");
+    EXPECT_EQ(FormatDecimal4(VerticalShadingFactor(VerticalShadingAngle(state))), "0.9357");
 
-    const WindowHourRecord& r = CheckWorkedHour({ComputeVerticalGlazing,
-                                                 kSouth,
-                                                 {
-                                                     {WindowField::SunFacadeAzimuth, "16"},
-                                                     {WindowField::BetaAngle, "27.9376"},
-                                                     {WindowField::IrradiationCoeff, "0.8979"},
-                                                     {WindowField::SunlitHeightFraction, "0.6229"},
-                                                     {WindowField::SunlitWidthFraction, "0.957"},
-                                                     {WindowField::InsolationCoeff, "0.5961"},
-                                                     {WindowField::FluxRadiation, "216.9119"},
-                                                     {WindowField::CondOutdoorTemp, "31.0562"},
-                                                 },
-                                                 "32.5182",
-                                                 "249.4301",
-                                                 {}});
+    const WindowHourRecord& r = CheckWorkedHour(state, {ComputeVerticalGlazing,
+                                                        kSouth,
+                                                        {
+                                                            {WindowField::SunFacadeAzimuth, "16"},
+                                                            {WindowField::BetaAngle, "27.9376"},
+                                                            {WindowField::IrradiationCoeff, "0.8979"},
+                                                            {WindowField::SunlitHeightFraction, "0.6229"},
+                                                            {WindowField::SunlitWidthFraction, "0.957"},
+                                                            {WindowField::InsolationCoeff, "0.5961"},
+                                                            {WindowField::FluxRadiation, "216.9119"},
+                                                            {WindowField::CondOutdoorTemp, "31.0562"},
+                                                        },
+                                                        "32.5182",
+                                                        "249.4301",
+                                                        {}});
     // The shown sum 249 is rounded on its own, not 217 + 33; Qост comes
     // from the unrounded 249.4301 (759.5147 W).
     ExpectSouthNoonShown(r);
 }
 
 TEST(WorkedExample, InclinedTiltTen) {
-    StartWithInputs([](WindowInputTexts& t) { t.GlazingTilt = "10"; });
-    FillAllRecords(kSouthNoon);
-    RunCommonSteps();
-    CheckWorkedHour({ComputeInclinedGlazing,
-                     kSouth,
-                     {
-                         {WindowField::SunlitHeightFraction, "0.7434"},
-                         {WindowField::SunlitWidthFraction, "0.9672"},
-                         {WindowField::InsolationCoeff, "0.719"},
-                         {WindowField::FluxRadiation, "335.2298"},
-                         {WindowField::CondOutdoorTemp, "32.4843"},
-                     },
-                     "36.7185",
-                     "371.9483",
-                     {
-                         {WindowField::FluxTransfer, "37"},
-                         {WindowField::FluxTotal, "372"},
-                         {WindowField::HeatGain, "1133"},
-                     }});
+    ProjectState state;
+    StartWithInputs(state, [](WindowInputTexts& t) { t.GlazingTilt = "10"; });
+    FillAllRecords(state, kSouthNoon);
+    RunCommonSteps(state);
+    CheckWorkedHour(state, {ComputeInclinedGlazing,
+                            kSouth,
+                            {
+                                {WindowField::SunlitHeightFraction, "0.7434"},
+                                {WindowField::SunlitWidthFraction, "0.9672"},
+                                {WindowField::InsolationCoeff, "0.719"},
+                                {WindowField::FluxRadiation, "335.2298"},
+                                {WindowField::CondOutdoorTemp, "32.4843"},
+                            },
+                            "36.7185",
+                            "371.9483",
+                            {
+                                {WindowField::FluxTransfer, "37"},
+                                {WindowField::FluxTotal, "372"},
+                                {WindowField::HeatGain, "1133"},
+                            }});
 }
 
 TEST(WorkedExample, HorizontalNorthAtNoon) {
-    StartWithInputs([](WindowInputTexts& t) {
+    ProjectState state;
+    StartWithInputs(state, [](WindowInputTexts& t) {
         t.ShadeHorizLength = "0";
         t.ShadeVertLength = "0";
     });
-    FillAllRecords(kHorizontalNoon);
-    RunCommonSteps(/*withBeta=*/false);
-    CheckWorkedHour({ComputeHorizontalGlazing,
-                     kNorth,
-                     {
-                         {WindowField::SunFacadeAzimuth, "164"},
-                         {WindowField::BetaAngle, "0"},
-                         {WindowField::IrradiationCoeff, "1"},
-                         {WindowField::SunlitHeightFraction, "1"},
-                         {WindowField::SunlitWidthFraction, "1"},
-                         {WindowField::InsolationCoeff, "1"},
-                         {WindowField::FluxRadiation, "600.21"},
-                         {WindowField::CondOutdoorTemp, "42.8259"},
-                     },
-                     "67.135",
-                     "667.345",
-                     {{WindowField::HeatGain, "2032"}}});
+    FillAllRecords(state, kHorizontalNoon);
+    RunCommonSteps(state, /*withBeta=*/false);
+    CheckWorkedHour(state, {ComputeHorizontalGlazing,
+                            kNorth,
+                            {
+                                {WindowField::SunFacadeAzimuth, "164"},
+                                {WindowField::BetaAngle, "0"},
+                                {WindowField::IrradiationCoeff, "1"},
+                                {WindowField::SunlitHeightFraction, "1"},
+                                {WindowField::SunlitWidthFraction, "1"},
+                                {WindowField::InsolationCoeff, "1"},
+                                {WindowField::FluxRadiation, "600.21"},
+                                {WindowField::CondOutdoorTemp, "42.8259"},
+                            },
+                            "67.135",
+                            "667.345",
+                            {{WindowField::HeatGain, "2032"}}});
 }
 
 }  // namespace

@@ -1,5 +1,0 @@
-#include "ProjectState.h"
-
-ProjectState Project;
-
-void ResetProjectState() { Project = ProjectState(); }
