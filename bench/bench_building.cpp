@@ -39,10 +39,12 @@ void BM_BuildingRead(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ReadAnyBuilding(text));
 }
 
+// The argument is the number of workers: 1, or 0 for one per processor.
 void BM_Building200Rooms(benchmark::State& state) {
     const BuildingInputs building = ReadAnyBuilding(BuildingDocumentText());
+    const auto workers = static_cast<unsigned>(state.range(0));
     for (auto _ : state) {
-        const BuildingResults results = ComputeBuilding(building);
+        const BuildingResults results = ComputeBuilding(building, workers);
         benchmark::DoNotOptimize(results.Building.MaxGain);
     }
 }
@@ -50,6 +52,12 @@ void BM_Building200Rooms(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_BuildingRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Building200Rooms)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Building200Rooms)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

@@ -133,9 +133,11 @@ RoomPeak PeakOfRoom(const ProjectTotals& room);
 // the sums. Raises CalcError naming the element («окно «Окно 2»: …»).
 RoomResults ComputeRoom(const SiteInputs& site, const RoomInputs& room);
 
-// Every room (ComputeRoom) and the building's sums. Raises CalcError naming
-// the room and the element («Помещение «102», окно «Окно 2»: …»).
-BuildingResults ComputeBuilding(const BuildingInputs& building);
+// Every room (ComputeRoom) and the building's sums, the rooms computed side by
+// side by `workers` threads (0: one per processor), with the same results as
+// one thread gives. Raises CalcError naming the first room refused and its
+// element («Помещение «102», окно «Окно 2»: …»).
+BuildingResults ComputeBuilding(const BuildingInputs& building, unsigned workers = 0);
 
 using BuildingOutcome = std::variant<BuildingResults, ProjectError>;
 

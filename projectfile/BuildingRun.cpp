@@ -1,6 +1,13 @@
 // The calculation of a building: each element as the project of the site,
 // its room's indoor temperature and that element, then the sums.
 
+#include <algorithm>
+#include <atomic>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "BuildingDocument.h"
 #include "CalcError.h"
 #include "Totals.h"
@@ -82,12 +89,41 @@ RoomResults ComputeRoom(const SiteInputs& site, const RoomInputs& room) {
     return ComputeRoomAs(site, room, RoomLabel({room}, 0));
 }
 
-// The rooms one after another: the calculation works on the one project state.
-BuildingResults ComputeBuilding(const BuildingInputs& building) {
+// The rooms are shared out among the workers, each room computed whole by
+// one of them on a project state of its own; every calculation sets its own
+// thread's floating-point unit, so the results do not depend on the workers.
+// A refusal is the one of the first room in the document that is refused,
+// whichever worker met it first.
+BuildingResults ComputeBuilding(const BuildingInputs& building, unsigned workers) {
+    const std::size_t count = building.Rooms.size();
+    if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
+    workers = static_cast<unsigned>(std::min<std::size_t>(workers, count));
+
+    std::vector<std::optional<RoomResults>> rooms(count);
+    std::vector<std::optional<std::string>> refusals(count);
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < count; i = next++) {
+            try {
+                rooms[i] = ComputeRoomAs(building.Site, building.Rooms[i], RoomLabel(building.Rooms, i));
+            } catch (const CalcError& e) {
+                refusals[i] = e.what();
+            }
+        }
+    };
+    if (workers <= 1) {
+        work();
+    } else {
+        std::vector<std::jthread> threads;
+        threads.reserve(workers);
+        for (unsigned w = 0; w < workers; ++w) threads.emplace_back(work);
+    }
+
     BuildingResults results;
-    results.Rooms.reserve(building.Rooms.size());
-    for (std::size_t i = 0; i < building.Rooms.size(); ++i) {
-        results.Rooms.push_back(ComputeRoomAs(building.Site, building.Rooms[i], RoomLabel(building.Rooms, i)));
+    results.Rooms.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (refusals[i]) throw CalcError(*refusals[i]);
+        results.Rooms.push_back(std::move(*rooms[i]));
     }
     results.Building = BuildingTotalsOf(results.Rooms);
     return results;

@@ -335,3 +335,49 @@ TEST(Building, DocumentShapeAndVersionsRefused) {
 }
 
 }  // namespace
+
+// ---- Rooms computed side by side --------------------------------------------
+
+// The rooms of a building computed by several workers give exactly what one
+// worker gives, whole documents compared digit for digit; a refusal is the
+// one of the first refused room in the document, whichever worker met it.
+TEST(Building, WorkersGiveWhatOneWorkerGives) {
+    std::vector<Room> rooms;
+    for (int copy = 0; copy < 12; ++copy)
+        for (Room room : kRooms) {
+            room.name += "-" + std::to_string(copy);
+            room.indoorTemp = std::to_string(16 + copy) + ".5";
+            rooms.push_back(room);
+        }
+    const BuildingInputs building = ReadAnyBuilding(BuildingText(rooms));
+    const std::string one = WriteBuildingFile(building, ComputeBuilding(building, 1));
+    for (const unsigned workers : {2u, 3u, 8u, 0u}) {
+        SCOPED_TRACE(workers);
+        EXPECT_EQ(WriteBuildingFile(building, ComputeBuilding(building, workers)), one);
+    }
+
+    // Rooms 5 and 40 refused: the message is room 5's with any number of workers.
+    std::vector<Room> refused = rooms;
+    for (const std::size_t r : {std::size_t{5}, std::size_t{40}}) {
+        refused[r].walls = {
+            {"Пустая", R"("WallArea": "3", "WallLayerCount": 2, "WallLayers": [)" + Layer("0.2") + "]"}};
+    }
+    const BuildingInputs bad = ReadAnyBuilding(BuildingText(refused));
+    std::string first;
+    try {
+        ComputeBuilding(bad, 1);
+    } catch (const CalcError& e) {
+        first = e.what();
+    }
+    ASSERT_NE(first.find("«" + refused[5].name + "»"), std::string::npos) << first;
+    for (const unsigned workers : {2u, 8u, 0u}) {
+        for (int run = 0; run < 5; ++run) {
+            try {
+                ComputeBuilding(bad, workers);
+                ADD_FAILURE() << "accepted with " << workers << " workers";
+            } catch (const CalcError& e) {
+                EXPECT_EQ(std::string(e.what()), first) << workers << " workers";
+            }
+        }
+    }
+}
