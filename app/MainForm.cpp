@@ -36,8 +36,7 @@ namespace {
 constexpr QSize kFrameAllowance{16, 40};
 
 // Header of the windows grid: each hour right-aligned in eight characters.
-constexpr const char* kWindowGridHeader[] = {"     8-9", "    9-10", "   10-11", "   11-12", "   12-13",
-                                             "   13-14", "   14-15", "   15-16", "   16-17", "   17-18"};
+constexpr int kWindowGridHeaderWidth = 8;
 // Header of the layer grids: the number, the name, and the three figures
 // of a layer by a short word with the symbol and unit of the wall's entry
 // edit in the input table.
@@ -157,8 +156,11 @@ void TForm1::CreatePageShortcuts() {
 }
 
 void TForm1::FormCreate() {
-    for (int column = 0; column < 10; ++column) {
-        StringGrid1->SetCell(0, column, QString::fromUtf8(kWindowGridHeader[column]));
+    for (int column = 0; column < kHourCount; ++column) {
+        const std::string_view hour = HourLabel(column + 1);
+        StringGrid1->SetCell(
+            0, column,
+            QString::fromUtf8(hour.data(), static_cast<qsizetype>(hour.size())).rightJustified(kWindowGridHeaderWidth));
     }
     for (StringGrid* grid : {StringGrid2, StringGrid3}) {
         for (int column = 0; column < 5; ++column) grid->SetCell(0, column, HeadingText(kLayerGridHeader[column]));

@@ -38,6 +38,10 @@ inline constexpr int kShownFieldCount = 17;  // fields saved and shown
 inline constexpr int kOrientationCount = 8;
 inline constexpr int kHourCount = 10;
 
+// The latitudes the method's tables cover, in whole degrees north.
+inline constexpr std::int32_t kFirstLatitude = 40;
+inline constexpr std::int32_t kLastLatitude = 60;
+
 // The position 0.. of a value first..last in a table, checked: a value
 // outside the range throws std::out_of_range(what). Inline, as every step of
 // the computations reaches the table through it.

@@ -7,12 +7,11 @@
 #include "EmbeddedTables.h"
 #include "RussianText.h"
 #include "TableText.h"
+#include "WindowHourTable.h"
 
 namespace {
 
 constexpr std::string_view kTableName = "cities-warm-period.csv";
-constexpr int kLowestLatitude = 40;
-constexpr int kHighestLatitude = 60;
 
 // The columns read, by the header's first word, and where each goes.
 struct Column {
@@ -171,8 +170,9 @@ int RoundedLatitude(std::string_view written) {
 
 CityChoice ChooseCity(const City& city) {
     const int latitude = RoundedLatitude(city.latitude);
-    if (latitude < kLowestLatitude || latitude > kHighestLatitude) {
-        throw CalcError("Метод рассчитан на широты от 40 до 60° с. ш.; " + city.name + " лежит на " +
+    if (latitude < kFirstLatitude || latitude > kLastLatitude) {
+        throw CalcError("Метод рассчитан на широты от " + std::to_string(kFirstLatitude) + " до " +
+                        std::to_string(kLastLatitude) + "° с. ш.; " + city.name + " лежит на " +
                         std::to_string(latitude) + "° с. ш.");
     }
     return {std::to_string(latitude), city.julyMean, city.dailyAmplitude, CitySourceLabel(city)};

@@ -23,8 +23,8 @@
 
 namespace solar {
 
-inline constexpr std::int32_t kFirstLatitude = 40;
-inline constexpr std::int32_t kLastLatitude = 60;
+using ::kFirstLatitude;
+using ::kLastLatitude;
 inline constexpr int kMaxBands = 4;
 
 // A coefficient of the tables. It is built from an int (exact) or from a long

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "Decimal4.h"
@@ -35,7 +36,9 @@ struct MeanRadiation {
 // kLatitudeRangeMessage. Part of a computation already begun.
 MeanRadiation MeanRadiationAt(std::int32_t latitude);
 
-inline constexpr const char* kLatitudeRangeMessage = "Широта должна быть целым числом от 40 до 60 градусов";
+inline const std::string kLatitudeRangeMessage = "Широта должна быть целым числом от " +
+                                                 std::to_string(kFirstLatitude) + " до " +
+                                                 std::to_string(kLastLatitude) + " градусов";
 
 // The latitude typed in its box: ParseInteger (and its message on failure),
 // then a value outside 40..60 is refused with kLatitudeRangeMessage. The

@@ -7,13 +7,6 @@
 
 namespace {
 
-// clang-format off
-constexpr std::array<std::string_view, kWindowGridColumns> kHeader{{
-    "     8-9", "    9-10", "   10-11", "   11-12", "   12-13",
-    "   13-14", "   14-15", "   15-16", "   16-17", "   17-18",
-}};
-// clang-format on
-
 std::string_view SubscriptDigit(char c) { return c == '2' ? std::string_view("₂") : std::string_view(); }
 
 WindowRowCaption Caption(int row, WindowField field, std::vector<CaptionPart> parts, std::string_view name,
@@ -26,8 +19,6 @@ CaptionPart Sub(std::string text) { return {std::move(text), CaptionPartRole::Su
 CaptionPart Sup(std::string text) { return {std::move(text), CaptionPartRole::Superscript}; }
 
 }  // namespace
-
-const std::array<std::string_view, kWindowGridColumns>& WindowGridHeader() { return kHeader; }
 
 std::string WindowCellText(Decimal4 value) {
     std::string text(1, ' ');

@@ -21,9 +21,6 @@ inline constexpr int kWindowGridColumns = kHourCount;     // columns 0..9
 inline constexpr std::string_view kPeakMarkerText = "MAX";
 inline constexpr std::string_view kHorizontalWindowsTitle = "Горизонтальные  окна";
 
-// Header row texts, eight characters each with leading blanks ("     8-9").
-const std::array<std::string_view, kWindowGridColumns>& WindowGridHeader();
-
 // A cell: one blank, then the shortest decimal form of the value (" 0.8979").
 std::string WindowCellText(Decimal4 value);
 

@@ -428,7 +428,7 @@ TEST(SolarGenerators, RefuseLatitudesOutsideTheTables) {
                 g.generator->run(state);
                 ADD_FAILURE() << "no error raised";
             } catch (const CalcError& e) {
-                EXPECT_STREQ(e.what(), kLatitudeRangeMessage);
+                EXPECT_EQ(std::string(e.what()), kLatitudeRangeMessage);
             }
             EXPECT_EQ(state.WindowHours, before);
         }
@@ -447,9 +447,9 @@ TEST(MeanRadiationAt, BandsChangeAfter43AndAt52AndEndAt60) {
                           {51, "77.3488"},
                           {52, "79.1352"},
                           {60, "82.18"},
-                          {39, kLatitudeRangeMessage},
-                          {61, kLatitudeRangeMessage},
-                          {0, kLatitudeRangeMessage}};
+                          {39, kLatitudeRangeMessage.c_str()},
+                          {61, kLatitudeRangeMessage.c_str()},
+                          {0, kLatitudeRangeMessage.c_str()}};
     BeginComputation();
     for (const Case& c : cases) {
         SCOPED_TRACE("latitude " + std::to_string(c.latitude));

@@ -11,17 +11,6 @@ using namespace window_test;
 
 namespace {
 
-TEST(WindowResultsView, HeaderRowIsEightCharactersPerHour) {
-    const auto& header = WindowGridHeader();
-    EXPECT_EQ(header[0], "     8-9");
-    EXPECT_EQ(header[9], "   17-18");
-    for (int k = 0; k < kWindowGridColumns; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(header[static_cast<std::size_t>(k)].size(), 8u);
-        EXPECT_TRUE(header[static_cast<std::size_t>(k)].ends_with(HourLabel(k + 1)));
-    }
-}
-
 TEST(WindowResultsView, CellTextIsABlankAndTheShortestForm) {
     // clang-format off
     const struct { const char* value; const char* text; } cases[] = {
