@@ -104,13 +104,14 @@ QChart* MakeTotalsChart(const HourlyCharts& charts) {
         return chart;
     }
     auto* maximum = new QScatterSeries;
-    maximum->setName(QStringLiteral("MAX"));
+    const QString marker = QString::fromUtf8(kPeakMarkerText.data(), static_cast<qsizetype>(kPeakMarkerText.size()));
+    maximum->setName(marker);
     maximum->setMarkerSize(11);
     maximum->setColor(kSumColour);
     maximum->setBorderColor(Qt::white);
     const int hour = std::clamp(*charts.MaxHour, 1, kHourCount);
     maximum->append(hour - 1, charts.Sum.Values[static_cast<std::size_t>(hour - 1)]);
-    maximum->setPointLabelsFormat(QStringLiteral("MAX @yPoint Вт"));
+    maximum->setPointLabelsFormat(marker + QStringLiteral(" @yPoint Вт"));
     maximum->setPointLabelsVisible(true);
     maximum->setPointLabelsClipping(false);
     chart->addSeries(maximum);

@@ -50,7 +50,9 @@ void TForm1::CreateTotalsPage() {
     title->adjustSize();
     title->move(kGridLeft, (kGridTop - title->height()) / 2);
 
-    Label164 = FormStyle::MakeLabel(TabSheet13, QStringLiteral("MAX"), FormStyle::kMaroon);
+    Label164 = FormStyle::MakeLabel(
+        TabSheet13, QString::fromUtf8(kPeakMarkerText.data(), static_cast<qsizetype>(kPeakMarkerText.size())),
+        FormStyle::kMaroon);
     Label164->setObjectName(QStringLiteral("Label164"));
     Label164->setFont(FormStyle::BoldFont(28));
     Label164->adjustSize();

@@ -38,6 +38,9 @@ inline constexpr int kShownFieldCount = 17;  // fields saved and shown
 inline constexpr int kOrientationCount = 8;
 inline constexpr int kHourCount = 10;
 
+// The word that marks the hour of a maximum under the result grids and on the charts.
+inline constexpr std::string_view kPeakMarkerText = "MAX";
+
 // The latitudes the method's tables cover, in whole degrees north.
 inline constexpr std::int32_t kFirstLatitude = 40;
 inline constexpr std::int32_t kLastLatitude = 60;

@@ -13,12 +13,13 @@ enum class Construction { Wall, Roof };
 
 // αв, the heat-transfer coefficient of the inner surface, W/(m²·°C).
 inline constexpr Decimal4 InnerSurfaceCoeff = Decimal4::FromCount(87000);
-// 1/αв in ten-thousandths, 10000/8.7 rounded once to the 64-bit significand
-// (100000/87 is a single division of two exact values).
-inline constexpr long double kInnerResistanceCounts = 100000.0L / 87.0L;
-// 8.7 in ten-thousandths, exact: the αв of the damping product and of the
+// 1/αв in ten-thousandths, 10⁸/87000 rounded once to the 64-bit significand
+// (a single division of two exact values).
+inline constexpr long double kInnerResistanceCounts = kScale2 / InnerSurfaceCoeff.Counts();
+static_assert(kInnerResistanceCounts == 100000.0L / 87.0L);
+// αв in ten-thousandths, exact: the αв of the damping product and of the
 // oscillating term.
-inline constexpr long double kInnerCoeffCounts = 87000.0L;
+inline constexpr long double kInnerCoeffCounts = InnerSurfaceCoeff.Counts();
 
 // Layers the hourly computations cover: the damping product is defined for
 // one to five wall layers and one to six roof layers.

@@ -51,7 +51,7 @@ enum TotalsRow : int {
     kGrandValueRow = 11,
 };
 inline constexpr int kTotalsTitleColumn = 4;
-inline constexpr const char* kMaxMarker = "  MAX";
+inline const std::string kMaxMarker = "  " + std::string(kPeakMarkerText);
 
 // What the page shows. A failed showing leaves the rows it computed and
 // empties the others (TotalsNotComputed), never the numbers of an earlier

@@ -18,7 +18,6 @@
 inline constexpr int kWindowGridRows = kShownFieldCount;  // rows 1..17 below the header
 inline constexpr int kWindowGridColumns = kHourCount;     // columns 0..9
 
-inline constexpr std::string_view kPeakMarkerText = "MAX";
 inline constexpr std::string_view kHorizontalWindowsTitle = "Горизонтальные  окна";
 
 // A cell: one blank, then the shortest decimal form of the value (" 0.8979").
