@@ -248,8 +248,7 @@ private slots:
         QTest::newRow("binary") << 0 << 5 << QByteArray("\x01\x02", 2)
                                 << "Файл не является файлом проекта: в строке 5 стоит управляющий знак с кодом 1; "
                                    "файл не загружен.";
-        QTest::newRow("empty file") << -1 << 0 << QByteArray()
-                                    << "Нет строки 20 файла проекта: файл кончается сразу, он пуст.";
+        QTest::newRow("empty file") << -1 << 0 << QByteArray() << "в нём нет ни одной строки (файл пуст)";
     }
     void aDamagedFileChangesNothing() {
         QFETCH(int, keepLines);
