@@ -218,6 +218,9 @@ private slots:
                                   .arg(PathOf("нет папки/p.txt")),
                               QStringLiteral("Не удалось открыть проект «%1»: файл или папка не найдены.")
                                   .arg(PathOf("нет такого.txt"))}));
+        // The box says what was being done.
+        QCOMPARE(ui->errorTitles,
+                 (QStringList{QStringLiteral("Сохранение проекта"), QStringLiteral("Открытие проекта")}));
     }
 
     void cancellingDoesNothing() {
