@@ -5,7 +5,7 @@ namespace {
 bool IsContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
 
 void AppendVisible(std::string& out, unsigned char c) {
-    if (c >= 0x20 && c != 0x7F) {
+    if ((c >= 0x20 && c != 0x7F) || c == '\t') {
         out += static_cast<char>(c);
         return;
     }

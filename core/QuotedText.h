@@ -14,7 +14,7 @@ inline constexpr std::size_t kQuotedLength = 40;
 
 // The text as a message repeats it: its first kQuotedLength characters (UTF-8
 // characters, not bytes), "…" after them when it was longer, and every control
-// character written as \xNN.
+// character but the tab written as \xNN.
 std::string ShortenedText(std::string_view text);
 
 // ShortenedText in the marks «…»: «abc», «12345…».

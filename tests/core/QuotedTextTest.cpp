@@ -21,7 +21,9 @@ TEST(QuotedText, AMessageRepeatsAtMostFortyCharactersShownAsText) {
         {"forty-one, cut after forty", cyrillic40 + "ы", "«" + cyrillic40 + "…»"},
         {"a 15 MB number", std::string(15 * 1024 * 1024, '7'), "«" + std::string(40, '7') + "…»"},
         {"NUL and a line break shown", std::string("a\0b\nc\x7f", 6), "«a\\x00b\\x0Ac\\x7F»"},
-        {"a control character counts once", std::string(39, 'x') + "\t" + "y", "«" + std::string(39, 'x') + "\\x09…»"},
+        {"a control character counts once", std::string(39, 'x') + "\x01" + "y",
+         "«" + std::string(39, 'x') + "\\x01…»"},
+        {"a tab kept", "\t1", "«\t1»"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
