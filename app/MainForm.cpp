@@ -361,7 +361,11 @@ void TForm1::ShowError(const std::string& message) {
         ErrorSink(text);
         return;
     }
-    QMessageBox::critical(this, QCoreApplication::applicationName(), text);
+    QMessageBox::critical(this, ErrorBoxTitle(), text);
+}
+
+QString TForm1::ErrorBoxTitle() const {
+    return errorBoxTitle_.isEmpty() ? QCoreApplication::applicationName() : errorBoxTitle_;
 }
 
 void TForm1::N9Click() { close(); }

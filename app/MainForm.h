@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "ProjectState.h"
 
@@ -209,6 +210,9 @@ public:
     void ShowError(const std::string& message);
     // When set, errors are passed to this sink instead of an error box.
     static std::function<void(const QString&)> ErrorSink;
+    // The caption of the error box: what was being done («Открытие проекта»)
+    // while a file command runs, else the application's title.
+    QString ErrorBoxTitle() const;
 
     // ---- Reports: export, charts, printed report -------------------------------
     // Defined in ReportCommands.cpp and ChartsPage.cpp.
@@ -517,4 +521,19 @@ private:
     int handlerDepth_ = 0;
     std::exception_ptr pendingError_;
     std::unique_ptr<FieldMarks> marks_;
+    QString errorBoxTitle_;
+
+    // Names the action whose failures the error box shows while it lives.
+    class ActionTitle {
+    public:
+        ActionTitle(TForm1* form, const QString& title)
+            : form_(form), previous_(std::exchange(form->errorBoxTitle_, title)) {}
+        ~ActionTitle() { form_->errorBoxTitle_ = previous_; }
+        ActionTitle(const ActionTitle&) = delete;
+        ActionTitle& operator=(const ActionTitle&) = delete;
+
+    private:
+        TForm1* form_;
+        QString previous_;
+    };
 };

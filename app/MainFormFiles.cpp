@@ -21,6 +21,7 @@
 #include "ProjectDocument.h"
 #include "ProjectSession.h"
 #include "ProjectState.h"
+#include "QuotedText.h"
 #include "ReportFile.h"
 #include "Spravka.h"
 #include "WindowComputation.h"
@@ -34,6 +35,9 @@ const QString kOpenFilters = QStringLiteral(
     "Таблица окон (*.txt);;Все файлы (*)");
 const QString kSettingsOwner = QStringLiteral("solargain");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
+// Captions of the error boxes of the file commands.
+const QString kOpeningTitle = QStringLiteral("Открытие проекта");
+const QString kSavingTitle = QStringLiteral("Сохранение проекта");
 
 // File names go to the operating system as UTF-8 bytes.
 std::string NativeName(const QString& name) { return QFile::encodeName(name).toStdString(); }
@@ -143,6 +147,7 @@ bool TForm1::SaveProjectAs() {
 }
 
 bool TForm1::SaveProjectTo(const QString& name) {
+    const ActionTitle title(this, kSavingTitle);
     const bool table = IsTableFileName(name);
     try {
         if (table) {
@@ -190,16 +195,19 @@ void TForm1::SaveTableFile(const QString& name) {
 }
 
 void TForm1::N2Click() {
+    const ActionTitle title(this, kSavingTitle);
     RunHandler([this] { SaveProject(); });
 }
 
 void TForm1::SaveAsItemClick() {
+    const ActionTitle title(this, kSavingTitle);
     RunHandler([this] { SaveProjectAs(); });
 }
 
 // ---- Opening, a new project ----------------------------------------------------------
 
 void TForm1::N3Click() {
+    const ActionTitle title(this, kOpeningTitle);
     RunHandler([this] {
         if (!MaybeSaveChanges()) return;
         const QString name = OpenDialog1(this);
@@ -216,12 +224,13 @@ void TForm1::NewItemClick() {
 // The whole file is read and checked before anything changes; then the
 // project starts from the start-up state.
 bool TForm1::OpenProject(const QString& path) {
+    const ActionTitle title(this, kOpeningTitle);
     OpenedProject opened;
     try {
         opened = OpenProjectFile(NativeName(path));
         if (opened.Table) CheckHeaderAssignment(opened.Table->header, HeaderOf(session_->StartUp));
     } catch (const CalcError& e) {
-        ShowError("Не удалось открыть проект «" + NativeName(path) + "»: " + e.what());
+        ShowError("Не удалось открыть проект " + QuotedPath(NativeName(path)) + ": " + e.what());
         return false;
     }
     NewProject();
@@ -280,6 +289,7 @@ void TForm1::ShowRecentFiles() {
 
 // A recent file that is gone leaves the list.
 void TForm1::OpenRecentFile(int index) {
+    const ActionTitle title(this, kOpeningTitle);
     RunHandler([this, index] {
         const QString path = RecentFiles[index]->data().toString();
         if (!MaybeSaveChanges() || OpenProject(path) || QFileInfo::exists(path)) return;

@@ -75,6 +75,7 @@ QString TForm1::RunReportPdfDialog1(QWidget* parent) {
 }
 
 void TForm1::ExportResultsClick() {
+    const ActionTitle title(this, QStringLiteral("Экспорт результатов"));
     RunHandler([this] {
         if (!BringResultsUpToDate()) return;
         const ExportTarget target = ExportDialog1(this);
@@ -90,6 +91,7 @@ void TForm1::ExportResultsClick() {
 }
 
 void TForm1::ReportPdfClick() {
+    const ActionTitle title(this, QStringLiteral("Отчёт (PDF)"));
     RunHandler([this] {
         if (!BringResultsUpToDate()) return;
         const QString name = ReportPdfDialog1(this);
@@ -103,6 +105,7 @@ void TForm1::ReportPdfClick() {
 }
 
 void TForm1::PrintReportClick() {
+    const ActionTitle title(this, QStringLiteral("Печать отчёта"));
     RunHandler([this] {
         if (!BringResultsUpToDate()) return;
         QPrinter printer(QPrinter::HighResolution);

@@ -16,6 +16,7 @@
 #include "CliRadiation.h"
 #include "ProjectDocument.h"
 #include "ProjectReport.h"
+#include "QuotedText.h"
 #include "ReportFile.h"
 #include "ReportWorkbook.h"
 
@@ -45,7 +46,7 @@ OutputFormat FormatNamed(std::string_view name) {
     if (name == "json") return OutputFormat::Json;
     if (name == "csv") return OutputFormat::Csv;
     if (name == "xlsx") return OutputFormat::Xlsx;
-    throw UsageError{"--format must be json, csv or xlsx, not '" + std::string(name) + "'"};
+    throw UsageError{"--format must be json, csv or xlsx, not " + QuotedText(name)};
 }
 
 // An option's value: "--name=value" or "--name value".
@@ -78,19 +79,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (IsOption(arg, "-o") || IsOption(arg, "--output")) {
             cl.output = OptionValue(args, i, arg.rfind("--output", 0) == 0 ? "--output" : "-o");
         } else if (arg.size() > 1 && arg[0] == '-') {
-            throw UsageError{"unknown option '" + arg + "'"};
+            throw UsageError{"unknown option " + QuotedText(arg)};
         } else if (cl.command.empty()) {
             cl.command = arg;
         } else if ((cl.command == "compute" || cl.command == "convert") && !cl.file) {
             cl.file = arg;
         } else {
-            throw UsageError{"unexpected argument '" + arg + "'"};
+            throw UsageError{"unexpected argument " + QuotedText(arg)};
         }
     }
     if (cl.help || cl.version) return cl;
     if (cl.command.empty()) throw UsageError{"a command is needed: compute, convert, radiation or cities"};
     if (cl.command != "compute" && cl.command != "convert" && cl.command != "radiation" && cl.command != "cities") {
-        throw UsageError{"unknown command '" + cl.command + "'"};
+        throw UsageError{"unknown command " + QuotedText(cl.command)};
     }
     if (cl.command == "convert" && cl.format != OutputFormat::Json) throw UsageError{"convert writes JSON only"};
     if (cl.command != "radiation" && cl.latitude) throw UsageError{"--latitude belongs to the radiation command"};
@@ -102,16 +103,30 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     return cl;
 }
 
+bool IsStandardInput(const std::optional<std::string>& file) { return !file || *file == "-"; }
+
 // The project's text from a file, or from standard input for "-" or no file.
 // Empty on failure, with the operating system's reason in `reason`.
 std::optional<std::string> ReadDocument(const std::optional<std::string>& file, std::istream& in, std::string& reason) {
-    const bool standardInput = !file || *file == "-";
+    const bool standardInput = IsStandardInput(file);
     try {
         return standardInput ? ReadProjectStream(in) : ReadProjectText(*file);
     } catch (const CalcError& e) {
-        reason = "Не удалось прочитать " + (standardInput ? std::string("стандартный ввод") : "«" + *file + "»") +
+        reason = "Не удалось прочитать " + (standardInput ? std::string("стандартный ввод") : QuotedPath(*file)) +
                  ": " + e.what();
         return std::nullopt;
+    }
+}
+
+// Reads the document's text with `read`; a refusal of the text as a whole
+// (empty, not JSON) names the file it came from.
+template <class Read>
+auto ReadingDocument(const std::optional<std::string>& file, const Read& read) {
+    try {
+        return read();
+    } catch (const DocumentTextError& e) {
+        throw CalcError((IsStandardInput(file) ? std::string("Стандартный ввод") : "Файл " + QuotedPath(*file)) + ": " +
+                        e.what());
     }
 }
 
@@ -175,7 +190,7 @@ int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ost
     std::string reason;
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
-    const AnyProject project = ReadAnyProjectOrBuilding(*text);
+    const AnyProject project = ReadingDocument(cl.file, [&text] { return ReadAnyProjectOrBuilding(*text); });
     if (project.Building) return ComputeBuildingResults(cl, *project.Building, out, err);
     return ComputeProject(cl, *project.Project, out, err);
 }
@@ -188,7 +203,7 @@ int Convert(const CommandLine& cl, std::istream& in, std::ostream& out, std::ost
     std::string reason;
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
-    const BuildingInputs building = ReadAnyBuilding(*text);
+    const BuildingInputs building = ReadingDocument(cl.file, [&text] { return ReadAnyBuilding(*text); });
     const BuildingOutcome outcome = ComputeBuildingOutcome(building);
     out << WriteBuildingFile(building, outcome);
     if (const ProjectError* error = std::get_if<ProjectError>(&outcome)) {
@@ -262,7 +277,7 @@ int Cities(const CommandLine& cl, std::ostream& out, std::ostream& err) {
     const std::vector<const City*> cities = CitiesContaining(search);
     out << (cl.format == OutputFormat::Json ? JsonDocumentText(CitiesJson(cities)) : CitiesCsv(cities));
     if (cities.empty()) {
-        err << "Ни одно название города в таблице климата не содержит «" << search << "»; ближайшие:";
+        err << "Ни одно название города в таблице климата не содержит " << QuotedText(search) << "; ближайшие:";
         const std::vector<const City*> closest = ClosestCities(search);
         for (std::size_t i = 0; i < closest.size(); ++i) err << (i ? ", " : " ") << closest[i]->name;
         err << '\n';

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "CalcError.h"
+#include "QuotedText.h"
 
 namespace {
 
@@ -14,19 +15,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }
 
 constexpr unsigned __int128 kCountLimit = static_cast<unsigned __int128>(1) << 63;
-
-// The longest part of a refused text that its message repeats, in characters.
-constexpr std::size_t kQuotedLength = 40;
-
-// «text», cut after kQuotedLength characters with "…".
-std::string Quoted(std::string_view text) {
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside a character
-        if (++characters > kQuotedLength) return "«" + std::string(text.substr(0, i)) + "…»";
-    }
-    return "«" + std::string(text) + "»";
-}
 
 enum class Reading { Value, NotNumber, TooLarge };
 
@@ -111,13 +99,13 @@ std::string UnreadableMessage(UnreadableText kind, std::string_view text) {
     const bool blank = text.find_first_not_of(' ') == std::string_view::npos;
     switch (kind) {
         case UnreadableText::Number:
-            return blank ? "пусто — введите число" : Quoted(text) + " — не число";
+            return blank ? "пусто — введите число" : QuotedText(text) + " — не число";
         case UnreadableText::WholeNumber:
-            return blank ? "пусто — введите целое число" : Quoted(text) + " — не целое число";
+            return blank ? "пусто — введите целое число" : QuotedText(text) + " — не целое число";
         case UnreadableText::NumberTooLarge:
-            return Quoted(text) + " — слишком большое по модулю число";
+            return QuotedText(text) + " — слишком большое по модулю число";
         case UnreadableText::WholeNumberTooLarge:
-            return Quoted(text) + " — слишком большое по модулю целое число";
+            return QuotedText(text) + " — слишком большое по модулю целое число";
         case UnreadableText::None:
             break;
     }

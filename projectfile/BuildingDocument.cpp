@@ -9,6 +9,7 @@
 #include "CalcError.h"
 #include "InputKeys.h"
 #include "JsonTree.h"
+#include "QuotedText.h"
 
 using nlohmann::ordered_json;
 
@@ -78,13 +79,13 @@ std::string NumberedLabel(std::string_view noun, const std::vector<std::string>&
     for (const std::string& other : names) holders += other == name ? 1 : 0;
     std::string label(noun);
     if (name.empty() || holders > 1) label += " " + std::to_string(index + 1);
-    if (!name.empty()) label += " «" + name + "»";
+    if (!name.empty()) label += " " + QuotedText(name);
     return label;
 }
 
 // «покрытие «name»», or «покрытие»: a room has one roof at most.
 std::string RoofLabelOf(const std::string& name) {
-    return std::string(WordsOf(BuildingPart::Roof).noun) + (name.empty() ? "" : " «" + name + "»");
+    return std::string(WordsOf(BuildingPart::Roof).noun) + (name.empty() ? "" : " " + QuotedText(name));
 }
 
 template <class Named>

@@ -17,9 +17,22 @@ struct JsonNode {
     std::vector<std::string> keys;  // of an object: keys[i] names items[i]
 };
 
-// Parses a document; raises CalcError «Проект не является документом JSON: …»
-// with the parser's reason, or for lists and objects nested too deeply.
+// Parses a document; raises DocumentTextError with the place and the reason
+// in Russian («ошибка в строке 3, столбце 14: строка не закрыта кавычкой;
+// прочитано: «"abc»»), for a NUL byte, and for lists and objects nested too
+// deeply.
 JsonNode ParseJsonTree(std::string_view document);
 
-// «"key"», as messages quote a key or a name.
+// Line and column (1-based, the column in UTF-8 characters) of a byte of a text.
+struct TextPlace {
+    std::size_t line = 1;
+    std::size_t column = 1;
+};
+TextPlace PlaceInText(std::string_view text, std::size_t byte);
+
+// Raises DocumentTextError «в строке 2, столбце 5 стоит нулевой байт: это не
+// текст» for the first NUL byte of `text`.
+void RefuseNulBytes(std::string_view text);
+
+// «"key"», as messages quote a key or a name (cut as ShortenedText cuts).
 std::string Quoted(std::string_view key);

@@ -1,17 +1,19 @@
 #include "ProjectFile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 
 #include "CalcError.h"
 #include "Conversions.h"
 #include "DerivedInputs.h"
+#include "TemporaryFile.h"
 
 namespace {
 
@@ -82,16 +84,75 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// A symbolic link is followed, so that saving replaces the file it points to
-// and leaves the link itself in place.
+std::string BaseNameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path names once every symbolic link is followed, so that saving
+// replaces the file a link points to and leaves the link itself in place; a
+// link to a name that does not exist yet gives that name.
 std::string ResolveTarget(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) return path;
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
+    std::string current = path;
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+        std::string link(static_cast<std::size_t>(PATH_MAX), '\0');
+        const ssize_t n = ::readlink(current.c_str(), link.data(), link.size());
+        if (n < 0) FailFile(errno);
+        link.resize(static_cast<std::size_t>(n));
+        current = link.front() == '/' ? link : FolderOf(current) + "/" + link;
+    }
+    FailFile(ELOOP);
+}
+
+// Writes `contents` with every signal that a reader closing the other end
+// would raise held back, so that the process is not ended by it. Raises the
+// file error, or «канал закрыт читающей стороной» for a pipe closed early.
+void WriteAllTo(int fd, std::string_view contents) {
+    sigset_t pipeSignal;
+    sigset_t previous;
+    ::sigemptyset(&pipeSignal);
+    ::sigaddset(&pipeSignal, SIGPIPE);
+    ::pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    int failure = 0;
+    for (std::size_t written = 0; written < contents.size() && failure == 0;) {
+        const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+        if (n >= 0) {
+            written += static_cast<std::size_t>(n);
+        } else if (errno != EINTR) {
+            failure = errno;
+        }
+    }
+    if (failure == EPIPE) {
+        // The signal it raised is taken off this thread, unless one was pending already.
+        sigset_t pending;
+        ::sigpending(&pending);
+        if (!::sigismember(&previous, SIGPIPE) && ::sigismember(&pending, SIGPIPE)) {
+            const timespec noWait{0, 0};
+            ::sigtimedwait(&pipeSignal, nullptr, &noWait);
+        }
+    }
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (failure == EPIPE) throw CalcError("канал закрыт читающей стороной раньше конца записи");
+    if (failure != 0) FailFile(failure);
+}
+
+// A target that is not a regular file is never replaced by one: a character
+// device (/dev/null, a terminal) or a FIFO that someone reads is written
+// directly; a block device, a socket and a FIFO that no one reads are refused.
+void WriteInPlace(const std::string& path, const struct stat& info, std::string_view contents, bool* inPlace) {
+    if (S_ISBLK(info.st_mode)) throw CalcError("это дисковое устройство, а не файл: в него не пишут");
+    if (S_ISSOCK(info.st_mode)) throw CalcError("это сокет, а не файл");
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0 && errno == ENXIO) throw CalcError("это канал (FIFO), который никто не читает");
+    if (fd < 0) FailFile(errno);
+    FileDescriptor file(fd);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (inPlace != nullptr) *inPlace = true;
+    WriteAllTo(fd, contents);
+    if (file.close() != 0) FailFile(errno);
 }
 
 }  // namespace
@@ -160,44 +221,33 @@ std::string ComposeProjectFile(const ProjectHeader& shown, const WindowHourTable
     return text;
 }
 
-void WriteProjectFileAtomically(const std::string& path, std::string_view contents) {
+void WriteProjectFileAtomically(const std::string& path, std::string_view contents, bool* inPlace) {
+    if (inPlace != nullptr) *inPlace = false;
     if (path.empty() || path.back() == '/') FailFile(EINVAL);
-    const std::string target = ResolveTarget(path);
-    const std::string folder = FolderOf(target);
-
+    // What the name leads to, links followed (also the links of /proc that
+    // name no file, as /dev/stdout to a pipe).
     struct stat existing {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (replacing && S_ISDIR(existing.st_mode)) FailFile(EISDIR);
-
-    // A fresh name beside the target; O_EXCL never reuses a file that exists.
-    static std::atomic<unsigned> serial{0};
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder + "/.solargain-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp";
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) FailFile(errno);
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) FailFile(EISDIR);
+    if (exists && !S_ISREG(existing.st_mode)) return WriteInPlace(path, existing, contents, inPlace);
+    const std::string target = ResolveTarget(path);
+    struct stat resolved {};
+    if (exists && (::stat(target.c_str(), &resolved) != 0 || resolved.st_ino != existing.st_ino ||
+                   resolved.st_dev != existing.st_dev)) {
+        // A regular file reached through a link that names no path (a
+        // deleted file behind /dev/stdout): written where it is.
+        return WriteInPlace(path, existing, contents, inPlace);
     }
-    if (fd < 0) FailFile(EEXIST);
-    FileDescriptor file(fd);
 
-    auto fail = [&](int errorNumber) {
-        ::unlink(temporary.c_str());
-        FailFile(errorNumber);
-    };
-    if (replacing && ::fchmod(file.get(), existing.st_mode & 07777) != 0) fail(errno);
-    std::size_t written = 0;
-    while (written < contents.size()) {
-        const ssize_t n = ::write(file.get(), contents.data() + written, contents.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(file.get()) != 0 && errno != EINVAL && errno != EROFS) fail(errno);
-    if (file.close() != 0) fail(errno);
-    if (::rename(temporary.c_str(), target.c_str()) != 0) fail(errno);
+    // The temporary «.NAME.solargain-tmp-<pid>-<n>» beside the target, the
+    // name cut so that the whole stays within a file name's 255 bytes.
+    TemporaryFile file(FolderOf(target), "." + BaseNameOf(target).substr(0, 200) + ".solargain-tmp-", "");
+    if (exists && ::fchmod(file.Descriptor(), existing.st_mode & 07777) != 0) FailFile(errno);
+    WriteAllTo(file.Descriptor(), contents);
+    if (::fsync(file.Descriptor()) != 0 && errno != EINVAL && errno != EROFS) FailFile(errno);
+    if (file.Close() != 0) FailFile(errno);
+    if (::rename(file.Path().c_str(), target.c_str()) != 0) FailFile(errno);
+    file.Kept();
 }
 
 // ---- Opening ------------------------------------------------------------------
@@ -259,6 +309,8 @@ ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
     }
     const std::vector<std::string>& lines = splitter.Lines();
     const int count = static_cast<int>(lines.size());
+    if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) { return line.empty(); }))
+        throw DocumentTextError(kEmptyFileMessage);
 
     ProjectFileContents contents;
     for (int i = 0; i < kProjectHeaderLines && i < count; ++i) {
@@ -267,10 +319,8 @@ ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
     for (int i = 0; i < kProjectTableLines; ++i) {
         const int line = kProjectHeaderLines + 1 + i;
         if (line > count) {
-            throw CalcError("Нет строки " + std::to_string(line) + " файла проекта: файл кончается " +
-                            (count == 0
-                                 ? std::string("сразу, он пуст")
-                                 : "на строке " + std::to_string(count) + " из " + std::to_string(kProjectFileLines)));
+            throw CalcError("Нет строки " + std::to_string(line) + " файла проекта: файл кончается " + "на строке " +
+                            std::to_string(count) + " из " + std::to_string(kProjectFileLines));
         }
         try {
             contents.table[static_cast<std::size_t>(i)] = ParseDecimal4(lines[static_cast<std::size_t>(line - 1)]);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "CalcError.h"
 #include "Decimal4.h"
 #include "InputControls.h"
 #include "ProjectState.h"
@@ -50,10 +51,15 @@ std::string ComposeProjectFile(const ProjectHeader& shown, const WindowHourTable
 
 // Replaces the file at `path` by `contents` so that, whatever fails, the file
 // is either the old one untouched or the complete new one: the text goes to
-// a temporary file in the same folder, is flushed to the disk, and only then
-// takes the target's name. A failure raises a CalcError with the file error
-// message («файл или папка не найдены», «нет доступа к файлу», «на диске нет места», …).
-void WriteProjectFileAtomically(const std::string& path, std::string_view contents);
+// a temporary file in the same folder (TemporaryFile «.NAME.solargain-tmp-…»),
+// is flushed to the disk, and only then takes the target's name. A link is
+// followed and stays a link. What is not a regular file is never replaced:
+// a character device (/dev/null, /dev/stdout) or a FIFO with a reader is
+// written directly, and then `*inPlace` (when given) is set; a block device,
+// a socket or a FIFO without a reader is refused. A failure raises a
+// CalcError with the file error message («файл или папка не найдены», «нет
+// доступа к файлу», «на диске нет места», …).
+void WriteProjectFileAtomically(const std::string& path, std::string_view contents, bool* inPlace = nullptr);
 
 // ---- Opening ------------------------------------------------------------------
 
@@ -93,7 +99,9 @@ private:
 // Parses a whole file: the 19 header texts as they are, and all 1360 table
 // values. Raises a CalcError naming the first faulty line: a control
 // character, a table value that is not a number, or a line missing at the
-// end of a short file ("Нет строки 20 файла проекта: …").
+// end of a short file ("Нет строки 20 файла проекта: …"); a file with no
+// line at all, or with empty lines only, is refused as empty
+// (DocumentTextError, kEmptyFileMessage).
 ProjectFileContents ParseProjectFile(std::string_view text);
 
 // Reads and parses the file at `path`; file errors as WriteProjectFileAtomically.
@@ -109,6 +117,17 @@ void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& sho
 
 // Fields 1..17 of all 80 records := the loaded values (fields 18 and 19 stay).
 void StoreProjectTable(const ProjectFileContents& contents, WindowHourTable& table);
+
+// A refusal of a file's text as a whole rather than of one of its values:
+// empty, not text, not a JSON document. Whoever knows the file's name says
+// it first: «Файл «a.json»: ошибка в строке 3, столбце 14: …».
+class DocumentTextError : public CalcError {
+public:
+    using CalcError::CalcError;
+};
+
+// The refusal of a file without a single character or with empty lines only.
+inline constexpr const char* kEmptyFileMessage = "в нём нет ни одной строки (файл пуст)";
 
 // Message of a file error of the operating system (an errno value).
 std::string FileErrorMessage(int errorNumber);

@@ -521,6 +521,8 @@ ProjectInputs ReadAnyProject(std::string_view text) {
     ProjectFileContents contents;
     try {
         contents = ParseProjectFile(text);
+    } catch (const DocumentTextError&) {
+        throw;  // empty: neither a document nor a table
     } catch (const CalcError& e) {
         throw CalcError(std::string("Файл не является ни документом проекта JSON (он не начинается с «{»), ни таблицей "
                                     "окон из 1379 строк: ") +

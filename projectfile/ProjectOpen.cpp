@@ -10,7 +10,9 @@
 
 #include "CalcError.h"
 #include "DerivedInputs.h"
+#include "JsonTree.h"
 #include "ProjectDocument.h"
+#include "QuotedText.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ std::string ReadProjectText(const std::string& path) {
     if (::fstat(file.fd, &info) != 0) FailFile(errno);
     if (S_ISDIR(info.st_mode)) FailFile(EISDIR);
     if (!S_ISREG(info.st_mode))
-        throw CalcError("«" + path + "» — не обычный файл (устройство или канал): это не файл проекта");
+        throw CalcError(QuotedPath(path) + " — не обычный файл (устройство или канал): это не файл проекта");
     if (static_cast<std::uintmax_t>(info.st_size) > kMaxProjectDocumentBytes) TooLarge();
     const int flags = ::fcntl(file.fd, F_GETFL);
     if (flags >= 0) ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -61,6 +63,7 @@ std::string ReadProjectText(const std::string& path) {
         text.append(buffer, static_cast<std::size_t>(n));
         if (text.size() > kMaxProjectDocumentBytes) TooLarge();  // a file that grows while read
     }
+    RefuseNulBytes(text);
     return text;
 }
 
@@ -72,6 +75,7 @@ std::string ReadProjectStream(std::istream& in) {
         if (text.size() > kMaxProjectDocumentBytes) TooLarge();
     }
     if (in.bad()) throw CalcError("Не удалось прочитать стандартный ввод");
+    RefuseNulBytes(text);
     return text;
 }
 

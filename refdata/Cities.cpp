@@ -5,6 +5,7 @@
 
 #include "CalcError.h"
 #include "EmbeddedTables.h"
+#include "QuotedText.h"
 #include "RussianText.h"
 #include "TableText.h"
 #include "WindowHourTable.h"
@@ -150,7 +151,7 @@ std::vector<const City*> ClosestCities(std::string_view name, std::size_t count)
 
 const City& CityNamed(std::string_view name) {
     if (const City* city = FindCity(name)) return *city;
-    std::string message = "Город «" + std::string(Trimmed(name)) + "» не найден в таблице климата";
+    std::string message = "Город " + QuotedText(Trimmed(name)) + " не найден в таблице климата";
     const std::vector<const City*> closest = ClosestCities(Trimmed(name));
     for (std::size_t i = 0; i < closest.size(); ++i) message += (i == 0 ? "; ближайшие: " : ", ") + closest[i]->name;
     throw CalcError(message);

@@ -2,11 +2,15 @@
 
 #include "CalcError.h"
 #include "ProjectFile.h"
+#include "QuotedText.h"
 
 void WriteReportFile(const std::string& path, std::string_view bytes) {
+    bool inPlace = false;
     try {
-        WriteProjectFileAtomically(path, bytes);
+        WriteProjectFileAtomically(path, bytes, &inPlace);
     } catch (const CalcError& e) {
-        throw CalcError("Не удалось записать файл «" + path + "»: " + e.what() + ". Прежний файл не изменён");
+        // A device or a FIFO written directly has no old contents to keep.
+        throw CalcError("Не удалось записать файл " + QuotedPath(path) + ": " + e.what() +
+                        (inPlace ? "" : ". Прежний файл не изменён"));
     }
 }

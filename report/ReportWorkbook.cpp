@@ -1,20 +1,25 @@
 #include "ReportWorkbook.h"
 
+#include <fcntl.h>
 #include <locale.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include <xlsxwriter.h>
 
 #include "CalcError.h"
+#include "ProjectFile.h"
+#include "QuotedText.h"
 #include "ReportFile.h"
+#include "TemporaryFile.h"
 
 namespace {
 
@@ -52,7 +57,7 @@ class SheetWriter {
 public:
     SheetWriter(lxw_workbook* book, const Formats& formats, const std::string& name)
         : sheet_(workbook_add_worksheet(book, name.c_str())), formats_(formats) {
-        if (sheet_ == nullptr) throw CalcError("Не удалось составить лист «" + name + "» книги");
+        if (sheet_ == nullptr) throw CalcError("Не удалось составить лист " + QuotedText(name) + " книги");
     }
 
     void Title(const std::string& text) { worksheet_write_string(sheet_, row_++, 0, text.c_str(), formats_.title); }
@@ -135,15 +140,72 @@ void InputsSheet(lxw_workbook* book, const Formats& formats, const std::vector<R
     sheet.SetWidths();
 }
 
-// A file name of the temporary folder that nothing else uses.
-std::string TemporaryWorkbookName() {
-    std::string name = (std::filesystem::temp_directory_path() / "solargain-XXXXXX.xlsx").string();
-    const int fd = ::mkstemps(name.data(), 5);
-    if (fd < 0)
-        throw CalcError("Не удалось создать временный файл книги в " + std::filesystem::temp_directory_path().string());
-    ::close(fd);
-    return name;
+// The folder of temporary files: TMPDIR, or /tmp when it is not set.
+std::string TemporaryFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    return folder != nullptr && *folder != '\0' ? std::string(folder) : std::string("/tmp");
 }
+
+// The temporary folder as messages name it.
+std::string TemporaryFolderWords(const std::string& folder) {
+    return "папке временных файлов " + QuotedPath(folder) + (std::getenv("TMPDIR") != nullptr ? " (TMPDIR)" : "");
+}
+
+// The workbook's file in the temporary folder, «solargain-tmp-<pid>-<n>.xlsx».
+std::unique_ptr<TemporaryFile> TemporaryWorkbook(const std::string& folder) {
+    try {
+        auto file = std::make_unique<TemporaryFile>(folder, "solargain-tmp-", ".xlsx");
+        file->Close();  // the library opens it by its name
+        return file;
+    } catch (const CalcError& e) {
+        throw CalcError("Не удалось создать временный файл книги в " + TemporaryFolderWords(folder) + ": " + e.what());
+    }
+}
+
+// Why libxlsxwriter could not finish a workbook, in the user's words; the
+// system's reason `errorNumber` where the failure was the file's.
+std::string WorkbookFailureWords(lxw_error error, int errorNumber) {
+    switch (error) {
+        case LXW_ERROR_MEMORY_MALLOC_FAILED:
+            return "не хватило памяти";
+        case LXW_ERROR_CREATING_XLSX_FILE:
+        case LXW_ERROR_CREATING_TMPFILE:
+        case LXW_ERROR_READING_TMPFILE:
+        case LXW_ERROR_ZIP_FILE_OPERATION:
+        case LXW_ERROR_ZIP_BAD_ZIP_FILE:
+        case LXW_ERROR_ZIP_FILE_ADD:
+        case LXW_ERROR_ZIP_CLOSE:
+            return errorNumber != 0 ? FileErrorMessage(errorNumber) : "ошибка записи файла";
+        default:
+            return "внутренняя ошибка составления книги (код " + std::to_string(static_cast<int>(error)) + ")";
+    }
+}
+
+// libxlsxwriter prints its own English message of a failure on the standard
+// error before returning the failure; the program says it in Russian
+// instead (WorkbookFailureWords), so the standard error leads nowhere for as
+// long as this lives. The program writes nothing there meanwhile.
+class QuietStandardError {
+public:
+    QuietStandardError() {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && nowhere >= 0) ::dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0) ::close(nowhere);
+    }
+    ~QuietStandardError() {
+        std::fflush(stderr);
+        if (saved_ < 0) return;
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_ = -1;
+};
 
 // libxlsxwriter prints the numbers of its XML (cell values, column widths,
 // margins) with the C library's printf, which follows the numeric locale of
@@ -170,12 +232,6 @@ private:
     locale_t previous_{};
 };
 
-// Removes the temporary file however the composing ends.
-struct TemporaryFile {
-    std::string name = TemporaryWorkbookName();
-    ~TemporaryFile() { std::remove(name.c_str()); }
-};
-
 }  // namespace
 
 namespace {
@@ -183,22 +239,40 @@ namespace {
 // A workbook whose sheets `addSheets` adds, as bytes.
 template <class AddSheets>
 std::string ComposeWorkbook(const AddSheets& addSheets) {
-    const TemporaryFile file;
+    const std::string folder = TemporaryFolder();
+    const std::unique_ptr<TemporaryFile> file = TemporaryWorkbook(folder);
+    const auto failed = [&](const std::string& words) {
+        return CalcError("Не удалось составить книгу во временном файле " + QuotedPath(file->Path()) + ": " + words);
+    };
     const ClassicNumbersOnThisThread classicNumbers;
-    lxw_workbook* book = workbook_new(file.name.c_str());
-    if (book == nullptr) throw CalcError("Не удалось составить книгу");
+    // The library's own temporaries are the C library's tmpfile(): files
+    // without a name, which nothing can leave behind.
+    lxw_workbook* book = nullptr;
+    {
+        const QuietStandardError quiet;
+        book = workbook_new(file->Path().c_str());
+    }
+    if (book == nullptr) throw failed(WorkbookFailureWords(LXW_ERROR_CREATING_XLSX_FILE, errno));
     try {
         const Formats formats(book);
         addSheets(book, formats);
     } catch (...) {
+        const QuietStandardError quiet;
         workbook_close(book);
         throw;
     }
-    const lxw_error error = workbook_close(book);
-    if (error != LXW_NO_ERROR) throw CalcError(std::string("Не удалось составить книгу: ") + lxw_strerror(error));
-    std::ifstream in(file.name, std::ios::binary);
+    lxw_error error = LXW_NO_ERROR;
+    int errorNumber = 0;
+    {
+        const QuietStandardError quiet;
+        errno = 0;
+        error = workbook_close(book);
+        errorNumber = errno;
+    }
+    if (error != LXW_NO_ERROR) throw failed(WorkbookFailureWords(error, errorNumber));
+    std::ifstream in(file->Path(), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof()) throw CalcError("Не удалось прочитать составленную книгу");
+    if (!in.good() && !in.eof()) throw failed("файл не читается");
     return bytes;
 }
 

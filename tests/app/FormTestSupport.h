@@ -41,13 +41,17 @@ T* Control(const QWidget* root, const char* name) {
 struct FormUnderTest {
     std::unique_ptr<TForm1> form;
     QStringList errors;
+    QStringList errorTitles;  // the caption of each error box
     int questions = 0;
 
     explicit FormUnderTest(bool freshSettings = true) {
         QLocale::setDefault(QLocale::c());
         QStandardPaths::setTestModeEnabled(true);
         if (freshSettings) QSettings(QStringLiteral("solargain"), QCoreApplication::applicationName()).clear();
-        TForm1::ErrorSink = [this](const QString& text) { errors << text; };
+        TForm1::ErrorSink = [this](const QString& text) {
+            errors << text;
+            errorTitles << (form ? form->ErrorBoxTitle() : QString());
+        };
         form = std::make_unique<TForm1>();
         form->SaveChangesQuestion1 = [this](QWidget*) {
             ++questions;

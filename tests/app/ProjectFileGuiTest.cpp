@@ -218,6 +218,9 @@ private slots:
                                   .arg(PathOf("нет папки/p.txt")),
                               QStringLiteral("Не удалось открыть проект «%1»: файл или папка не найдены.")
                                   .arg(PathOf("нет такого.txt"))}));
+        // The box says what was being done.
+        QCOMPARE(ui->errorTitles,
+                 (QStringList{QStringLiteral("Сохранение проекта"), QStringLiteral("Открытие проекта")}));
     }
 
     void cancellingDoesNothing() {
@@ -248,8 +251,7 @@ private slots:
         QTest::newRow("binary") << 0 << 5 << QByteArray("\x01\x02", 2)
                                 << "Файл не является файлом проекта: в строке 5 стоит управляющий знак с кодом 1; "
                                    "файл не загружен.";
-        QTest::newRow("empty file") << -1 << 0 << QByteArray()
-                                    << "Нет строки 20 файла проекта: файл кончается сразу, он пуст.";
+        QTest::newRow("empty file") << -1 << 0 << QByteArray() << "в нём нет ни одной строки (файл пуст)";
     }
     void aDamagedFileChangesNothing() {
         QFETCH(int, keepLines);

@@ -166,7 +166,7 @@ private slots:
         const QByteArray longText(1001, 'x');
         QByteArray layers = R"({"WallLayers": [)";
         for (int i = 0; i < 51; ++i) layers += QByteArray(i ? "," : "") + "null";
-        QTest::newRow("not JSON") << QByteArray("{\"Latitude\": ") << "JSON";
+        QTest::newRow("not JSON") << QByteArray("{\"Latitude\": ") << "ошибка в строке 1, столбце 14";
         QTest::newRow("another format") << QByteArray(R"({"format": "other", "version": 1, "inputs": {}})")
                                         << "не является проектом";
         QTest::newRow("newer version") << QByteArray(R"({"format": "solargain-project", "version": 2, "inputs": {}})")

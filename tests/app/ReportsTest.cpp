@@ -215,6 +215,7 @@ private slots:
             QCOMPARE(error,
                      QStringLiteral("Не удалось записать файл «%1»: нет доступа к файлу. Прежний файл не изменён.")
                          .arg(name));
+        QCOMPARE(ui->errorTitles, (QStringList{QStringLiteral("Экспорт результатов"), QStringLiteral("Отчёт (PDF)")}));
         QVERIFY(QFileInfo(name).isDir());
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"папка.pdf"});
     }

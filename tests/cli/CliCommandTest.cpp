@@ -13,17 +13,15 @@
 #include <nlohmann/json.hpp>
 
 #include "CliCommand.h"
+#include "CliProgramTest.h"
 #include "ProjectDocument.h"
 
 using nlohmann::json;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using cli_test::CliProgram;
+using cli_test::Outcome;
 
 Outcome InProcess(const std::vector<std::string>& args, const std::string& input = "") {
     std::istringstream in(input);
@@ -354,37 +352,6 @@ TEST(CliCommand, ComputeTakesTheClimateOfACity) {
 
 // ---- The built program ----------------------------------------------------------
 
-class CliProgram : public ::testing::Test {
-protected:
-    std::string dir_;
-
-    void SetUp() override {
-        char pattern[] = "/tmp/solargain-cli-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
-
-    std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = dir_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    // Runs the program with a shell command line after its name.
-    Outcome Exec(const std::string& arguments) { return Shell(std::string("'") + SOLARGAIN_CLI + "' " + arguments); }
-    // A shell command line, its standard output and error kept.
-    Outcome Shell(const std::string& line) {
-        const std::string command = "{ " + line + "; } >'" + dir_ + "/out' 2>'" + dir_ + "/err'";
-        const int raw = std::system(command.c_str());
-        const int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        return {status, Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};
-    }
-};
-
 TEST_F(CliProgram, ExitStatusOfEachOutcome) {
     const std::string good = Write("good.json", R"({"Latitude": 52, "WindowOrientations": ["S"]})");
     const std::string bad = Write("bad.json", R"({"Latitude": 52,)");
@@ -421,7 +388,7 @@ TEST_F(CliProgram, ExitStatusOfEachOutcome) {
 
     const Outcome notJson = Exec("compute '" + bad + "'");
     EXPECT_EQ(notJson.status, 2);
-    EXPECT_EQ(notJson.err.rfind("Проект не является документом JSON: parse error at line 1", 0), 0u);
+    EXPECT_EQ(notJson.err.rfind("Файл «" + bad + "»: ошибка в строке 1, столбце ", 0), 0u) << notJson.err;
 
     const Outcome unknownKey = Exec("compute '" + unknown + "'");
     EXPECT_EQ(unknownKey.status, 2);

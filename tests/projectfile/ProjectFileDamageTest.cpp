@@ -36,7 +36,11 @@ TEST(ProjectFileDamage, ShortAndBrokenFilesNameTheirLine) {
     // clang-format off
     const Case cases[] = {
         {"empty file",            "",
-         "Нет строки 20 файла проекта: файл кончается сразу, он пуст"},
+         "в нём нет ни одной строки (файл пуст)"},
+        {"empty lines only",      "\r\n\n\r\n",
+         "в нём нет ни одной строки (файл пуст)"},
+        {"one blank line",        " \r\n",
+         "Нет строки 20 файла проекта: файл кончается на строке 1 из 1379"},
         {"a few header lines",    FirstLines(5),
          "Нет строки 20 файла проекта: файл кончается на строке 5 из 1379"},
         {"header only",           FirstLines(19),

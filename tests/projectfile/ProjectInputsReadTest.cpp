@@ -30,14 +30,14 @@ TEST(ProjectInputsRead, RefusesEachKindOfBadDocumentNamingTheKey) {
     for (std::size_t i = 0; i <= kMaxInputTextLength; ++i) longName += "ж";
     const std::vector<Refusal> cases = {
         {"empty document", "",
-         "Проект не является документом JSON: parse error at line 1, column 1: syntax error "
-         "while parsing value - unexpected end of input; expected '[', '{', or a literal."},
+         "ошибка в строке 1, столбце 1: текст кончается раньше документа: не хватает закрывающей скобки или "
+         "значения; ожидалось: '[', '{' или значение."},
         {"unclosed object", "{",
-         "Проект не является документом JSON: parse error at line 1, column 2: syntax error "
-         "while parsing object key - unexpected end of input; expected string literal."},
+         "ошибка в строке 1, столбце 2: текст кончается раньше документа: не хватает закрывающей скобки или "
+         "значения; ожидалось: строка в кавычках."},
         {"text after the object", "{} x",
-         "Проект не является документом JSON: parse error at line 1, column 4: "
-         "syntax error while parsing value - invalid literal; last read: '{} x'; expected end of input."},
+         "ошибка в строке 1, столбце 4: после конца документа стоит ещё текст; прочитано: «{} x»; ожидалось: "
+         "конец текста."},
         {"a list, not an object", "[]", "Проект должен быть объектом JSON с именованными входными данными."},
         {"unknown key", R"({"Lattitude": "48"})", "Неизвестный ключ \"Lattitude\""},
         {"key given twice", R"({"Latitude": "48", "Latitude": "50"})", "Ключ \"Latitude\" указан дважды."},
@@ -87,10 +87,9 @@ TEST(ProjectInputsRead, RefusesEachKindOfBadDocumentNamingTheKey) {
         {"more layers than a table holds", R"({"WallLayers": )" + Layers(51) + "}",
          "Ключ \"WallLayers\" перечисляет больше 50 слоёв (51)"},
         {"nesting without end", R"({"Latitude": )" + std::string(100, '[') + std::string(100, ']') + "}",
-         "В проекте списки и объекты вложены слишком глубоко."},
+         "списки и объекты вложены слишком глубоко."},
         {"bytes that are not UTF-8", "{\"Latitude\": \"4\xff\"}",
-         "Проект не является документом JSON: parse error at line 1, column 16: syntax error while parsing value - "
-         "invalid string: ill-formed UTF-8 byte; last read: '\"4\xff'"},
+         "ошибка в строке 1, столбце 16: байты не в кодировке UTF-8; прочитано: «\"4\xff»."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.name);
