@@ -28,8 +28,9 @@ namespace {
 // Geometry of the page (pixels within the page).
 constexpr int kGridLeft = 136;
 constexpr int kGridTop = 40;
-constexpr int kColumnPitch = 83;  // 82 px cells and their grid line
-constexpr int kRowPitch = 33;     // 32 px cells and their grid line
+constexpr int kColumnPitch = 83;         // 82 px cells and their grid line
+constexpr int kRowPitch = 33;            // 32 px cells and their grid line
+constexpr int kOrientationTabWidth = 4;  // characters of an orientation page's tab
 constexpr int kCaptionLeft = 4;
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -80,7 +81,8 @@ void TForm1::CreateWindowsPage() {
         QWidget*& page = *pages[o - 1];
         page = new QWidget;
         page->setObjectName(QStringLiteral("TabSheet%1").arg(o));
-        PageControl1->addTab(page, Text(OrientationAt(o).caption));
+        // The name right-aligned in four characters, as the page tabs show it.
+        PageControl1->addTab(page, Text(OrientationAt(o).name).rightJustified(kOrientationTabWidth));
     }
     PageControl1->raise();
 

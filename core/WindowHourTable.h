@@ -92,27 +92,26 @@ struct WindowHourTable {
     friend bool operator==(const WindowHourTable&, const WindowHourTable&) = default;
 };
 
-// One compass orientation of a facade: its page caption on the results page
-// and the facade azimuth the window computation assigns.
+// One compass orientation of a facade: its name and the facade azimuth the
+// window computation assigns.
 struct Orientation {
-    int index;                 // 1..8
-    std::string_view name;     // С, СВ, ...
-    std::string_view latin;    // N, NE, ...
-    std::string_view caption;  // caption of the orientation page
-    int facadeAzimuth;         // degrees from south without sign
+    int index;               // 1..8
+    std::string_view name;   // С, СВ, ...
+    std::string_view latin;  // N, NE, ...
+    int facadeAzimuth;       // degrees from south without sign
 };
 
 // clang-format off
 inline constexpr std::array<Orientation, kOrientationCount> kOrientations{{
-    //  index  name   latin  caption   facade azimuth
-    {   1,     "С",   "N",   "   С",   180 },
-    {   2,     "СВ",  "NE",  "  СВ",   135 },
-    {   3,     "В",   "E",   "   В",    90 },
-    {   4,     "ЮВ",  "SE",  "  ЮВ",    45 },
-    {   5,     "Ю",   "S",   "   Ю",     0 },
-    {   6,     "ЮЗ",  "SW",  "  ЮЗ",    45 },
-    {   7,     "З",   "W",   "   З",    90 },
-    {   8,     "СЗ",  "NW",  "  СЗ",   135 },
+    //  index  name   latin  facade azimuth
+    {   1,     "С",   "N",   180 },
+    {   2,     "СВ",  "NE",  135 },
+    {   3,     "В",   "E",    90 },
+    {   4,     "ЮВ",  "SE",   45 },
+    {   5,     "Ю",   "S",     0 },
+    {   6,     "ЮЗ",  "SW",   45 },
+    {   7,     "З",   "W",    90 },
+    {   8,     "СЗ",  "NW",  135 },
 }};
 
 // Hour intervals 1..10.

@@ -44,7 +44,7 @@ struct ResistanceTexts {
 using GridCellWriter = std::function<void(int row, int column, const std::string& text)>;
 
 inline constexpr const char* kNegativeLayerCountMessage = "Число слоёв не может быть отрицательным";
-inline constexpr const char* kLayerNumberMessage = "Номер слоя должен быть от 1 до 50";
+inline const std::string kLayerNumberMessage = "Номер слоя должен быть от 1 до " + std::to_string(kMaxLayers);
 
 // The stored layer as the entry row shows it: the name and FormatDecimal4 of
 // s, λ, δ (a layer never entered shows "", "0", "0", "0").

@@ -389,6 +389,8 @@ void MainFormTest::windowsPageShowsOrientationOne() {
     t.ShowWindowsPage();
     QVERIFY(t.errors.isEmpty());
     QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QCOMPARE(t.Get<QTabWidget>("PageControl1")->tabText(0), QStringLiteral("   С"));
+    QCOMPARE(t.Get<QTabWidget>("PageControl1")->tabText(7), QStringLiteral("  СЗ"));
     QCOMPARE(t.form->Project.GlazingArea, Decimal4::FromInt(3));  // inputs read
     for (int row = 1; row <= 17; ++row) {
         for (int column = 0; column < 10; ++column) {

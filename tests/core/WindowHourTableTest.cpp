@@ -42,8 +42,8 @@ TEST(WindowHourTable, ClearingRules) {
     EXPECT_EQ(state.WindowPeakHour[2], 5);
 }
 
-TEST(Orientations, CaptionsAndAzimuths) {
-    EXPECT_EQ(OrientationAt(1).caption, "   С");
+TEST(Orientations, NamesAndAzimuths) {
+    EXPECT_EQ(OrientationAt(2).name, "СВ");
     EXPECT_EQ(OrientationAt(5).facadeAzimuth, 0);
     EXPECT_EQ(OrientationAt(8).facadeAzimuth, 135);
     EXPECT_EQ(HourLabel(5), "12-13");
