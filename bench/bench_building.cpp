@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <string>
 
 #include "BuildingDocument.h"
@@ -27,9 +29,9 @@ std::string RoomDocument(int number) {
            layer + "}}";
 }
 
-std::string BuildingDocumentText() {
+std::string BuildingDocumentText(int roomCount = kRooms) {
     std::string rooms;
-    for (int r = 1; r <= kRooms; ++r) rooms += (r > 1 ? "," : "") + RoomDocument(100 + r);
+    for (int r = 1; r <= roomCount; ++r) rooms += (r > 1 ? "," : "") + RoomDocument(100 + r);
     return R"({"format": "solargain-project", "version": 2, "inputs": {"Site": {"City": "Москва"}, "Rooms": [)" +
            rooms + "]}}";
 }
@@ -49,8 +51,28 @@ void BM_Building200Rooms(benchmark::State& state) {
     }
 }
 
+// Memory that a building's inputs and results hold, by the heap in use after
+// reading and computing it (kept) less before: the counter gives it per 100
+// rooms for 100, 200 and 400 rooms, which should stay the same if it grows
+// linearly.
+void BM_BuildingMemory(benchmark::State& state) {
+    const int rooms = static_cast<int>(state.range(0));
+    const std::string text = BuildingDocumentText(rooms);
+    double perHundred = 0;
+    for (auto _ : state) {
+        const std::size_t before = mallinfo2().uordblks;
+        const BuildingInputs building = ReadAnyBuilding(text);
+        const BuildingResults results = ComputeBuilding(building, 1);
+        const std::size_t after = mallinfo2().uordblks;
+        benchmark::DoNotOptimize(results.Building.MaxGain);
+        perHundred = static_cast<double>(after - before) / (1024.0 * 1024.0) * 100.0 / rooms;
+    }
+    state.counters["MB_per_100_rooms"] = perHundred;
+}
+
 }  // namespace
 
+BENCHMARK(BM_BuildingMemory)->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_BuildingRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Building200Rooms)
     ->Arg(1)

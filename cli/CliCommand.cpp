@@ -176,7 +176,7 @@ int ComputeBuildingResults(const CommandLine& cl, const BuildingInputs& building
                            std::ostream& err) {
     const BuildingResults results = ComputeBuilding(building);
     const std::string text = cl.format == OutputFormat::Xlsx   ? std::string()
-                             : cl.format == OutputFormat::Json ? JsonDocumentText(WriteBuildingResultsJson(results))
+                             : cl.format == OutputFormat::Json ? BuildingResultsJsonText(results)
                                                                : BuildingResultsCsv(results);
     if (!cl.output) {
         out << text;

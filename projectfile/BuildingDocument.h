@@ -154,6 +154,10 @@ nlohmann::ordered_json WriteBuildingInputsJson(const BuildingInputs& building);
 // element as the project results write it, with its "Name".
 nlohmann::ordered_json WriteBuildingResultsJson(const BuildingResults& results);
 
+// JsonDocumentText(WriteBuildingResultsJson(results)), the same text made room
+// by room on all processors without the whole tree at once.
+std::string BuildingResultsJsonText(const BuildingResults& results);
+
 // The results, or {"error": message}.
 nlohmann::ordered_json WriteBuildingOutcomeJson(const BuildingOutcome& outcome);
 

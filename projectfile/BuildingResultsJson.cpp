@@ -1,6 +1,12 @@
 // The building's results as JSON: each element as the project results write
 // it, each room's totals likewise, and the building's sums.
 
+#include <algorithm>
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "BuildingDocument.h"
 #include "Conversions.h"
 
@@ -17,7 +23,9 @@ ordered_json HourLabelOrNull(const std::optional<int>& hour) {
 ordered_json ElementJson(const ElementResults& element, const char* key) {
     ordered_json object = ordered_json::object();
     object["Name"] = element.Name;
-    object.update(WriteProjectResultsJson(element.Results)[key]);
+    ordered_json results = WriteProjectResultsJson(element.Results);
+    ordered_json& section = results[key];
+    for (auto it = section.begin(); it != section.end(); ++it) object[it.key()] = std::move(*it);
     return object;
 }
 
@@ -57,6 +65,54 @@ ordered_json WriteBuildingResultsJson(const BuildingResults& results) {
     doc["rooms"] = std::move(rooms);
     doc["building"] = BuildingJson(results.Building);
     return doc;
+}
+
+namespace {
+
+// A member's text as it stands in a document indented by two spaces per
+// level at `depth`: every line after the first moved right by the depth.
+std::string Indented(const ordered_json& value, int depth) {
+    const std::string text = value.dump(2, ' ', false, ordered_json::error_handler_t::replace);
+    const std::string shift = "\n" + std::string(static_cast<std::size_t>(2 * depth), ' ');
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const char c : text) {
+        if (c == '\n') {
+            out += shift;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// Each room's text is made, tree and all, by one of the workers and the tree
+// dropped at once, so that a large building never holds the trees of all its
+// rooms; the text is the one JsonDocumentText gives of the whole tree.
+std::string BuildingResultsJsonText(const BuildingResults& results) {
+    const std::size_t count = results.Rooms.size();
+    std::vector<std::string> rooms(count);
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < count; i = next++) rooms[i] = Indented(RoomJson(results.Rooms[i]), 2);
+    };
+    const std::size_t workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), count);
+    {
+        std::vector<std::jthread> threads;
+        for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work);
+        work();
+    }
+    std::string text = "{\n  \"rooms\": [";
+    if (count == 0) {
+        text += "]";
+    } else {
+        for (std::size_t i = 0; i < count; ++i) text += (i == 0 ? "\n    " : ",\n    ") + rooms[i];
+        text += "\n  ]";
+    }
+    text += ",\n  \"building\": " + Indented(BuildingJson(results.Building), 1) + "\n}\n";
+    return text;
 }
 
 ordered_json WriteBuildingOutcomeJson(const BuildingOutcome& outcome) {

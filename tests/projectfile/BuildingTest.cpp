@@ -381,3 +381,14 @@ TEST(Building, WorkersGiveWhatOneWorkerGives) {
         }
     }
 }
+
+// The tool's text of a building, made room by room, is the text of the whole
+// tree: for several rooms, one room, and none.
+TEST(Building, ResultsTextMadeRoomByRoomIsTheWholeTreesText) {
+    const std::vector<std::vector<Room>> buildings{kRooms, {kRooms.front()}, {kRooms.back()}, {}};
+    for (const std::vector<Room>& rooms : buildings) {
+        SCOPED_TRACE(rooms.size());
+        const BuildingResults results = ComputeBuilding(ReadAnyBuilding(BuildingText(rooms)));
+        EXPECT_EQ(BuildingResultsJsonText(results), JsonDocumentText(WriteBuildingResultsJson(results)));
+    }
+}
