@@ -10,6 +10,7 @@
 #include "CalcError.h"
 #include "Cities.h"
 #include "FormStyle.h"
+#include "InputFields.h"
 #include "MainForm.h"
 #include "PickList.h"
 
@@ -107,7 +108,8 @@ void CityPicker::Choose(const City& city) {
     }
     form_->CityEdit->setText(Text(city.name));
     form_->RunHandler([this, &choice] {
-        for (const CityInput& input : kCityInputs) form_->AssignInputText(input.control, Text(choice.*input.text));
+        for (const CityInput& input : kCityInputs)
+            form_->AssignInputText(ControlOfKey(input.key), Text(choice.*input.text));
     });
     ShowLine(Line::Source, Text(CitySourceLabel(city)));
 }

@@ -11,12 +11,14 @@
 // from which the page is built. What a control stands for (its project-state
 // field, its default text, its group, name, symbol and unit, which give its
 // accessible name and tooltip) is its row of the input table in core
-// (InputControls.h), found by the control's name.
+// (InputControls.h), found by the input's key: the control names stay here,
+// in the window.
 
 using InputGroup = InputSection;
 
 struct InputField {
     std::string_view control;  // object and member name
+    std::string_view key;      // the input it shows, as the core names it
     QLineEdit* TForm1::*edit;  // the member (nullptr for ComboBox1)
     int row;                   // row of its group's grid
     int column;                // 0 = left block, 1 = right block of the row
@@ -24,11 +26,11 @@ struct InputField {
     std::string_view symbol;   // rich text just before the input
     bool computed;             // shown only: a read-only output
 
-    InputGroup Group() const { return InputControlOf(control).section; }
+    InputGroup Group() const { return InputControlOf(key).section; }
     // The unit after the input, from the input table ("" for none).
-    std::string_view Unit() const { return InputControlOf(control).unit; }
+    std::string_view Unit() const { return InputControlOf(key).unit; }
     // Accessible name and tooltip: "Высота окна Н, м".
-    std::string Description() const { return ::Description(InputControlOf(control)); }
+    std::string Description() const { return ::Description(InputControlOf(key)); }
 };
 
 inline constexpr std::size_t kInputFieldCount = kInputControlCount;
@@ -36,6 +38,12 @@ extern const std::array<InputField, kInputFieldCount> kInputFields;
 
 // The row of a control; throws std::out_of_range for an unknown name.
 const InputField& InputFieldOf(std::string_view control);
+// The row of the input `key`; throws std::out_of_range for an unknown key.
+const InputField& InputFieldOfKey(std::string_view key);
+// The control that shows the input `key`, and the input a control shows;
+// empty for a key or a control of no input.
+std::string_view ControlOfKey(std::string_view key);
+std::string_view KeyOfControl(std::string_view control);
 
 // Orientation check boxes: windows (in "Для окон") and walls (in "Для стен").
 struct OrientationBox {

@@ -109,7 +109,7 @@ void TForm1::CreateWindowGroup() {
     Label103->setObjectName(QStringLiteral("Label103"));
     Label104 = FormStyle::MakeLabel(GroupBox1, QStringLiteral("' ="), FormStyle::kMaroon);
     Label104->setObjectName(QStringLiteral("Label104"));
-    Label105 = FormStyle::MakeLabel(GroupBox1, Text(InputControlOf("Edit19").unit), FormStyle::kMaroon);
+    Label105 = FormStyle::MakeLabel(GroupBox1, Text(InputControlOf("GlazingTilt").unit), FormStyle::kMaroon);
     Label105->setObjectName(QStringLiteral("Label105"));
     auto* tiltSymbol = new QWidget(GroupBox1);
     auto* tiltLayout = new QHBoxLayout(tiltSymbol);
@@ -181,7 +181,7 @@ void TForm1::CreateSiteBlock() {
     const InputField& latitude = InputFieldOf("ComboBox1");
     ComboBox1 = new LatitudeBox(SiteFrame);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setCurrentText(Text(InputControlOf(latitude.control).defaultText));
+    ComboBox1->setCurrentText(Text(InputControlOf(latitude.key).defaultText));
     ComboBox1->setAccessibleName(Text(latitude.Description()));
     ComboBox1->setToolTip(ComboBox1->accessibleName());
     ComboBox1->setFixedWidth(InputPageBuilder::kNumberEditWidth + 16);
@@ -189,7 +189,7 @@ void TForm1::CreateSiteBlock() {
     label->setBuddy(ComboBox1);
     grid->addWidget(label, latitude.row, 0);
     grid->addWidget(ComboBox1, latitude.row, 2);
-    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(InputControlOf(latitude.control).unit), FormStyle::kMaroon),
+    grid->addWidget(FormStyle::MakeLabel(SiteFrame, Text(InputControlOf(latitude.key).unit), FormStyle::kMaroon),
                     latitude.row, 3);
     InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
     grid->setColumnStretch(4, 1);
@@ -249,7 +249,7 @@ void TForm1::ConnectInputPage() {
     // Then the value typed is stored, or the field marked, before any
     // change handler derives something from it.
     for (const InputField& field : kInputFields) {
-        if (field.edit == nullptr || field.computed || InputControlOf(field.control).field.decimal == nullptr) continue;
+        if (field.edit == nullptr || field.computed || InputControlOf(field.key).field.decimal == nullptr) continue;
         QLineEdit* edit = this->*field.edit;
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { StoreTypedValue(edit); });
     }
@@ -281,15 +281,14 @@ void TForm1::ConnectInputPage() {
 // typing to go on. Marking never fails the handler that put the text in
 // (opening a project with such a text opens it, marked).
 bool TForm1::StoreTypedValue(QLineEdit* edit, bool emptyRefused) {
-    const InputControl& input = InputControlOf(edit->objectName().toStdString());
+    const InputControl& input = InputControlOf(KeyOfControl(edit->objectName().toStdString()));
     if (edit->text().isEmpty() && !emptyRefused) return false;
     try {
         const Decimal4 value = ReadInputValue(input, edit->text().toStdString());
         if (input.field.decimal != nullptr) Project.*input.field.decimal = value;
         return true;
     } catch (const CalcError& e) {
-        marks_->Mark(
-            edit, QString::fromStdString(FieldRefusalText(e.Control().empty() ? e.NamingControl(input.control) : e)));
+        marks_->Mark(edit, QString::fromStdString(FieldRefusalText(e.Input().empty() ? e.NamingInput(input.key) : e)));
         return false;
     }
 }

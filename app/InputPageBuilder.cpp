@@ -47,7 +47,7 @@ void CreateEdits(TForm1* form) {
         if (!field.edit) continue;
         auto* edit = new QLineEdit(form);
         edit->setObjectName(Text(field.control));
-        edit->setText(Text(InputControlOf(field.control).defaultText));
+        edit->setText(Text(InputControlOf(field.key).defaultText));
         edit->setAccessibleName(Text(field.Description()));
         edit->setToolTip(Text(field.Description()));
         edit->setFixedWidth(kNumberEditWidth);

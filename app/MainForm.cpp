@@ -52,7 +52,7 @@ constexpr LayerGridHeading kLayerGridHeader[] = {
 QString HeadingText(const LayerGridHeading& heading) {
     QString text = QString::fromUtf8(heading.words);
     if (heading.entryEdit == nullptr) return text;
-    const InputControl& figure = InputControlOf(heading.entryEdit);
+    const InputControl& figure = InputControlOf(KeyOfControl(heading.entryEdit));
     return text + QLatin1Char(' ') + QString::fromUtf8(figure.symbol.data(), qsizetype(figure.symbol.size())) +
            QStringLiteral(", ") + QString::fromUtf8(figure.unit.data(), qsizetype(figure.unit.size()));
 }
@@ -243,14 +243,14 @@ void TForm1::AssignInputText(std::string_view control, const QString& text) {
 
 QStringList TForm1::HeaderControlTexts() const {
     QStringList texts;
-    for (const InputControl* input : HeaderInputs()) texts << InputText(input->control);
+    for (const InputControl* input : HeaderInputs()) texts << InputText(ControlOfKey(input->key));
     return texts;
 }
 
 void TForm1::AssignHeaderTexts(const QStringList& texts) {
     const auto assign = [&] {
         for (int line = 1; line <= texts.size() && line <= kHeaderInputCount; ++line)
-            AssignInputText(HeaderInputs()[static_cast<std::size_t>(line - 1)]->control, texts[line - 1]);
+            AssignInputText(ControlOfKey(HeaderInputs()[static_cast<std::size_t>(line - 1)]->key), texts[line - 1]);
     };
     // Inside a handler a failure ends that handler; on its own it is shown.
     if (handlerDepth_ > 0) {
@@ -308,7 +308,7 @@ void TForm1::RunTypingHandler(QWidget* typed, const std::function<void()>& body)
         std::rethrow_exception(error);
     } catch (const CalcError& e) {
         // A failure that names no field lies in the text typed.
-        const CalcError named = e.Control().empty() ? e.NamingControl(typed->objectName().toStdString()) : e;
+        const CalcError named = e.Input().empty() ? e.NamingInput(KeyOfControl(typed->objectName().toStdString())) : e;
         QWidget* field = FieldOf(named);
         marks_->Mark(field != nullptr ? field : typed, QString::fromStdString(FieldRefusalText(named)));
     } catch (const std::exception& e) {
@@ -331,8 +331,9 @@ void TForm1::ReportError(const std::exception_ptr& error) {
 }
 
 QWidget* TForm1::FieldOf(const CalcError& error) const {
-    if (error.Control().empty()) return nullptr;
-    return findChild<QWidget*>(QString::fromStdString(error.Control()));
+    const std::string_view control = ControlOfKey(error.Input());
+    if (control.empty()) return nullptr;
+    return findChild<QWidget*>(QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size())));
 }
 
 void TForm1::ShowFailure(const CalcError& error) {

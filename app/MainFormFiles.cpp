@@ -190,7 +190,7 @@ void TForm1::SaveFullFile(const QString& name) {
 // that cannot be computed is not saved.
 void TForm1::SaveTableFile(const QString& name) {
     if (const std::optional<CalcError> failure = ComputeWindowsIfStale(true))
-        throw CalcError("Таблица окон не записана: " + ErrorBoxText(failure->what()), failure->Control());
+        throw CalcError("Таблица окон не записана: " + ErrorBoxText(failure->what()), failure->Input());
     WriteReportFile(NativeName(name), ComposeProjectFile(HeaderOf(HeaderControlTexts()), Project.WindowHours));
 }
 

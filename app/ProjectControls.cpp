@@ -86,7 +86,8 @@ QString TForm1::CurrentProjectFile() const { return session_->File; }
 
 WindowInputTexts TForm1::ShownWindowInputs() const {
     WindowInputTexts texts;
-    for (const InputControl* input : WindowInputs()) texts.*input->windowText = InputText(input->control).toStdString();
+    for (const InputControl* input : WindowInputs())
+        texts.*input->windowText = InputText(ControlOfKey(input->key)).toStdString();
     return texts;
 }
 
@@ -164,7 +165,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
         }
     };
     for (const InputControl* input : WindowInputs()) {
-        if (!IsDerived(input->control)) put(input->control, p.Window.*input->windowText);
+        if (!IsDerived(ControlOfKey(input->key))) put(ControlOfKey(input->key), p.Window.*input->windowText);
     }
     for (const OtherText& t : kOtherTexts) put(t.control, p.*t.text);
     // The city is shown as the file names it; the texts it gave are put in
@@ -173,7 +174,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
     PutConditions(*this, p.OperatingConditions);
     for (const DerivedText& d : kDerivedTexts) {
         if (!(p.*d.given)) continue;
-        const std::string& text = p.Window.*InputControlOf(d.control).windowText;
+        const std::string& text = p.Window.*InputControlOf(KeyOfControl(d.control)).windowText;
         // A wind speed given is typed, so its coefficients follow even when
         // the text is the one shown.
         if (d.control == "Edit5" && Edit5->text() == Text(text)) PutByProgram([this] { Edit5Change(); });
@@ -213,7 +214,7 @@ void TForm1::ConnectProjectTracking() {
         connect(edit, &QLineEdit::textChanged, this, &TForm1::ProjectChanged);
     };
     for (const InputControl* input : WindowInputs()) {
-        if (QLineEdit* TForm1::*edit = InputFieldOf(input->control).edit) watch(this->*edit);
+        if (QLineEdit* TForm1::*edit = InputFieldOfKey(input->key).edit) watch(this->*edit);
     }
     for (const OtherText& t : kOtherTexts) watch(this->*InputFieldOf(t.control).edit);
     for (const LayerCountEdit& c : kLayerCounts) watch(this->*InputFieldOf(c.control).edit);

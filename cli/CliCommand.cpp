@@ -217,9 +217,9 @@ int Convert(const CommandLine& cl, std::istream& in, std::ostream& out, std::ost
 // document's refusal names its key.
 CliRadiationTable RadiationTableOf(const std::string& latitudeText) {
     try {
-        return ReadingControl("ComboBox1", [&latitudeText] { return ComputeRadiationTable(latitudeText); });
+        return ReadingInput("Latitude", [&latitudeText] { return ComputeRadiationTable(latitudeText); });
     } catch (const CalcError& e) {
-        throw CalcError("--latitude (" + InputName(InputControlOf("ComboBox1")) + "): " + e.ReasonOrMessage());
+        throw CalcError("--latitude (" + InputName(InputControlOf("Latitude")) + "): " + e.ReasonOrMessage());
     }
 }
 

@@ -28,10 +28,10 @@ std::string CalcError::FieldMessage() const {
     return message + joint_ + reason_;
 }
 
-CalcError CalcError::RefusingField(std::string_view control, std::string_view field, std::string_view joint,
+CalcError CalcError::RefusingField(std::string_view key, std::string_view field, std::string_view joint,
                                    std::string_view reason) const {
     CalcError refusal(*this);
-    refusal.control_ = control;
+    refusal.input_ = key;
     refusal.field_ = field;
     refusal.joint_ = joint;
     refusal.reason_ = reason;

@@ -20,8 +20,8 @@ std::string_view FaultWords(ArithmeticFault fault);
 // The one error type of the program. Every failure inside a handler (a text
 // that does not parse, a floating-point fault, a file error, a refused input)
 // is raised as a CalcError carrying the message the user is shown and, when
-// the failure lies in the text of one input control, that control's object
-// name, so that the window can focus and mark the field. A text that did not
+// the failure lies in the text of one input, that input's key, so that the
+// window can focus and mark its field. A text that did not
 // convert also carries what it should have been and the text itself; a
 // refusal of a field keeps the field's name and the reason apart, so that the
 // command-line tool can say them with the key of its document; a
@@ -29,19 +29,20 @@ std::string_view FaultWords(ArithmeticFault fault);
 class CalcError : public std::runtime_error {
 public:
     explicit CalcError(const std::string& message) : std::runtime_error(message) {}
-    CalcError(const std::string& message, std::string_view control) : std::runtime_error(message), control_(control) {}
+    CalcError(const std::string& message, std::string_view input) : std::runtime_error(message), input_(input) {}
     // A text the conversions could not read, with their message.
     CalcError(const std::string& message, UnreadableText kind, std::string_view text)
         : std::runtime_error(message), unreadable_(kind), text_(text) {}
     // A floating-point fault: "Ошибка вычисления: деление на ноль".
     explicit CalcError(ArithmeticFault fault);
 
-    // "Edit1", "ComboBox1", ...; empty when no single control is at fault.
-    const std::string& Control() const { return control_; }
-    // The same error, message and all, naming `control`.
-    CalcError NamingControl(std::string_view control) const {
+    // The key of the input at fault: "WindowHeight", "Latitude", ...; empty
+    // when no single input is at fault.
+    const std::string& Input() const { return input_; }
+    // The same error, message and all, naming the input `input`.
+    CalcError NamingInput(std::string_view input) const {
         CalcError named(*this);
-        named.control_ = control;
+        named.input_ = input;
         return named;
     }
     UnreadableText Unreadable() const { return unreadable_; }
@@ -58,8 +59,8 @@ public:
     // What is refused, without the field's name: Reason(), or the whole
     // message of an error that names no field.
     std::string ReasonOrMessage() const { return reason_.empty() ? std::string(what()) : reason_; }
-    // The same error as the refusal of `control`, named `field`, for `reason`.
-    CalcError RefusingField(std::string_view control, std::string_view field, std::string_view joint,
+    // The same error as the refusal of the input `key`, named `field`, for `reason`.
+    CalcError RefusingField(std::string_view key, std::string_view field, std::string_view joint,
                             std::string_view reason) const;
     // The layer 1..50 of a construction whose figure was refused; 0 for none.
     int Layer() const { return layer_; }
@@ -78,7 +79,7 @@ private:
     }
     std::string FieldMessage() const;
 
-    std::string control_;
+    std::string input_;
     UnreadableText unreadable_ = UnreadableText::None;
     std::string text_;
     ArithmeticFault fault_ = ArithmeticFault::None;

@@ -9,9 +9,9 @@
 
 std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view width, std::string_view count) {
     if (height.empty() || width.empty() || count.empty()) return std::nullopt;
-    const Decimal4 h = ReadingControl("Edit1", [height] { return ParseDecimal4(height); });
-    const Decimal4 b = ReadingControl("Edit2", [width] { return ParseDecimal4(width); });
-    const Decimal4 n = ReadInputValue("Edit3", count);
+    const Decimal4 h = ReadingInput("WindowHeight", [height] { return ParseDecimal4(height); });
+    const Decimal4 b = ReadingInput("WindowWidth", [width] { return ParseDecimal4(width); });
+    const Decimal4 n = ReadInputValue("WindowCount", count);
     return OpeningArea(h, b, n);
 }
 
@@ -42,7 +42,7 @@ Decimal4 HorizontalOuterCoeff(Decimal4 windSpeed) {
 
 std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowCoeff, ProjectState& state) {
     if (text.empty()) return std::nullopt;
-    state.WindSpeed = ReadInputValue("Edit5", text);
+    state.WindSpeed = ReadInputValue("WindSpeed", text);
     OuterCoeffTexts shown;
     if (windowCoeff) {
         state.WindowOuterCoeff = VerticalOuterCoeff(state.WindSpeed);
@@ -56,7 +56,8 @@ std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowC
 WindowKindSwitch KindSwitch(WindowKind kind) {
     switch (kind) {
         case WindowKind::Vertical:
-            return {InputControlOf("Edit8").defaultText, InputControlOf("Edit9").defaultText, true, false, true};
+            return {InputControlOf("ShadeHorizLength").defaultText, InputControlOf("ShadeVertLength").defaultText, true,
+                    false, true};
         case WindowKind::Inclined:
             return {std::nullopt, std::nullopt, true, true, true};
         case WindowKind::Horizontal:

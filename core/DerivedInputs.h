@@ -21,7 +21,7 @@
 std::optional<Decimal4> OpeningArea(std::string_view height, std::string_view width, std::string_view count);
 // Fп = (B · H) · n from the stored values, whatever their range.
 Decimal4 OpeningArea(Decimal4 height, Decimal4 width, Decimal4 count);
-// Edit1Change, Edit2Change, Edit3Change: the text of Edit17 (Fп) for the
+// H, B or n typed: the text of Fп for the
 // texts of H, B and n; empty when one of them is empty.
 std::optional<std::string> OpeningAreaText(std::string_view height, std::string_view width, std::string_view count);
 
@@ -32,11 +32,11 @@ Decimal4 HorizontalOuterCoeff(Decimal4 windSpeed);
 
 // The texts the wind speed shows.
 struct OuterCoeffTexts {
-    std::optional<std::string> Window;  // Edit18, αн of vertical surfaces; empty: left as it is
-    std::string Envelope;               // Edit42, αн of horizontal surfaces
+    std::optional<std::string> Window;  // αн of vertical surfaces; empty: left as it is
+    std::string Envelope;               // αн of horizontal surfaces
 };
 
-// Edit5Change: nothing for an empty text. Otherwise WindSpeed := V, read as
+// The wind speed typed: nothing for an empty text. Otherwise WindSpeed := V, read as
 // the windows page reads it (a negative speed is refused and not stored),
 // and stored first so that it stays when a coefficient fails; then
 // WindowOuterCoeff (only when `windowCoeff`) and EnvelopeOuterCoeff from it,
@@ -47,11 +47,11 @@ std::optional<OuterCoeffTexts> TypeWindSpeed(std::string_view text, bool windowC
 
 // What choosing a window kind with its radio button does to the input page.
 struct WindowKindSwitch {
-    std::optional<std::string_view> ShadeHorizText;  // new text of Edit8 (Lг); empty: unchanged
-    std::optional<std::string_view> ShadeVertText;   // new text of Edit9 (Lв); empty: unchanged
-    bool ShadesEnabled;                              // Edit8 and Edit9
-    bool TiltShown;                                  // the tilt line with Edit19
-    bool WindowCoeff;  // the wind speed then shows Edit18 as well as Edit42 (TypeWindSpeed)
+    std::optional<std::string_view> ShadeHorizText;  // new text of Lг; empty: unchanged
+    std::optional<std::string_view> ShadeVertText;   // new text of Lв; empty: unchanged
+    bool ShadesEnabled;                              // Lг and Lв
+    bool TiltShown;                                  // the tilt line with β'
+    bool WindowCoeff;  // the wind speed then shows αн of vertical as well as horizontal surfaces (TypeWindSpeed)
 };
 
 // Vertical: the shades back to their start-up texts, enabled, tilt hidden.

@@ -31,53 +31,53 @@ constexpr std::string_view kResistanceUnit = "м²·°С/Вт";
 // symbol and the name's gender (M, F, N) make the Russian refusal; with the
 // unit and the note they describe the control to screen readers and reports.
 constexpr std::array<InputControl, kInputControlCount> kInputControls{{
-    // control     default  read line  text of the windows page      state field                  range      name                                                                          symbol   gender  section    unit                   note
-    {"Edit1",      "1.5",    2,   2,  &T::WindowHeight,        &S::WindowHeight,         Above0,    "Высота окна",                                                                "Н",      F, Sec::Window,    "м",                   ""},
-    {"Edit2",      "2",      3,   3,  &T::WindowWidth,         &S::WindowWidth,          Above0,    "Ширина окна",                                                                "В",      F, Sec::Window,    "м",                   ""},
-    {"Edit8",      "0.3",    4,   4,  &T::ShadeHorizLength,    &S::ShadeHorizLength,     AtLeast0,  "Длина горизонтальных элементов затенения",                                   "Lг",     F, Sec::Window,    "м",                   ""},
-    {"Edit9",      "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength,      AtLeast0,  "Длина вертикальных элементов затенения",                                     "Lв",     F, Sec::Window,    "м",                   ""},
-    {"Edit10",     "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset,     AtLeast0,  "Расстояние от горизонтального элемента затенения до откоса",                 "а",      N, Sec::Window,    "м",                   ""},
-    {"Edit11",     "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset,      AtLeast0,  "Расстояние от вертикального элемента затенения до откоса",                   "с",      N, Sec::Window,    "м",                   ""},
-    {"Edit3",      "1",      0,  18,  nullptr,                 {},                       Whole1,    "Количество однотипных окон",                                                 "n",      N, Sec::Window,    "шт.",                 ""}, // no field of its own
-    {"Edit17",     "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea,          Above0,    "Площадь световых проёмов",                                                   "Fп",     F, Sec::Window,    "м²",                  ""},
-    {"Edit19",     "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Tilt,      "Угол отклонения остекления от вертикали",                                    "β'",     M, Sec::Window,    "°",                   ""},
-    {"Edit14",     "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance,   ZeroToOne, "Приведённый коэффициент поглощения солнечной радиации",                      "ρп",     M, Sec::Window,    "",                    ""},
-    {"Edit15",     "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance,    Above0,    "Сопротивление теплопередаче заполнения светового проёма",                    "Rп",     N, Sec::Window,    kResistanceUnit,       ""},
-    {"Edit16",     "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading,         ZeroToOne, "Коэффициент затенения светового проёма переплётами",                         "τ₂",     M, Sec::Window,    "",                    ""},
-    {"Edit13",     "0.9",   11,  11,  &T::RelativePenetration, &S::RelativePenetration,  ZeroToOne, "Коэффициент относительного проникания солнечной радиации",                   "Котн",   M, Sec::Window,    "",                    ""},
+    // key                     default  read line  text of the windows page      state field                  range      name                                                                          symbol   gender  section    unit                   note
+    {"WindowHeight",            "1.5",    2,   2,  &T::WindowHeight,        &S::WindowHeight,         Above0,    "Высота окна",                                                                "Н",      F, Sec::Window,    "м",                   ""},
+    {"WindowWidth",             "2",      3,   3,  &T::WindowWidth,         &S::WindowWidth,          Above0,    "Ширина окна",                                                                "В",      F, Sec::Window,    "м",                   ""},
+    {"ShadeHorizLength",        "0.3",    4,   4,  &T::ShadeHorizLength,    &S::ShadeHorizLength,     AtLeast0,  "Длина горизонтальных элементов затенения",                                   "Lг",     F, Sec::Window,    "м",                   ""},
+    {"ShadeVertLength",         "0.3",    5,   5,  &T::ShadeVertLength,     &S::ShadeVertLength,      AtLeast0,  "Длина вертикальных элементов затенения",                                     "Lв",     F, Sec::Window,    "м",                   ""},
+    {"ShadeHorizOffset",        "0",      6,   6,  &T::ShadeHorizOffset,    &S::ShadeHorizOffset,     AtLeast0,  "Расстояние от горизонтального элемента затенения до откоса",                 "а",      N, Sec::Window,    "м",                   ""},
+    {"ShadeVertOffset",         "0",      7,   7,  &T::ShadeVertOffset,     &S::ShadeVertOffset,      AtLeast0,  "Расстояние от вертикального элемента затенения до откоса",                   "с",      N, Sec::Window,    "м",                   ""},
+    {"WindowCount",             "1",      0,  18,  nullptr,                 {},                       Whole1,    "Количество однотипных окон",                                                 "n",      N, Sec::Window,    "шт.",                 ""}, // no field of its own
+    {"GlazingArea",             "3",     14,  14,  &T::GlazingArea,         &S::GlazingArea,          Above0,    "Площадь световых проёмов",                                                   "Fп",     F, Sec::Window,    "м²",                  ""},
+    {"GlazingTilt",             "0",     17,  16,  &T::GlazingTilt,         &S::GlazingTilt,          Tilt,      "Угол отклонения остекления от вертикали",                                    "β'",     M, Sec::Window,    "°",                   ""},
+    {"GlazingAbsorptance",      "0.25",  12,  12,  &T::GlazingAbsorptance,  &S::GlazingAbsorptance,   ZeroToOne, "Приведённый коэффициент поглощения солнечной радиации",                      "ρп",     M, Sec::Window,    "",                    ""},
+    {"GlazingResistance",       "0.34",  13,  13,  &T::GlazingResistance,   &S::GlazingResistance,    Above0,    "Сопротивление теплопередаче заполнения светового проёма",                    "Rп",     N, Sec::Window,    kResistanceUnit,       ""},
+    {"FrameShading",            "0.9",   18,  17,  &T::FrameShading,        &S::FrameShading,         ZeroToOne, "Коэффициент затенения светового проёма переплётами",                         "τ₂",     M, Sec::Window,    "",                    ""},
+    {"RelativePenetration",     "0.9",   11,  11,  &T::RelativePenetration, &S::RelativePenetration,  ZeroToOne, "Коэффициент относительного проникания солнечной радиации",                   "Котн",   M, Sec::Window,    "",                    ""},
     // Site and climate
-    {"ComboBox1",  "48",     1,   1,  &T::Latitude,            &S::Latitude,             Any,       "Северная широта района",                                                     "φ",      F, Sec::Site,      "°",                   ""}, // 40..60: ReadLatitude
-    {"Edit7",      "22.5",   8,   8,  &T::OutdoorMeanTemp,     &S::OutdoorMeanTemp,      Any,       "Средняя температура наружного воздуха",                                      "tн.ср",  F, Sec::Site,      "°С",                  ""},
-    {"Edit6",      "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp,           Any,       "Температура внутреннего воздуха",                                            "tв",     F, Sec::Site,      "°С",                  ""},
-    {"Edit5",      "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed,            AtLeast0,  "Скорость ветра",                                                             "V",      F, Sec::Site,      "м/с",                 ""},
-    {"Edit12",     "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude,     AtLeast0,  "Суточная амплитуда температуры наружного воздуха",                           "Аtн",    F, Sec::Site,      "°С",                  ""},
-    {"Edit18",     "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Above0,    "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
-    {"Edit42",     "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Above0,    "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
+    {"Latitude",                "48",     1,   1,  &T::Latitude,            &S::Latitude,             Any,       "Северная широта района",                                                     "φ",      F, Sec::Site,      "°",                   ""}, // 40..60: ReadLatitude
+    {"OutdoorMeanTemp",         "22.5",   8,   8,  &T::OutdoorMeanTemp,     &S::OutdoorMeanTemp,      Any,       "Средняя температура наружного воздуха",                                      "tн.ср",  F, Sec::Site,      "°С",                  ""},
+    {"IndoorTemp",              "20",     9,   9,  &T::IndoorTemp,          &S::IndoorTemp,           Any,       "Температура внутреннего воздуха",                                            "tв",     F, Sec::Site,      "°С",                  ""},
+    {"WindSpeed",               "3.3",   19,  19,  &T::WindSpeed,           &S::WindSpeed,            AtLeast0,  "Скорость ветра",                                                             "V",      F, Sec::Site,      "м/с",                 ""},
+    {"OutdoorAmplitude",        "14.7",  10,  10,  &T::OutdoorAmplitude,    &S::OutdoorAmplitude,     AtLeast0,  "Суточная амплитуда температуры наружного воздуха",                           "Аtн",    F, Sec::Site,      "°С",                  ""},
+    {"WindowOuterCoeff",        "26.87", 15,  15,  &T::WindowOuterCoeff,    &S::WindowOuterCoeff,     Above0,    "Коэффициент теплоотдачи наружной поверхности вертикального окна",            "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
+    {"EnvelopeOuterCoeff",      "13.42", 16,   0,  &T::EnvelopeOuterCoeff,  &S::EnvelopeOuterCoeff,   Above0,    "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия", "αн",     M, Sec::Site,      kTransmittanceUnit,    ""},
     // Walls
-    {"Edit4",      "0",      0,   0,  nullptr,                 &S::WallArea,             AtLeast0,  "Площадь стены",                                                              "F",      F, Sec::Wall,      "м²",                  ""},
-    {"Edit20",     "0",      0,   0,  nullptr,                 &S::WallTransmittance,    Any,       "Коэффициент теплопередачи стены",                                            "К",      M, Sec::Wall,      kTransmittanceUnit,    ""},
-    {"Edit21",     "0",      0,   0,  nullptr,                 &S::WallResistance,       Any,       "Сопротивление теплопередаче стены",                                          "R",      N, Sec::Wall,      kResistanceUnit,       ""},
-    {"Edit22",     "0",      0,   0,  nullptr,                 &S::WallAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью стены",               "ρст",    M, Sec::Wall,      "",                    ""},
-    {"Edit33",     "3",      0,   0,  nullptr,                 &S::WallLayerCount,       Any,       "Количество слоёв в стене",                                                   "",       N, Sec::Wall,      "",                    ""},
-    {"Edit39",     "0",      0,   0,  nullptr,                 {},                       Any,       "Сопротивление",                                                              "Rв.пр.", N, Sec::Wall,      "",                    "в расчёте не участвует"}, // read and checked, used nowhere
-    {"Edit27",     "1",      0,   0,  nullptr,                 &S::WallLayerCurrent,     Any,       "Номер слоя стены",                                                           "",       M, Sec::WallLayer, "",                    ""},
-    {"Edit29",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя стены",                                                        "",       M, Sec::WallLayer, "",                    ""}, // layer entry
-    {"Edit30",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя стены",                             "s",      M, Sec::WallLayer, kTransmittanceUnit,    ""},
-    {"Edit31",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя стены",                                    "λ",      M, Sec::WallLayer, "Вт/(м·°С)",           ""},
-    {"Edit32",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя стены",                                                         "δ",      F, Sec::WallLayer, "м",                   ""},
+    {"WallArea",                "0",      0,   0,  nullptr,                 &S::WallArea,             AtLeast0,  "Площадь стены",                                                              "F",      F, Sec::Wall,      "м²",                  ""},
+    {"WallTransmittance",       "0",      0,   0,  nullptr,                 &S::WallTransmittance,    Any,       "Коэффициент теплопередачи стены",                                            "К",      M, Sec::Wall,      kTransmittanceUnit,    ""},
+    {"WallResistance",          "0",      0,   0,  nullptr,                 &S::WallResistance,       Any,       "Сопротивление теплопередаче стены",                                          "R",      N, Sec::Wall,      kResistanceUnit,       ""},
+    {"WallAbsorptance",         "0",      0,   0,  nullptr,                 &S::WallAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью стены",               "ρст",    M, Sec::Wall,      "",                    ""},
+    {"WallLayerCount",          "3",      0,   0,  nullptr,                 &S::WallLayerCount,       Any,       "Количество слоёв в стене",                                                   "",       N, Sec::Wall,      "",                    ""},
+    {"WallInnerResistance",     "0",      0,   0,  nullptr,                 {},                       Any,       "Сопротивление",                                                              "Rв.пр.", N, Sec::Wall,      "",                    "в расчёте не участвует"}, // read and checked, used nowhere
+    {"WallLayerNumber",         "1",      0,   0,  nullptr,                 &S::WallLayerCurrent,     Any,       "Номер слоя стены",                                                           "",       M, Sec::WallLayer, "",                    ""},
+    {"WallLayerMaterial",       "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя стены",                                                        "",       M, Sec::WallLayer, "",                    ""}, // layer entry
+    {"WallLayerHeatAbsorption", "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя стены",                             "s",      M, Sec::WallLayer, kTransmittanceUnit,    ""},
+    {"WallLayerConductivity",   "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя стены",                                    "λ",      M, Sec::WallLayer, "Вт/(м·°С)",           ""},
+    {"WallLayerThickness",      "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя стены",                                                         "δ",      F, Sec::WallLayer, "м",                   ""},
     // Roof
-    {"Edit23",     "0",      0,   0,  nullptr,                 &S::RoofArea,             AtLeast0,  "Площадь покрытия",                                                           "F",      F, Sec::Roof,      "м²",                  ""},
-    {"Edit24",     "0",      0,   0,  nullptr,                 &S::RoofTransmittance,    Any,       "Коэффициент теплопередачи покрытия",                                         "Кпокр",  M, Sec::Roof,      kTransmittanceUnit,    ""},
-    {"Edit25",     "0",      0,   0,  nullptr,                 &S::RoofResistance,       Any,       "Сопротивление теплопередаче покрытия",                                       "Rпокр",  N, Sec::Roof,      kResistanceUnit,       ""},
-    {"Edit26",     "0",      0,   0,  nullptr,                 &S::RoofAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью покрытия",            "ρп",     M, Sec::Roof,      "",                    ""},
-    {"Edit34",     "3",      0,   0,  nullptr,                 &S::RoofLayerCount,       Any,       "Количество слоёв в покрытии",                                                "",       N, Sec::Roof,      "",                    ""},
-    {"Edit40",     "22",     0,   0,  nullptr,                 &S::UnderRoofTemp,        Any,       "Температура воздуха под покрытием",                                          "tпокр",  F, Sec::Roof,      "°С",                  ""},
-    {"Edit41",     "13.4231",0,   0,  nullptr,                 {},                       Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",     M, Sec::Roof,      kTransmittanceUnit,    "только показ"}, // shown only: the roof's αн from the wind speed (3.3 at start-up)
-    {"Edit28",     "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent,     Any,       "Номер слоя покрытия",                                                        "",       M, Sec::RoofLayer, "",                    ""},
-    {"Edit35",     "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя покрытия",                                                     "",       M, Sec::RoofLayer, "",                    ""}, // layer entry
-    {"Edit36",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя покрытия",                          "s",      M, Sec::RoofLayer, kTransmittanceUnit,    ""},
-    {"Edit37",     "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя покрытия",                                 "λ",      M, Sec::RoofLayer, "Вт/(м·°С)",           ""},
-    {"Edit38",     "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя покрытия",                                                      "δ",      F, Sec::RoofLayer, "м",                   ""},
+    {"RoofArea",                "0",      0,   0,  nullptr,                 &S::RoofArea,             AtLeast0,  "Площадь покрытия",                                                           "F",      F, Sec::Roof,      "м²",                  ""},
+    {"RoofTransmittance",       "0",      0,   0,  nullptr,                 &S::RoofTransmittance,    Any,       "Коэффициент теплопередачи покрытия",                                         "Кпокр",  M, Sec::Roof,      kTransmittanceUnit,    ""},
+    {"RoofResistance",          "0",      0,   0,  nullptr,                 &S::RoofResistance,       Any,       "Сопротивление теплопередаче покрытия",                                       "Rпокр",  N, Sec::Roof,      kResistanceUnit,       ""},
+    {"RoofAbsorptance",         "0",      0,   0,  nullptr,                 &S::RoofAbsorptance,      ZeroToOne, "Коэффициент поглощения солнечной радиации поверхностью покрытия",            "ρп",     M, Sec::Roof,      "",                    ""},
+    {"RoofLayerCount",          "3",      0,   0,  nullptr,                 &S::RoofLayerCount,       Any,       "Количество слоёв в покрытии",                                                "",       N, Sec::Roof,      "",                    ""},
+    {"UnderRoofTemp",           "22",     0,   0,  nullptr,                 &S::UnderRoofTemp,        Any,       "Температура воздуха под покрытием",                                          "tпокр",  F, Sec::Roof,      "°С",                  ""},
+    {"RoofOuterCoeff",          "13.4231",0,   0,  nullptr,                 {},                       Any,       "Коэффициент теплоотдачи наружной поверхности покрытия",                      "αн",     M, Sec::Roof,      kTransmittanceUnit,    "только показ"}, // shown only: the roof's αн from the wind speed (3.3 at start-up)
+    {"RoofLayerNumber",         "1",      0,   0,  nullptr,                 &S::RoofLayerCurrent,     Any,       "Номер слоя покрытия",                                                        "",       M, Sec::RoofLayer, "",                    ""},
+    {"RoofLayerMaterial",       "",       0,   0,  nullptr,                 {},                       Any,       "Материал слоя покрытия",                                                     "",       M, Sec::RoofLayer, "",                    ""}, // layer entry
+    {"RoofLayerHeatAbsorption", "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплоусвоения материала слоя покрытия",                          "s",      M, Sec::RoofLayer, kTransmittanceUnit,    ""},
+    {"RoofLayerConductivity",   "",       0,   0,  nullptr,                 {},                       Above0,    "Коэффициент теплопроводности слоя покрытия",                                 "λ",      M, Sec::RoofLayer, "Вт/(м·°С)",           ""},
+    {"RoofLayerThickness",      "",       0,   0,  nullptr,                 {},                       Above0,    "Толщина слоя покрытия",                                                      "δ",      F, Sec::RoofLayer, "м",                   ""},
 }};
 // clang-format on
 
@@ -104,7 +104,7 @@ constexpr auto kHeaderInputs = OrderedBy<&InputControl::headerLine, kHeaderInput
 constexpr bool NamesAreUnique() {
     for (std::size_t i = 0; i < kInputControls.size(); ++i)
         for (std::size_t j = i + 1; j < kInputControls.size(); ++j)
-            if (kInputControls[i].control == kInputControls[j].control) return false;
+            if (kInputControls[i].key == kInputControls[j].key) return false;
     return true;
 }
 static_assert(NamesAreUnique());
@@ -166,10 +166,10 @@ std::string_view Refusal(InputRange range, Decimal4 value) {
     return {};
 }
 
-// The row of a control; nullptr for a name not in the table.
-const InputControl* FindInput(std::string_view control) {
+// The row of an input; nullptr for a key not in the table.
+const InputControl* FindInput(std::string_view key) {
     for (const InputControl& input : kInputControls)
-        if (input.control == control) return &input;
+        if (input.key == key) return &input;
     return nullptr;
 }
 
@@ -185,12 +185,12 @@ std::string Description(const InputControl& input) {
     return text;
 }
 
-const InputControl& InputControlOf(std::string_view control) {
-    if (const InputControl* input = FindInput(control)) return *input;
-    throw std::out_of_range("unknown input control " + std::string(control));
+const InputControl& InputControlOf(std::string_view key) {
+    if (const InputControl* input = FindInput(key)) return *input;
+    throw std::out_of_range("unknown input control " + std::string(key));
 }
 
-std::string DefaultTextOf(std::string_view control) { return std::string(InputControlOf(control).defaultText); }
+std::string DefaultTextOf(std::string_view key) { return std::string(InputControlOf(key).defaultText); }
 
 const std::array<const InputControl*, kWindowInputCount>& WindowInputs() { return kWindowInputs; }
 
@@ -215,17 +215,17 @@ void CheckInputRange(const InputControl& input, Decimal4 value) {
     reason += " быть ";
     reason += allowed;
     reason += " (введено " + FormatDecimal4(value) + ")";
-    throw CalcError(reason).RefusingField(input.control, InputName(input), " ", reason);
+    throw CalcError(reason).RefusingField(input.key, InputName(input), " ", reason);
 }
 
-CalcError NamingInput(const CalcError& error, std::string_view control) {
-    const InputControl* input = FindInput(control);
-    if (input == nullptr || error.Unreadable() == UnreadableText::None) return error.NamingControl(control);
-    return error.RefusingField(control, InputName(*input), ": ", error.what());
+CalcError NamingInput(const CalcError& error, std::string_view key) {
+    const InputControl* input = FindInput(key);
+    if (input == nullptr || error.Unreadable() == UnreadableText::None) return error.NamingInput(key);
+    return error.RefusingField(key, InputName(*input), ": ", error.what());
 }
 
 std::string FieldRefusalText(const CalcError& error) {
-    const InputControl* input = FindInput(error.Control());
+    const InputControl* input = FindInput(error.Input());
     const std::string prefix = input == nullptr ? std::string() : InputName(*input) + ": ";
     if (error.Unreadable() != UnreadableText::None) return prefix + UnreadableMessage(error.Unreadable(), error.Text());
     if (error.Fault() != ArithmeticFault::None)
@@ -234,7 +234,7 @@ std::string FieldRefusalText(const CalcError& error) {
 }
 
 Decimal4 ReadInputValue(const InputControl& input, std::string_view text) {
-    const Decimal4 value = ReadingControl(input.control, [text] { return ParseDecimal4(text); });
+    const Decimal4 value = ReadingInput(input.key, [text] { return ParseDecimal4(text); });
     CheckInputRange(input, value);
     return value;
 }
@@ -247,6 +247,6 @@ void StoreStartUpTexts(ProjectState& state) {
     }
 }
 
-Decimal4 ReadInputValue(std::string_view control, std::string_view text) {
-    return ReadInputValue(InputControlOf(control), text);
+Decimal4 ReadInputValue(std::string_view key, std::string_view text) {
+    return ReadInputValue(InputControlOf(key), text);
 }

@@ -86,7 +86,7 @@ enum class InputSection {
 };
 
 struct InputControl {
-    std::string_view control;                   // object name: "ComboBox1", "Edit1", ...
+    std::string_view key;                       // the input's name in documents and messages: "WindowHeight", ...
     std::string_view defaultText;               // shown at start-up
     int readOrder;                              // 1..19: when the windows page reads it; 0 = not read there
     int headerLine;                             // 1..19: its line of the project file header; 0 = not saved
@@ -112,11 +112,11 @@ const std::array<InputControl, kInputControlCount>& InputControls();
 // accessible name and tooltip of the control, and its line in the reports.
 std::string Description(const InputControl& input);
 
-// The row of a control; throws std::out_of_range for an unknown name.
-const InputControl& InputControlOf(std::string_view control);
+// The row of an input by its key; throws std::out_of_range for an unknown key.
+const InputControl& InputControlOf(std::string_view key);
 
-// A control's start-up text; throws std::out_of_range for an unknown name.
-std::string DefaultTextOf(std::string_view control);
+// An input's start-up text; throws std::out_of_range for an unknown key.
+std::string DefaultTextOf(std::string_view key);
 
 // The nineteen inputs of the windows page in the order it reads them.
 const std::array<const InputControl*, kWindowInputCount>& WindowInputs();
@@ -130,28 +130,28 @@ WindowInputTexts DefaultWindowInputTexts();
 // "Высота окна Н": the field's name and its symbol, as refusals name it.
 std::string InputName(const InputControl& input);
 
-// Refuses a value outside its control's range with a CalcError that carries
-// the control's name and says in Russian the field, its symbol, the values
+// Refuses a value outside its input's range with a CalcError that carries
+// the input's key and says in Russian the field, its symbol, the values
 // allowed and the value given: "Высота окна Н должна быть больше 0 (введено
 // -1.5)" (the reason "должна быть больше 0 (введено -1.5)" kept apart). A
 // value inside passes untouched.
 void CheckInputRange(const InputControl& input, Decimal4 value);
 
-// The error `error` raised while reading the text of `control`, naming it: a
+// The error `error` raised while reading the text of the input `key`, naming it: a
 // text that did not convert says so after the field's name ("Высота окна Н:
 // «abc» — не число"); any other refusal keeps its message, which says what it
-// refuses. A control outside the input table is named by its object name only.
-CalcError NamingInput(const CalcError& error, std::string_view control);
+// refuses. A key outside the input table is named as it is.
+CalcError NamingInput(const CalcError& error, std::string_view key);
 
-// Runs `read`, which reads the text of `control`; a CalcError it raises that
-// names no control yet is raised again naming it (NamingInput).
+// Runs `read`, which reads the text of the input `key`; a CalcError it raises
+// that names no input yet is raised again naming it (NamingInput).
 template <class Read>
-decltype(auto) ReadingControl(std::string_view control, Read&& read) {
+decltype(auto) ReadingInput(std::string_view key, Read&& read) {
     try {
         return read();
     } catch (const CalcError& e) {
-        if (!e.Control().empty()) throw;
-        throw NamingInput(e, control);
+        if (!e.Input().empty()) throw;
+        throw NamingInput(e, key);
     }
 }
 
@@ -165,7 +165,7 @@ decltype(auto) ReadingControl(std::string_view control, Read&& read) {
 std::string FieldRefusalText(const CalcError& error);
 
 // Reads the text of a control that holds a decimal: ParseDecimal4, then the
-// control's range. Either failure names the field (ReadingControl,
+// control's range. Either failure names the field (ReadingInput,
 // CheckInputRange), and a refused value is never returned, so never stored.
 Decimal4 ReadInputValue(const InputControl& input, std::string_view text);
 // The state as the input page shows it at start-up: every field a control
@@ -174,4 +174,4 @@ Decimal4 ReadInputValue(const InputControl& input, std::string_view text);
 void StoreStartUpTexts(ProjectState& state);
 
 // The same for a control named by its object name.
-Decimal4 ReadInputValue(std::string_view control, std::string_view text);
+Decimal4 ReadInputValue(std::string_view key, std::string_view text);

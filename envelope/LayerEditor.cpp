@@ -16,8 +16,10 @@ void RequireLayerNumber(std::int32_t number) {
 
 // The edits of the layer count and of the layer number, which a refusal of
 // their texts names.
-std::string_view CountControl(Construction c) { return c == Construction::Wall ? "Edit33" : "Edit34"; }
-std::string_view NumberControl(Construction c) { return c == Construction::Wall ? "Edit27" : "Edit28"; }
+std::string_view CountControl(Construction c) { return c == Construction::Wall ? "WallLayerCount" : "RoofLayerCount"; }
+std::string_view NumberControl(Construction c) {
+    return c == Construction::Wall ? "WallLayerNumber" : "RoofLayerNumber";
+}
 
 // The three figures of the entry row: their grid column, typed text, stored
 // value and the entry edit of each construction.
@@ -26,21 +28,21 @@ struct EntryFigure {
     std::string LayerEntryTexts::*text;
     Decimal4 ConstructionLayer::*value;
     std::string ConstructionLayer::*keptText;
-    std::string_view wallControl;
-    std::string_view roofControl;
+    std::string_view wallInput;
+    std::string_view roofInput;
 };
 
 // clang-format off
 constexpr std::array<EntryFigure, 3> kEntryFigures{{
     // column  typed                             stored                              typed text kept                         wall      roof
-    {2,        &LayerEntryTexts::HeatAbsorption, &ConstructionLayer::HeatAbsorption, &ConstructionLayer::HeatAbsorptionText, "Edit30", "Edit36"},  // s
-    {3,        &LayerEntryTexts::Conductivity,   &ConstructionLayer::Conductivity,   &ConstructionLayer::ConductivityText,   "Edit31", "Edit37"},  // λ
-    {4,        &LayerEntryTexts::Thickness,      &ConstructionLayer::Thickness,      &ConstructionLayer::ThicknessText,      "Edit32", "Edit38"},  // δ
+    {2,        &LayerEntryTexts::HeatAbsorption, &ConstructionLayer::HeatAbsorption, &ConstructionLayer::HeatAbsorptionText, "WallLayerHeatAbsorption", "RoofLayerHeatAbsorption"},  // s
+    {3,        &LayerEntryTexts::Conductivity,   &ConstructionLayer::Conductivity,   &ConstructionLayer::ConductivityText,   "WallLayerConductivity", "RoofLayerConductivity"},  // λ
+    {4,        &LayerEntryTexts::Thickness,      &ConstructionLayer::Thickness,      &ConstructionLayer::ThicknessText,      "WallLayerThickness", "RoofLayerThickness"},  // δ
 }};
 // clang-format on
 
 const InputControl& ControlOf(const EntryFigure& figure, Construction c) {
-    return InputControlOf(c == Construction::Wall ? figure.wallControl : figure.roofControl);
+    return InputControlOf(c == Construction::Wall ? figure.wallInput : figure.roofInput);
 }
 
 // R₀ and K as stored, and for the roof αн of its outer surface as the roof
@@ -61,7 +63,7 @@ LayerEntryTexts EntryTextsOf(const ProjectState& state, Construction c, int laye
 }
 
 void SetLayerCount(ProjectState& state, Construction c, std::string_view countText) {
-    const std::int32_t count = ReadingControl(CountControl(c), [countText] {
+    const std::int32_t count = ReadingInput(CountControl(c), [countText] {
         const std::int32_t typed = ParseInteger(countText);
         if (typed < 0) throw CalcError(kNegativeLayerCountMessage);
         return typed;
@@ -128,7 +130,7 @@ ResistanceTexts ResistanceAfterCountChange(ProjectState& state, Construction c) 
 
 LayerNumberChange LayerNumberTyped(ProjectState& state, Construction c, std::string_view numberText) {
     if (numberText == "0") return {true, 0, {}};
-    const std::int32_t number = ReadingControl(NumberControl(c), [numberText] {
+    const std::int32_t number = ReadingInput(NumberControl(c), [numberText] {
         const std::int32_t typed = ParseInteger(numberText);
         RequireLayerNumber(typed);
         return typed;

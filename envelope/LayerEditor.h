@@ -9,10 +9,10 @@
 
 #include "Construction.h"
 
-// The state side of the layer editors of the wall group ("Для стен": Edit33
-// count, Edit27/UpDown1 number, Edit29..Edit32 entry row, StringGrid2,
-// Edit21 R₀, Edit20 K) and the roof group ("Для покрытий": Edit34, Edit28/
-// UpDown2, Edit35..Edit38, StringGrid3, Edit25, Edit24, Edit41). Each handler
+// The state side of the layer editors of the wall group ("Для стен": the
+// layer count, the layer number and its spin, the entry row, the layer grid,
+// R₀ and K) and the roof group ("Для покрытий": the same, and the roof's
+// αн). Each handler
 // reads its controls, calls one or two of these and writes the returned texts
 // into its controls. Failures are raised as CalcError; what a function did
 // before its failure point stays done, as its comment says.
@@ -32,8 +32,8 @@ struct LayerEntryTexts {
 // the layers above the count are kept, not used.
 using LayerList = std::vector<std::optional<LayerEntryTexts>>;
 
-// The outputs beside the grid: R₀ (Edit21/Edit25), K (Edit20/Edit24) and,
-// for the roof, αн of its outer surface from the wind speed (Edit41).
+// The outputs beside the grid: R₀, K and, for the roof, αн of its outer
+// surface from the wind speed.
 struct ResistanceTexts {
     std::string Resistance;
     std::string Transmittance;
@@ -50,9 +50,9 @@ inline const std::string kLayerNumberMessage = "Номер слоя должен
 // s, λ, δ (a layer never entered shows "", "0", "0", "0").
 LayerEntryTexts EntryTextsOf(const ProjectState& state, Construction c, int layer);
 
-// Layer count typed (Edit33Change / Edit34Change), first part: the count is
+// Layer count typed, first part: the count is
 // parsed (ParseInteger), a negative count is refused (either failure naming
-// the count's edit, Edit33 or Edit34), and the count is stored. No layer is
+// the count, WallLayerCount or RoofLayerCount), and the count is stored. No layer is
 // cleared: the layers above the count are kept, shown greyed, and used again
 // when the count rises, so that neither a count typed smaller nor the texts
 // passed on the way to a larger one ("1" on the way to "10") lose a layer.
@@ -95,10 +95,10 @@ LayerList LayerListOf(const ProjectState& state, Construction c);
 // too, so that what is shown is what the wall and roof results take.
 ResistanceTexts ResistanceAfterCountChange(ProjectState& state, Construction c);
 
-// Layer number typed (Edit27Change / Edit28Change). The text "0" asks for
+// Layer number typed. The text "0" asks for
 // "1" to be put into the number edit (ResetToOne; nothing else happens).
 // Otherwise the number is parsed, refused outside 1..50 (either failure
-// naming the number's edit, Edit27 or Edit28), and becomes the current layer
+// naming the number, WallLayerNumber or RoofLayerNumber), and becomes the current layer
 // and the spin position; Entry is its stored layer.
 struct LayerNumberChange {
     bool ResetToOne = false;
@@ -107,7 +107,7 @@ struct LayerNumberChange {
 };
 LayerNumberChange LayerNumberTyped(ProjectState& state, Construction c, std::string_view numberText);
 
-// Spin button pressed (UpDown1Click / UpDown2Click) with its new position. At
+// Spin button pressed with its new position. At
 // 0 the spin is to be put back to 1 (ResetToOne; nothing else happens). Above
 // 50 it is refused. Otherwise NumberText goes into the number edit, the
 // position becomes the current layer, and Entry is its stored layer.
@@ -120,15 +120,15 @@ LayerSpinChange LayerSpinClicked(ProjectState& state, Construction c, int positi
 
 // Stores typed texts into layer `number` (1..50, refused otherwise) whatever
 // the count. s, λ and δ are read first, in that order, and must read and be
-// above 0: the first refused is named (its edit, Edit30..Edit32 or
-// Edit36..Edit38) and nothing of the layer or the grid changes. Then the
+// above 0: the first refused is named (WallLayerHeatAbsorption and so on, or
+// the roof's) and nothing of the layer or the grid changes. Then the
 // layer becomes entered, grid row n column 0 gets n, column 1 and the name
 // get the typed name, and for s, λ, δ the grid cell gets the typed text and
 // the layer the value with its text.
 void StoreLayer(ProjectState& state, Construction c, int number, const LayerEntryTexts& typed,
                 const GridCellWriter& writeCell);
 
-// Enter button (Button1Click / Button2Click), first part: stores the entry
+// The entry row's «Ввод», first part: stores the entry
 // row into the current layer (StoreLayer) when its number does not exceed the
 // count (otherwise nothing at all happens and Entered is false). Then the
 // current layer advances by one, but not past 50: Position, NumberText (for
@@ -145,6 +145,6 @@ LayerEntryAdvance EnterLayer(ProjectState& state, Construction c, const LayerEnt
                              const GridCellWriter& writeCell);
 
 // Second part: R₀ and K recomputed and shown; for the roof also the roof's αн
-// that R₀ rests on (from the wind speed), returned for Edit41. A fault of the
+// that R₀ rests on (from the wind speed). A fault of the
 // computation leaves R₀ and K unchanged.
 ResistanceTexts ResistanceAfterEntry(ProjectState& state, Construction c);

@@ -108,11 +108,11 @@ void WriteTotalsTitles(TotalsView& view) {
 }
 
 void ReadTotalsSharedInputs(ProjectState& state, const TotalsInputTexts& in) {
-    state.Latitude = ReadingControl("ComboBox1", [&in] { return ReadLatitude(in.Latitude); });
-    state.WindSpeed = ReadInputValue("Edit5", in.WindSpeed);
-    state.OutdoorMeanTemp = ReadInputValue("Edit7", in.OutdoorMeanTemp);
-    state.IndoorTemp = ReadInputValue("Edit6", in.IndoorTemp);
-    state.OutdoorAmplitude = ReadInputValue("Edit12", in.OutdoorAmplitude);
+    state.Latitude = ReadingInput("Latitude", [&in] { return ReadLatitude(in.Latitude); });
+    state.WindSpeed = ReadInputValue("WindSpeed", in.WindSpeed);
+    state.OutdoorMeanTemp = ReadInputValue("OutdoorMeanTemp", in.OutdoorMeanTemp);
+    state.IndoorTemp = ReadInputValue("IndoorTemp", in.IndoorTemp);
+    state.OutdoorAmplitude = ReadInputValue("OutdoorAmplitude", in.OutdoorAmplitude);
 }
 
 void ClearTotalsMarkers(TotalsView& view) {
@@ -137,9 +137,9 @@ void ComputeWallTotals(ProjectState& state, const TotalsInputTexts& in) {
         state.WallHourTotal.Fill(Decimal4());
         return;
     }
-    ReadInputValue("Edit39", in.WallInnerResistance);
-    state.WallAbsorptance = ReadInputValue("Edit22", in.WallAbsorptance);
-    state.WallArea = ReadInputValue("Edit4", in.WallArea);
+    ReadInputValue("WallInnerResistance", in.WallInnerResistance);
+    state.WallAbsorptance = ReadInputValue("WallAbsorptance", in.WallAbsorptance);
+    state.WallArea = ReadInputValue("WallArea", in.WallArea);
     RequireEnteredLayers(state, Construction::Wall);
     FillVerticalRadiation(state);
     ComputeWallGains(state);
@@ -159,9 +159,9 @@ void ComputeRoofTotals(ProjectState& state, const TotalsInputTexts& in, TotalsVi
     // The roof's αн, from the wind speed as the roof gains take it; the
     // coefficient of horizontal windows typed on the input page stays.
     view.RoofOuterCoeffText = FormatDecimal4(HorizontalOuterCoeff(state.WindSpeed));
-    state.RoofArea = ReadInputValue("Edit23", in.RoofArea);
-    state.RoofAbsorptance = ReadInputValue("Edit26", in.RoofAbsorptance);
-    state.UnderRoofTemp = ReadInputValue("Edit40", in.UnderRoofTemp);
+    state.RoofArea = ReadInputValue("RoofArea", in.RoofArea);
+    state.RoofAbsorptance = ReadInputValue("RoofAbsorptance", in.RoofAbsorptance);
+    state.UnderRoofTemp = ReadInputValue("UnderRoofTemp", in.UnderRoofTemp);
     RequireEnteredLayers(state, Construction::Roof);
     FillHorizontalRadiation(state);
     ComputeRoofGains(state);

@@ -9,30 +9,30 @@
 
 // The totals page "Итого :": per hour the gains through the windows, the
 // walls, the roof and their sum, with the hour of each maximum. Plain data:
-// the page copies TotalsView into StringGrid6 and Edit41, and places Label164
+// the page copies TotalsView into its grid and the roof's αн, and places the marker
 // under the column of the grand maximum.
 
 // What the page reads from the input page.
 struct TotalsInputTexts {
-    std::string Latitude;                                      // ComboBox1
-    std::string WindSpeed;                                     // Edit5
-    std::string OutdoorMeanTemp;                               // Edit7
-    std::string IndoorTemp;                                    // Edit6
-    std::string OutdoorAmplitude;                              // Edit12
-    std::string WallInnerResistance;                           // Edit39 "R в.пр.": must be a number, used nowhere
-    std::string WallAbsorptance;                               // Edit22
-    std::string WallArea;                                      // Edit4
-    std::string RoofArea;                                      // Edit23
-    std::string RoofAbsorptance;                               // Edit26
-    std::string UnderRoofTemp;                                 // Edit40
-    bool Windows = false;                                      // CheckBox1 "Окна"
-    bool Walls = false;                                        // CheckBox2 "Стены"
-    bool Roof = false;                                         // CheckBox3 "Покрытие"
-    std::array<bool, kOrientationCount> WindowOrientations{};  // CheckBox4..CheckBox11, С..СЗ
-    std::array<bool, kOrientationCount> WallOrientations{};    // CheckBox12..CheckBox19, С..СЗ
+    std::string Latitude;
+    std::string WindSpeed;
+    std::string OutdoorMeanTemp;
+    std::string IndoorTemp;
+    std::string OutdoorAmplitude;
+    std::string WallInnerResistance;  // "R в.пр.": must be a number, used nowhere
+    std::string WallAbsorptance;
+    std::string WallArea;
+    std::string RoofArea;
+    std::string RoofAbsorptance;
+    std::string UnderRoofTemp;
+    bool Windows = false;                                      // "Окна" ticked
+    bool Walls = false;                                        // "Стены" ticked
+    bool Roof = false;                                         // "Покрытие" ticked
+    std::array<bool, kOrientationCount> WindowOrientations{};  // С..СЗ ticked
+    std::array<bool, kOrientationCount> WallOrientations{};    // С..СЗ ticked
 };
 
-// StringGrid6: 12 rows, 10 columns (hour h in column h − 1).
+// The totals grid: 12 rows, 10 columns (hour h in column h − 1).
 inline constexpr int kTotalsRowCount = 12;
 using TotalsGrid = std::array<std::array<std::string, kHourCount>, kTotalsRowCount>;  // [row][column]
 
@@ -58,13 +58,13 @@ inline const std::string kMaxMarker = "  " + std::string(kPeakMarkerText);
 // showing.
 struct TotalsView {
     TotalsGrid Cells;
-    std::optional<std::string> RoofOuterCoeffText;  // Edit41, set when the roof step shows αн
+    std::optional<std::string> RoofOuterCoeffText;  // the roof's αн, set when the roof step shows it
     // Hours 1..10 of the row maxima, each marked "  MAX" in its marker row;
     // empty for an element kind not included or a row without any gain.
     std::optional<int> WindowMaxHour;
     std::optional<int> WallMaxHour;
     std::optional<int> RoofMaxHour;
-    // Hour 1..10 of the largest GrandHourTotal, under which Label164 stands;
+    // Hour 1..10 of the largest GrandHourTotal, under which its marker stands;
     // empty before the first showing and for a day without any gain.
     std::optional<int> GrandMaxHour;
     // Why the day has no gain at all (and so no maximum), when it has none.
@@ -88,7 +88,7 @@ void ClearTotalsMarkers(TotalsView& view);                                     /
 void SumWindowTotals(ProjectState& state, const TotalsInputTexts& in);         // WindowHourTotal
 void ComputeWallTotals(ProjectState& state, const TotalsInputTexts& in);       // walls: gains and WallHourTotal
 void ComputeRoofTotals(ProjectState& state, const TotalsInputTexts& in,
-                       TotalsView& view);                       // roof: αн (Edit41), RoofHourGain
+                       TotalsView& view);                       // roof: αн, RoofHourGain
 void WriteTotalsValues(ProjectState& state, TotalsView& view);  // rows 2, 5, 8, GrandHourTotal, row 11
 void MarkTotalsMaxima(const ProjectState& state, const TotalsInputTexts& in,
                       TotalsView& view);  // maxima and their markers

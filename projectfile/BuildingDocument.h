@@ -44,7 +44,7 @@ struct ElementInputs {
 
 struct RoomInputs {
     std::string Name;
-    std::string IndoorTemp = DefaultTextOf("Edit6");  // tв, °C
+    std::string IndoorTemp = DefaultTextOf("IndoorTemp");  // tв, °C
     std::vector<ElementInputs> Windows;
     std::vector<ElementInputs> Walls;
     std::optional<ElementInputs> Roof;

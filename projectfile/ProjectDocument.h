@@ -39,7 +39,7 @@ struct ProjectInputs {
     // opening area and the outer coefficients the document leaves out, as the
     // input page does (see GivenGlazingArea and below).
     WindowInputTexts Window = DefaultWindowInputTexts();
-    std::string WindowCount = DefaultTextOf("Edit3");  // n
+    std::string WindowCount = DefaultTextOf("WindowCount");  // n
 
     // The city of the field «Город» as chosen or typed; empty for none. The
     // reader fills from it the latitude, tн.ср and Atн the document leaves out
@@ -66,17 +66,17 @@ struct ProjectInputs {
     std::array<bool, kOrientationCount> WallOrientations{};
 
     // Wall group "Для стен".
-    std::string WallArea = DefaultTextOf("Edit4");              // F, m²
-    std::string WallAbsorptance = DefaultTextOf("Edit22");      // ρст
-    std::string WallInnerResistance = DefaultTextOf("Edit39");  // Rв.пр. (read and checked, unused)
-    std::optional<std::string> WallLayerCount;                  // Edit33; absent: the length of the list
-    LayerList WallLayers;                                       // from the room side outwards
+    std::string WallArea = DefaultTextOf("WallArea");                        // F, m²
+    std::string WallAbsorptance = DefaultTextOf("WallAbsorptance");          // ρст
+    std::string WallInnerResistance = DefaultTextOf("WallInnerResistance");  // Rв.пр. (read and checked, unused)
+    std::optional<std::string> WallLayerCount;                               // absent: the length of the list
+    LayerList WallLayers;                                                    // from the room side outwards
 
     // Roof group "Для покрытий".
-    std::string RoofArea = DefaultTextOf("Edit23");         // F, m²
-    std::string RoofAbsorptance = DefaultTextOf("Edit26");  // ρ
-    std::string UnderRoofTemp = DefaultTextOf("Edit40");    // tпокр, °C
-    std::optional<std::string> RoofLayerCount;              // Edit34; absent: the length of the list
+    std::string RoofArea = DefaultTextOf("RoofArea");                // F, m²
+    std::string RoofAbsorptance = DefaultTextOf("RoofAbsorptance");  // ρ
+    std::string UnderRoofTemp = DefaultTextOf("UnderRoofTemp");      // tпокр, °C
+    std::optional<std::string> RoofLayerCount;                       // absent: the length of the list
     LayerList RoofLayers;
 
     // Operating conditions А or Б of the layers' materials: which λ and s the

@@ -44,13 +44,13 @@ void CheckWidth(const std::string& text, int line, const std::string& what) {
 // coefficients would check them, so that no file is written that opening
 // would refuse.
 std::string HeaderLineText(const InputControl& input, const std::string& shown) {
-    if (input.control == "Edit3") {
-        const std::int32_t count = ReadingControl(input.control, [&shown] { return ParseInteger(shown); });
+    if (input.key == "WindowCount") {
+        const std::int32_t count = ReadingInput(input.key, [&shown] { return ParseInteger(shown); });
         CheckInputRange(input, Decimal4::FromInt(count));
         return FormatInteger(count);
     }
     if (input.field.integer != nullptr) return FormatInteger(ParseInteger(shown));
-    if (input.control == "Edit5") return FormatDecimal4(ReadInputValue(input, shown));
+    if (input.key == "WindSpeed") return FormatDecimal4(ReadInputValue(input, shown));
     return FormatDecimal4(ParseDecimal4(shown));
 }
 
@@ -373,15 +373,15 @@ void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& sho
     };
     ProjectState scratch;  // what the handlers store goes here: a check changes nothing
     for (int line = 1; line <= kProjectHeaderLines; ++line) {
-        const std::string_view control = HeaderInputs()[static_cast<std::size_t>(line - 1)]->control;
+        const std::string_view control = HeaderInputs()[static_cast<std::size_t>(line - 1)]->key;
         std::string& target = texts[static_cast<std::size_t>(line - 1)];
         const std::string& value = loaded[static_cast<std::size_t>(line - 1)];
         if (target == value) continue;  // an equal text runs no handler
         target = value;
         try {
-            if (control == "Edit1" || control == "Edit2" || control == "Edit3") {
-                OpeningAreaText(text("Edit1"), text("Edit2"), text("Edit3"));
-            } else if (control == "Edit5") {
+            if (control == "WindowHeight" || control == "WindowWidth" || control == "WindowCount") {
+                OpeningAreaText(text("WindowHeight"), text("WindowWidth"), text("WindowCount"));
+            } else if (control == "WindSpeed") {
                 TypeWindSpeed(value, true, scratch);
             }
         } catch (const CalcError& e) {

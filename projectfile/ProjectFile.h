@@ -108,7 +108,7 @@ ProjectFileContents ParseProjectFile(std::string_view text);
 ProjectFileContents ReadProjectFile(const std::string& path);
 
 // Assigning the header to the controls in line order runs the change handlers
-// of Edit1, Edit2, Edit3 (opening area) and Edit5 (outer coefficients) for
+// of H, B, n (opening area) and V (outer coefficients) for
 // each text that differs from the one shown. This runs the same computations
 // on copies of the texts, `shown` being the 19 texts shown before, and raises
 // the error the first failing handler would raise, so that a file is refused

@@ -40,7 +40,7 @@ struct InputKey {
     std::array<bool, kOrientationCount> P::*orientations = nullptr;
     std::optional<std::string> P::*count = nullptr;
     LayerList P::*layers = nullptr;
-    std::string_view control = {};  // the control of a text not among the windows page's inputs
+    std::string_view input = {};  // the input of a text not among the windows page's inputs
 };
 
 // clang-format off
@@ -49,7 +49,7 @@ constexpr std::array<InputKey, 38> kInputKeys{{
     {.name = "Latitude",            .kind = KeyKind::Text, .windowText = &T::Latitude},
     {.name = "WindowHeight",        .kind = KeyKind::Text, .windowText = &T::WindowHeight},
     {.name = "WindowWidth",         .kind = KeyKind::Text, .windowText = &T::WindowWidth},
-    {.name = "WindowCount",         .kind = KeyKind::Text, .text = &P::WindowCount,         .control = "Edit3"},
+    {.name = "WindowCount",         .kind = KeyKind::Text, .text = &P::WindowCount,         .input = "WindowCount"},
     {.name = "ShadeHorizLength",    .kind = KeyKind::Text, .windowText = &T::ShadeHorizLength,    .flag = &P::GivenShadeHorizLength},
     {.name = "ShadeVertLength",     .kind = KeyKind::Text, .windowText = &T::ShadeVertLength,     .flag = &P::GivenShadeVertLength},
     {.name = "ShadeHorizOffset",    .kind = KeyKind::Text, .windowText = &T::ShadeHorizOffset},
@@ -66,12 +66,12 @@ constexpr std::array<InputKey, 38> kInputKeys{{
     {.name = "GlazingTilt",         .kind = KeyKind::Text, .windowText = &T::GlazingTilt},
     {.name = "FrameShading",        .kind = KeyKind::Text, .windowText = &T::FrameShading},
     {.name = "WindSpeed",           .kind = KeyKind::Text, .windowText = &T::WindSpeed,           .flag = &P::GivenWindSpeed},
-    {.name = "WallArea",            .kind = KeyKind::Text, .text = &P::WallArea,            .control = "Edit4"},
-    {.name = "WallAbsorptance",     .kind = KeyKind::Text, .text = &P::WallAbsorptance,     .control = "Edit22"},
-    {.name = "WallInnerResistance", .kind = KeyKind::Text, .text = &P::WallInnerResistance, .control = "Edit39"},
-    {.name = "RoofArea",            .kind = KeyKind::Text, .text = &P::RoofArea,            .control = "Edit23"},
-    {.name = "RoofAbsorptance",     .kind = KeyKind::Text, .text = &P::RoofAbsorptance,     .control = "Edit26"},
-    {.name = "UnderRoofTemp",       .kind = KeyKind::Text, .text = &P::UnderRoofTemp,       .control = "Edit40"},
+    {.name = "WallArea",            .kind = KeyKind::Text, .text = &P::WallArea,            .input = "WallArea"},
+    {.name = "WallAbsorptance",     .kind = KeyKind::Text, .text = &P::WallAbsorptance,     .input = "WallAbsorptance"},
+    {.name = "WallInnerResistance", .kind = KeyKind::Text, .text = &P::WallInnerResistance, .input = "WallInnerResistance"},
+    {.name = "RoofArea",            .kind = KeyKind::Text, .text = &P::RoofArea,            .input = "RoofArea"},
+    {.name = "RoofAbsorptance",     .kind = KeyKind::Text, .text = &P::RoofAbsorptance,     .input = "RoofAbsorptance"},
+    {.name = "UnderRoofTemp",       .kind = KeyKind::Text, .text = &P::UnderRoofTemp,       .input = "UnderRoofTemp"},
     {.name = "WindowKind",          .kind = KeyKind::Kind},
     {.name = "Windows",             .kind = KeyKind::CheckBox, .flag = &P::Windows},
     {.name = "Walls",               .kind = KeyKind::CheckBox, .flag = &P::Walls},
@@ -79,9 +79,9 @@ constexpr std::array<InputKey, 38> kInputKeys{{
     {.name = "WindowOrientations",  .kind = KeyKind::Orientations, .orientations = &P::WindowOrientations},
     {.name = "WallOrientations",    .kind = KeyKind::Orientations, .orientations = &P::WallOrientations},
     {.name = "OperatingConditions", .kind = KeyKind::Conditions},
-    {.name = "WallLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::WallLayerCount, .control = "Edit33"},
+    {.name = "WallLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::WallLayerCount, .input = "WallLayerCount"},
     {.name = "WallLayers",          .kind = KeyKind::Layers,       .layers = &P::WallLayers},
-    {.name = "RoofLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::RoofLayerCount, .control = "Edit34"},
+    {.name = "RoofLayerCount",      .kind = KeyKind::LayerCount,   .count = &P::RoofLayerCount, .input = "RoofLayerCount"},
     {.name = "RoofLayers",          .kind = KeyKind::Layers,       .layers = &P::RoofLayers},
 }};
 // clang-format on
@@ -93,19 +93,19 @@ auto& TextOf(Inputs& p, const InputKey& k) {
 }
 
 // The parts of a layer object, in the order they are written, with the
-// controls of the wall's and the roof's entry rows they are typed into.
+// inputs of the wall's and the roof's entry rows they are typed into.
 struct LayerPart {
     std::string_view key;
     std::string LayerEntryTexts::*text;
     bool required;
-    std::string_view wallControl;
-    std::string_view roofControl;
+    std::string_view wallInput;
+    std::string_view roofInput;
 };
 constexpr std::array<LayerPart, 4> kLayerParts{{
-    {"MaterialName", &LayerEntryTexts::Name, false, "Edit29", "Edit35"},
-    {"HeatAbsorption", &LayerEntryTexts::HeatAbsorption, true, "Edit30", "Edit36"},
-    {"Conductivity", &LayerEntryTexts::Conductivity, true, "Edit31", "Edit37"},
-    {"Thickness", &LayerEntryTexts::Thickness, true, "Edit32", "Edit38"},
+    {"MaterialName", &LayerEntryTexts::Name, false, "WallLayerMaterial", "RoofLayerMaterial"},
+    {"HeatAbsorption", &LayerEntryTexts::HeatAbsorption, true, "WallLayerHeatAbsorption", "RoofLayerHeatAbsorption"},
+    {"Conductivity", &LayerEntryTexts::Conductivity, true, "WallLayerConductivity", "RoofLayerConductivity"},
+    {"Thickness", &LayerEntryTexts::Thickness, true, "WallLayerThickness", "RoofLayerThickness"},
 }};
 
 constexpr std::array<std::string_view, 3> kKindNames{"Vertical", "Inclined", "Horizontal"};
@@ -331,11 +331,11 @@ void FillFromCity(ProjectInputs& p, const std::set<std::string_view>& given) {
     if (Trimmed(p.City).empty()) return;
     std::vector<const CityInput*> missing;
     for (const CityInput& input : kCityInputs) {
-        if (!given.contains(KeyOfText(InputControlOf(input.control).windowText))) missing.push_back(&input);
+        if (!given.contains(KeyOfText(InputControlOf(input.key).windowText))) missing.push_back(&input);
     }
     if (missing.empty()) return;
     const CityChoice choice = ChooseCity(CityNamed(p.City));
-    for (const CityInput* input : missing) p.Window.*InputControlOf(input->control).windowText = choice.*input->text;
+    for (const CityInput* input : missing) p.Window.*InputControlOf(input->key).windowText = choice.*input->text;
 }
 
 namespace {
@@ -504,7 +504,7 @@ ProjectInputs InputsOfTableFile(const ProjectFileContents& contents) {
         const std::string& text = contents.header[line];
         if (input.windowText == nullptr) {
             // The one header line the windows page does not read: the window count n.
-            if (input.control != "Edit3") throw std::logic_error("a header line without an input of the document");
+            if (input.key != "WindowCount") throw std::logic_error("a header line without an input of the document");
             p.WindowCount = text;
             continue;
         }
@@ -539,18 +539,18 @@ namespace {
 std::string DocumentKeyOf(std::string_view control, int layer) {
     const InputControl* input = nullptr;
     for (const InputControl& candidate : InputControls())
-        if (candidate.control == control) input = &candidate;
+        if (candidate.key == control) input = &candidate;
     if (input == nullptr) return {};
     for (const InputKey& k : kInputKeys) {
         if (k.kind == KeyKind::Layers) {
             const bool wall = k.layers == &P::WallLayers;
             for (const LayerPart& part : kLayerParts) {
-                if ((wall ? part.wallControl : part.roofControl) != control) continue;
+                if ((wall ? part.wallInput : part.roofInput) != control) continue;
                 std::string key(k.name);
                 if (layer != 0) key += ", слой " + std::to_string(layer);
                 return key + ", " + std::string(part.key);
             }
-        } else if (k.control == control || (input->windowText != nullptr && k.windowText == input->windowText)) {
+        } else if (k.input == control || (input->windowText != nullptr && k.windowText == input->windowText)) {
             return std::string(k.name);
         }
     }
@@ -560,9 +560,9 @@ std::string DocumentKeyOf(std::string_view control, int layer) {
 }  // namespace
 
 std::string DocumentRefusalText(const CalcError& error) {
-    const std::string key = DocumentKeyOf(error.Control(), error.Layer());
+    const std::string key = DocumentKeyOf(error.Input(), error.Layer());
     if (key.empty()) return error.what();
-    return key + " (" + InputName(InputControlOf(error.Control())) + "): " + error.ReasonOrMessage();
+    return key + " (" + InputName(InputControlOf(error.Input())) + "): " + error.ReasonOrMessage();
 }
 
 ordered_json WriteProjectInputsJson(const ProjectInputs& inputs) {

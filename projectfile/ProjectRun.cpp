@@ -13,7 +13,7 @@
 
 namespace {
 
-// The outer coefficients as the wind speed shows them (Edit5Change, and the
+// The outer coefficients as the wind speed shows them (typing V, and the
 // radio buttons); a coefficient the document gives stays as given.
 void ShowOuterCoeffs(ProjectState& state, const ProjectInputs& p, WindowInputTexts& texts, bool windowCoeff) {
     const std::optional<OuterCoeffTexts> shown = TypeWindSpeed(texts.WindSpeed, windowCoeff, state);
@@ -37,7 +37,7 @@ WindowInputTexts TypeInputPage(ProjectState& state, const ProjectInputs& p) {
         ShowOuterCoeffs(state, p, texts, chosen.WindowCoeff);
     }
     // The count is refused as the input page refuses it, whether or not the area is given.
-    ReadInputValue("Edit3", p.WindowCount);
+    ReadInputValue("WindowCount", p.WindowCount);
     if (!p.GivenGlazingArea) {
         const std::optional<std::string> area = OpeningAreaText(texts.WindowHeight, texts.WindowWidth, p.WindowCount);
         if (area) texts.GlazingArea = *area;

@@ -75,13 +75,13 @@ CityChoice ChooseCity(const City& city);
 // The input controls a chosen city sets, each with the text of the choice it
 // takes: the program assigns them, the project document fills them.
 struct CityInput {
-    std::string_view control;  // object name of the input control
+    std::string_view key;  // the input it fills
     std::string CityChoice::*text;
 };
 inline constexpr std::array<CityInput, 3> kCityInputs{{
-    {"ComboBox1", &CityChoice::latitude},
-    {"Edit7", &CityChoice::julyMean},
-    {"Edit12", &CityChoice::dailyAmplitude},
+    {"Latitude", &CityChoice::latitude},
+    {"OutdoorMeanTemp", &CityChoice::julyMean},
+    {"OutdoorAmplitude", &CityChoice::dailyAmplitude},
 }};
 
 // Where a city's climate figures come from: "СП 131.13330 (редакции

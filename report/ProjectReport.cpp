@@ -33,13 +33,13 @@ struct OtherText {
 };
 // clang-format off
 constexpr std::array<OtherText, 7> kOtherTexts{{
-    {"Edit3",  &ProjectInputs::WindowCount},
-    {"Edit4",  &ProjectInputs::WallArea},
-    {"Edit22", &ProjectInputs::WallAbsorptance},
-    {"Edit39", &ProjectInputs::WallInnerResistance},
-    {"Edit23", &ProjectInputs::RoofArea},
-    {"Edit26", &ProjectInputs::RoofAbsorptance},
-    {"Edit40", &ProjectInputs::UnderRoofTemp},
+    {"WindowCount",  &ProjectInputs::WindowCount},
+    {"WallArea",  &ProjectInputs::WallArea},
+    {"WallAbsorptance", &ProjectInputs::WallAbsorptance},
+    {"WallInnerResistance", &ProjectInputs::WallInnerResistance},
+    {"RoofArea", &ProjectInputs::RoofArea},
+    {"RoofAbsorptance", &ProjectInputs::RoofAbsorptance},
+    {"UnderRoofTemp", &ProjectInputs::UnderRoofTemp},
 }};
 // clang-format on
 
@@ -50,8 +50,8 @@ std::optional<std::string> ShownText(const ProjectInputs& p, const WindowInputTe
     if (input.windowText != nullptr) return shown.*input.windowText;
     for (const OtherText& other : kOtherTexts)
         if (other.control == control) return p.*other.text;
-    if (control == "Edit33") return LayerCountText(p.WallLayerCount, p.WallLayers);
-    if (control == "Edit34") return LayerCountText(p.RoofLayerCount, p.RoofLayers);
+    if (control == "WallLayerCount") return LayerCountText(p.WallLayerCount, p.WallLayers);
+    if (control == "RoofLayerCount") return LayerCountText(p.RoofLayerCount, p.RoofLayers);
     return std::nullopt;
 }
 
@@ -89,7 +89,7 @@ ReportTable InputTable(std::string name, InputSection section, const ProjectInpu
     ReportTable table{name, std::move(name), kInputHeader, {}};
     for (const InputControl& input : InputControls()) {
         if (input.section != section) continue;
-        if (const std::optional<std::string> text = ShownText(p, shown, input.control))
+        if (const std::optional<std::string> text = ShownText(p, shown, input.key))
             table.Rows.push_back(DescribedRow(WordsOf(input), TypedCell(*text)));
     }
     return table;
@@ -110,8 +110,8 @@ void AddFigures(ReportTable& table, const ConstructionFigures& f, const char* re
 
 // The s, λ and δ edits of a layer editor's entry row.
 using EntryEdits = std::array<std::string_view, 3>;
-constexpr EntryEdits kWallEntry{"Edit30", "Edit31", "Edit32"};
-constexpr EntryEdits kRoofEntry{"Edit36", "Edit37", "Edit38"};
+constexpr EntryEdits kWallEntry{"WallLayerHeatAbsorption", "WallLayerConductivity", "WallLayerThickness"};
+constexpr EntryEdits kRoofEntry{"RoofLayerHeatAbsorption", "RoofLayerConductivity", "RoofLayerThickness"};
 
 // Layers 1..count from the room side outwards, as typed.
 ReportTable LayersTable(std::string name, const EntryEdits& entryEdits, const std::optional<std::string>& countText,
@@ -234,13 +234,13 @@ ProjectReport MakeProjectReport(const ProjectInputs& p, const ProjectResults& re
     ReportTable walls = InputTable("Стены", InputSection::Wall, p, shown);
     walls.Rows.push_back(ChoiceRow("Учитывать стены", YesNo(p.Walls)));
     walls.Rows.push_back(ChoiceRow("Стороны света стен в итоге", OrientationList(p.WallOrientations)));
-    if (results.Walls) AddFigures(walls, results.Walls->Figures, "Edit21", "Edit20");
+    if (results.Walls) AddFigures(walls, results.Walls->Figures, "WallResistance", "WallTransmittance");
     report.Inputs.push_back(std::move(walls));
     report.Inputs.push_back(LayersTable("Слои стены", kWallEntry, p.WallLayerCount, p.WallLayers));
 
     ReportTable roof = InputTable("Покрытие", InputSection::Roof, p, shown);
     roof.Rows.push_back(ChoiceRow("Учитывать покрытие", YesNo(p.Roof)));
-    if (results.Roof) AddFigures(roof, results.Roof->Figures, "Edit25", "Edit24");
+    if (results.Roof) AddFigures(roof, results.Roof->Figures, "RoofResistance", "RoofTransmittance");
     report.Inputs.push_back(std::move(roof));
     report.Inputs.push_back(LayersTable("Слои покрытия", kRoofEntry, p.RoofLayerCount, p.RoofLayers));
 

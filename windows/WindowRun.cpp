@@ -11,11 +11,11 @@ void ReadWindowInputs(ProjectState& state, const WindowInputTexts& texts, Window
         const std::string& text = texts.*input->windowText;
         if (input->field.integer != nullptr) {
             // The one whole number among them: the latitude of its box.
-            state.*input->field.integer = ReadingControl(input->control, [&text] { return ReadLatitude(text); });
+            state.*input->field.integer = ReadingInput(input->key, [&text] { return ReadLatitude(text); });
         } else if (input->field.decimal == &ProjectState::GlazingTilt && kind != WindowKind::Inclined) {
             // Only inclined glazing turns by the tilt; the other kinds read it
             // as it is (its field is hidden then).
-            state.GlazingTilt = ReadingControl(input->control, [&text] { return ParseDecimal4(text); });
+            state.GlazingTilt = ReadingInput(input->key, [&text] { return ParseDecimal4(text); });
         } else {
             // A value outside its range stops the reading before it is stored.
             state.*input->field.decimal = ReadInputValue(*input, text);

@@ -20,6 +20,7 @@
 #include "Conversions.h"
 #include "FormTestSupport.h"
 #include "InputControls.h"
+#include "InputFields.h"
 #include "MarkerPositions.h"
 #include "Totals.h"
 #include "UpDown.h"
@@ -139,9 +140,11 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     // window computation and the command-line tool start from.
     const WindowInputTexts computation = DefaultWindowInputTexts();
     for (const InputControl& input : InputControls()) {
-        const QByteArray name(input.control.data(), static_cast<qsizetype>(input.control.size()));
+        const std::string_view control = ControlOfKey(input.key);
+        QVERIFY2(!control.empty(), input.key.data());  // every input has its control
+        const QByteArray name(control.data(), static_cast<qsizetype>(control.size()));
         const QString shown =
-            input.control == "ComboBox1" ? t.Get<QComboBox>(name.constData())->currentText() : t.Text(name.constData());
+            control == "ComboBox1" ? t.Get<QComboBox>(name.constData())->currentText() : t.Text(name.constData());
         QCOMPARE(shown, QString::fromUtf8(input.defaultText.data(), static_cast<qsizetype>(input.defaultText.size())));
         if (input.windowText != nullptr) QCOMPARE(shown, QString::fromStdString(computation.*input.windowText));
     }
@@ -175,7 +178,7 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     for (const InputControl& input : InputControls()) {
         if (input.field.decimal == nullptr) continue;
         QCOMPARE(t.form->Project.*input.field.decimal,
-                 ParseDecimal4(t.Text(std::string(input.control).c_str()).toStdString()));
+                 ParseDecimal4(t.Text(std::string(ControlOfKey(input.key)).c_str()).toStdString()));
     }
     QVERIFY(t.errors.isEmpty());
 }

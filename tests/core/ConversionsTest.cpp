@@ -185,7 +185,8 @@ TEST(CalcError, FaultsTakeTheirFirstPlaceAndFieldsTheirLayer) {
     EXPECT_EQ(placed.Fault(), ArithmeticFault::Overflow);
     EXPECT_STREQ(CalcError("Не введён слой 2 стены").AtPlace("при расчёте стены").what(), "Не введён слой 2 стены");
 
-    const CalcError field = CalcError("x").RefusingField("Edit32", "Толщина слоя стены δ", ": ", "«x» — не число");
+    const CalcError field =
+        CalcError("x").RefusingField("WallLayerThickness", "Толщина слоя стены δ", ": ", "«x» — не число");
     EXPECT_STREQ(field.InLayer(2).InLayer(3).what(), "Толщина слоя стены δ (слой 2): «x» — не число");
     EXPECT_EQ(field.InLayer(2).Layer(), 2);
     EXPECT_EQ(field.InLayer(2).ReasonOrMessage(), "«x» — не число");

@@ -44,7 +44,7 @@ TEST(OuterCoeffs, NegativeWindIsRefusedBeforeItIsStored) {
         TypeWindSpeed("-0.0001", true, state);
         ADD_FAILURE() << "accepted";
     } catch (const CalcError& e) {
-        EXPECT_EQ(e.Control(), "Edit5");
+        EXPECT_EQ(e.Input(), "WindSpeed");
     }
     EXPECT_EQ(FormatDecimal4(state.WindSpeed), "2.25");
     EXPECT_EQ(FormatDecimal4(state.WindowOuterCoeff), "23.2");
@@ -72,16 +72,17 @@ TEST(OpeningArea, AFailureNamesTheControlOfItsText) {
     // H and B wait for the windows page to refuse them (a file saved before
     // any computation holds 0 for both); n, read nowhere else, is refused here.
     // A count is a whole number of windows: 2.5 and 1,5 are refused.
-    const Case cases[] = {{"x", "2", "1", "Edit1"},     {"1.5", "2x", "1", "Edit2"}, {"1.5", "2", "1,5,", "Edit3"},
-                          {"1.5", "2", "0", "Edit3"},   {"0", "0", "1", nullptr},    {"1.5", "2", "1", nullptr},
-                          {"1.5", "2", "2.5", "Edit3"}, {"1.5", "2", "1,5", "Edit3"}};
+    const Case cases[] = {
+        {"x", "2", "1", "WindowHeight"},    {"1.5", "2x", "1", "WindowWidth"}, {"1.5", "2", "1,5,", "WindowCount"},
+        {"1.5", "2", "0", "WindowCount"},   {"0", "0", "1", nullptr},          {"1.5", "2", "1", nullptr},
+        {"1.5", "2", "2.5", "WindowCount"}, {"1.5", "2", "1,5", "WindowCount"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.height) + " " + c.width + " " + c.count);
         try {
             OpeningArea(c.height, c.width, c.count);
             EXPECT_EQ(c.control, nullptr) << "accepted";
         } catch (const CalcError& e) {
-            EXPECT_EQ(e.Control(), c.control != nullptr ? c.control : "(accepted)");
+            EXPECT_EQ(e.Input(), c.control != nullptr ? c.control : "(accepted)");
         }
     }
 }

@@ -20,15 +20,15 @@ TEST(InputControls, ReadingOrderAndHeaderLines) {
     };
     // clang-format off
     const Case cases[] = {
-        {"ComboBox1",  1,  1},
-        {"Edit1",      2,  2},
-        {"Edit18",    15, 15},
-        {"Edit42",    16,  0},
-        {"Edit19",    17, 16},
-        {"Edit16",    18, 17},
-        {"Edit3",      0, 18},
-        {"Edit5",     19, 19},
-        {"Edit41",     0,  0},
+        {"Latitude",  1,  1},
+        {"WindowHeight",      2,  2},
+        {"WindowOuterCoeff",    15, 15},
+        {"EnvelopeOuterCoeff",    16,  0},
+        {"GlazingTilt",    17, 16},
+        {"FrameShading",    18, 17},
+        {"WindowCount",      0, 18},
+        {"WindSpeed",     19, 19},
+        {"RoofOuterCoeff",     0,  0},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -46,11 +46,11 @@ TEST(InputControls, ReadingOrderAndHeaderLines) {
 }
 
 TEST(InputControls, StateFieldsOfTheWindowInputs) {
-    EXPECT_EQ(InputControlOf("ComboBox1").field.integer, &ProjectState::Latitude);
-    EXPECT_EQ(InputControlOf("Edit17").field.decimal, &ProjectState::GlazingArea);
-    EXPECT_EQ(InputControlOf("Edit17").windowText, &WindowInputTexts::GlazingArea);
-    EXPECT_EQ(InputControlOf("Edit3").field.decimal, nullptr);
-    EXPECT_EQ(InputControlOf("Edit3").field.integer, nullptr);
+    EXPECT_EQ(InputControlOf("Latitude").field.integer, &ProjectState::Latitude);
+    EXPECT_EQ(InputControlOf("GlazingArea").field.decimal, &ProjectState::GlazingArea);
+    EXPECT_EQ(InputControlOf("GlazingArea").windowText, &WindowInputTexts::GlazingArea);
+    EXPECT_EQ(InputControlOf("WindowCount").field.decimal, nullptr);
+    EXPECT_EQ(InputControlOf("WindowCount").field.integer, nullptr);
 }
 
 // One row per range: the value just outside is refused in Russian, naming
@@ -65,33 +65,33 @@ TEST(InputControls, RangeRefusals) {
     };
     // clang-format off
     const Case cases[] = {
-        {"Edit1",  "-1.5",    "0.0001", "Высота окна Н должна быть больше 0 (введено -1.5)"},
-        {"Edit2",  "0",       "0.0001", "Ширина окна В должна быть больше 0 (введено 0)"},
-        {"Edit8",  "-0.0001", "0",      "Длина горизонтальных элементов затенения Lг должна быть не меньше 0 (введено -0.0001)"},
-        {"Edit9",  "-0.3",    "0",      "Длина вертикальных элементов затенения Lв должна быть не меньше 0 (введено -0.3)"},
-        {"Edit10", "-1.5",    "0",      "Расстояние от горизонтального элемента затенения до откоса а должно быть не меньше 0 (введено -1.5)"},
-        {"Edit11", "-0.0001", "0",      "Расстояние от вертикального элемента затенения до откоса с должно быть не меньше 0 (введено -0.0001)"},
-        {"Edit12", "-0.0001", "0",      "Суточная амплитуда температуры наружного воздуха Аtн должна быть не меньше 0 (введено -0.0001)"},
-        {"Edit13", "1.2",     "1",      "Коэффициент относительного проникания солнечной радиации Котн должен быть от 0 до 1 (введено 1.2)"},
-        {"Edit14", "-0.0001", "0",      "Приведённый коэффициент поглощения солнечной радиации ρп должен быть от 0 до 1 (введено -0.0001)"},
-        {"Edit15", "0",       "0.0001", "Сопротивление теплопередаче заполнения светового проёма Rп должно быть больше 0 (введено 0)"},
-        {"Edit17", "-3",      "0.0001", "Площадь световых проёмов Fп должна быть больше 0 (введено -3)"},
-        {"Edit16", "1.0001",  "1",      "Коэффициент затенения светового проёма переплётами τ₂ должен быть от 0 до 1 (введено 1.0001)"},
-        {"Edit5",  "-1",      "0",      "Скорость ветра V должна быть не меньше 0 (введено -1)"},
-        {"Edit3",  "0.9999",  "1",      "Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0.9999)"},
-        {"Edit19", "10.0001", "10",     "Угол отклонения остекления от вертикали β' должен быть от 0 до 10 (введено 10.0001)"},
-        {"Edit18", "0",       "0.0001", "Коэффициент теплоотдачи наружной поверхности вертикального окна αн должен быть больше 0 (введено 0)"},
-        {"Edit42", "-1",      "0.0001", "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия αн должен быть больше 0 (введено -1)"},
-        {"Edit4",  "-10",     "0",      "Площадь стены F должна быть не меньше 0 (введено -10)"},
-        {"Edit22", "1.0001",  "0",      "Коэффициент поглощения солнечной радиации поверхностью стены ρст должен быть от 0 до 1 (введено 1.0001)"},
-        {"Edit23", "-0.0001", "0",      "Площадь покрытия F должна быть не меньше 0 (введено -0.0001)"},
-        {"Edit26", "-0.7",    "1",      "Коэффициент поглощения солнечной радиации поверхностью покрытия ρп должен быть от 0 до 1 (введено -0.7)"},
-        {"Edit30", "0",       "0.0001", "Коэффициент теплоусвоения материала слоя стены s должен быть больше 0 (введено 0)"},
-        {"Edit31", "-0.81",   "0.0001", "Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено -0.81)"},
-        {"Edit32", "0",       "0.0001", "Толщина слоя стены δ должна быть больше 0 (введено 0)"},
-        {"Edit36", "-9.2",    "0.0001", "Коэффициент теплоусвоения материала слоя покрытия s должен быть больше 0 (введено -9.2)"},
-        {"Edit37", "0",       "0.0001", "Коэффициент теплопроводности слоя покрытия λ должен быть больше 0 (введено 0)"},
-        {"Edit38", "-0.0001", "0.0001", "Толщина слоя покрытия δ должна быть больше 0 (введено -0.0001)"},
+        {"WindowHeight",  "-1.5",    "0.0001", "Высота окна Н должна быть больше 0 (введено -1.5)"},
+        {"WindowWidth",  "0",       "0.0001", "Ширина окна В должна быть больше 0 (введено 0)"},
+        {"ShadeHorizLength",  "-0.0001", "0",      "Длина горизонтальных элементов затенения Lг должна быть не меньше 0 (введено -0.0001)"},
+        {"ShadeVertLength",  "-0.3",    "0",      "Длина вертикальных элементов затенения Lв должна быть не меньше 0 (введено -0.3)"},
+        {"ShadeHorizOffset", "-1.5",    "0",      "Расстояние от горизонтального элемента затенения до откоса а должно быть не меньше 0 (введено -1.5)"},
+        {"ShadeVertOffset", "-0.0001", "0",      "Расстояние от вертикального элемента затенения до откоса с должно быть не меньше 0 (введено -0.0001)"},
+        {"OutdoorAmplitude", "-0.0001", "0",      "Суточная амплитуда температуры наружного воздуха Аtн должна быть не меньше 0 (введено -0.0001)"},
+        {"RelativePenetration", "1.2",     "1",      "Коэффициент относительного проникания солнечной радиации Котн должен быть от 0 до 1 (введено 1.2)"},
+        {"GlazingAbsorptance", "-0.0001", "0",      "Приведённый коэффициент поглощения солнечной радиации ρп должен быть от 0 до 1 (введено -0.0001)"},
+        {"GlazingResistance", "0",       "0.0001", "Сопротивление теплопередаче заполнения светового проёма Rп должно быть больше 0 (введено 0)"},
+        {"GlazingArea", "-3",      "0.0001", "Площадь световых проёмов Fп должна быть больше 0 (введено -3)"},
+        {"FrameShading", "1.0001",  "1",      "Коэффициент затенения светового проёма переплётами τ₂ должен быть от 0 до 1 (введено 1.0001)"},
+        {"WindSpeed",  "-1",      "0",      "Скорость ветра V должна быть не меньше 0 (введено -1)"},
+        {"WindowCount",  "0.9999",  "1",      "Количество однотипных окон n должно быть целым числом не меньше 1 (введено 0.9999)"},
+        {"GlazingTilt", "10.0001", "10",     "Угол отклонения остекления от вертикали β' должен быть от 0 до 10 (введено 10.0001)"},
+        {"WindowOuterCoeff", "0",       "0.0001", "Коэффициент теплоотдачи наружной поверхности вертикального окна αн должен быть больше 0 (введено 0)"},
+        {"EnvelopeOuterCoeff", "-1",      "0.0001", "Коэффициент теплоотдачи наружной поверхности горизонтального окна и покрытия αн должен быть больше 0 (введено -1)"},
+        {"WallArea",  "-10",     "0",      "Площадь стены F должна быть не меньше 0 (введено -10)"},
+        {"WallAbsorptance", "1.0001",  "0",      "Коэффициент поглощения солнечной радиации поверхностью стены ρст должен быть от 0 до 1 (введено 1.0001)"},
+        {"RoofArea", "-0.0001", "0",      "Площадь покрытия F должна быть не меньше 0 (введено -0.0001)"},
+        {"RoofAbsorptance", "-0.7",    "1",      "Коэффициент поглощения солнечной радиации поверхностью покрытия ρп должен быть от 0 до 1 (введено -0.7)"},
+        {"WallLayerHeatAbsorption", "0",       "0.0001", "Коэффициент теплоусвоения материала слоя стены s должен быть больше 0 (введено 0)"},
+        {"WallLayerConductivity", "-0.81",   "0.0001", "Коэффициент теплопроводности слоя стены λ должен быть больше 0 (введено -0.81)"},
+        {"WallLayerThickness", "0",       "0.0001", "Толщина слоя стены δ должна быть больше 0 (введено 0)"},
+        {"RoofLayerHeatAbsorption", "-9.2",    "0.0001", "Коэффициент теплоусвоения материала слоя покрытия s должен быть больше 0 (введено -9.2)"},
+        {"RoofLayerConductivity", "0",       "0.0001", "Коэффициент теплопроводности слоя покрытия λ должен быть больше 0 (введено 0)"},
+        {"RoofLayerThickness", "-0.0001", "0.0001", "Толщина слоя покрытия δ должна быть больше 0 (введено -0.0001)"},
     };
     // clang-format on
     int ranged = 0;
@@ -105,7 +105,7 @@ TEST(InputControls, RangeRefusals) {
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
             EXPECT_STREQ(e.what(), c.message);
-            EXPECT_EQ(e.Control(), c.control);
+            EXPECT_EQ(e.Input(), c.control);
         }
         EXPECT_EQ(ReadInputValue(c.control, c.boundary), ParseDecimal4(c.boundary));
     }
@@ -121,16 +121,16 @@ TEST(InputControls, TiltAndWindowCountEdges) {
     };
     // clang-format off
     const Case cases[] = {
-        {"Edit19", "0",               true},
-        {"Edit19", "-0.0001",         false},
-        {"Edit19", "9.9999",          true},
-        {"Edit19", "60",              false},
-        {"Edit19", "100000000000000", false},
-        {"Edit3",  "2",               true},
-        {"Edit3",  "1,5",             false},
-        {"Edit3",  "2.0001",          false},
-        {"Edit3",  "1000",            true},
-        {"Edit3",  "",                false},
+        {"GlazingTilt", "0",               true},
+        {"GlazingTilt", "-0.0001",         false},
+        {"GlazingTilt", "9.9999",          true},
+        {"GlazingTilt", "60",              false},
+        {"GlazingTilt", "100000000000000", false},
+        {"WindowCount",  "2",               true},
+        {"WindowCount",  "1,5",             false},
+        {"WindowCount",  "2.0001",          false},
+        {"WindowCount",  "1000",            true},
+        {"WindowCount",  "",                false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -141,7 +141,7 @@ TEST(InputControls, TiltAndWindowCountEdges) {
             EXPECT_EQ(value, ParseDecimal4(c.text));
         } catch (const CalcError& e) {
             EXPECT_FALSE(c.accepted) << e.what();
-            EXPECT_EQ(e.Control(), c.control);
+            EXPECT_EQ(e.Input(), c.control);
         }
     }
 }
@@ -150,15 +150,15 @@ TEST(InputControls, ReadingATextNamesItsControl) {
     // A text that does not parse says so after the field's name and names the control;
     // decimal commas read as points; a control without a range takes any value.
     try {
-        ReadInputValue("Edit7", "22,5x");
+        ReadInputValue("OutdoorMeanTemp", "22,5x");
         ADD_FAILURE() << "accepted";
     } catch (const CalcError& e) {
         EXPECT_STREQ(e.what(), "Средняя температура наружного воздуха tн.ср: «22,5x» — не число");
-        EXPECT_EQ(e.Control(), "Edit7");
+        EXPECT_EQ(e.Input(), "OutdoorMeanTemp");
         EXPECT_EQ(e.Reason(), "«22,5x» — не число");
     }
-    EXPECT_EQ(ReadInputValue("Edit7", "-22,5"), ParseDecimal4("-22.5"));
-    EXPECT_EQ(CalcError("no control").Control(), "");
+    EXPECT_EQ(ReadInputValue("OutdoorMeanTemp", "-22,5"), ParseDecimal4("-22.5"));
+    EXPECT_EQ(CalcError("no control").Input(), "");
 }
 
 // The refusal a field shows beside itself, in Russian and naming the field;
@@ -179,14 +179,14 @@ TEST(InputControls, FieldRefusalTexts) {
     };
     // clang-format off
     const Case cases[] = {
-        {"a lone minus in H",   [] { ReadInputValue("Edit1", "-"); },                          "Высота окна Н: «-» — не число"},
-        {"an empty Kотн",       [] { ReadInputValue("Edit13", ""); },                          "Коэффициент относительного проникания солнечной радиации Котн: пусто — введите число"},
-        {"an emptied count",    [] { ReadingControl("Edit33", [] { return ParseInteger(""); }); }, "Количество слоёв в стене: пусто — введите целое число"},
-        {"a letter in a count", [] { ReadingControl("Edit34", [] { return ParseInteger("3a"); }); }, "Количество слоёв в покрытии: «3a» — не целое число"},
-        {"a range refusal",     [] { ReadInputValue("Edit1", "-1.5"); },                       "Высота окна Н должна быть больше 0 (введено -1.5)"},
-        {"a fault in a field",  [] { throw CalcError(ArithmeticFault::DivisionByZero).NamingControl("Edit31"); }, "Коэффициент теплопроводности слоя стены λ: ошибка вычисления (деление на ноль)"},
+        {"a lone minus in H",   [] { ReadInputValue("WindowHeight", "-"); },                          "Высота окна Н: «-» — не число"},
+        {"an empty Kотн",       [] { ReadInputValue("RelativePenetration", ""); },                          "Коэффициент относительного проникания солнечной радиации Котн: пусто — введите число"},
+        {"an emptied count",    [] { ReadingInput("WallLayerCount", [] { return ParseInteger(""); }); }, "Количество слоёв в стене: пусто — введите целое число"},
+        {"a letter in a count", [] { ReadingInput("RoofLayerCount", [] { return ParseInteger("3a"); }); }, "Количество слоёв в покрытии: «3a» — не целое число"},
+        {"a range refusal",     [] { ReadInputValue("WindowHeight", "-1.5"); },                       "Высота окна Н должна быть больше 0 (введено -1.5)"},
+        {"a fault in a field",  [] { throw CalcError(ArithmeticFault::DivisionByZero).NamingInput("WallLayerConductivity"); }, "Коэффициент теплопроводности слоя стены λ: ошибка вычисления (деление на ноль)"},
         {"no field",            [] { ParseDecimal4("x"); },                                    "«x» — не число"},
-        {"a Russian message",   [] { throw CalcError("Номер слоя должен быть от 1 до 50", "Edit27"); }, "Номер слоя должен быть от 1 до 50"},
+        {"a Russian message",   [] { throw CalcError("Номер слоя должен быть от 1 до 50", "WallLayerNumber"); }, "Номер слоя должен быть от 1 до 50"},
     };
     // clang-format on
     for (const Case& c : cases) EXPECT_EQ(refusalOf(c.read), c.text) << c.name;
@@ -194,11 +194,11 @@ TEST(InputControls, FieldRefusalTexts) {
 
 TEST(InputControls, AFieldNamedAfterwardsKeepsWhatWasUnreadable) {
     try {
-        ReadingControl("Edit27", [] { return ParseInteger(" 7x"); });
+        ReadingInput("WallLayerNumber", [] { return ParseInteger(" 7x"); });
         ADD_FAILURE() << "accepted";
     } catch (const CalcError& e) {
         EXPECT_STREQ(e.what(), "Номер слоя стены: « 7x» — не целое число");
-        EXPECT_EQ(e.Control(), "Edit27");
+        EXPECT_EQ(e.Input(), "WallLayerNumber");
         EXPECT_EQ(e.Unreadable(), UnreadableText::WholeNumber);
         EXPECT_EQ(e.Text(), " 7x");
     }
@@ -211,18 +211,19 @@ TEST(InputControls, DescriptionJoinsNameSymbolUnitAndNote) {
     };
     // clang-format off
     const Case cases[] = {
-        {"Edit1",     "Высота окна Н, м"},
-        {"Edit14",    "Приведённый коэффициент поглощения солнечной радиации ρп"},
-        {"ComboBox1", "Северная широта района φ, °"},
-        {"Edit33",    "Количество слоёв в стене"},
-        {"Edit39",    "Сопротивление Rв.пр. (в расчёте не участвует)"},
+        {"WindowHeight",     "Высота окна Н, м"},
+        {"GlazingAbsorptance",    "Приведённый коэффициент поглощения солнечной радиации ρп"},
+        {"Latitude", "Северная широта района φ, °"},
+        {"WallLayerCount",    "Количество слоёв в стене"},
+        {"WallInnerResistance",    "Сопротивление Rв.пр. (в расчёте не участвует)"},
     };
     // clang-format on
     for (const Case& c : cases) EXPECT_EQ(Description(InputControlOf(c.control)), c.text) << c.control;
 }
 
-TEST(InputControls, AnUnknownControlIsRefused) {
-    EXPECT_THROW(InputControlOf("Edit43"), std::out_of_range);
+// The inputs are known by their keys; a control's name is not one.
+TEST(InputControls, AnUnknownKeyIsRefused) {
+    EXPECT_THROW(InputControlOf("Edit1"), std::out_of_range);
     EXPECT_THROW(DefaultTextOf(""), std::out_of_range);
 }
 

@@ -79,7 +79,7 @@ std::string ControlOf(const std::function<void()>& refused) {
     try {
         refused();
     } catch (const CalcError& e) {
-        return e.Control();
+        return e.Input();
     }
     return "(not refused)";
 }
@@ -91,11 +91,11 @@ TEST_F(LayerEditor, ARefusedEntryChangesNothing) {
         LayerEntryTexts typed;
         std::string control;  // the edit the refusal names
     } cases[] = {
-        {{"пена", "abc", "0,5", "0.1"}, "Edit30"},
-        {{"пена", "0,5", "0,0.4", "0"}, "Edit31"},
-        {{"пена", "0.5", "0.04", "-1"}, "Edit32"},
-        {{"пена", "-0.5", "abc", "0.1"}, "Edit30"},
-        {{"", "", "", ""}, "Edit30"},
+        {{"пена", "abc", "0,5", "0.1"}, "WallLayerHeatAbsorption"},
+        {{"пена", "0,5", "0,0.4", "0"}, "WallLayerConductivity"},
+        {{"пена", "0.5", "0.04", "-1"}, "WallLayerThickness"},
+        {{"пена", "-0.5", "abc", "0.1"}, "WallLayerHeatAbsorption"},
+        {{"", "", "", ""}, "WallLayerHeatAbsorption"},
     };
     for (const bool enteredBefore : {false, true}) {
         for (const auto& c : cases) {
@@ -154,15 +154,15 @@ TEST(LayerEntryRange, AFigureOutsideItsRangeRefusesTheWholeEntry) {
     };
     // clang-format off
     const Case cases[] = {
-        {Construction::Wall, {"пена", "0",   "0.04",  "0.05"},    "Edit30"},
-        {Construction::Wall, {"пена", "0.5", "-0.04", "0.05"},    "Edit31"},
-        {Construction::Wall, {"пена", "0.5", "0.04",  "0"},       "Edit32"},
-        {Construction::Roof, {"пена", "-1",  "0.04",  "0.05"},    "Edit36"},
-        {Construction::Roof, {"пена", "0.5", "0",     "0.05"},    "Edit37"},
-        {Construction::Roof, {"пена", "0.5", "0.04",  "-0.0001"}, "Edit38"},
+        {Construction::Wall, {"пена", "0",   "0.04",  "0.05"},    "WallLayerHeatAbsorption"},
+        {Construction::Wall, {"пена", "0.5", "-0.04", "0.05"},    "WallLayerConductivity"},
+        {Construction::Wall, {"пена", "0.5", "0.04",  "0"},       "WallLayerThickness"},
+        {Construction::Roof, {"пена", "-1",  "0.04",  "0.05"},    "RoofLayerHeatAbsorption"},
+        {Construction::Roof, {"пена", "0.5", "0",     "0.05"},    "RoofLayerConductivity"},
+        {Construction::Roof, {"пена", "0.5", "0.04",  "-0.0001"}, "RoofLayerThickness"},
         // The first faulty figure decides: a refused one before a text that
         // does not parse refuses the entry whole.
-        {Construction::Wall, {"пена", "0",   "x",     "0.05"},    "Edit30"},
+        {Construction::Wall, {"пена", "0",   "x",     "0.05"},    "WallLayerHeatAbsorption"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -173,7 +173,7 @@ TEST(LayerEntryRange, AFigureOutsideItsRangeRefusesTheWholeEntry) {
             EnterLayer(state, c.construction, c.typed, Into(grid));
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
-            EXPECT_EQ(e.Control(), c.control);
+            EXPECT_EQ(e.Input(), c.control);
         }
         EXPECT_TRUE(grid.empty());
         EXPECT_EQ(LayersOf(state, c.construction)[1], ConstructionLayer{});
@@ -312,10 +312,10 @@ TEST_F(LayerEditor, CountsThatCannotBeUsedAreRefused) {
     EXPECT_EQ(MessageOf([this] { SetLayerCount(state, Construction::Wall, ""); }),
               "Количество слоёв в стене: пусто — введите целое число");
     EXPECT_EQ(state.WallLayerCount, 3);
-    EXPECT_EQ(ControlOf([this] { SetLayerCount(state, Construction::Wall, "-1"); }), "Edit33");
-    EXPECT_EQ(ControlOf([this] { SetLayerCount(state, Construction::Roof, ""); }), "Edit34");
-    EXPECT_EQ(ControlOf([this] { LayerNumberTyped(state, Construction::Wall, "51"); }), "Edit27");
-    EXPECT_EQ(ControlOf([this] { LayerNumberTyped(state, Construction::Roof, "x"); }), "Edit28");
+    EXPECT_EQ(ControlOf([this] { SetLayerCount(state, Construction::Wall, "-1"); }), "WallLayerCount");
+    EXPECT_EQ(ControlOf([this] { SetLayerCount(state, Construction::Roof, ""); }), "RoofLayerCount");
+    EXPECT_EQ(ControlOf([this] { LayerNumberTyped(state, Construction::Wall, "51"); }), "WallLayerNumber");
+    EXPECT_EQ(ControlOf([this] { LayerNumberTyped(state, Construction::Roof, "x"); }), "RoofLayerNumber");
 }
 
 TEST_F(LayerEditor, CountChangeWithoutLayerOneKeepsTheShownValues) {

@@ -215,12 +215,12 @@ TEST_F(TotalsPage, ValuesOutsideTheirRangeAreRefusedBeforeTheyAreStored) {
     };
     // clang-format off
     const Case cases[] = {
-        {"Edit5",  &TotalsInputTexts::WindSpeed,        "-1",      "0"},
-        {"Edit12", &TotalsInputTexts::OutdoorAmplitude, "-0.0001", "0"},
-        {"Edit22", &TotalsInputTexts::WallAbsorptance,  "1.0001",  "1"},
-        {"Edit4",  &TotalsInputTexts::WallArea,         "-0.0001", "0"},
-        {"Edit23", &TotalsInputTexts::RoofArea,         "-1",      "0"},
-        {"Edit26", &TotalsInputTexts::RoofAbsorptance,  "-0.0001", "0"},
+        {"WindSpeed",  &TotalsInputTexts::WindSpeed,        "-1",      "0"},
+        {"OutdoorAmplitude", &TotalsInputTexts::OutdoorAmplitude, "-0.0001", "0"},
+        {"WallAbsorptance", &TotalsInputTexts::WallAbsorptance,  "1.0001",  "1"},
+        {"WallArea",  &TotalsInputTexts::WallArea,         "-0.0001", "0"},
+        {"RoofArea", &TotalsInputTexts::RoofArea,         "-1",      "0"},
+        {"RoofAbsorptance", &TotalsInputTexts::RoofAbsorptance,  "-0.0001", "0"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -234,7 +234,7 @@ TEST_F(TotalsPage, ValuesOutsideTheirRangeAreRefusedBeforeTheyAreStored) {
             ShowTotalsPage(state, in, view);
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
-            EXPECT_EQ(e.Control(), c.control);
+            EXPECT_EQ(e.Input(), c.control);
         }
         EXPECT_EQ(state.*field, ParseDecimal4("0.5"));
         in.*c.text = c.boundary;

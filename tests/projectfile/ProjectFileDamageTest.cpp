@@ -148,8 +148,8 @@ TEST(ProjectFileDamage, HeaderIsCheckedAgainstTheChangeHandlers) {
 }
 
 TEST(ProjectFileDamage, AnUnchangedLineRunsNoHandler) {
-    // With "x" shown in Edit1 and the same "x" on line 2, Edit1's handler does
-    // not run; line 3 then changes Edit2 and its handler parses the "x".
+    // With "x" shown for H and the same "x" on line 2, H's handler does
+    // not run; line 3 then changes B and its handler parses the "x".
     ProjectHeader loaded = ParseProjectFile(JoinCrLf(SampleLines())).header;
     loaded[1] = "x";
     EXPECT_EQ(MessageOf([&] { CheckHeaderAssignment(loaded, Shown("x", "5", "1", "3.3")); }),

@@ -125,13 +125,13 @@ TEST(ProjectInputsRead, AbsentKeysKeepTheInputPageDefaults) {
     for (const InputControl* input : WindowInputs()) EXPECT_EQ(p.Window.*input->windowText, input->defaultText);
     // clang-format off
     const struct { const std::string& text; const char* control; } others[] = {
-        {p.WindowCount,         "Edit3" },
-        {p.WallArea,            "Edit4" },
-        {p.WallAbsorptance,     "Edit22"},
-        {p.WallInnerResistance, "Edit39"},
-        {p.RoofArea,            "Edit23"},
-        {p.RoofAbsorptance,     "Edit26"},
-        {p.UnderRoofTemp,       "Edit40"},
+        {p.WindowCount,         "WindowCount" },
+        {p.WallArea,            "WallArea" },
+        {p.WallAbsorptance,     "WallAbsorptance"},
+        {p.WallInnerResistance, "WallInnerResistance"},
+        {p.RoofArea,            "RoofArea"},
+        {p.RoofAbsorptance,     "RoofAbsorptance"},
+        {p.UnderRoofTemp,       "UnderRoofTemp"},
     };
     // clang-format on
     for (const auto& other : others) EXPECT_EQ(other.text, InputControlOf(other.control).defaultText) << other.control;

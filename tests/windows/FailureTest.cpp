@@ -93,11 +93,11 @@ TEST(WindowRunFailure, ValuesOutsideTheirRangeAreRefusedAtTheirPlace) {
     };
     // clang-format off
     const Case cases[] = {
-        {"Edit1",  "0",       "0.0001"}, {"Edit2",  "0",       "0.0001"}, {"Edit8",  "-0.0001", "0"},
-        {"Edit9",  "-0.0001", "0"},      {"Edit10", "-1.5",    "0"},      {"Edit11", "-0.0001", "0"},
-        {"Edit12", "-0.0001", "0"},      {"Edit13", "1.0001",  "1"},      {"Edit14", "-0.0001", "0"},
-        {"Edit15", "0",       "0.0001"}, {"Edit17", "0",       "0.0001"}, {"Edit16", "1.0001",  "0"},
-        {"Edit5",  "-0.0001", "0"},      {"Edit18", "0",       "0.0001"}, {"Edit42", "0",       "0.0001"},
+        {"WindowHeight",  "0",       "0.0001"}, {"WindowWidth",  "0",       "0.0001"}, {"ShadeHorizLength",  "-0.0001", "0"},
+        {"ShadeVertLength",  "-0.0001", "0"},      {"ShadeHorizOffset", "-1.5",    "0"},      {"ShadeVertOffset", "-0.0001", "0"},
+        {"OutdoorAmplitude", "-0.0001", "0"},      {"RelativePenetration", "1.0001",  "1"},      {"GlazingAbsorptance", "-0.0001", "0"},
+        {"GlazingResistance", "0",       "0.0001"}, {"GlazingArea", "0",       "0.0001"}, {"FrameShading", "1.0001",  "0"},
+        {"WindSpeed",  "-0.0001", "0"},      {"WindowOuterCoeff", "0",       "0.0001"}, {"EnvelopeOuterCoeff", "0",       "0.0001"},
     };
     // clang-format on
     for (const WindowKind kind : {WindowKind::Vertical, WindowKind::Horizontal}) {
@@ -112,7 +112,7 @@ TEST(WindowRunFailure, ValuesOutsideTheirRangeAreRefusedAtTheirPlace) {
                 RunWindowComputation(state, texts, kind);
                 ADD_FAILURE() << "accepted";
             } catch (const CalcError& e) {
-                EXPECT_EQ(e.Control(), c.control);
+                EXPECT_EQ(e.Input(), c.control);
                 EXPECT_EQ(std::string(e.what()).rfind(InputName(input) + " ", 0), 0u) << e.what();
             }
             EXPECT_EQ(state.*input.field.decimal, read.*input.field.decimal);  // not stored

@@ -60,7 +60,7 @@ TEST(InclinedTilt, TiltsOutsideTheRangeAreRefused) {
             RunWindowComputation(state, texts, WindowKind::Inclined);
             ADD_FAILURE() << "accepted";
         } catch (const CalcError& e) {
-            EXPECT_EQ(e.Control(), "Edit19");
+            EXPECT_EQ(e.Input(), "GlazingTilt");
         }
         EXPECT_TRUE(state.GlazingTilt.IsZero());
     }
