@@ -47,7 +47,7 @@ const std::array<InputField, kInputFieldCount> kInputFields{{
     {"Edit24",    "RoofTransmittance",       &TForm1::Edit24, 1,  0,  "Коэффициент теплопередачи :",                                         "К<sub>покр</sub>=",            true},
     {"Edit40",    "UnderRoofTemp",           &TForm1::Edit40, 5,  0,  "Температура  воздуха под\nпокрытием :",                               "t <sub>покр</sub>=",           false},
     {"Edit25",    "RoofResistance",          &TForm1::Edit25, 2,  0,  "Коэффициент сопротивления \nтеплопередаче :",                         "R<sub>покр</sub>=",            true},
-    {"Edit41",    "RoofOuterCoeff",          &TForm1::Edit41, 6,  0,  "Коэффициент теплоотдачи\nнаружной поверхностью\nпокрытия :",          "α<sup>г</sup><sub>н =</sub>",  false},
+    {"Edit41",    "RoofOuterCoeff",          &TForm1::Edit41, 6,  0,  "Коэффициент теплоотдачи\nнаружной поверхностью\nпокрытия :",          "α<sup>г</sup><sub>н =</sub>",  true},
     {"Edit26",    "RoofAbsorptance",         &TForm1::Edit26, 3,  0,  "Коэффициент  поглощения  солнечной\nрадиации поверхностью покрытия:", "ρ<sub>п</sub>=",               false},
     {"Edit28",    "RoofLayerNumber",         &TForm1::Edit28, 0,  0,  "",                                                                    "",                             false},
     {"Edit35",    "RoofLayerMaterial",       &TForm1::Edit35, 0,  0,  "",                                                                    "",                             false},
@@ -60,14 +60,14 @@ const std::array<InputField, kInputFieldCount> kInputFields{{
 // С, СВ, В, ЮВ, Ю, ЮЗ, З, СЗ.
 const std::array<OrientationBox, 8> kOrientationBoxes{{
     // orientation  window               wall                  window name    wall name      caption
-    {1,             &TForm1::CheckBox4,  &TForm1::CheckBox12,  "CheckBox4",   "CheckBox12",  "   C"},
-    {2,             &TForm1::CheckBox5,  &TForm1::CheckBox13,  "CheckBox5",   "CheckBox13",  "  CВ"},
-    {3,             &TForm1::CheckBox6,  &TForm1::CheckBox14,  "CheckBox6",   "CheckBox14",  "   В"},
-    {4,             &TForm1::CheckBox7,  &TForm1::CheckBox15,  "CheckBox7",   "CheckBox15",  "  ЮВ"},
-    {5,             &TForm1::CheckBox8,  &TForm1::CheckBox16,  "CheckBox8",   "CheckBox16",  "   Ю"},
-    {6,             &TForm1::CheckBox9,  &TForm1::CheckBox17,  "CheckBox9",   "CheckBox17",  "  ЮЗ"},
-    {7,             &TForm1::CheckBox10, &TForm1::CheckBox18,  "CheckBox10",  "CheckBox18",  "   З"},
-    {8,             &TForm1::CheckBox11, &TForm1::CheckBox19,  "CheckBox11",  "CheckBox19",  "  СЗ"},
+    {1,             &TForm1::CheckBox4,  &TForm1::CheckBox12,  "CheckBox4",   "CheckBox12",  "C"},
+    {2,             &TForm1::CheckBox5,  &TForm1::CheckBox13,  "CheckBox5",   "CheckBox13",  "CВ"},
+    {3,             &TForm1::CheckBox6,  &TForm1::CheckBox14,  "CheckBox6",   "CheckBox14",  "В"},
+    {4,             &TForm1::CheckBox7,  &TForm1::CheckBox15,  "CheckBox7",   "CheckBox15",  "ЮВ"},
+    {5,             &TForm1::CheckBox8,  &TForm1::CheckBox16,  "CheckBox8",   "CheckBox16",  "Ю"},
+    {6,             &TForm1::CheckBox9,  &TForm1::CheckBox17,  "CheckBox9",   "CheckBox17",  "ЮЗ"},
+    {7,             &TForm1::CheckBox10, &TForm1::CheckBox18,  "CheckBox10",  "CheckBox18",  "З"},
+    {8,             &TForm1::CheckBox11, &TForm1::CheckBox19,  "CheckBox11",  "CheckBox19",  "СЗ"},
 }};
 // clang-format on
 

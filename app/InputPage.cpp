@@ -198,13 +198,14 @@ void TForm1::CreateSiteBlock() {
 }
 
 // Each group top to bottom: its switch, its fields row by row (the left one
-// of a row first), then its orientations; the layer editors after the
-// fields: the number, the entry row, "Ввод" and "Удалить слой", the grid.
+// of a row first, the fields shown only left out), then its orientations;
+// the layer editors after the fields: the number, the entry row, "Ввод" and
+// "Удалить слой", the grid.
 void TForm1::SetInputTabOrder() {
     const auto fieldsOf = [this](InputGroup group) {
         std::vector<const InputField*> fields;
         for (const InputField& field : kInputFields)
-            if (field.Group() == group) fields.push_back(&field);
+            if (field.Group() == group && !field.computed) fields.push_back(&field);
         std::stable_sort(fields.begin(), fields.end(), [](const InputField* a, const InputField* b) {
             return std::pair(a->row, a->column) < std::pair(b->row, b->column);
         });

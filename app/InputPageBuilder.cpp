@@ -53,8 +53,11 @@ void CreateEdits(TForm1* form) {
         edit->setFixedWidth(kNumberEditWidth);
         if (field.computed) {
             // Shown only: legible like any text, on the window's colour so
-            // that it does not invite typing.
+            // that it does not invite typing. Tab passes it by; a click still
+            // puts the cursor in it to select and copy the figure, and a
+            // screen reader reads it like any field.
             edit->setReadOnly(true);
+            edit->setFocusPolicy(Qt::ClickFocus);
             QPalette palette = edit->palette();
             palette.setColor(QPalette::Base, FormStyle::kButtonFace);
             edit->setPalette(palette);

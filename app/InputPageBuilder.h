@@ -16,7 +16,7 @@ void CreateEdits(TForm1* form);
 // symbol, the edit and the unit, five grid columns per block (the fifth a gap).
 void PlaceFields(TForm1* form, QGridLayout* grid, InputGroup group);
 
-// An orientation check box in teal.
+// An orientation check box in teal, its caption right after its box.
 QCheckBox* MakeOrientationBox(QWidget* parent, std::string_view name, std::string_view caption);
 
 // A check box laid over the top-left corner of a group's frame, wherever the
@@ -26,5 +26,8 @@ QCheckBox* MakeGroupSwitch(QWidget* page, QGroupBox* group, const char* name, co
                            const QString& description);
 
 inline constexpr int kNumberEditWidth = 58;
+// Between orientation check boxes in a row: wider than between a box and its
+// own caption, so that each caption reads, and clicks, as its box's.
+inline constexpr int kOrientationGap = 14;
 
 }  // namespace InputPageBuilder

@@ -182,7 +182,7 @@ void TForm1::CreateWallGroup() {
     column->addWidget(StringGrid2);
 
     auto* orientations = new QHBoxLayout;
-    orientations->setSpacing(2);
+    orientations->setSpacing(InputPageBuilder::kOrientationGap);
     for (const OrientationBox& box : kOrientationBoxes) {
         this->*box.wall = InputPageBuilder::MakeOrientationBox(GroupBox2, box.wallName, box.caption);
         (this->*box.wall)

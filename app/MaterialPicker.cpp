@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "FieldMarks.h"
 #include "FormStyle.h"
 #include "MainForm.h"
 #include "PickList.h"
@@ -119,6 +120,13 @@ MaterialPicker::MaterialPicker(TForm1* form, QLineEdit* name, QLineEdit* absorpt
         button->setAccessibleName(listName);
         button->setAccessibleDescription(description);
     }
+    // The field is narrow: its tooltip carries the whole name it holds (a
+    // refusal shown there stays until the field is mended).
+    const QString fieldTip = name->toolTip();
+    connect(name, &QLineEdit::textChanged, this, [name, fieldTip](const QString& text) {
+        if (!FieldMarks::RefusalOf(name).isEmpty()) return;
+        name->setToolTip(text.trimmed().isEmpty() ? fieldTip : fieldTip + QStringLiteral(":\n") + text);
+    });
     list_ = new PickList(name, listName);
     connect(name, &QLineEdit::textEdited, this, &MaterialPicker::Typed);
     connect(list_, &PickList::Chosen, this, &MaterialPicker::ChooseNamed);

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QStyle>
 
@@ -21,7 +22,8 @@ PickList::PickList(QLineEdit* edit, const QString& name)
     // the list with nothing chosen, and a Return after it would choose nothing.
     completer_->setWrapAround(false);
     QAbstractItemView* popup = completer_->popup();
-    popup->setTextElideMode(Qt::ElideNone);
+    // A line wider than the screen is cut with "…"; its tooltip has it whole.
+    popup->setTextElideMode(Qt::ElideRight);
     popup->setAccessibleName(name);
     popup->setToolTip(name);
     popup->setFont(edit->font());
@@ -33,7 +35,7 @@ void PickList::Show(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
         auto* item = new QStandardItem(entry.shown);
         item->setData(entry.value, Qt::UserRole);
-        item->setToolTip(entry.toolTip);
+        item->setToolTip(entry.toolTip.isEmpty() ? entry.shown : entry.shown + QStringLiteral("\n") + entry.toolTip);
         item->setEditable(false);
         model_->appendRow(item);
     }
@@ -42,11 +44,16 @@ void PickList::Show(const std::vector<Entry>& entries) {
         return;
     }
     completer_->setCompletionPrefix(QString());
-    // Under the edit, as wide as its lines need.
+    // Under the edit, as wide as its lines need, within the screen's free
+    // width to the right of the edit.
     QAbstractItemView* popup = completer_->popup();
     const int lines =
         popup->sizeHintForColumn(0) + 2 * popup->frameWidth() + popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int width = std::max(edit_->width(), lines);
+    int width = std::max(edit_->width(), lines);
+    if (const QScreen* screen = edit_->screen()) {
+        const QRect room = screen->availableGeometry();
+        width = std::max(edit_->width(), std::min(width, room.right() - edit_->mapToGlobal(QPoint(0, 0)).x()));
+    }
     completer_->complete(QRect(0, 0, width, edit_->height()));
     if (entries.size() == 1) completer_->popup()->setCurrentIndex(completer_->completionModel()->index(0, 0));
 }

@@ -13,7 +13,8 @@ class QStandardItemModel;
 // A list of choices that drops down under an edit, as the city and material
 // pickers offer them. What it lists is decided outside (the reference tables
 // search the typed text); the list only shows the entries, wider than the
-// edit when their texts need it, and reports the one chosen by a click or
+// edit when their texts need it (up to the screen's edge, a longer line cut
+// with "…" and whole in its tooltip), and reports the one chosen by a click or
 // Enter. The edit keeps the keyboard: typing goes on while the list is
 // shown. A single entry stands selected, so that Enter takes it.
 class PickList : public QObject {
@@ -22,7 +23,7 @@ public:
     struct Entry {
         QString value;    // reported when chosen: the name looked up
         QString shown;    // the line of the list
-        QString toolTip;  // where its figures come from
+        QString toolTip;  // where its figures come from, after the line itself
     };
 
     // `name` is the list's accessible name ("Города таблицы климата").

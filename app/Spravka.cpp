@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 
 #include "FormStyle.h"
 #include "ProgramPicture.h"
@@ -56,4 +57,12 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
         t->setTextInteractionFlags(Qt::TextSelectableByMouse);
         y += 30;
     }
+
+    // Closes the box; the default button, so Enter closes it too, as Esc does.
+    CloseButton = new QPushButton(QStringLiteral("Закрыть"), this);
+    CloseButton->setObjectName(QStringLiteral("CloseButton"));
+    CloseButton->setDefault(true);
+    CloseButton->adjustSize();
+    CloseButton->move(width() - CloseButton->width() - 16, height() - CloseButton->height() - 12);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -4,6 +4,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include <array>
 
 #include "CalcError.h"
 #include "FormStyle.h"
@@ -22,6 +25,47 @@ constexpr int kGridTop = 40;
 constexpr int kColumnPitch = 98;
 constexpr int kRowPitch = 36;
 constexpr int kNotComputedTop = 570;  // below the "MAX" of the grand maximum
+
+// The rows that head the element below them ("Окна", "Стены", "Покрытие",
+// "ВСЕГО"), drawn across the whole row; the grid keeps each heading in the
+// cell the page computes it into.
+constexpr std::array<int, 4> kHeadingRows{kWindowTitleRow, kWallTitleRow, kRoofTitleRow, kGrandTitleRow};
+// The heading a row's first cell draws over the row.
+constexpr int kHeadingRole = Qt::UserRole + 1;
+const QColor kHeadingShade{0xE4, 0xE8, 0xF0};
+
+// Draws the first cell of a heading row with its row's heading.
+class TotalsCellStyle : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant heading = index.data(kHeadingRole);
+        if (heading.isValid()) option->text = heading.toString();
+    }
+};
+
+// The first cell of a heading row: the row's heading, bold, on the left, on
+// a shade, and what a screen reader says of the row.
+void ShowHeading(StringGrid* grid, int row, const QString& heading) {
+    if (grid->item(row, 0) == nullptr) grid->SetCell(row, 0, QString());
+    QTableWidgetItem* cell = grid->item(row, 0);
+    cell->setData(kHeadingRole, heading);
+    cell->setData(Qt::AccessibleTextRole, heading);
+    cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    cell->setBackground(kHeadingShade);
+    QFont font = grid->font();
+    font.setBold(true);
+    cell->setFont(font);
+}
+
+// The alignment of a row's cells: the hours centred, the numbers and their
+// markers to the right.
+Qt::Alignment RowAlignment(int row) {
+    return row == kTotalsHeaderRow ? Qt::AlignHCenter | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter;
+}
 
 // What the screen reader says of the marker under the hour 1..10 of the grand maximum.
 QString GrandMaximumName(int hour) {
@@ -42,6 +86,11 @@ void TForm1::CreateTotalsPage() {
     StringGrid6->SetRowHeights(kRowPitch);
     StringGrid6->SetHeaderColour(FormStyle::kButtonFace);
     StringGrid6->setGeometry(kGridLeft, kGridTop, kHourCount * kColumnPitch + 3, kTotalsRowCount * kRowPitch + 3);
+    StringGrid6->setItemDelegate(new TotalsCellStyle(StringGrid6));
+    for (const int row : kHeadingRows) {
+        StringGrid6->setSpan(row, 0, 1, kHourCount);
+        ShowHeading(StringGrid6, row, QString());
+    }
 
     // The unit of every number of the grid.
     QLabel* title = FormStyle::MakeLabel(TabSheet13, QStringLiteral("Теплопоступления по часам, Вт"), FormStyle::kNavy);
@@ -104,8 +153,12 @@ void TForm1::ShowTotalsView() {
     for (int row = 0; row < kTotalsRowCount; ++row) {
         for (int column = 0; column < kHourCount; ++column) {
             StringGrid6->SetCell(row, column, QString::fromStdString(totalsView_->Cells[row][column]));
+            if (StringGrid6->columnSpan(row, 0) == 1)
+                StringGrid6->item(row, column)->setTextAlignment(RowAlignment(row));
         }
     }
+    for (const int row : kHeadingRows)
+        ShowHeading(StringGrid6, row, QString::fromStdString(totalsView_->Cells[row][kTotalsTitleColumn]).trimmed());
     if (totalsView_->RoofOuterCoeffText) Edit41->setText(QString::fromStdString(*totalsView_->RoofOuterCoeffText));
     if (totalsView_->GrandMaxHour) {
         Label164->move(GrandMaximumLeft(*totalsView_->GrandMaxHour - 1), kGrandMaximumTop);

@@ -1,7 +1,9 @@
 #include "Materials.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <utility>
 
 #include "EmbeddedTables.h"
 #include "RussianText.h"
@@ -176,11 +178,15 @@ std::vector<MaterialChoice> MaterialsFor(Conditions conditions) {
 }
 
 std::vector<MaterialChoice> MaterialsMatching(std::string_view text, Conditions conditions) {
-    std::vector<MaterialChoice> found;
+    std::vector<std::pair<MatchPlace, MaterialChoice>> found;
     for (MaterialChoice& choice : MaterialsFor(conditions)) {
-        if (ContainsFolded(choice.name, Trimmed(text))) found.push_back(std::move(choice));
+        if (const std::optional<MatchPlace> place = FoldedMatchPlace(choice.name, Trimmed(text)))
+            found.emplace_back(*place, std::move(choice));
     }
-    return found;
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<MaterialChoice> list;
+    for (auto& [place, choice] : found) list.push_back(std::move(choice));
+    return list;
 }
 
 std::optional<MaterialChoice> MaterialFor(std::string_view name, Conditions conditions) {

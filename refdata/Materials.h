@@ -72,8 +72,9 @@ struct MaterialChoice {
 std::vector<MaterialChoice> MaterialsFor(Conditions conditions);
 
 // The offered materials whose name contains the text, ignoring case, "ё"
-// and blanks around the text; all of them for an empty text. In the order of
-// MaterialsFor.
+// and blanks around the text; all of them for an empty text. Those whose
+// name starts with the text first, then those with a word starting with it,
+// then the rest (FoldedMatchPlace); each part in the order of MaterialsFor.
 std::vector<MaterialChoice> MaterialsMatching(std::string_view text, Conditions conditions);
 
 // The offered material of that name (ignoring case and "ё"), or nothing.

@@ -93,6 +93,27 @@ bool ContainsFolded(std::string_view name, std::string_view part) {
     return FoldedName(name).find(FoldedName(part)) != std::u32string::npos;
 }
 
+namespace {
+
+// A letter or digit of a folded text: what words are made of.
+bool IsWordChar(char32_t c) { return (c >= U'а' && c <= U'я') || (c >= U'a' && c <= U'z') || (c >= U'0' && c <= U'9'); }
+
+}  // namespace
+
+std::optional<MatchPlace> FoldedMatchPlace(std::string_view name, std::string_view part) {
+    const std::u32string folded = FoldedName(name);
+    const std::u32string wanted = FoldedName(part);
+    std::optional<MatchPlace> best;
+    for (std::size_t at = folded.find(wanted); at != std::u32string::npos; at = folded.find(wanted, at + 1)) {
+        const MatchPlace place = at == 0                       ? MatchPlace::NameStart
+                                 : !IsWordChar(folded[at - 1]) ? MatchPlace::WordStart
+                                                               : MatchPlace::InsideWord;
+        if (!best || place < *best) best = place;
+        if (place == MatchPlace::NameStart || wanted.empty()) break;
+    }
+    return best;
+}
+
 std::size_t FoldedEditDistance(std::string_view a, std::string_view b) {
     const std::u32string x = FoldedName(a);
     const std::u32string y = FoldedName(b);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ bool RussianLess(std::string_view a, std::string_view b);
 // Whether `name` starts with `prefix`, or contains `part`, in folded form.
 bool StartsWithFolded(std::string_view name, std::string_view prefix);
 bool ContainsFolded(std::string_view name, std::string_view part);
+
+// Where a folded text is found in a name, best first: at the start of the
+// name, at the start of a later word (after a blank, hyphen, bracket or other
+// sign), or inside a word; nothing when it is not found. An empty text is
+// found at the start of every name.
+enum class MatchPlace { NameStart, WordStart, InsideWord };
+std::optional<MatchPlace> FoldedMatchPlace(std::string_view name, std::string_view part);
 
 // Fewest insertions, deletions and replacements of characters that turn one
 // folded text into the other.

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QToolButton>
 
@@ -40,6 +43,50 @@ QStringList ItemsOf(const QMenu* menu) {
     return items;
 }
 
+QStyleOptionButton OptionOf(const QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    return option;
+}
+
+// Where a check box draws the letters of its caption, in the box's own coordinates.
+QRect CaptionRect(const QCheckBox* box) {
+    const QStyleOptionButton option = OptionOf(box);
+    const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const QString text = box->text();
+    const QString blanks = text.left(text.size() - text.trimmed().size());
+    const int left = contents.left() + box->fontMetrics().horizontalAdvance(blanks);
+    return {left, contents.top(), box->fontMetrics().horizontalAdvance(text.trimmed()), contents.height()};
+}
+
+// Where a check box draws its box, in its parent's coordinates.
+QRect IndicatorRect(const QCheckBox* box) {
+    const QStyleOptionButton option = OptionOf(box);
+    return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).translated(box->pos());
+}
+
+// Clicks the window at a point of `box`'s coordinates, on whatever control is there.
+void ClickWindowAt(QCheckBox* box, QPoint point) {
+    for (QWidget* w = box->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(w)) area->ensureWidgetVisible(box, 60, 20);
+    }
+    QWidget* window = box->window();
+    const QPoint at = box->mapTo(window, point);
+    QWidget* hit = window->childAt(at);
+    QVERIFY(hit != nullptr);
+    QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(window, at));
+}
+
+// How many dark (text) pixels a rectangle of a grid's cells holds.
+int InkIn(const StringGrid* grid, QRect area) {
+    const QImage image = grid->viewport()->grab(area).toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 100;
+    return ink;
+}
+
 }  // namespace
 
 class MainFormTest : public QObject {
@@ -60,6 +107,8 @@ private slots:
     void strayLetterIsMarkedAtOnce();
     void windowKindSwitchesShadesTiltAndCoeffs();
     void elementSwitchesEnableGroupsAndClearResults();
+    void orientationCaptionTogglesItsOwnBox_data();
+    void orientationCaptionTogglesItsOwnBox();
 
     void windowsPageShowsOrientationOne();
     void orientationTabsRedisplayWithoutRecomputing();
@@ -72,6 +121,8 @@ private slots:
     void badWindowInputShowsTheLineOverAnEmptyGrid();
 
     void typicalRunTotals();
+    void totalsHeadingsSpanTheirRowsAndNumbersStandRight_data();
+    void totalsHeadingsSpanTheirRowsAndNumbersStandRight();
     void totalsWorkedHourWithWallsAndRoof();
     void totalsAllExcluded();
     void totalsKindExcludedAfterIncluded();
@@ -156,12 +207,17 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     QVERIFY(!t.Edit("Edit4")->isEnabled());  // wall inputs locked until "Стены"
     for (int i = 4; i <= 19; ++i)
         QVERIFY(!t.Get<QCheckBox>(qPrintable(QStringLiteral("CheckBox%1").arg(i)))->isChecked());
-    QCOMPARE(t.Get<QCheckBox>("CheckBox4")->text(), QStringLiteral("   C"));
-    QCOMPARE(t.Get<QCheckBox>("CheckBox11")->text(), QStringLiteral("  СЗ"));
+    QCOMPARE(t.Get<QCheckBox>("CheckBox4")->text(), QStringLiteral("C"));
+    QCOMPARE(t.Get<QCheckBox>("CheckBox11")->text(), QStringLiteral("СЗ"));
     QVERIFY(t.Get<QRadioButton>("RadioButton1")->isChecked());
     QVERIFY(t.Edit("Edit19")->isHidden());
     QVERIFY(!t.Edit("Edit21")->isEnabled());  // its group is
-    for (const char* computed : {"Edit20", "Edit21", "Edit24", "Edit25"}) QVERIFY(t.Edit(computed)->isReadOnly());
+    // The fields shown only look alike: read-only, on the window's colour.
+    for (const char* computed : {"Edit20", "Edit21", "Edit24", "Edit25", "Edit41"}) {
+        QVERIFY2(t.Edit(computed)->isReadOnly(), computed);
+        QCOMPARE(t.Edit(computed)->palette().color(QPalette::Base), t.Edit("Edit20")->palette().color(QPalette::Base));
+        QVERIFY(t.Edit(computed)->palette().color(QPalette::Base) != t.Edit("Edit23")->palette().color(QPalette::Base));
+    }
 
     QCOMPARE(Cell(t, "StringGrid1", 0, 0), QStringLiteral("     8-9"));
     QCOMPARE(Cell(t, "StringGrid1", 0, 9), QStringLiteral("   17-18"));
@@ -572,7 +628,89 @@ void MainFormTest::badWindowInputShowsTheLineOverAnEmptyGrid() {
              QString::fromStdString(WindowCellText(t.form->Project.WindowHours.Record(1, 6)[WindowField::HeatGain])));
 }
 
+void MainFormTest::orientationCaptionTogglesItsOwnBox_data() {
+    QTest::addColumn<QString>("box");
+    for (int i = 4; i <= 19; ++i) {
+        const QString name = QStringLiteral("CheckBox%1").arg(i);
+        QTest::newRow(qPrintable(name)) << name;
+    }
+}
+
+// A click on a caption ticks its box and no other; just right of the
+// caption, where the next box of a row follows, nothing is ticked.
+void MainFormTest::orientationCaptionTogglesItsOwnBox() {
+    QFETCH(QString, box);
+    FormUnderTest t;
+    t.Click("CheckBox2");  // the wall orientations enabled
+    QList<QCheckBox*> boxes;
+    for (int i = 4; i <= 19; ++i) boxes << t.Get<QCheckBox>(qPrintable(QStringLiteral("CheckBox%1").arg(i)));
+    const auto ticked = [&boxes] {
+        QStringList names;
+        for (const QCheckBox* b : boxes)
+            if (b->isChecked()) names << b->objectName();
+        return names;
+    };
+    auto* clicked = t.Get<QCheckBox>(qPrintable(box));
+    const QRect caption = CaptionRect(clicked);
+    QVERIFY2(clicked->rect().contains(caption.center()), "the caption is drawn within its box");
+    ClickWindowAt(clicked, caption.center());
+    QCOMPARE(ticked(), QStringList{box});
+    ClickWindowAt(clicked, caption.center());
+    QCOMPARE(ticked(), QStringList());
+    ClickWindowAt(clicked, QPoint(caption.right() + 4, caption.center().y()));
+    const QStringList stray = ticked();
+    QVERIFY2(stray.isEmpty() || stray == QStringList{box}, qPrintable(stray.join(' ')));
+    // In a row, the caption stands clearly nearer its own box than the next.
+    const int index = boxes.indexOf(clicked);
+    if (index + 1 < boxes.size() && boxes[index + 1]->y() == clicked->y()) {
+        const QRect letters = caption.translated(clicked->pos());
+        const int own = letters.left() - IndicatorRect(clicked).right();
+        const int next = IndicatorRect(boxes[index + 1]).left() - letters.right();
+        QVERIFY2(next > 2 * own, qPrintable(QStringLiteral("%1 px to its box, %2 px to the next").arg(own).arg(next)));
+    }
+}
+
 // ---- Totals page -----------------------------------------------------------------
+
+void MainFormTest::totalsHeadingsSpanTheirRowsAndNumbersStandRight_data() {
+    QTest::addColumn<int>("heading");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("numbers");
+    QTest::newRow("windows") << int(kWindowTitleRow) << QStringLiteral("Окна") << int(kWindowValueRow);
+    QTest::newRow("walls") << int(kWallTitleRow) << QStringLiteral("Стены") << int(kWallValueRow);
+    QTest::newRow("roof") << int(kRoofTitleRow) << QStringLiteral("Покрытие") << int(kRoofValueRow);
+    QTest::newRow("sum") << int(kGrandTitleRow) << QStringLiteral("ВСЕГО") << int(kGrandValueRow);
+}
+
+// Each heading is drawn across its row, bold, at the left, on a shade; the
+// cell the page computes it into keeps its text. The numbers below stand right.
+void MainFormTest::totalsHeadingsSpanTheirRowsAndNumbersStandRight() {
+    QFETCH(int, heading);
+    QFETCH(QString, text);
+    QFETCH(int, numbers);
+    FormUnderTest t;
+    t.Click("CheckBox8");
+    t.ShowTotalsPage();
+    QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
+    const StringGrid* grid = t.Grid("StringGrid6");
+    QCOMPARE(grid->Cell(heading, kTotalsTitleColumn).trimmed(), text);
+    QCOMPARE(grid->columnSpan(heading, 0), kHourCount);
+    const QTableWidgetItem* first = grid->item(heading, 0);
+    QCOMPARE(first->data(Qt::AccessibleTextRole).toString(), text);
+    QVERIFY(first->font().bold());
+    QCOMPARE(Qt::Alignment(first->textAlignment()) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QVERIFY(first->background().color() != grid->palette().color(QPalette::Base));
+    // The heading is drawn at the left of the row, over the first columns.
+    const QRect row = grid->visualRect(grid->model()->index(heading, 0));
+    QVERIFY(row.width() >= grid->visualRect(grid->model()->index(numbers, 0)).width() * kHourCount);
+    QVERIFY(InkIn(grid, QRect(row.left(), row.top(), row.width() / 5, row.height())) > 20);
+    QCOMPARE(InkIn(grid, QRect(row.left() + row.width() / 2, row.top(), row.width() / 2, row.height())), 0);
+    for (int column = 0; column < kHourCount; ++column) {
+        QCOMPARE(grid->columnSpan(numbers, column), 1);
+        QCOMPARE(Qt::Alignment(grid->item(numbers, column)->textAlignment()) & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
+    }
+}
 
 void MainFormTest::typicalRunTotals() {
     FormUnderTest t;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -97,6 +98,9 @@ private slots:
     void choosingAMaterialFillsNameSAndLambda();
     void anUnknownOrEmptyMaterialLeavesTheRow();
     void theListSearchesWhileItIsShown();
+    void namesStartingWithTheTextAreOfferedFirst_data();
+    void namesStartingWithTheTextAreOfferedFirst();
+    void longNamesAreWholeInTooltips();
     void cityAndConditionsSurviveSaveAndOpen();
     void aFileWithACityGivesItsTextsAndTheGivenOnesWin();
     void aFileWithACityThatCannotFillIsRefused();
@@ -291,6 +295,71 @@ void PickersGuiTest::theListSearchesWhileItIsShown() {
     QTest::keyClick(ui->Edit("Edit35"), Qt::Key_Down, Qt::AltModifier);
     QCOMPARE(list->ShownValues(),
              (QStringList{Utf8("Дуб вдоль волокон, 700 кг/м³"), Utf8("Дуб поперек волокон, 700 кг/м³")}));
+}
+
+void PickersGuiTest::namesStartingWithTheTextAreOfferedFirst_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("name start before a word")
+        << Utf8("раствор")
+        << QStringList{Utf8("Раствор цементно-песчаный, 1800 кг/м³"), Utf8("Кирпичная кладка из силикатного кирпича на "
+                                                                           "цементно-песчаном растворе, 1800 кг/м³")};
+    QTest::newRow("word start before inside a word")
+        << Utf8("цемент")
+        << QStringList{Utf8("Кирпичная кладка из силикатного кирпича на цементно-песчаном растворе, 1800 кг/м³"),
+                       Utf8("Раствор цементно-песчаный, 1800 кг/м³"),
+                       Utf8("Плиты фибролитовые и арболитовые на портландцементе, 800 кг/м³")};
+    QTest::newRow("alphabetical within a kind")
+        << Utf8("волокон") << QStringList{Utf8("Дуб вдоль волокон, 700 кг/м³"), Utf8("Дуб поперек волокон, 700 кг/м³")};
+}
+
+// The list puts the names starting with the text first, then those with a
+// word starting with it, then the rest; Return on its first line takes that.
+void PickersGuiTest::namesStartingWithTheTextAreOfferedFirst() {
+    QFETCH(QString, typed);
+    QFETCH(QStringList, offered);
+    ui->Click("CheckBox2");
+    PickList* list = MaterialPickerOf(*ui, "WallMaterialPicker")->List();
+    QLineEdit* name = ui->Edit("Edit29");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_F4);
+    FormUnderTest::TypeChars(name, typed);
+    QVERIFY(list->IsShown());
+    QCOMPARE(list->ShownValues().mid(0, offered.size()), offered);
+    QAbstractItemView* popup = list->findChild<QCompleter*>()->popup();
+    QTest::keyClick(popup, Qt::Key_Down);
+    PressEnterOnList(list);
+    QCOMPARE(name->text(), offered.first());
+}
+
+// A name longer than its field or cell is whole in the tooltip of the
+// field, of its line in the list and of its cell in the layer grid.
+void PickersGuiTest::longNamesAreWholeInTooltips() {
+    ui->Click("CheckBox2");
+    const QString brick = Utf8("Кирпичная кладка из силикатного кирпича на цементно-песчаном растворе, 1800 кг/м³");
+    PickList* list = MaterialPickerOf(*ui, "WallMaterialPicker")->List();
+    QLineEdit* name = ui->Edit("Edit29");
+    const QString fieldTip = name->toolTip();
+    ui->Press("Edit29List");
+    FormUnderTest::TypeChars(name, Utf8("кладка"));
+    QCOMPARE(list->ShownValues(), QStringList{brick});
+    const QAbstractItemView* popup = list->findChild<QCompleter*>()->popup();
+    const QString lineTip = popup->model()->index(0, 0).data(Qt::ToolTipRole).toString();
+    QVERIFY2(lineTip.startsWith(list->ShownLines().first()), qPrintable(lineTip));
+    QVERIFY2(lineTip.contains(Utf8("Условия эксплуатации")), qPrintable(lineTip));
+    // Within the screen, beside the field.
+    QVERIFY(popup->width() <= name->screen()->availableGeometry().width());
+    PressEnterOnList(list);
+    QCOMPARE(name->text(), brick);
+    QVERIFY2(name->toolTip().startsWith(fieldTip) && name->toolTip().endsWith(brick), qPrintable(name->toolTip()));
+    QVERIFY(name->fontMetrics().horizontalAdvance(brick) > name->width());  // indeed longer than the field
+    ui->Type("Edit32", QStringLiteral("0.25"));
+    ui->Press("Button1");
+    QCOMPARE(Cell(*ui, "StringGrid2", 1, 1), brick);
+    QCOMPARE(ui->Grid("StringGrid2")->item(1, 1)->toolTip(), brick);
+    // Emptied, the field says again only what it is for.
+    ui->Type("Edit29", QString());
+    QCOMPARE(name->toolTip(), fieldTip);
 }
 
 void PickersGuiTest::cityAndConditionsSurviveSaveAndOpen() {

@@ -285,6 +285,38 @@ private slots:
         QVERIFY(seen);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
+
+    // «Закрыть», Enter and Esc each close the box, and the box's button lies
+    // within it, clear of its texts.
+    void aboutBoxClosesByItsButtonAndKeys_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("button") << 0;
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+    void aboutBoxClosesByItsButtonAndKeys() {
+        QFETCH(int, how);
+        bool pressed = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            const auto closeBox = qScopeGuard([box] { box->close(); });  // also when a check fails
+            auto* button = box->findChild<QPushButton*>(QStringLiteral("CloseButton"));
+            QVERIFY(button != nullptr);
+            QCOMPARE(button->text(), QStringLiteral("Закрыть"));
+            QVERIFY(box->rect().contains(button->geometry()));
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                QVERIFY2(!label->geometry().intersects(button->geometry()), qPrintable(label->objectName()));
+            if (how == 0)
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                QTest::keyClick(box, Qt::Key(how));
+            pressed = !box->isVisible();
+        });
+        ui->Get<QAction>("N6")->trigger();  // returns when the box is closed
+        QVERIFY(pressed);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
 };
 
 QTEST_MAIN(ReferenceViewerTest)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -139,6 +140,57 @@ TEST(MaterialList, SearchIgnoresCaseYoAndBlanks) {
     // The figures are those of the conditions asked for.
     EXPECT_EQ(MaterialsMatching("2500", Conditions::A).front().conductivity, "1.92");
     EXPECT_EQ(MaterialsMatching("2500", Conditions::B).front().conductivity, "2.04");
+}
+
+TEST(MaterialList, NamesStartingWithTheTextComeFirstThenWordsThenTheRest) {
+    struct Case {
+        const char* typed;
+        std::vector<std::string> found;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"раствор",
+              {"Раствор цементно-песчаный, 1800 кг/м³",
+               "Кирпичная кладка из силикатного кирпича на цементно-песчаном растворе, 1800 кг/м³"}},
+             {"грави", {"Гравий керамзитовый (ГОСТ 9757), 600 кг/м³", "Гравий керамзитовый (ГОСТ 9757), 500 кг/м³"}},
+             {"цемент",
+              {"Кирпичная кладка из силикатного кирпича на цементно-песчаном растворе, 1800 кг/м³",
+               "Раствор цементно-песчаный, 1800 кг/м³",
+               "Плиты фибролитовые и арболитовые на портландцементе, 800 кг/м³"}},
+             {"бетон", {"Бетон на гравии или щебне из природного камня, 2400 кг/м³", "Железобетон, 2500 кг/м³"}},
+         }) {
+        SCOPED_TRACE(c.typed);
+        std::vector<std::string> names;
+        for (const MaterialChoice& m : MaterialsMatching(c.typed, Conditions::A)) names.push_back(m.name);
+        ASSERT_GE(names.size(), c.found.size());
+        names.resize(c.found.size());
+        EXPECT_EQ(names, c.found);
+    }
+    // After the names starting with "грави", the one with a word starting so.
+    const std::vector<MaterialChoice> gravel = MaterialsMatching("грави", Conditions::A);
+    EXPECT_EQ(gravel.back().name, "Бетон на гравии или щебне из природного камня, 2400 кг/м³");
+}
+
+TEST(RussianText, WhereATextIsFoundInAName) {
+    struct Case {
+        const char* name;
+        const char* part;
+        std::optional<MatchPlace> place;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"Раствор цементно-песчаный", "РАСТВОР", MatchPlace::NameStart},
+             {"Ёлка", "елк", MatchPlace::NameStart},
+             {"Кладка на растворе", "раствор", MatchPlace::WordStart},
+             {"цементно-песчаный", "песч", MatchPlace::WordStart},
+             {"Гравий (ГОСТ 9757)", "9757", MatchPlace::WordStart},
+             {"Железобетон", "бетон", MatchPlace::InsideWord},
+             {"Gost9757", "9757", MatchPlace::InsideWord},
+             {"Железобетон, бетон", "бетон", MatchPlace::WordStart},  // the best of its places
+             {"Бетон", "", MatchPlace::NameStart},
+             {"Бетон", "бетонн", std::nullopt},
+         }) {
+        SCOPED_TRACE(std::string(c.name) + " / " + c.part);
+        EXPECT_EQ(FoldedMatchPlace(c.name, c.part), c.place);
+    }
 }
 
 TEST(MaterialConditions, NamedByTheirLetterInEitherAlphabet) {
