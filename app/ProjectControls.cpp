@@ -29,22 +29,6 @@ const QString kProgramTitle = QStringLiteral("Расчёт теплопосту�
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-// The project's texts besides the nineteen of the windows page, by control.
-struct OtherText {
-    std::string_view control;
-    std::string P::*text;
-};
-// clang-format off
-constexpr std::array<OtherText, 7> kOtherTexts{{
-    {"Edit3",  &P::WindowCount},
-    {"Edit4",  &P::WallArea},
-    {"Edit22", &P::WallAbsorptance},
-    {"Edit39", &P::WallInnerResistance},
-    {"Edit23", &P::RoofArea},
-    {"Edit26", &P::RoofAbsorptance},
-    {"Edit40", &P::UnderRoofTemp},
-}};
-
 // The texts of the windows page that the typing derives, in the order they
 // are put in: the shades (the kind sets them), the area (after H, B and n),
 // the wind speed, then the coefficients it shows.
@@ -53,10 +37,10 @@ struct DerivedText {
     bool P::*given;
 };
 constexpr std::array<DerivedText, 6> kDerivedTexts{{
-    {"Edit8",  &P::GivenShadeHorizLength},
-    {"Edit9",  &P::GivenShadeVertLength},
+    {"Edit8", &P::GivenShadeHorizLength},
+    {"Edit9", &P::GivenShadeVertLength},
     {"Edit17", &P::GivenGlazingArea},
-    {"Edit5",  &P::GivenWindSpeed},
+    {"Edit5", &P::GivenWindSpeed},
     {"Edit18", &P::GivenWindowOuterCoeff},
     {"Edit42", &P::GivenEnvelopeOuterCoeff},
 }};
@@ -103,7 +87,7 @@ ProjectInputs TForm1::ShownProjectInputs() const {
     p.City = CityEdit->text().toStdString();
     p.Window = ShownWindowInputs();
     for (const DerivedText& d : kDerivedTexts) p.*d.given = true;
-    for (const OtherText& t : kOtherTexts) p.*t.text = InputText(t.control).toStdString();
+    for (const OtherInputText& t : kOtherInputTexts) p.*t.text = InputText(ControlOfKey(t.key)).toStdString();
     p.Kind = ShownWindowKind();
     p.Windows = CheckBox1->isChecked();
     p.Walls = CheckBox2->isChecked();
@@ -167,7 +151,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
     for (const InputControl* input : WindowInputs()) {
         if (!IsDerived(ControlOfKey(input->key))) put(ControlOfKey(input->key), p.Window.*input->windowText);
     }
-    for (const OtherText& t : kOtherTexts) put(t.control, p.*t.text);
+    for (const OtherInputText& t : kOtherInputTexts) put(ControlOfKey(t.key), p.*t.text);
     // The city is shown as the file names it; the texts it gave are put in
     // above, and those the file gives win.
     CityEdit->setText(Text(p.City));
@@ -216,7 +200,7 @@ void TForm1::ConnectProjectTracking() {
     for (const InputControl* input : WindowInputs()) {
         if (QLineEdit* TForm1::*edit = InputFieldOfKey(input->key).edit) watch(this->*edit);
     }
-    for (const OtherText& t : kOtherTexts) watch(this->*InputFieldOf(t.control).edit);
+    for (const OtherInputText& t : kOtherInputTexts) watch(this->*InputFieldOfKey(t.key).edit);
     for (const LayerCountEdit& c : kLayerCounts) watch(this->*InputFieldOf(c.control).edit);
     watch(CityEdit);
     for (QLineEdit* entry : {Edit29, Edit30, Edit31, Edit32, Edit35, Edit36, Edit37, Edit38})

@@ -86,6 +86,24 @@ struct ProjectInputs {
     friend bool operator==(const ProjectInputs&, const ProjectInputs&);
 };
 
+// The project's texts besides the nineteen of the windows page and the layer
+// counts, each with the input it is typed into.
+struct OtherInputText {
+    std::string_view key;
+    std::string ProjectInputs::*text;
+};
+// clang-format off
+inline constexpr std::array<OtherInputText, 7> kOtherInputTexts{{
+    {"WindowCount",         &ProjectInputs::WindowCount},
+    {"WallArea",            &ProjectInputs::WallArea},
+    {"WallAbsorptance",     &ProjectInputs::WallAbsorptance},
+    {"WallInnerResistance", &ProjectInputs::WallInnerResistance},
+    {"RoofArea",            &ProjectInputs::RoofArea},
+    {"RoofAbsorptance",     &ProjectInputs::RoofAbsorptance},
+    {"UnderRoofTemp",       &ProjectInputs::UnderRoofTemp},
+}};
+// clang-format on
+
 // The longest text a document may give, in characters (a list holds at most
 // kMaxLayers layers).
 inline constexpr std::size_t kMaxInputTextLength = 1000;

@@ -26,30 +26,13 @@ ReportCell TypedCell(const std::string& text) {
     }
 }
 
-// The inputs other than the windows page's nineteen, by control.
-struct OtherText {
-    std::string_view control;
-    std::string ProjectInputs::*text;
-};
-// clang-format off
-constexpr std::array<OtherText, 7> kOtherTexts{{
-    {"WindowCount",  &ProjectInputs::WindowCount},
-    {"WallArea",  &ProjectInputs::WallArea},
-    {"WallAbsorptance", &ProjectInputs::WallAbsorptance},
-    {"WallInnerResistance", &ProjectInputs::WallInnerResistance},
-    {"RoofArea", &ProjectInputs::RoofArea},
-    {"RoofAbsorptance", &ProjectInputs::RoofAbsorptance},
-    {"UnderRoofTemp", &ProjectInputs::UnderRoofTemp},
-}};
-// clang-format on
-
 // The text shown in an input control; empty for a control that is no input
 // of the project (a computed value, the layer entry row).
 std::optional<std::string> ShownText(const ProjectInputs& p, const WindowInputTexts& shown, std::string_view control) {
     const InputControl& input = InputControlOf(control);
     if (input.windowText != nullptr) return shown.*input.windowText;
-    for (const OtherText& other : kOtherTexts)
-        if (other.control == control) return p.*other.text;
+    for (const OtherInputText& other : kOtherInputTexts)
+        if (other.key == control) return p.*other.text;
     if (control == "WallLayerCount") return LayerCountText(p.WallLayerCount, p.WallLayers);
     if (control == "RoofLayerCount") return LayerCountText(p.RoofLayerCount, p.RoofLayers);
     return std::nullopt;
