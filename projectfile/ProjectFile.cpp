@@ -202,6 +202,34 @@ void WriteProjectFileAtomically(const std::string& path, std::string_view conten
 
 // ---- Opening ------------------------------------------------------------------
 
+namespace {
+
+// How many characters of an overlong line a message quotes.
+constexpr std::size_t kQuotedCharacters = 30;
+
+bool StartsCharacter(unsigned char c) { return (c & 0xC0) != 0x80; }
+
+}  // namespace
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += StartsCharacter(static_cast<unsigned char>(c)) ? 1 : 0;
+    return count;
+}
+
+void ProjectLineSplitter::EndLine() {
+    if (currentLength_ > kProjectLineWidth && longLine_ == 0) {
+        longLine_ = static_cast<int>(lines_.size()) + 1;
+        longLength_ = currentLength_;
+        longStart_ = currentStart_;
+    }
+    lines_.push_back(std::move(current_));
+    current_.clear();
+    currentStart_.clear();
+    currentLength_ = 0;
+    lineStarted_ = false;
+}
+
 bool ProjectLineSplitter::Feed(std::string_view chunk) {
     std::size_t i = 0;
     while (atStart_ && i < chunk.size()) {
@@ -220,9 +248,7 @@ bool ProjectLineSplitter::Feed(std::string_view chunk) {
         if (lines_.size() >= static_cast<std::size_t>(kProjectFileLines)) return false;
         const auto c = static_cast<unsigned char>(chunk[i]);
         if (c == '\n') {
-            lines_.push_back(std::move(current_));
-            current_.clear();
-            lineStarted_ = false;
+            EndLine();
             continue;
         }
         if (c == '\r') continue;
@@ -231,7 +257,9 @@ bool ProjectLineSplitter::Feed(std::string_view chunk) {
             badLine_ = static_cast<int>(lines_.size()) + 1;
             badChar_ = c;
         }
-        if (current_.size() < kProjectLineWidth) current_ += static_cast<char>(c);
+        if (StartsCharacter(c)) ++currentLength_;
+        if (currentLength_ <= kProjectLineWidth) current_ += static_cast<char>(c);
+        if (currentLength_ <= kQuotedCharacters) currentStart_ += static_cast<char>(c);
     }
     return lines_.size() < static_cast<std::size_t>(kProjectFileLines);
 }
@@ -243,11 +271,7 @@ void ProjectLineSplitter::Finish() {
         bomMatched_ = 0;
         Feed(held);
     }
-    if (lineStarted_ && lines_.size() < static_cast<std::size_t>(kProjectFileLines)) {
-        lines_.push_back(std::move(current_));
-        current_.clear();
-        lineStarted_ = false;
-    }
+    if (lineStarted_ && lines_.size() < static_cast<std::size_t>(kProjectFileLines)) EndLine();
 }
 
 namespace {
@@ -256,6 +280,12 @@ ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
     if (splitter.BadCharLine() != 0) {
         throw CalcError("Файл не является файлом проекта: в строке " + std::to_string(splitter.BadCharLine()) +
                         " стоит управляющий знак с кодом " + std::to_string(splitter.BadChar()) + "; файл не загружен");
+    }
+    if (splitter.LongLine() != 0) {
+        const bool cut = splitter.LongLineLength() > kQuotedCharacters;
+        throw CalcError("Строка " + std::to_string(splitter.LongLine()) + ": значение длиннее " +
+                        std::to_string(kProjectLineWidth) + " знаков: «" + splitter.LongLineStart() + (cut ? "…" : "") +
+                        "» (длина " + std::to_string(splitter.LongLineLength()) + "); файл не загружен");
     }
     const std::vector<std::string>& lines = splitter.Lines();
     const int count = static_cast<int>(lines.size());
