@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
@@ -31,6 +32,7 @@ class UpDown;
 class CalcError;
 class FieldMarks;
 struct ProjectFileContents;
+struct StoredResultDifference;
 struct ProjectInputs;
 struct ProjectResults;
 struct ProjectSession;
@@ -494,9 +496,11 @@ private:
     bool SaveProjectTo(const QString& name);
     void SaveFullFile(const QString& name);
     void SaveTableFile(const QString& name);
-    // The start of a project from a window table file: its header typed into
-    // the controls, its table stored, the table's peaks found.
-    void LoadTableFile(const ProjectFileContents& contents);
+    // The start of a project from a window table file: the kind its table
+    // was computed with chosen, its header typed into the controls, the
+    // window table computed from them; returns where the table the file
+    // stores differs from the computed one.
+    std::vector<StoredResultDifference> LoadTableFile(const ProjectFileContents& contents, WindowKind kind);
     // The recent files in "Файл", kept in the user's settings.
     void RememberProjectFile(const QString& path);
     void ShowRecentFiles();

@@ -12,6 +12,8 @@
 #include "CalcError.h"
 #include "Conversions.h"
 #include "DerivedInputs.h"
+#include "WindowComputation.h"
+#include "WindowResultsView.h"
 
 namespace {
 
@@ -20,14 +22,16 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string LineNote(int line) { return " (строка " + std::to_string(line) + " файла проекта)"; }
 
-// Where a table line comes from, for messages: "С, 8-9, поле 1".
+// Where a table line comes from, for messages: "Ю, 12-13, Qост", the field
+// named by the symbol of its row on the windows page.
 std::string TablePlace(int tableIndex) {
+    static const auto captions = WindowRowCaptions(InsolationKindCaption(WindowKind::Vertical));
     const int record = tableIndex / kShownFieldCount;
     const int field = tableIndex % kShownFieldCount + 1;
     const int orientation = record / kHourCount + 1;
     const int hour = record % kHourCount + 1;
-    return std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour)) + ", поле " +
-           std::to_string(field);
+    return std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour)) + ", " +
+           captions[static_cast<std::size_t>(field - 1)].Symbol();
 }
 
 void CheckWidth(const std::string& text, int line, const std::string& what) {
@@ -368,6 +372,34 @@ void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& sho
             throw CalcError(e.what() + LineNote(line));
         }
     }
+}
+
+std::vector<StoredResultDifference> StoredTableDifferences(const ProjectFileContents& contents,
+                                                           const WindowHourTable& computed) {
+    std::vector<StoredResultDifference> differences;
+    for (int i = 0; i < kProjectTableLines; ++i) {
+        const int record = i / kShownFieldCount;
+        const Decimal4 stored = contents.table[static_cast<std::size_t>(i)];
+        const Decimal4 value =
+            computed.Record(record / kHourCount + 1, record % kHourCount + 1).Field(i % kShownFieldCount + 1);
+        if (stored == value) continue;
+        differences.push_back({"в строке " + std::to_string(kProjectHeaderLines + 1 + i) + " (" + TablePlace(i) + ")",
+                               FormatDecimal4(stored), FormatDecimal4(value)});
+    }
+    return differences;
+}
+
+std::string StoredResultsMessage(const std::vector<StoredResultDifference>& differences) {
+    constexpr std::size_t kNamed = 3;
+    if (differences.empty()) return {};
+    std::string text = "В файле записано ";
+    for (std::size_t i = 0; i < differences.size() && i < kNamed; ++i) {
+        const StoredResultDifference& d = differences[i];
+        if (i > 0) text += "; ";
+        text += d.Stored + " " + d.Where + ", расчёт даёт " + d.Computed;
+    }
+    if (differences.size() > kNamed) text += "; всего расхождений с расчётом: " + std::to_string(differences.size());
+    return text + "; показан расчёт.";
 }
 
 void StoreProjectTable(const ProjectFileContents& contents, WindowHourTable& table) {

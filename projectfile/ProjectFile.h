@@ -129,5 +129,28 @@ void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& sho
 // Fields 1..17 of all 80 records := the loaded values (fields 18 and 19 stay).
 void StoreProjectTable(const ProjectFileContents& contents, WindowHourTable& table);
 
+// ---- Stored and computed results ---------------------------------------------------
+
+// A result a file stores that differs from the one computed from the file's
+// inputs. What the program shows is always the computed one.
+struct StoredResultDifference {
+    std::string Where;     // "в строке 784 (Ю, 12-13, Qост)", "в ключе results.totals…"
+    std::string Stored;    // the text the file holds
+    std::string Computed;  // the text the calculation gives
+
+    friend bool operator==(const StoredResultDifference&, const StoredResultDifference&) = default;
+};
+
+// Fields 1..17 of the loaded table against the table computed from the
+// file's header (fields as displayed): every field that differs, in line
+// order, named by its line, orientation, hour and row symbol.
+std::vector<StoredResultDifference> StoredTableDifferences(const ProjectFileContents& contents,
+                                                           const WindowHourTable& computed);
+
+// One message for the differences, empty when there are none: «В файле
+// записано 99999 в строке 784 (Ю, 12-13, Qост), расчёт даёт 760; показан
+// расчёт.»; of several the first three, then how many there are.
+std::string StoredResultsMessage(const std::vector<StoredResultDifference>& differences);
+
 // Message of a file error of the operating system (an errno value).
 std::string FileErrorMessage(int errorNumber);

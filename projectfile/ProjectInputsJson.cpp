@@ -507,6 +507,7 @@ ProjectInputs InputsOfTableFile(const ProjectFileContents& contents) {
             if (k.windowText == input.windowText && k.flag != nullptr) p.*k.flag = true;
         }
     }
+    p.Kind = TableFileKind(p, contents);
     return p;
 }
 
