@@ -31,6 +31,7 @@ class StringGrid;
 class UpDown;
 class CalcError;
 class FieldMarks;
+class CityPicker;
 struct ProjectFileContents;
 struct StoredResultDifference;
 struct ProjectInputs;
@@ -202,6 +203,8 @@ public:
     void ShowFailure(const CalcError& error);
     // The error box itself.
     void ShowError(const std::string& message);
+    // The marks of refused fields of the input page.
+    FieldMarks& Marks() { return *marks_; }
     // When set, errors are passed to this sink instead of an error box.
     static std::function<void(const QString&)> ErrorSink;
 
@@ -297,6 +300,7 @@ public:
     // of the figures it set, or why it set none.
     QLineEdit* CityEdit = nullptr;
     QLabel* CityLine = nullptr;
+    CityPicker* CityPicker1 = nullptr;
     // The operating conditions А / Б of the layers' materials (MaterialPicker.h).
     QFrame* ConditionsFrame = nullptr;
     QRadioButton* ConditionsA = nullptr;

@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "CalcError.h"
+#include "CityPicker.h"
 #include "MainForm.h"
 #include "Okna.h"
 #include "Printing.h"
@@ -145,6 +146,8 @@ bool TForm1::SaveProjectAs() {
 
 bool TForm1::SaveProjectTo(const QString& name) {
     const bool table = IsTableFileName(name);
+    // A name typed and not chosen is not saved; the field says so.
+    CityPicker1->MarkUnchosen();
     try {
         if (table) {
             SaveTableFile(name);
