@@ -155,6 +155,13 @@ std::vector<StoredResultDifference> StoredResultsDifferences(const ordered_json&
     const bool storedRefusal = stored.is_object() && stored.contains("error");
     const bool computedRefusal = std::holds_alternative<ProjectError>(computed);
     if (storedRefusal && computedRefusal) return differences;
+    if (storedRefusal || computedRefusal) {
+        const auto said = [](const std::string& message) { return "отказ «" + message + "»"; };
+        const std::string results = "результаты расчёта";
+        differences.push_back({"в ключе results", storedRefusal ? said(QuotedValue(stored["error"])) : results,
+                               computedRefusal ? said(std::get<ProjectError>(computed).Message) : results});
+        return differences;
+    }
     CompareJson(stored, WriteProjectOutcomeJson(computed), "results", differences);
     return differences;
 }
