@@ -9,6 +9,7 @@
 
 #include "CalcError.h"
 #include "Cities.h"
+#include "FieldMarks.h"
 #include "FormStyle.h"
 #include "InputFields.h"
 #include "MainForm.h"
@@ -20,6 +21,12 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 const QString kFieldName = QStringLiteral("Город");
 const QString kHint = QStringLiteral("Выберите город из списка: широта, tн.ср и Aтн заполнятся из таблицы климата");
+
+// Names compare as the table finds them: case, "ё" and blanks aside.
+bool SameCity(const QString& typed, const QString& name) {
+    const City* city = FindCity(typed.toStdString());
+    return city != nullptr && Text(city->name) == name;
+}
 constexpr int kFieldWidth = 150;
 
 // "Москва — 56°, tн.ср 19.2 °С, Aтн 10.2 °С": what choosing the city puts in.
@@ -71,13 +78,21 @@ CityPicker::CityPicker(TForm1* form, QWidget* parent) : QObject(parent), form_(f
     connect(list_, &PickList::Chosen, this, &CityPicker::ChooseNamed);
 }
 
+// An emptied field leaves the project without a city; a text that no
+// offered city starts with can never become one and is refused at once.
 void CityPicker::Typed(const QString& text) {
+    // The mark goes with the text it was for (every change of the text goes
+    // through here, Choose or ShowOpenedCity).
+    form_->Marks().Clear(form_->CityEdit);
     ShowLine(Line::Hint);
     std::vector<PickList::Entry> entries;
-    if (!text.trimmed().isEmpty()) {
+    if (text.trimmed().isEmpty()) {
+        recognised_.clear();
+    } else {
         for (const City* city : CitiesStartingWith(text.toStdString())) entries.push_back(EntryOf(*city));
     }
     list_->Show(entries);
+    if (!text.trimmed().isEmpty() && entries.empty()) ChooseNamed(text);
 }
 
 // Enter on the list is the list's choice; on the field alone, the name typed.
@@ -93,7 +108,7 @@ void CityPicker::ChooseNamed(const QString& name) {
     try {
         Choose(CityNamed(name.toStdString()));
     } catch (const CalcError& e) {
-        ShowLine(Line::Refusal, Text(ErrorBoxText(e.what())));
+        Refuse(Text(ErrorBoxText(e.what())));
     }
 }
 
@@ -103,15 +118,49 @@ void CityPicker::Choose(const City& city) {
     try {
         choice = ChooseCity(city);
     } catch (const CalcError& e) {
-        ShowLine(Line::Refusal, Text(ErrorBoxText(e.what())));
+        Refuse(Text(ErrorBoxText(e.what())));
         return;
     }
-    form_->CityEdit->setText(Text(city.name));
+    recognised_ = Text(city.name);
+    form_->Marks().Clear(form_->CityEdit);
+    form_->CityEdit->setText(recognised_);
     form_->RunHandler([this, &choice] {
         for (const CityInput& input : kCityInputs)
             form_->AssignInputText(ControlOfKey(input.key), Text(choice.*input.text));
     });
     ShowLine(Line::Source, Text(CitySourceLabel(city)));
+}
+
+void CityPicker::ShowOpenedCity(const QString& name) {
+    form_->Marks().Clear(form_->CityEdit);
+    form_->CityEdit->setText(name);
+    recognised_.clear();
+    if (name.trimmed().isEmpty()) return;
+    try {
+        const City& city = CityNamed(name.toStdString());
+        ChooseCity(city);
+        recognised_ = Text(city.name);
+        ShowLine(Line::Source, Text(CitySourceLabel(city)));
+    } catch (const CalcError& e) {
+        Refuse(Text(ErrorBoxText(e.what())));
+    }
+}
+
+bool CityPicker::MarkUnchosen() {
+    const QString text = form_->CityEdit->text();
+    if (text.trimmed().isEmpty() || SameCity(text, recognised_)) return false;
+    if (!FieldMarks::RefusalOf(form_->CityEdit).isEmpty()) return true;
+    Refuse(QStringLiteral("Город «%1» не выбран: выберите его из списка или нажмите Enter, чтобы заполнить широту, "
+                          "tн.ср и Aтн; %2")
+               .arg(text.trimmed(), recognised_.isEmpty()
+                                        ? QStringLiteral("в проекте город не указан")
+                                        : QStringLiteral("в проекте остаётся город «%1»").arg(recognised_)));
+    return true;
+}
+
+void CityPicker::Refuse(const QString& refusal) {
+    ShowLine(Line::Refusal, refusal);
+    form_->Marks().Mark(form_->CityEdit, refusal);
 }
 
 void CityPicker::ShowLine(Line kind, const QString& text) {

@@ -14,10 +14,17 @@ struct City;
 // list, or Enter on a name) puts its latitude in whole degrees, tн.ср and
 // Atн into their inputs as typing would, and the line beside the field
 // names the source of the figures. A city that is not in the table, or that
-// lies outside 40–60° north, changes nothing: the line says why. Every input
-// stays editable; the field keeps the text as chosen or typed, which the
-// project file stores. Which cities, which texts and the refusals are the
-// reference tables' (Cities.h); this is their Qt side.
+// lies outside 40–60° north, changes nothing: the line says why, and the
+// field is marked as a refused input (as soon as no offered city starts with
+// the text typed, on Enter, or when the project is saved with a name not
+// chosen). Every input stays editable.
+//
+// The project's city is the last one recognised: chosen, or named by the
+// file opened. A name typed and not chosen is never the project's city: its
+// figures were never put in, so a file saved then names the city recognised
+// before (or none), whose figures the inputs do carry, and everything else
+// typed is saved as it is. Which cities, which texts and the refusals are
+// the reference tables' (Cities.h); this is their Qt side.
 class CityPicker : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +42,16 @@ public:
     // A city of the table, or a row of its form.
     void Choose(const City& city);
 
+    // The city of the project: the name of the last city recognised; empty
+    // when none was, or the field was emptied.
+    QString RecognisedCity() const { return recognised_; }
+    // The city named by a file opened, its figures already put in: shown, and
+    // recognised when it is an offered city inside 40–60°, else marked.
+    void ShowOpenedCity(const QString& name);
+    // Marks the field when its text is not the city recognised (a name typed
+    // and not chosen); true when it is marked.
+    bool MarkUnchosen();
+
 private:
     void Typed(const QString& text);
     void EnterPressed();
@@ -43,7 +60,11 @@ private:
     enum class Line { Hint, Source, Refusal };
     void ShowLine(Line kind, const QString& text = QString());
 
+    // The refusal of a name: the line says it and the field is marked.
+    void Refuse(const QString& refusal);
+
     TForm1* form_;
     QHBoxLayout* row_;
     PickList* list_;
+    QString recognised_;
 };

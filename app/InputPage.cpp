@@ -194,7 +194,8 @@ void TForm1::CreateSiteBlock() {
     InputPageBuilder::PlaceFields(this, grid, InputGroup::Site);
     grid->setColumnStretch(4, 1);
     // The city above the inputs it fills.
-    column->insertLayout(0, (new CityPicker(this, SiteFrame))->Row());
+    CityPicker1 = new CityPicker(this, SiteFrame);
+    column->insertLayout(0, CityPicker1->Row());
 }
 
 // Each group top to bottom: its switch, its fields row by row (the left one

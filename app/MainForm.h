@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "ProjectState.h"
 
@@ -33,7 +34,9 @@ class StringGrid;
 class UpDown;
 class CalcError;
 class FieldMarks;
+class CityPicker;
 struct ProjectFileContents;
+struct StoredResultDifference;
 struct ProjectInputs;
 struct ProjectResults;
 struct ProjectSession;
@@ -208,6 +211,8 @@ public:
     void ShowFailure(const CalcError& error);
     // The error box itself.
     void ShowError(const std::string& message);
+    // The marks of refused fields of the input page.
+    FieldMarks& Marks() { return *marks_; }
     // When set, errors are passed to this sink instead of an error box.
     static std::function<void(const QString&)> ErrorSink;
     // The caption of the error box: what was being done («Открытие проекта»)
@@ -306,6 +311,7 @@ public:
     // of the figures it set, or why it set none.
     QLineEdit* CityEdit = nullptr;
     QLabel* CityLine = nullptr;
+    CityPicker* CityPicker1 = nullptr;
     // The operating conditions А / Б of the layers' materials (MaterialPicker.h).
     QFrame* ConditionsFrame = nullptr;
     QRadioButton* ConditionsA = nullptr;
@@ -505,9 +511,11 @@ private:
     bool SaveProjectTo(const QString& name);
     void SaveFullFile(const QString& name);
     void SaveTableFile(const QString& name);
-    // The start of a project from a window table file: its header typed into
-    // the controls, its table stored, the table's peaks found.
-    void LoadTableFile(const ProjectFileContents& contents);
+    // The start of a project from a window table file: the kind its table
+    // was computed with chosen, its header typed into the controls, the
+    // window table computed from them; returns where the table the file
+    // stores differs from the computed one.
+    std::vector<StoredResultDifference> LoadTableFile(const ProjectFileContents& contents, WindowKind kind);
     // The recent files in "Файл", kept in the user's settings.
     void RememberProjectFile(const QString& path);
     void ShowRecentFiles();

@@ -10,11 +10,13 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 
 #include <iterator>
 
 #include "CalcError.h"
+#include "CityPicker.h"
 #include "MainForm.h"
 #include "Okna.h"
 #include "Printing.h"
@@ -149,6 +151,8 @@ bool TForm1::SaveProjectAs() {
 bool TForm1::SaveProjectTo(const QString& name) {
     const ActionTitle title(this, kSavingTitle);
     const bool table = IsTableFileName(name);
+    // A name typed and not chosen is not saved; the field says so.
+    CityPicker1->MarkUnchosen();
     try {
         if (table) {
             SaveTableFile(name);
@@ -222,7 +226,9 @@ void TForm1::NewItemClick() {
 }
 
 // The whole file is read and checked before anything changes; then the
-// project starts from the start-up state.
+// project starts from the start-up state. What is shown afterwards is
+// computed from the file's inputs; results the file stores are only held
+// against it, and a difference is reported.
 bool TForm1::OpenProject(const QString& path) {
     const ActionTitle title(this, kOpeningTitle);
     OpenedProject opened;
@@ -233,34 +239,44 @@ bool TForm1::OpenProject(const QString& path) {
         ShowError("Не удалось открыть проект " + QuotedPath(NativeName(path)) + ": " + e.what());
         return false;
     }
+    // Both run the calculation on the project state, so before the project
+    // starts from the start-up state.
+    std::vector<StoredResultDifference> differences;
+    if (opened.StoredResults) differences = StoredDifferences(opened, ComputeProject(*opened.Document));
+    const WindowKind tableKind = opened.Table ? InputsOfTableFile(*opened.Table).Kind : WindowKind::Vertical;
     NewProject();
     if (opened.Document) {
         ApplyProjectInputs(*opened.Document);
     } else {
-        LoadTableFile(*opened.Table);
+        differences = LoadTableFile(*opened.Table, tableKind);
     }
     session_->File = QFileInfo(path).absoluteFilePath();
     session_->TableFormat = opened.Table.has_value();
     session_->Saved = ShownProjectInputs();
     ShowProjectTitle();
     RememberProjectFile(session_->File);
+    if (!differences.empty()) ShowError(StoredResultsMessage(differences));
     return true;
 }
 
-// The header goes into its controls in line order, their change handlers
-// running as typing would; the table stands as loaded until an input it
-// depends on changes.
-void TForm1::LoadTableFile(const ProjectFileContents& contents) {
+// The kind is chosen first, so that the header's texts stand over those the
+// kind puts in; the header goes into its controls in line order, their change
+// handlers running as typing would; the window table is then computed from
+// it, and the table the file stores is held against the computed one. A
+// header the windows cannot be computed from leaves the table without
+// results: the windows page says why.
+std::vector<StoredResultDifference> TForm1::LoadTableFile(const ProjectFileContents& contents, WindowKind kind) {
+    QRadioButton* kinds[] = {RadioButton1, RadioButton2, RadioButton3};
+    PutChecked(kinds[static_cast<int>(kind)], true);
     QStringList texts;
     for (const std::string& line : contents.header)
         texts << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     AssignHeaderTexts(texts);
     // Raises here an error a change handler left pending (none is expected
-    // after the check of the header), before the table is stored.
+    // after the check of the header), before the table is computed.
     AssignText(Edit5, Edit5->text());
-    StoreProjectTable(contents, Project.WindowHours);
-    FindWindowPeaks(Project);
-    session_->WindowsFrom = WindowResultsSource{ShownWindowInputs(), ShownWindowKind()};
+    if (ComputeWindowsIfStale(true)) return {};
+    return StoredTableDifferences(contents, Project.WindowHours);
 }
 
 // ---- Recent files ---------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "CalcError.h"
+#include "CityPicker.h"
 #include "FieldMarks.h"
 #include "InputFields.h"
 #include "LayerEditor.h"
@@ -84,7 +85,7 @@ WindowKind TForm1::ShownWindowKind() const {
 
 ProjectInputs TForm1::ShownProjectInputs() const {
     ProjectInputs p;
-    p.City = CityEdit->text().toStdString();
+    p.City = CityPicker1->RecognisedCity().toStdString();  // never a name typed and not chosen
     p.Window = ShownWindowInputs();
     for (const DerivedText& d : kDerivedTexts) p.*d.given = true;
     for (const OtherInputText& t : kOtherInputTexts) p.*t.text = InputText(ControlOfKey(t.key)).toStdString();
@@ -154,7 +155,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
     for (const OtherInputText& t : kOtherInputTexts) put(ControlOfKey(t.key), p.*t.text);
     // The city is shown as the file names it; the texts it gave are put in
     // above, and those the file gives win.
-    CityEdit->setText(Text(p.City));
+    CityPicker1->ShowOpenedCity(Text(p.City));
     PutConditions(*this, p.OperatingConditions);
     for (const DerivedText& d : kDerivedTexts) {
         if (!(p.*d.given)) continue;

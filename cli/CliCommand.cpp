@@ -155,9 +155,23 @@ int WriteOutput(const CommandLine& cl, const WriteWorkbook& writeWorkbook, const
     return kExitOk;
 }
 
+// Results a file stores that differ from those computed from its inputs are
+// said on standard error, as the program says them on opening; the results
+// written are the computed ones.
+void NoteStoredResults(std::string_view text, const ProjectResults& results, std::ostream& err) {
+    try {
+        const std::string note = StoredResultsMessage(StoredDifferences(OpenProjectText(text), results));
+        if (!note.empty()) err << note << '\n';
+    } catch (const CalcError&) {
+        // Not a file of one project: nothing stored to hold against.
+    }
+}
+
 // A project's results, as the totals page computes them.
-int ComputeProject(const CommandLine& cl, const ProjectInputs& inputs, std::ostream& out, std::ostream& err) {
+int ComputeProject(const CommandLine& cl, const ProjectInputs& inputs, std::string_view file, std::ostream& out,
+                   std::ostream& err) {
     const ProjectResults results = RunProject(inputs);
+    NoteStoredResults(file, results, err);
     const std::string text = cl.format == OutputFormat::Xlsx   ? std::string()
                              : cl.format == OutputFormat::Json ? JsonDocumentText(WriteProjectResultsJson(results))
                                                                : ResultsCsv(results);
@@ -192,7 +206,7 @@ int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ost
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
     const AnyProject project = ReadingDocument(cl.file, [&text] { return ReadAnyProjectOrBuilding(*text); });
     if (project.Building) return ComputeBuildingResults(cl, *project.Building, out, err);
-    return ComputeProject(cl, *project.Project, out, err);
+    return ComputeProject(cl, *project.Project, *text, out, err);
 }
 
 // The building document of a project in any form (a project becomes a
@@ -299,6 +313,8 @@ std::string CliUsage() {
            "      maximum and the sum of the rooms' maxima. A\n"
            "      \"City\" of the climate table (see cities) gives Latitude,\n"
            "      OutdoorMeanTemp and OutdoorAmplitude where the document does not.\n"
+           "      Results the file stores are never printed: those that differ from\n"
+           "      the computed ones are named on standard error.\n"
            "      With -o the results go to the file OUT, which is replaced only once\n"
            "      complete; xlsx (the program's export workbook: inputs, totals, the\n"
            "      windows of each orientation, the walls) is written only with -o.\n"

@@ -20,9 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ProjectLineSplitter whole;
     whole.Feed(text);
     whole.Finish();
-    if (pieces.Lines() != whole.Lines() || pieces.BadCharLine() != whole.BadCharLine()) std::abort();
+    if (pieces.Lines() != whole.Lines() || pieces.BadCharLine() != whole.BadCharLine() ||
+        pieces.LongLine() != whole.LongLine() || pieces.LongLineStart() != whole.LongLineStart())
+        std::abort();
     for (const std::string& line : whole.Lines()) {
-        if (line.size() > kProjectLineWidth) std::abort();
+        if (CharacterCount(line) > kProjectLineWidth) std::abort();
     }
 
     ProjectFileContents contents;

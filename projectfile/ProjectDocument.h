@@ -279,8 +279,16 @@ ProjectInputs ReadProjectDocument(std::string_view document);
 bool IsJsonDocumentText(std::string_view text);
 
 // The inputs a window table file holds: the window and site texts of its
-// header lines, each as the line gives it, everything else at its default.
+// header lines, each as the line gives it, the kind of glazing its table was
+// computed with (TableFileKind), everything else at its default. Runs the
+// calculation, so it leaves the project state as RunProject does.
 ProjectInputs InputsOfTableFile(const ProjectFileContents& contents);
+
+// The kind of glazing of a window table file, which the file does not name:
+// the first of vertical, inclined and horizontal glazing whose table computed
+// from `inputs` (the file's header) is the table the file stores; vertical
+// when none is.
+WindowKind TableFileKind(ProjectInputs inputs, const ProjectFileContents& contents);
 
 // A project from a file's text: a JSON document (ReadProjectDocument) or a
 // window table file (ParseProjectFile, then InputsOfTableFile).
@@ -293,6 +301,9 @@ ProjectInputs ReadAnyProject(std::string_view text);
 struct OpenedProject {
     std::optional<ProjectInputs> Document;
     std::optional<ProjectFileContents> Table;
+    // The "results" of a full project file, as stored; they are never shown,
+    // only held against the results computed from the inputs.
+    std::optional<nlohmann::ordered_json> StoredResults;
 };
 
 // The largest JSON document opened, in bytes; a project file of 50 layers
@@ -313,6 +324,22 @@ std::string ReadProjectStream(std::istream& in);
 // ParseProjectFile. Raises the file error (FileErrorMessage) or the reader's
 // refusal; nothing is returned half read.
 OpenedProject OpenProjectFile(const std::string& path);
+
+// A file's text recognised as OpenProjectFile recognises it.
+OpenedProject OpenProjectText(std::string_view text);
+
+// The stored "results" of a full project file against the outcome computed
+// from its inputs: every value that differs, named by its key
+// ("results.windows.orientations[Ю].hours.12-13.HeatGain"), and every key
+// one has and the other lacks. A refusal stored and a refusal computed
+// agree whatever their wording; a refusal against results is one difference.
+std::vector<StoredResultDifference> StoredResultsDifferences(const nlohmann::ordered_json& stored,
+                                                             const ProjectOutcome& computed);
+
+// The differences between what an opened file stores and `computed`, the
+// outcome of its inputs: the table of a window table file (when the windows
+// were computed) or the results of a full project file.
+std::vector<StoredResultDifference> StoredDifferences(const OpenedProject& opened, const ProjectOutcome& computed);
 
 // Whether saving `shown` as a window table file keeps the whole project: all
 // that file leaves out (the walls, the roof, the kind, the check boxes, the

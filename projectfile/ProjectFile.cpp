@@ -14,6 +14,8 @@
 #include "Conversions.h"
 #include "DerivedInputs.h"
 #include "TemporaryFile.h"
+#include "WindowComputation.h"
+#include "WindowResultsView.h"
 
 namespace {
 
@@ -22,14 +24,16 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string LineNote(int line) { return " (строка " + std::to_string(line) + " файла проекта)"; }
 
-// Where a table line comes from, for messages: "С, 8-9, поле 1".
+// Where a table line comes from, for messages: "Ю, 12-13, Qост", the field
+// named by the symbol of its row on the windows page.
 std::string TablePlace(int tableIndex) {
+    static const auto captions = WindowRowCaptions(InsolationKindCaption(WindowKind::Vertical));
     const int record = tableIndex / kShownFieldCount;
     const int field = tableIndex % kShownFieldCount + 1;
     const int orientation = record / kHourCount + 1;
     const int hour = record % kHourCount + 1;
-    return std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour)) + ", поле " +
-           std::to_string(field);
+    return std::string(OrientationAt(orientation).name) + ", " + std::string(HourLabel(hour)) + ", " +
+           captions[static_cast<std::size_t>(field - 1)].Symbol();
 }
 
 void CheckWidth(const std::string& text, int line, const std::string& what) {
@@ -252,6 +256,34 @@ void WriteProjectFileAtomically(const std::string& path, std::string_view conten
 
 // ---- Opening ------------------------------------------------------------------
 
+namespace {
+
+// How many characters of an overlong line a message quotes.
+constexpr std::size_t kQuotedCharacters = 30;
+
+bool StartsCharacter(unsigned char c) { return (c & 0xC0) != 0x80; }
+
+}  // namespace
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += StartsCharacter(static_cast<unsigned char>(c)) ? 1 : 0;
+    return count;
+}
+
+void ProjectLineSplitter::EndLine() {
+    if (currentLength_ > kProjectLineWidth && longLine_ == 0) {
+        longLine_ = static_cast<int>(lines_.size()) + 1;
+        longLength_ = currentLength_;
+        longStart_ = currentStart_;
+    }
+    lines_.push_back(std::move(current_));
+    current_.clear();
+    currentStart_.clear();
+    currentLength_ = 0;
+    lineStarted_ = false;
+}
+
 bool ProjectLineSplitter::Feed(std::string_view chunk) {
     std::size_t i = 0;
     while (atStart_ && i < chunk.size()) {
@@ -270,9 +302,7 @@ bool ProjectLineSplitter::Feed(std::string_view chunk) {
         if (lines_.size() >= static_cast<std::size_t>(kProjectFileLines)) return false;
         const auto c = static_cast<unsigned char>(chunk[i]);
         if (c == '\n') {
-            lines_.push_back(std::move(current_));
-            current_.clear();
-            lineStarted_ = false;
+            EndLine();
             continue;
         }
         if (c == '\r') continue;
@@ -281,7 +311,9 @@ bool ProjectLineSplitter::Feed(std::string_view chunk) {
             badLine_ = static_cast<int>(lines_.size()) + 1;
             badChar_ = c;
         }
-        if (current_.size() < kProjectLineWidth) current_ += static_cast<char>(c);
+        if (StartsCharacter(c)) ++currentLength_;
+        if (currentLength_ <= kProjectLineWidth) current_ += static_cast<char>(c);
+        if (currentLength_ <= kQuotedCharacters) currentStart_ += static_cast<char>(c);
     }
     return lines_.size() < static_cast<std::size_t>(kProjectFileLines);
 }
@@ -293,11 +325,7 @@ void ProjectLineSplitter::Finish() {
         bomMatched_ = 0;
         Feed(held);
     }
-    if (lineStarted_ && lines_.size() < static_cast<std::size_t>(kProjectFileLines)) {
-        lines_.push_back(std::move(current_));
-        current_.clear();
-        lineStarted_ = false;
-    }
+    if (lineStarted_ && lines_.size() < static_cast<std::size_t>(kProjectFileLines)) EndLine();
 }
 
 namespace {
@@ -306,6 +334,12 @@ ProjectFileContents ContentsOf(const ProjectLineSplitter& splitter) {
     if (splitter.BadCharLine() != 0) {
         throw CalcError("Файл не является файлом проекта: в строке " + std::to_string(splitter.BadCharLine()) +
                         " стоит управляющий знак с кодом " + std::to_string(splitter.BadChar()) + "; файл не загружен");
+    }
+    if (splitter.LongLine() != 0) {
+        const bool cut = splitter.LongLineLength() > kQuotedCharacters;
+        throw CalcError("Строка " + std::to_string(splitter.LongLine()) + ": значение длиннее " +
+                        std::to_string(kProjectLineWidth) + " знаков: «" + splitter.LongLineStart() + (cut ? "…" : "") +
+                        "» (длина " + std::to_string(splitter.LongLineLength()) + "); файл не загружен");
     }
     const std::vector<std::string>& lines = splitter.Lines();
     const int count = static_cast<int>(lines.size());
@@ -388,6 +422,34 @@ void CheckHeaderAssignment(const ProjectHeader& loaded, const ProjectHeader& sho
             throw CalcError(e.what() + LineNote(line));
         }
     }
+}
+
+std::vector<StoredResultDifference> StoredTableDifferences(const ProjectFileContents& contents,
+                                                           const WindowHourTable& computed) {
+    std::vector<StoredResultDifference> differences;
+    for (int i = 0; i < kProjectTableLines; ++i) {
+        const int record = i / kShownFieldCount;
+        const Decimal4 stored = contents.table[static_cast<std::size_t>(i)];
+        const Decimal4 value =
+            computed.Record(record / kHourCount + 1, record % kHourCount + 1).Field(i % kShownFieldCount + 1);
+        if (stored == value) continue;
+        differences.push_back({"в строке " + std::to_string(kProjectHeaderLines + 1 + i) + " (" + TablePlace(i) + ")",
+                               FormatDecimal4(stored), FormatDecimal4(value)});
+    }
+    return differences;
+}
+
+std::string StoredResultsMessage(const std::vector<StoredResultDifference>& differences) {
+    constexpr std::size_t kNamed = 3;
+    if (differences.empty()) return {};
+    std::string text = "В файле записано ";
+    for (std::size_t i = 0; i < differences.size() && i < kNamed; ++i) {
+        const StoredResultDifference& d = differences[i];
+        if (i > 0) text += "; ";
+        text += d.Stored + " " + d.Where + ", расчёт даёт " + d.Computed;
+    }
+    if (differences.size() > kNamed) text += "; всего расхождений с расчётом: " + std::to_string(differences.size());
+    return text + "; показан расчёт.";
 }
 
 void StoreProjectTable(const ProjectFileContents& contents, WindowHourTable& table) {

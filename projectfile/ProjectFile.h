@@ -69,10 +69,13 @@ struct ProjectFileContents {
 };
 
 // Splits a file into its first 1379 lines: LF or CR LF ends a line, a lone CR
-// is ignored, only the first 15 characters of a line are kept (the rest of
-// the line is skipped), a last line without a line break still counts. A UTF-8
-// byte order mark at the very start is skipped. Control characters other than
-// CR and LF mark the data as not a text file.
+// is ignored, a last line without a line break still counts. A UTF-8 byte
+// order mark at the very start is skipped. Control characters other than CR
+// and LF mark the data as not a text file. A line of more than 15 characters
+// (UTF-8 characters, blanks included) holds a value the file cannot hold: it
+// is noted with its first characters, since reading it cut would give another
+// number (2.5e000000000001 cut is 2.5, not 25); only its first 15 characters
+// are kept in Lines().
 class ProjectLineSplitter {
 public:
     // Feeds the next piece of the file; false once all 1379 lines are complete
@@ -85,6 +88,11 @@ public:
     // 1-based line of the first control character, 0 when there was none.
     int BadCharLine() const { return badLine_; }
     unsigned BadChar() const { return badChar_; }
+    // 1-based line of the first line longer than 15 characters, 0 when there
+    // was none; its length in characters and its first characters.
+    int LongLine() const { return longLine_; }
+    std::size_t LongLineLength() const { return longLength_; }
+    const std::string& LongLineStart() const { return longStart_; }
 
 private:
     std::vector<std::string> lines_;
@@ -94,12 +102,23 @@ private:
     std::size_t bomMatched_ = 0;
     int badLine_ = 0;
     unsigned badChar_ = 0;
+    std::size_t currentLength_ = 0;  // characters of the current line
+    std::string currentStart_;       // its first characters, for a message
+    int longLine_ = 0;
+    std::size_t longLength_ = 0;
+    std::string longStart_;
+
+    void EndLine();
 };
+
+// The number of characters of a UTF-8 text (bytes that start a character).
+std::size_t CharacterCount(std::string_view text);
 
 // Parses a whole file: the 19 header texts as they are, and all 1360 table
 // values. Raises a CalcError naming the first faulty line: a control
-// character, a table value that is not a number, or a line missing at the
-// end of a short file ("Нет строки 20 файла проекта: …"); a file with no
+// character, a line longer than 15 characters («Строка 2: значение длиннее
+// 15 знаков …»), a table value that is not a number, or a line missing at
+// the end of a short file ("Нет строки 20 файла проекта: …"); a file with no
 // line at all, or with empty lines only, is refused as empty
 // (DocumentTextError, kEmptyFileMessage).
 ProjectFileContents ParseProjectFile(std::string_view text);
@@ -128,6 +147,29 @@ public:
 
 // The refusal of a file without a single character or with empty lines only.
 inline constexpr const char* kEmptyFileMessage = "в нём нет ни одной строки (файл пуст)";
+
+// ---- Stored and computed results ---------------------------------------------------
+
+// A result a file stores that differs from the one computed from the file's
+// inputs. What the program shows is always the computed one.
+struct StoredResultDifference {
+    std::string Where;     // "в строке 784 (Ю, 12-13, Qост)", "в ключе results.totals…"
+    std::string Stored;    // the text the file holds
+    std::string Computed;  // the text the calculation gives
+
+    friend bool operator==(const StoredResultDifference&, const StoredResultDifference&) = default;
+};
+
+// Fields 1..17 of the loaded table against the table computed from the
+// file's header (fields as displayed): every field that differs, in line
+// order, named by its line, orientation, hour and row symbol.
+std::vector<StoredResultDifference> StoredTableDifferences(const ProjectFileContents& contents,
+                                                           const WindowHourTable& computed);
+
+// One message for the differences, empty when there are none: «В файле
+// записано 99999 в строке 784 (Ю, 12-13, Qост), расчёт даёт 760; показан
+// расчёт.»; of several the first three, then how many there are.
+std::string StoredResultsMessage(const std::vector<StoredResultDifference>& differences);
 
 // Message of a file error of the operating system (an errno value).
 std::string FileErrorMessage(int errorNumber);

@@ -122,12 +122,6 @@ namespace {
 
 [[noreturn]] void Refuse(const std::string& where, const std::string& what) { throw CalcError(where + " " + what); }
 
-std::size_t CharacterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return count;
-}
-
 }  // namespace
 
 std::string TextValue(const JsonNode& value, const std::string& where, std::size_t maxLength) {
@@ -513,6 +507,7 @@ ProjectInputs InputsOfTableFile(const ProjectFileContents& contents) {
             if (k.windowText == input.windowText && k.flag != nullptr) p.*k.flag = true;
         }
     }
+    p.Kind = TableFileKind(p, contents);
     return p;
 }
 

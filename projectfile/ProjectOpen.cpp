@@ -79,16 +79,116 @@ std::string ReadProjectStream(std::istream& in) {
     return text;
 }
 
-OpenedProject OpenProjectFile(const std::string& path) {
+OpenedProject OpenProjectText(std::string_view text) {
     OpenedProject opened;
-    // The file is opened and read once; its text tells a JSON document from
-    // a window table file.
-    const std::string text = ReadProjectText(path);
-    if (IsJsonDocumentText(text))
-        opened.Document = ReadProjectDocument(text);
-    else
+    if (!IsJsonDocumentText(text)) {
         opened.Table = ParseProjectFile(text);
+        return opened;
+    }
+    opened.Document = ReadProjectDocument(text);
+    // The document was read above, so it parses; only a full project file
+    // (with "format") stores results.
+    const nlohmann::ordered_json root = nlohmann::ordered_json::parse(text, nullptr, false);
+    if (root.is_object() && root.contains("format") && root.contains("results") && root["results"].is_object())
+        opened.StoredResults = root["results"];
     return opened;
+}
+
+// The file is opened and read once; its text tells a JSON document from a
+// window table file.
+OpenedProject OpenProjectFile(const std::string& path) { return OpenProjectText(ReadProjectText(path)); }
+
+namespace {
+
+using nlohmann::ordered_json;
+
+// A value as a message quotes it: a text as it is, anything else as JSON,
+// at most a few dozen characters.
+std::string QuotedValue(const ordered_json& value) {
+    constexpr std::size_t kLongest = 40;
+    const std::string text = value.is_string() ? value.get<std::string>()
+                                               : value.dump(-1, ' ', false, ordered_json::error_handler_t::replace);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && characters++ == kLongest) return text.substr(0, i) + "…";
+    }
+    return text;
+}
+
+const std::string kAbsent = "ничего";
+
+// An item of a list named by its "name" (the orientations), else by its index.
+std::string ItemLabel(const ordered_json& item, std::size_t index) {
+    if (item.is_object() && item.contains("name") && item["name"].is_string()) return item["name"].get<std::string>();
+    return std::to_string(index);
+}
+
+void CompareJson(const ordered_json& stored, const ordered_json& computed, const std::string& key,
+                 std::vector<StoredResultDifference>& out) {
+    const auto differ = [&out](const std::string& at, const std::string& was, const std::string& is) {
+        out.push_back({"в ключе " + at, was, is});
+    };
+    if (stored.is_object() && computed.is_object()) {
+        for (const auto& [name, value] : computed.items()) {
+            const auto it = stored.find(name);
+            if (it == stored.end()) {
+                differ(key + "." + name, kAbsent, QuotedValue(value));
+            } else {
+                CompareJson(*it, value, key + "." + name, out);
+            }
+        }
+        for (const auto& [name, value] : stored.items()) {
+            if (!computed.contains(name)) differ(key + "." + name, QuotedValue(value), kAbsent);
+        }
+        return;
+    }
+    if (stored.is_array() && computed.is_array() && stored.size() == computed.size()) {
+        for (std::size_t i = 0; i < computed.size(); ++i)
+            CompareJson(stored[i], computed[i], key + "[" + ItemLabel(computed[i], i) + "]", out);
+        return;
+    }
+    if (stored != computed) differ(key, QuotedValue(stored), QuotedValue(computed));
+}
+
+}  // namespace
+
+std::vector<StoredResultDifference> StoredResultsDifferences(const ordered_json& stored,
+                                                             const ProjectOutcome& computed) {
+    std::vector<StoredResultDifference> differences;
+    const bool storedRefusal = stored.is_object() && stored.contains("error");
+    const bool computedRefusal = std::holds_alternative<ProjectError>(computed);
+    if (storedRefusal && computedRefusal) return differences;
+    if (storedRefusal || computedRefusal) {
+        const auto said = [](const std::string& message) { return "отказ «" + message + "»"; };
+        const std::string results = "результаты расчёта";
+        differences.push_back({"в ключе results", storedRefusal ? said(QuotedValue(stored["error"])) : results,
+                               computedRefusal ? said(std::get<ProjectError>(computed).Message) : results});
+        return differences;
+    }
+    CompareJson(stored, WriteProjectOutcomeJson(computed), "results", differences);
+    return differences;
+}
+
+WindowKind TableFileKind(ProjectInputs inputs, const ProjectFileContents& contents) {
+    for (const WindowKind kind : {WindowKind::Vertical, WindowKind::Inclined, WindowKind::Horizontal}) {
+        inputs.Kind = kind;
+        inputs.Windows = true;
+        try {
+            const ProjectResults results = RunProject(inputs);
+            if (StoredTableDifferences(contents, results.Windows->Table).empty()) return kind;
+        } catch (const CalcError&) {
+            // Not computed with this kind.
+        }
+    }
+    return WindowKind::Vertical;
+}
+
+std::vector<StoredResultDifference> StoredDifferences(const OpenedProject& opened, const ProjectOutcome& computed) {
+    if (opened.StoredResults) return StoredResultsDifferences(*opened.StoredResults, computed);
+    const ProjectResults* results = std::get_if<ProjectResults>(&computed);
+    if (!opened.Table || results == nullptr || !results->Windows) return {};
+    return StoredTableDifferences(*opened.Table, results->Windows->Table);
 }
 
 bool TableFileHoldsAll(const ProjectInputs& shown, const ProjectInputs& startUp) {

@@ -17,6 +17,7 @@
 #include "Cities.h"
 #include "CityPicker.h"
 #include "Conversions.h"
+#include "FieldMarks.h"
 #include "FormTestSupport.h"
 #include "MaterialPicker.h"
 #include "PickList.h"
@@ -94,6 +95,8 @@ private slots:
     void theResultsFollowTheCityChosen();
     void aCityOutsideTheMethodChangesNothing();
     void aNameNotInTheTableChangesNothing();
+    void aCityNotRecognisedIsMarkedAndNeverSaved_data();
+    void aCityNotRecognisedIsMarkedAndNeverSaved();
     void choosingAMaterialFillsNameSAndLambda_data();
     void choosingAMaterialFillsNameSAndLambda();
     void anUnknownOrEmptyMaterialLeavesTheRow();
@@ -203,6 +206,79 @@ void PickersGuiTest::aNameNotInTheTableChangesNothing() {
     // Typing again brings back what the field is for.
     TypeCity("М");
     QVERIFY(ui->Get<QLabel>("CityLine")->text().startsWith(Utf8("Выберите город из списка")));
+}
+
+void PickersGuiTest::aCityNotRecognisedIsMarkedAndNeverSaved_data() {
+    QTest::addColumn<QString>("chosen");     // chosen from the list first; empty for none
+    QTest::addColumn<QString>("typed");      // then typed over it
+    QTest::addColumn<bool>("markedAtOnce");  // marked while typing, before saving
+    QTest::addColumn<QString>("refusal");    // the mark once saved; empty for none
+    QTest::addColumn<QString>("saved");      // "City" of the file saved
+    QTest::addColumn<QStringList>("climate");
+    const QString samara = Utf8("Город «Самара» не найден в таблице климата; ближайшие: Кашира, Тара, Абакан.");
+    const QStringList defaults{"48", "22.5", "14.7"}, moscow{"56", "19.2", "10.2"};
+    QTest::newRow("a name not in the table") << QString() << Utf8("Самара") << true << samara << QString() << defaults;
+    QTest::newRow("the same over a city chosen")
+        << Utf8("Москва") << Utf8("Самара") << true << samara << Utf8("Москва") << moscow;
+    QTest::newRow("the start of a name, not chosen")
+        << QString() << Utf8("Моск") << false
+        << Utf8(
+               "Город «Моск» не выбран: выберите его из списка или нажмите Enter, чтобы заполнить широту, tн.ср и "
+               "Aтн; в проекте город не указан")
+        << QString() << defaults;
+    QTest::newRow("another city typed, not chosen")
+        << Utf8("Москва") << Utf8("Калуга") << false
+        << Utf8(
+               "Город «Калуга» не выбран: выберите его из списка или нажмите Enter, чтобы заполнить широту, tн.ср "
+               "и Aтн; в проекте остаётся город «Москва»")
+        << Utf8("Москва") << moscow;
+    QTest::newRow("the field emptied") << Utf8("Москва") << QString() << false << QString() << QString() << moscow;
+}
+
+// A name typed and not recognised is marked as any refused input and never
+// saved as the project's city: the file names the city whose figures it
+// carries, or none, and keeps everything else typed.
+void PickersGuiTest::aCityNotRecognisedIsMarkedAndNeverSaved() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, typed);
+    QFETCH(bool, markedAtOnce);
+    QFETCH(QString, refusal);
+    QFETCH(QString, saved);
+    QFETCH(QStringList, climate);
+    if (!chosen.isEmpty()) CityPickerOf(*ui)->ChooseNamed(chosen);
+    ui->Type("Edit1", QStringLiteral("1.8"));
+    QLineEdit* edit = ui->Edit("CityEdit");
+    const QString ownTip = edit->toolTip();
+    edit->setFocus();
+    edit->selectAll();
+    if (typed.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        FormUnderTest::TypeChars(edit, typed);
+    }
+    QCOMPARE(FieldMarks::RefusalOf(edit), markedAtOnce ? refusal : QString());
+    QCOMPARE(ClimateTexts(*ui), climate);
+
+    const QString path = PathOf("город.json");
+    Save(path);
+    QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+    QCOMPARE(ui->Text("CityEdit"), typed);  // nothing typed is taken away
+    QCOMPARE(FieldMarks::RefusalOf(edit), refusal);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(edit->toolTip(), refusal);
+        QCOMPARE(edit->accessibleDescription(), refusal);
+        QCOMPARE(ui->StatusLine(), refusal);
+        QVERIFY(edit->styleSheet().contains(QStringLiteral("border")));
+    } else {
+        QCOMPARE(edit->toolTip(), ownTip);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const ProjectInputs inputs = ReadProjectDocument(file.readAll().toStdString());
+    QCOMPARE(QString::fromStdString(inputs.City), saved);
+    QCOMPARE(QString::fromStdString(inputs.Window.WindowHeight), QStringLiteral("1.8"));
+    QCOMPARE(QString::fromStdString(inputs.Window.Latitude), climate[0]);
+    QVERIFY(!ui->form->isWindowModified());
 }
 
 void PickersGuiTest::choosingAMaterialFillsNameSAndLambda_data() {
@@ -382,7 +458,10 @@ void PickersGuiTest::cityAndConditionsSurviveSaveAndOpen() {
     QVERIFY(ui->form->isWindowModified());
     ui->Click("ConditionsB");
     QVERIFY(!ui->form->isWindowModified());
+    // A name put in and not chosen is not the project's city; choosing it is.
     ui->Edit("CityEdit")->setText(Utf8("Калуга"));
+    QVERIFY(!ui->form->isWindowModified());
+    CityPickerOf(*ui)->ChooseNamed(Utf8("Калуга"));
     QVERIFY(ui->form->isWindowModified());
     // "Новый" forgets both.
     ui->form->NewProject();

@@ -10,6 +10,7 @@
 #include "Conversions.h"
 #include "DerivedInputs.h"
 #include "FormTestSupport.h"
+#include "ProjectDocument.h"
 #include "ProjectFile.h"
 
 namespace {
@@ -178,6 +179,53 @@ private slots:
         QCOMPARE(ReadFile(second), ReadFile(first));
     }
 
+    // A result the file stores that its inputs do not give is not shown: the
+    // windows page shows the computed value, and opening says what the file
+    // held, where, and what the calculation gives.
+    void aTamperedResultIsShownAsComputed() {
+        const QString path = PathOf("исправленный.txt");
+        Save(path);
+        QList<QByteArray> lines = Lines(ReadFile(path));
+        const int line = ProjectTableLine(5, 5, 17);  // Ю, 12-13, Qост
+        const QByteArray computed = lines[line - 1];
+        lines[line - 1] = "99999";
+        WriteFile(path, JoinCrLf(lines));
+        ui.reset();
+        StartWindow();
+        Open(path);
+        QCOMPARE(ui->errors,
+                 QStringList{QStringLiteral("В файле записано 99999 в строке 784 (Ю, 12-13, Qост), расчёт даёт %1; "
+                                            "показан расчёт.")
+                                 .arg(QString::fromLatin1(computed))});
+        QVERIFY(!ui->form->isWindowModified());
+        ui->ShowWindowsPage();
+        ui->SelectTab("PageControl1", 4);
+        QCOMPARE(ui->Grid("StringGrid1")->Cell(17, 4).trimmed(), QString::fromLatin1(computed));
+        QCOMPARE(ui->form->Project.WindowHours.Record(5, 5).Field(17), ParseDecimal4(computed.toStdString()));
+    }
+
+    // The same for the results of a project file: the key is named.
+    void aTamperedResultOfAProjectFileIsShownAsComputed() {
+        const QString path = PathOf("проект.json");
+        ui->Click("CheckBox8");  // the south windows count in the totals
+        Save(path);
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        nlohmann::ordered_json document = nlohmann::ordered_json::parse(ReadFile(path).toStdString());
+        const QString computed =
+            QString::fromStdString(document["results"]["totals"]["GrandHourTotal"]["12-13"].get<std::string>());
+        document["results"]["totals"]["GrandHourTotal"]["12-13"] = "99999";
+        WriteFile(path, QByteArray::fromStdString(JsonDocumentText(document)));
+        ui.reset();
+        StartWindow();
+        Open(path);
+        QCOMPARE(ui->errors,
+                 QStringList{QStringLiteral("В файле записано 99999 в ключе results.totals.GrandHourTotal.12-13, "
+                                            "расчёт даёт %1; показан расчёт.")
+                                 .arg(computed)});
+        ui->ShowTotalsPage();
+        QCOMPARE(ui->Grid("StringGrid6")->Cell(kGrandValueRow, 4).trimmed(), computed);
+    }
+
     void aRefusedSaveLeavesTheOldFile_data() {
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("wind");
@@ -301,7 +349,11 @@ private slots:
         WriteFile(path, JoinCrLf(lines));
         ui->Edit("Edit42")->setText(QStringLiteral("13.42"));
         Open(path);
-        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        // The table was saved for Fп 1.5·2·1 and αн 26.87: the one shown is
+        // computed for the lines as they now stand, and opening says so.
+        QCOMPARE(ui->errors.size(), 1);
+        QVERIFY2(ui->errors[0].startsWith(QStringLiteral("В файле записано ")), qPrintable(ui->errors[0]));
+        QVERIFY2(ui->errors[0].endsWith(QStringLiteral("; показан расчёт.")), qPrintable(ui->errors[0]));
         QCOMPARE(ui->Text("Edit17"), "5");
         QCOMPARE(ui->Text("Edit18"), "30");
         QCOMPARE(ui->Text("Edit42"), "13.42");

@@ -112,6 +112,41 @@ TEST(CliCommand, ComputeTakesEachFormOfAProject) {
         << neither.err;
 }
 
+// Stored results are never printed: the computed ones are, and those that
+// differ are named on standard error as the program names them on opening.
+TEST(CliCommand, ComputeNamesStoredResultsThatDifferFromTheComputedOnes) {
+    std::string tampered = TableFile();
+    const std::size_t line784 = [&] {
+        std::size_t at = 0;
+        for (int line = 1; line < 784; ++line) at = tampered.find("\r\n", at) + 2;
+        return at;
+    }();
+    tampered.replace(line784, tampered.find("\r\n", line784) - line784, "99999");
+
+    nlohmann::ordered_json project =
+        nlohmann::ordered_json::parse(WriteProjectFile(ProjectInputs{}, ComputeProject({})));
+    project["results"]["totals"]["WindowHourTotal"]["8-9"] = "5";
+    const struct {
+        const char* name;
+        std::string file;
+        std::string note;
+    } cases[] = {
+        {"as saved", TableFile(), ""},
+        {"a window table file", tampered,
+         "В файле записано 99999 в строке 784 (Ю, 12-13, Qост), расчёт даёт 760; показан расчёт.\n"},
+        {"a project file", JsonDocumentText(project),
+         "В файле записано 5 в ключе results.totals.WindowHourTotal.8-9, расчёт даёт 0; показан расчёт.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome o = InProcess({"compute"}, c.file);
+        EXPECT_EQ(o.status, 0);
+        EXPECT_EQ(o.err, c.note);
+        EXPECT_EQ(json::parse(o.out)["windows"]["orientations"][4]["hours"]["12-13"]["HeatGain"], "760");
+        EXPECT_EQ(json::parse(o.out)["totals"]["WindowHourTotal"]["8-9"], "0");
+    }
+}
+
 TEST(CliCommand, ConvertPrintsTheBuildingOfOneRoom) {
     const Outcome o = InProcess({"convert"}, TableFile("52"));
     EXPECT_EQ(o.status, 0) << o.err;

@@ -54,7 +54,7 @@ TEST(ProjectFileDamage, ShortAndBrokenFilesNameTheirLine) {
         {"empty table line",      WithLine(21, ""),
          "пусто — введите число (строка 21 файла проекта)"},
         {"very long garbage line", WithLine(30, "1e" + big),
-         "«1e7777777777777» — слишком большое по модулю число (строка 30 файла проекта)"},
+         "Строка 30: значение длиннее 15 знаков: «1e7777777777777777777777777777…» (длина 1048578); файл не загружен"},
         {"out of range value",    WithLine(40, "999999999999999"),
          "«999999999999999» — слишком большое по модулю число (строка 40 файла проекта)"},
         {"binary file",           std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10) + std::string(2000, '\0'),
@@ -95,7 +95,11 @@ TEST(ProjectFileDamage, ReadingAFileFromDiskRefusesTheSameWay) {
     std::vector<std::string> lines = SampleLines();
     lines[0] = "52" + std::string(200000, ' ');
     WriteAll(path, JoinCrLf(lines));
-    EXPECT_EQ(ReadProjectFile(path).header[0], "52             ");
+    EXPECT_EQ(
+        MessageOf([&] { ReadProjectFile(path); }),
+        "Строка 1: значение длиннее 15 знаков: «52                            …» (длина 200002); файл не загружен");
+    lines[0] = "52";
+    WriteAll(path, JoinCrLf(lines) + std::string(200000, '9'));  // after line 1379: not read
     EXPECT_EQ(ReadProjectFile(path).table, ParseProjectFile(JoinCrLf(SampleLines())).table);
 }
 
