@@ -6,6 +6,7 @@
 
 #include "FormStyle.h"
 #include "ProgramPicture.h"
+#include "WindowHourTable.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr int kOuterHeight = 268;
 // clang-format off
 constexpr const char* kAboutLines[][2] = {
     {"Назначение:",    "часовые теплопоступления через окна, стены и покрытие"},
-    {"Условия:",       "широта 40–60°, восемь ориентаций, часы с 8 до 18"},
+    {"Условия:",       "широта %1–%2°, восемь ориентаций, часы с 8 до 18"},  // the latitudes the method covers
     {"Данные метода:", "таблицы и коэффициенты — на страницах меню «Справка»"},
 };
 // clang-format on
@@ -51,7 +52,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
         auto* h = new QLabel(QString::fromUtf8(heading), this);
         h->setObjectName(QStringLiteral("Label%1").arg(number++));
         h->setGeometry(16, y, 150, 20);
-        auto* t = new QLabel(QString::fromUtf8(text), this);
+        QString line = QString::fromUtf8(text);
+        if (line.contains(QLatin1String("%1"))) line = line.arg(kFirstLatitude).arg(kLastLatitude);
+        auto* t = new QLabel(line, this);
         t->setObjectName(QStringLiteral("Label%1").arg(number++));
         t->setGeometry(170, y, 430, 20);
         t->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -267,7 +267,8 @@ private slots:
             for (const QLabel* label : box->findChildren<QLabel*>()) texts << label->text();
             // The version is the one solargain-cli --version prints.
             for (const char* line : {"Программа  расчёта теплопоступлений в помещение",
-                                     "от солнечной радиации .  Версия " SOLARGAIN_VERSION, "Данные метода:"}) {
+                                     "от солнечной радиации .  Версия " SOLARGAIN_VERSION,
+                                     "Данные метода:", "широта 40–60°, восемь ориентаций, часы с 8 до 18"}) {
                 QVERIFY2(texts.contains(QString::fromUtf8(line)), line);
             }
             // No made-up organisation, address or release date.
