@@ -83,7 +83,8 @@ run_fuzzer() {  # run_fuzzer <build dir> <name>
 check_package() {  # check_package <build dir>
   local dir=$1
   rm -f "$dir"/solargain_*.deb
-  (cd "$dir" && cpack -G DEB >/dev/null)
+  # The archive keeps the pages' Russian names only in a UTF-8 locale.
+  (cd "$dir" && LC_ALL=C.UTF-8 cpack -G DEB >/dev/null)
   local debs=("$dir"/solargain_*_*.deb)
   [ -f "${debs[0]}" ] || { echo "package: cpack made no solargain_VERSION_ARCH.deb"; return 1; }
   local deb=${debs[0]} contents depends
