@@ -251,9 +251,9 @@ void TForm1::ConnectLayerEditors() {
     connectGrid(StringGrid3, Edit28, &TForm1::RemoveRoofLayer);
     // Return in the entry row presses its "Ввод", unless it chooses from a
     // list open over the row (the material list sees the key after the edit).
-    const auto pressOnReturn = [this](std::initializer_list<QLineEdit*> entries, QPushButton* enter) {
+    const auto pressOnReturn = [](std::initializer_list<QLineEdit*> entries, QPushButton* enter) {
         for (QLineEdit* entry : entries)
-            connect(entry, &QLineEdit::returnPressed, enter, [enter] {
+            QObject::connect(entry, &QLineEdit::returnPressed, enter, [enter] {
                 if (QApplication::activePopupWidget() == nullptr) enter->click();
             });
     };

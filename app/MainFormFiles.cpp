@@ -30,10 +30,13 @@
 
 namespace {
 
-const QString kProjectFilter = QStringLiteral("Проект solargain (*.json)");
+// A new project is proposed as NAME.solargain, the project file's own type;
+// NAME.json is the same file.
+const QString kProjectFilter = QStringLiteral("Проект (*.solargain)");
+const QString kJsonProjectFilter = QStringLiteral("Проект JSON (*.json)");
 const QString kTableFilter = QStringLiteral("Таблица окон (*.txt)");
 const QString kOpenFilters = QStringLiteral(
-    "Проект или таблица окон (*.json *.txt);;Проект solargain (*.json);;"
+    "Проект или таблица окон (*.solargain *.json *.txt);;Проект (*.solargain *.json);;"
     "Таблица окон (*.txt);;Все файлы (*)");
 const QString kSettingsOwner = QStringLiteral("solargain");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
@@ -43,6 +46,13 @@ const QString kSavingTitle = QStringLiteral("Сохранение проекта
 
 // File names go to the operating system as UTF-8 bytes.
 std::string NativeName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// The extension the save dialog gives a name typed without one.
+QString SaveSuffixOf(const QString& filter) {
+    if (filter == kTableFilter) return QStringLiteral("txt");
+    if (filter == kJsonProjectFilter) return QStringLiteral("json");
+    return QStringLiteral("solargain");
+}
 
 // A name ending in ".txt" is saved as the window table file, any other as
 // the project file.
@@ -80,13 +90,12 @@ void KeepRecentProjectFiles(const QStringList& files) {
 QString TForm1::RunSaveDialog1(QWidget* parent) {
     QFileDialog dialog(parent, QStringLiteral("Сохранить проект"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({kProjectFilter, kTableFilter});
+    dialog.setNameFilters({kProjectFilter, kJsonProjectFilter, kTableFilter});
     dialog.selectNameFilter(kProjectFilter);
     // A name typed without an extension gets the chosen filter's.
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-        dialog.setDefaultSuffix(filter == kTableFilter ? QStringLiteral("txt") : QStringLiteral("json"));
-    });
+    dialog.setDefaultSuffix(SaveSuffixOf(kProjectFilter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(SaveSuffixOf(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

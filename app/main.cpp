@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "AccessibilityGuard.h"
+#include "CommandLineFile.h"
 #include "FormStyle.h"
 #include "MainForm.h"
 
@@ -27,5 +28,6 @@ int main(int argc, char* argv[]) {
 
     TForm1 form;
     form.show();
+    OpenCommandLineFile(form, QApplication::arguments());
     return QApplication::exec();
 }
