@@ -19,7 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (results.Windows.has_value() != project.Windows) std::abort();
         if (results.Walls.has_value() != project.Walls) std::abort();
         if (results.Roof.has_value() != project.Roof) std::abort();
-        if (results.Totals.GrandMaxHour < 1 || results.Totals.GrandMaxHour > kHourCount) std::abort();
+        // A maximum lies within the day; a day without one has no gain at
+        // any hour and says why.
+        const ProjectTotals& t = results.Totals;
+        if (t.GrandMaxHour) {
+            if (*t.GrandMaxHour < 1 || *t.GrandMaxHour > kHourCount) std::abort();
+        } else {
+            for (int h = 1; h <= kHourCount; ++h)
+                if (!t.GrandHourTotal[h].IsZero()) std::abort();
+            if (!t.NoGain || t.NoGain->empty()) std::abort();
+        }
     } catch (const CalcError& e) {
         if (std::string_view(e.what()).empty()) std::abort();
     }
