@@ -71,28 +71,33 @@ const std::array<OrientationBox, 8> kOrientationBoxes{{
 }};
 // clang-format on
 
+namespace {
+
+// The row whose `column` is `value`; nullptr when there is none.
+const InputField* FindField(std::string_view InputField::*column, std::string_view value) {
+    for (const InputField& field : kInputFields)
+        if (field.*column == value) return &field;
+    return nullptr;
+}
+
+}  // namespace
+
 const InputField& InputFieldOf(std::string_view control) {
-    for (const InputField& field : kInputFields) {
-        if (field.control == control) return field;
-    }
+    if (const InputField* field = FindField(&InputField::control, control)) return *field;
     throw std::out_of_range("unknown input control");
 }
 
 const InputField& InputFieldOfKey(std::string_view key) {
-    for (const InputField& field : kInputFields) {
-        if (field.key == key) return field;
-    }
+    if (const InputField* field = FindField(&InputField::key, key)) return *field;
     throw std::out_of_range("unknown input");
 }
 
 std::string_view ControlOfKey(std::string_view key) {
-    for (const InputField& field : kInputFields)
-        if (field.key == key) return field.control;
-    return {};
+    const InputField* field = FindField(&InputField::key, key);
+    return field ? field->control : std::string_view();
 }
 
 std::string_view KeyOfControl(std::string_view control) {
-    for (const InputField& field : kInputFields)
-        if (field.control == control) return field.key;
-    return {};
+    const InputField* field = FindField(&InputField::control, control);
+    return field ? field->key : std::string_view();
 }

@@ -170,7 +170,7 @@ void TForm1::ApplyProjectInputs(const ProjectInputs& p) {
     for (const LayerCountEdit& c : kLayerCounts) {
         put(c.control, LayerCountText(p.*c.count, p.*c.layers));
         try {
-            StoreDocumentLayers(Project, c.construction, p.*c.layers);
+            StoreLayerList(Project, c.construction, p.*c.layers);
         } catch (const CalcError& e) {
             ShowError(e.what());
         }

@@ -102,8 +102,15 @@ std::int32_t RemoveLayer(ProjectState& state, Construction c, int number) {
 
 void StoreLayerList(ProjectState& state, Construction c, const LayerList& layers) {
     const GridCellWriter noGrid = [](int, int, const std::string&) {};
-    for (std::size_t i = 0; i < layers.size(); ++i)
-        if (layers[i]) StoreLayer(state, c, static_cast<int>(i) + 1, *layers[i], noGrid);
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        if (!layers[i]) continue;
+        const int number = static_cast<int>(i) + 1;
+        try {
+            StoreLayer(state, c, number, *layers[i], noGrid);
+        } catch (const CalcError& e) {
+            throw e.InLayer(number);
+        }
+    }
 }
 
 std::string LayerCountText(const std::optional<std::string>& countText, const LayerList& layers) {

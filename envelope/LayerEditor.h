@@ -77,8 +77,9 @@ std::vector<LayerGridRow> LayerGridRows(const ProjectState& state, Construction 
 std::int32_t RemoveLayer(ProjectState& state, Construction c, int number);
 
 // A layer list put into the editor as it was saved: every listed layer
-// stored under its number (StoreLayer), gaps left never entered. A layer
-// that is refused stops there, the layers before it stored.
+// stored under its number (StoreLayer), gaps left never entered. A refused
+// figure is said with its layer ("Толщина слоя стены δ (слой 2): «x» — не
+// число") and stops there, the layers before it stored.
 void StoreLayerList(ProjectState& state, Construction c, const LayerList& layers);
 
 // The count typed with a saved layer list: the given count text, or the

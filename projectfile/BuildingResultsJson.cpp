@@ -1,14 +1,12 @@
 // The building's results as JSON: each element as the project results write
 // it, each room's totals likewise, and the building's sums.
 
-#include <algorithm>
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "BuildingDocument.h"
 #include "Conversions.h"
+#include "SharedWork.h"
 
 using nlohmann::ordered_json;
 
@@ -94,16 +92,7 @@ std::string Indented(const ordered_json& value, int depth) {
 std::string BuildingResultsJsonText(const BuildingResults& results) {
     const std::size_t count = results.Rooms.size();
     std::vector<std::string> rooms(count);
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < count; i = next++) rooms[i] = Indented(RoomJson(results.Rooms[i]), 2);
-    };
-    const std::size_t workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), count);
-    {
-        std::vector<std::jthread> threads;
-        for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work);
-        work();
-    }
+    ForEachShared(count, 0, [&](std::size_t i) { rooms[i] = Indented(RoomJson(results.Rooms[i]), 2); });
     std::string text = "{\n  \"rooms\": [";
     if (count == 0) {
         text += "]";

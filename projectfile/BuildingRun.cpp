@@ -1,15 +1,13 @@
 // The calculation of a building: each element as the project of the site,
 // its room's indoor temperature and that element, then the sums.
 
-#include <algorithm>
-#include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "BuildingDocument.h"
 #include "CalcError.h"
+#include "SharedWork.h"
 #include "Totals.h"
 
 namespace {
@@ -96,28 +94,15 @@ RoomResults ComputeRoom(const SiteInputs& site, const RoomInputs& room) {
 // whichever worker met it first.
 BuildingResults ComputeBuilding(const BuildingInputs& building, unsigned workers) {
     const std::size_t count = building.Rooms.size();
-    if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
-    workers = static_cast<unsigned>(std::min<std::size_t>(workers, count));
-
     std::vector<std::optional<RoomResults>> rooms(count);
     std::vector<std::optional<std::string>> refusals(count);
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < count; i = next++) {
-            try {
-                rooms[i] = ComputeRoomAs(building.Site, building.Rooms[i], RoomLabel(building.Rooms, i));
-            } catch (const CalcError& e) {
-                refusals[i] = e.what();
-            }
+    ForEachShared(count, workers, [&](std::size_t i) {
+        try {
+            rooms[i] = ComputeRoomAs(building.Site, building.Rooms[i], RoomLabel(building.Rooms, i));
+        } catch (const CalcError& e) {
+            refusals[i] = e.what();
         }
-    };
-    if (workers <= 1) {
-        work();
-    } else {
-        std::vector<std::jthread> threads;
-        threads.reserve(workers);
-        for (unsigned w = 0; w < workers; ++w) threads.emplace_back(work);
-    }
+    });
 
     BuildingResults results;
     results.Rooms.reserve(count);

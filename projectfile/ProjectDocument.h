@@ -201,12 +201,6 @@ ProjectResults RunProject(const ProjectInputs& inputs);
 // what the pages left in it (also after a refusal).
 ProjectResults RunProject(const ProjectInputs& inputs, ProjectState& state);
 
-// Every layer of a document's list stored under its number, as the layer
-// editor's Enter button stores it (StoreLayer); a gap stores nothing. A
-// refused figure is said with its layer ("Толщина слоя стены δ (слой 2): «x»
-// — не число"); the layers before it stay stored.
-void StoreDocumentLayers(ProjectState& state, Construction c, const LayerList& layers);
-
 // The texts of the window and site controls once the inputs are typed: the
 // given texts, and the derived ones (opening area, shading lengths, outer
 // coefficients) as the input page shows them. What RunProject computes with.

@@ -54,19 +54,6 @@ ConstructionFigures FiguresOf(const ProjectState& state, Construction c) {
 
 }  // namespace
 
-void StoreDocumentLayers(ProjectState& state, Construction c, const LayerList& layers) {
-    const GridCellWriter noGrid = [](int, int, const std::string&) {};
-    for (std::size_t i = 0; i < layers.size(); ++i) {
-        if (!layers[i]) continue;
-        const int number = static_cast<int>(i) + 1;
-        try {
-            StoreLayer(state, c, number, *layers[i], noGrid);
-        } catch (const CalcError& e) {
-            throw e.InLayer(number);
-        }
-    }
-}
-
 TotalsInputTexts TotalsInputsOf(const ProjectInputs& p) {
     TotalsInputTexts in;
     in.Latitude = p.Window.Latitude;
@@ -141,9 +128,9 @@ ProjectResults RunProject(const ProjectInputs& p, ProjectState& state) {
     if (!p.Windows) ClearWindowHeatGain(state.WindowHours);  // "Окна" is checked at start-up
     // The layer counts typed, then every listed layer stored under its number.
     SetLayerCount(state, Construction::Wall, LayerCountText(p.WallLayerCount, p.WallLayers));
-    StoreDocumentLayers(state, Construction::Wall, p.WallLayers);
+    StoreLayerList(state, Construction::Wall, p.WallLayers);
     SetLayerCount(state, Construction::Roof, LayerCountText(p.RoofLayerCount, p.RoofLayers));
-    StoreDocumentLayers(state, Construction::Roof, p.RoofLayers);
+    StoreLayerList(state, Construction::Roof, p.RoofLayers);
 
     // Windows page, then the totals page, which leaves the window table as it was.
     if (p.Windows) RunWindowComputation(state, windowTexts, p.Kind);

@@ -301,7 +301,7 @@ TEST_F(LayerEditor, ALayerListIsStoredAndReadBackAsTyped) {
     EXPECT_EQ(MessageOf([&] {
                   StoreLayerList(state, Construction::Wall, {brick, LayerEntryTexts{"", "x", "1", "1"}, brick});
               }),
-              "Коэффициент теплоусвоения материала слоя стены s: «x» — не число");
+              "Коэффициент теплоусвоения материала слоя стены s (слой 2): «x» — не число");
     EXPECT_TRUE(state.WallLayers[1].Entered);
     EXPECT_FALSE(state.WallLayers[2].Entered);
     EXPECT_FALSE(state.WallLayers[3].Entered);
