@@ -38,6 +38,7 @@ class CityPicker;
 struct ProjectFileContents;
 struct StoredResultDifference;
 struct ProjectInputs;
+struct BuildingInputs;
 struct ProjectResults;
 struct ProjectSession;
 struct TotalsView;
@@ -229,6 +230,11 @@ public:
     // The results of the inputs shown, as the pages last computed them (after
     // BringResultsUpToDate); defined in ProjectControls.cpp.
     ProjectResults ShownProjectResults(const ProjectInputs& inputs) const;
+    // The building as the window holds it, the rooms' inputs as typed (the
+    // selected room's as its controls show them), and the room selected
+    // (0-based); defined in BuildingView.cpp.
+    BuildingInputs ShownBuilding() const;
+    std::size_t CurrentRoom() const;
 
     // ---- Controls ----------------------------------------------------------------
     QTabWidget* PageControl2 = nullptr;
