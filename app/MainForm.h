@@ -374,8 +374,9 @@ public:
     QAction* N7 = nullptr;
     QAction* N8 = nullptr;
     QAction* N9 = nullptr;
-    QMenu* N5 = nullptr;   // "Справка"
-    QMenu* N11 = nullptr;  // "Таблицы,  расчетные схемы"
+    QMenu* EditMenu = nullptr;  // "Правка"
+    QMenu* N5 = nullptr;        // "Справка"
+    QMenu* N11 = nullptr;       // "Таблицы,  расчетные схемы"
     QAction* R1 = nullptr;
     QAction* R2 = nullptr;
     QAction* N12 = nullptr;
@@ -454,6 +455,8 @@ private:
     void CreateTotalsPage();
     void CreateMainMenu();
     void CreateReportItems();
+    // "Правка": undo and redo of the project, then the copy of a page's table.
+    void CreateEditMenu();
     void CreateChartsPage();
     void ChartsPageChanged(int index);
     void ConnectInputPage();

@@ -55,6 +55,7 @@ void TForm1::CreateMainMenu() {
     N9 = MakeItem(N1, "N9", QStringLiteral("В&ыход"));
     N9->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    CreateEditMenu();  // "Правка"
     N5 = MainMenu1->addMenu(QStringLiteral("&Справка"));
     N5->setObjectName(QStringLiteral("N5"));
     N11 = N5->addMenu(QStringLiteral("&Таблицы,  расчетные схемы"));
