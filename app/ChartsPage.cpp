@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "BuildingModel.h"
 #include "FormStyle.h"
 #include "HourlyChartView.h"
 #include "HourlyCharts.h"
@@ -126,7 +127,17 @@ void TForm1::TabSheet14Show() {
             return;
         }
         const ProjectInputs inputs = ShownProjectInputs();
-        const HourlyCharts charts = MakeHourlyCharts(MakeProjectReport(inputs, ShownProjectResults(inputs)));
+        ProjectReport report = MakeProjectReport(inputs, ShownProjectResults(inputs));
+        // A room of several groups: the totals of the room, the windows of the group shown.
+        const BuildingInputs building = ShownBuilding();
+        if (!RoomIsShownWhole(building.Rooms[CurrentRoom()], building_->Selection)) {
+            const RoomOutcome& room = building_->Results.Outcomes(building)[CurrentRoom()];
+            if (room.Results) {
+                report.Totals = TotalsReportTable(room.Results->Totals);
+                report.GrandMaxHour = room.Results->Totals.GrandMaxHour;
+            }
+        }
+        const HourlyCharts charts = MakeHourlyCharts(report);
         Show(ChartView1, MakeTotalsChart(charts));
         Show(ChartView2, MakeWindowsChart(charts));
     });

@@ -23,6 +23,7 @@
 #include "DerivedInputs.h"
 #include "FieldMarks.h"
 #include "FormStyle.h"
+#include "GroupSelector.h"
 #include "InputPageBuilder.h"
 #include "LatitudeBox.h"
 #include "MainForm.h"
@@ -60,6 +61,7 @@ void TForm1::CreateInputPage() {
     CreateWallGroup();
     CreateRoofGroup();
     CreateMaterialPickers();
+    CreateGroupSelectors();
 
     FixColumnWidth({GroupBox1, RadioGroup1, SiteFrame}, kLeftWidth);
     FixColumnWidth({GroupBox2, GroupBox3, ConditionsFrame}, kRightWidth);
@@ -74,8 +76,8 @@ void TForm1::CreateInputPage() {
     page->setContentsMargins(kGap, kGap, kGap, kGap);
     page->setSpacing(kGap);
     for (const std::initializer_list<QWidget*> blocks :
-         {std::initializer_list<QWidget*>{GroupBox1, RadioGroup1, SiteFrame},
-          {GroupBox2, GroupBox3, ConditionsFrame}}) {
+         {std::initializer_list<QWidget*>{WindowGroups, GroupBox1, RadioGroup1, SiteFrame},
+          {WallGroups, GroupBox2, GroupBox3, ConditionsFrame}}) {
         auto* column = new QVBoxLayout;
         column->setSpacing(kGap);
         for (QWidget* block : blocks) column->addWidget(block);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <iterator>
 #include <utility>
 
+#include "BuildingModel.h"
 #include "CalcError.h"
 #include "FieldMarks.h"
 #include "FormStyle.h"
@@ -76,6 +78,8 @@ TForm1::TForm1(QWidget* parent)
     CreatePageShortcuts();
     session_->StartUp = ShownProjectInputs();
     session_->Saved = session_->StartUp;
+    CreateRoomDock();
+    StartBuilding({});
     ShowProjectTitle();
     ShowRecentFiles();
     FitToScreen();
@@ -92,6 +96,8 @@ void TForm1::FitToScreen() {
     if (size.width() < whole.width()) size.rheight() += bar;
     size = size.boundedTo(free).expandedTo(minimumSizeHint());
     resize(size);
+    // The room list as narrow as its names need, the pages the rest.
+    if (RoomDock != nullptr) resizeDocks({RoomDock}, {RoomDock->minimumSizeHint().width()}, Qt::Horizontal);
     // Within the free area, whatever the window manager does with the place.
     move(room.topLeft() + QPoint(std::max(0, (room.width() - size.width() - kFrameAllowance.width()) / 2), 0));
 }
@@ -104,6 +110,7 @@ void TForm1::BuildPages() {
     CreateWindowsPage();
     CreateTotalsPage();
     CreateChartsPage();
+    CreateBuildingPage();
     ConnectInputPage();
     ConnectLayerEditors();
     ConnectPages();
@@ -141,7 +148,7 @@ void TForm1::ShowPage(QWidget* page) {
     }
 }
 
-// Ctrl+1 … Ctrl+4 select the pages in their order.
+// Ctrl+1 … Ctrl+5 select the pages in their order.
 void TForm1::CreatePageShortcuts() {
     for (int index = 0; index < int(std::size(PageShortcuts)); ++index) {
         QAction* shortcut = new QAction(this);

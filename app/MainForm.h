@@ -26,6 +26,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QToolButton;
 class QRadioButton;
 class QStatusBar;
 class QTabWidget;
@@ -39,6 +40,11 @@ struct ProjectFileContents;
 struct StoredResultDifference;
 struct ProjectInputs;
 struct BuildingInputs;
+struct RoomOutcome;
+class GroupSelector;
+class QDockWidget;
+class QTableWidget;
+enum class BuildingPart;
 struct ProjectResults;
 struct ProjectSession;
 struct TotalsView;
@@ -236,6 +242,47 @@ public:
     BuildingInputs ShownBuilding() const;
     std::size_t CurrentRoom() const;
 
+    // ---- The building: rooms, element groups, the page «Здание» ----------------
+    // Defined in BuildingView.cpp, RoomList.cpp and BuildingPage.cpp. The input
+    // page shows the selected room with its selected window and wall groups;
+    // what is typed there belongs to them.
+    void SelectRoom(std::size_t index);
+    void AddRoom();         // «Добавить помещение» (Insert)
+    void CopyRoom();        // «Копия»: the selected room duplicated after it
+    void DeleteRoom();      // «Удалить» (Delete), after the question
+    void MoveRoom(int by);  // «Выше» (-1), «Ниже» (+1)
+    void RenameRoom(std::size_t index, const QString& name);
+    void SelectGroup(BuildingPart part, std::size_t index);
+    void AddGroup(BuildingPart part);
+    void CopyGroup(BuildingPart part);
+    void RenameGroup(BuildingPart part);
+    void DeleteGroup(BuildingPart part);
+    void TabSheet15Show();  // «Здание»: the rooms by hour and the building's sums
+    // The rooms' results as the room list and «Здание» show them, the rooms
+    // whose inputs changed computed again.
+    const std::vector<RoomOutcome>& RoomOutcomes();
+
+    QDockWidget* RoomDock = nullptr;  // «Помещения»
+    QTableWidget* RoomList = nullptr;
+    QToolButton* AddRoomButton = nullptr;
+    QToolButton* CopyRoomButton = nullptr;
+    QToolButton* DeleteRoomButton = nullptr;
+    QToolButton* RoomUpButton = nullptr;
+    QToolButton* RoomDownButton = nullptr;
+    GroupSelector* WindowGroups = nullptr;  // above «Для окон»
+    GroupSelector* WallGroups = nullptr;    // above «Для стен»
+    QWidget* TabSheet15 = nullptr;          // «Здание»
+    QLabel* BuildingTitle = nullptr;
+    QTableWidget* BuildingGrid = nullptr;
+    QLabel* BuildingFailureLine = nullptr;
+    class QChartView* BuildingChart = nullptr;
+    // Dialog steps; tests replace them: the question before a room or a group
+    // is deleted (true: delete), and the new name of a group (empty: cancelled).
+    std::function<bool(QWidget*, const QString&)> DeleteQuestion1 = RunDeleteQuestion1;
+    std::function<QString(QWidget*, const QString&, const QString&)> RenameDialog1 = RunRenameDialog1;
+    static bool RunDeleteQuestion1(QWidget* parent, const QString& question);
+    static QString RunRenameDialog1(QWidget* parent, const QString& title, const QString& name);
+
     // ---- Controls ----------------------------------------------------------------
     QTabWidget* PageControl2 = nullptr;
     QWidget* TabSheet9 = nullptr;
@@ -358,8 +405,8 @@ public:
 
     // Refusals of typed texts, and of the fields an action failed on.
     QStatusBar* StatusBar1 = nullptr;
-    // Ctrl+1 … Ctrl+4: the pages in their order.
-    QAction* PageShortcuts[4] = {};
+    // Ctrl+1 … Ctrl+5: the pages in their order.
+    QAction* PageShortcuts[5] = {};
 
     // Menu
     QMenuBar* MainMenu1 = nullptr;
@@ -458,6 +505,20 @@ private:
     // "Правка": undo and redo of the project, then the copy of a page's table.
     void CreateEditMenu();
     void CreateChartsPage();
+    void CreateBuildingPage();  // «Здание», after «Итого :»
+    void CreateRoomDock();      // «Помещения», beside the pages
+    void CreateGroupSelectors();
+    // The building the window holds: a new project's one room; the selected
+    // room's and groups' inputs put into the controls; what the controls show
+    // taken back into the building; the room list and the group selectors.
+    void StartBuilding(BuildingInputs building);
+    void ShowSelectedProject();
+    void TakeShownIntoBuilding();
+    void ShowRoomList();
+    void ShowGroupSelectors();
+    void ShowBuildingPage();
+    // The totals of a room of several groups replace those of the groups shown.
+    bool ShowRoomTotals();
     void ChartsPageChanged(int index);
     void ConnectInputPage();
     // Tab goes through each group top to bottom, the layer entry row to its
@@ -519,6 +580,8 @@ private:
     // Saving in the format of the name (".txt": window table file).
     bool SaveProjectTo(const QString& name);
     void SaveFullFile(const QString& name);
+    // The file opened becomes the project's: its name, the saved state.
+    void FinishOpening(const QString& path, bool table);
     void SaveTableFile(const QString& name);
     // The start of a project from a window table file: the kind its table
     // was computed with chosen, its header typed into the controls, the
@@ -535,6 +598,8 @@ private:
     QWidget* shownMainPage_ = nullptr;
     std::unique_ptr<TotalsView> totalsView_;
     std::unique_ptr<ProjectSession> session_;
+    std::unique_ptr<struct BuildingModel> building_;
+    bool showingSelection_ = false;  // the controls are being given another room or group
     int handlerDepth_ = 0;
     std::exception_ptr pendingError_;
     std::unique_ptr<FieldMarks> marks_;

@@ -2,6 +2,7 @@
 // files, the question about unsaved changes), printing, the reference pages
 // and the about box.
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -12,11 +13,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <iterator>
 
+#include "BuildingModel.h"
 #include "CalcError.h"
 #include "CityPicker.h"
+#include "GroupSelector.h"
 #include "MainForm.h"
 #include "Okna.h"
 #include "Printing.h"
@@ -177,7 +181,17 @@ bool TForm1::SaveProjectTo(const QString& name) {
     // A window table file keeps only the window and site inputs: what it
     // leaves out stays unsaved unless it is as at start-up.
     const ProjectInputs shown = ShownProjectInputs();
-    if (!table || TableFileHoldsAll(shown, session_->StartUp)) session_->Saved = shown;
+    const bool oneGroup =
+        building_->Inputs.Rooms.size() == 1 && RoomIsShownWhole(ShownBuilding().Rooms.front(), building_->Selection);
+    if (!table || (oneGroup && TableFileHoldsAll(shown, session_->StartUp))) {
+        session_->Saved = shown;
+        building_->Saved = ShownBuilding();
+    }
+    if (table) {
+        StatusBar1->showMessage(QStringLiteral("В таблицу окон записана группа окон «%1» помещения «%2»")
+                                    .arg(WindowGroups->Groups->currentText(),
+                                         QString::fromStdString(ShownBuilding().Rooms[CurrentRoom()].Name)));
+    }
     ShowProjectTitle();
     RememberProjectFile(session_->File);
     return true;
@@ -185,18 +199,13 @@ bool TForm1::SaveProjectTo(const QString& name) {
 
 // The inputs as shown and the results brought up to date; a result that
 // fails does not stop the save: the file then says so in its results.
+// The file holds the whole building, every room as typed, and the results of
+// its rooms (or the refusal of the first room not computed).
 void TForm1::SaveFullFile(const QString& name) {
-    const bool current = BringResultsUpToDate();
-    const ProjectInputs inputs = ShownProjectInputs();
-    ProjectOutcome outcome = ProjectError{session_->ResultsFailure};
-    if (current) {
-        try {
-            outcome = ProjectResultsOfState(Project, inputs, *totalsView_);
-        } catch (const CalcError& e) {
-            outcome = ProjectError{ErrorBoxText(e.what())};
-        }
-    }
-    WriteReportFile(NativeName(name), WriteProjectFile(inputs, outcome));
+    BringResultsUpToDate();
+    const BuildingInputs building = ShownBuilding();
+    WriteReportFile(NativeName(name),
+                    WriteBuildingFile(building, OutcomeOfRooms(building_->Results.Outcomes(building))));
 }
 
 // The header from the texts shown and the table computed from them: a table
@@ -241,12 +250,25 @@ void TForm1::NewItemClick() {
 bool TForm1::OpenProject(const QString& path) {
     const ActionTitle title(this, kOpeningTitle);
     OpenedProject opened;
+    std::optional<BuildingInputs> building;
+    std::string text;
     try {
-        opened = OpenProjectFile(NativeName(path));
+        text = ReadProjectText(NativeName(path));
+        if (IsJsonDocumentText(text)) building = ReadAnyProjectOrBuilding(text).Building;
+        if (!building) opened = OpenProjectText(text);
         if (opened.Table) CheckHeaderAssignment(opened.Table->header, HeaderOf(session_->StartUp));
     } catch (const CalcError& e) {
         ShowError("Не удалось открыть проект " + QuotedPath(NativeName(path)) + ": " + e.what());
         return false;
+    }
+    if (building) {
+        const std::vector<StoredResultDifference> differences =
+            StoredBuildingDifferences(text, ComputeBuildingOutcome(*building));
+        NewProject();
+        StartBuilding(std::move(*building));
+        FinishOpening(path, false);
+        if (!differences.empty()) ShowError(StoredResultsMessage(differences));
+        return true;
     }
     // Both run the calculation on the project state, so before the project
     // starts from the start-up state.
@@ -259,13 +281,23 @@ bool TForm1::OpenProject(const QString& path) {
     } else {
         differences = LoadTableFile(*opened.Table, tableKind);
     }
-    session_->File = QFileInfo(path).absoluteFilePath();
-    session_->TableFormat = opened.Table.has_value();
-    session_->Saved = ShownProjectInputs();
-    ShowProjectTitle();
-    RememberProjectFile(session_->File);
+    // A project of one room: the building of that room.
+    building_->Inputs = BuildingOfProject(ShownProjectInputs());
+    building_->Selection = {};
+    ShowGroupSelectors();
+    ShowRoomList();
+    FinishOpening(path, opened.Table.has_value());
     if (!differences.empty()) ShowError(StoredResultsMessage(differences));
     return true;
+}
+
+void TForm1::FinishOpening(const QString& path, bool table) {
+    session_->File = QFileInfo(path).absoluteFilePath();
+    session_->TableFormat = table;
+    session_->Saved = ShownProjectInputs();
+    building_->Saved = ShownBuilding();
+    ShowProjectTitle();
+    RememberProjectFile(session_->File);
 }
 
 // The kind is chosen first, so that the header's texts stand over those the

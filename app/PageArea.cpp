@@ -26,11 +26,19 @@ void PageArea::ShowControl(QWidget* control, int margin) {
     QRect rect(control->mapTo(widget(), QPoint(0, 0)), control->size());
     const QRect around = rect.adjusted(-margin, -margin, margin, margin);
     if (around.width() <= room.width() && around.height() <= room.height()) rect = around;
-    rect.setSize(rect.size().boundedTo(room));
-    // A point and the room around it that cover the rectangle to its last pixel.
-    const int halfWidth = rect.width() / 2;
-    const int halfHeight = rect.height() / 2;
-    ensureVisible(rect.x() + halfWidth, rect.y() + halfHeight, rect.width() - halfWidth, rect.height() - halfHeight);
+    // Each way the least scrolling that shows the rectangle; one larger than
+    // the view is shown from its top left.
+    const auto scroll = [](QScrollBar* bar, int start, int length, int view) {
+        int value = bar->value();
+        if (length >= view || start < value) {
+            value = start;
+        } else if (start + length > value + view) {
+            value = start + length - view;
+        }
+        bar->setValue(value);
+    };
+    scroll(horizontalScrollBar(), rect.x(), rect.width(), room.width());
+    scroll(verticalScrollBar(), rect.y(), rect.height(), room.height());
 }
 
 QSize PageArea::WholePageSize() const {

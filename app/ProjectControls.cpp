@@ -12,6 +12,7 @@
 
 #include <array>
 
+#include "BuildingModel.h"
 #include "CalcError.h"
 #include "CityPicker.h"
 #include "FieldMarks.h"
@@ -188,6 +189,7 @@ void TForm1::NewProject() {
     session_->Saved = startUp;
     Project = ProjectState();
     BuildPages();
+    StartBuilding({});
     ShowProjectTitle();
 }
 
@@ -217,7 +219,12 @@ void TForm1::ConnectProjectTracking() {
     }
 }
 
-void TForm1::ProjectChanged() { setWindowModified(!(ShownProjectInputs() == session_->Saved)); }
+// While another room or group is put into the controls, the building is
+// not what the controls show: the mark waits until it is.
+void TForm1::ProjectChanged() {
+    if (showingSelection_ || !building_) return;
+    setWindowModified(!(ShownBuilding() == building_->Saved));
+}
 
 void TForm1::ShowProjectTitle() {
     setWindowFilePath(session_->File);

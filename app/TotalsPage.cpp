@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "BuildingModel.h"
 #include "CalcError.h"
 #include "FormStyle.h"
 #include "MainForm.h"
@@ -145,7 +146,30 @@ bool TForm1::BringResultsUpToDate() {
         ShowFailure(e);
         return false;
     }
+    const bool room = ShowRoomTotals();
     ShowTotalsView();
+    if (!room) ShowError(session_->ResultsFailure);
+    return room;
+}
+
+// A room of several window or wall groups: the page adds them all; the
+// groups shown were computed above, the others come with the room's results.
+bool TForm1::ShowRoomTotals() {
+    const BuildingInputs building = ShownBuilding();
+    const BuildingSelection& selection = building_->Selection;
+    const RoomInputs& room = building.Rooms[selection.Room];
+    if (RoomIsShownWhole(room, selection)) return true;
+    const RoomOutcome& outcome = building_->Results.Outcomes(building)[selection.Room];
+    const std::optional<std::string> roofCoeff = totalsView_->RoofOuterCoeffText;
+    if (!outcome.Results) {
+        *totalsView_ = TotalsView{};
+        WriteTotalsTitles(*totalsView_);
+        totalsView_->Failure = outcome.Failure;
+        session_->ResultsFailure = outcome.Failure;
+        return false;
+    }
+    *totalsView_ = RoomTotalsView(room, *outcome.Results);
+    totalsView_->RoofOuterCoeffText = roofCoeff;
     return true;
 }
 

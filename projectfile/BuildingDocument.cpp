@@ -38,6 +38,7 @@ constexpr std::string_view kRoomsKey = "Rooms";
 constexpr std::string_view kWindowsKey = "Windows";
 constexpr std::string_view kWallsKey = "Walls";
 constexpr std::string_view kRoofKey = "Roof";
+constexpr std::string_view kIncludedKey = "Included";
 
 // What each part is called in a message, and the check box of its element.
 struct PartWords {
@@ -66,10 +67,6 @@ constexpr const char* kProjectRoomName = "1";
 constexpr const char* kProjectWindowName = "Окна";
 constexpr const char* kProjectWallName = "Стены";
 constexpr const char* kProjectRoofName = "Покрытие";
-
-void CopyKeys(const ProjectInputs& from, ProjectInputs& to, BuildingPart part) {
-    for (const std::string_view key : KeysOfPart(part)) CopyInputKey(from, to, key);
-}
 
 // «noun «name»», numbered («noun 3 «name»», «noun 3») when the name is empty
 // or shared with another of `names`.
@@ -158,7 +155,7 @@ std::set<std::string_view> ReadPartKeys(const JsonNode& object, const std::strin
     std::set<std::string_view> given;
     for (std::size_t i = 0; i < object.keys.size(); ++i) {
         const std::string& key = object.keys[i];
-        if (key == kNameKey) continue;
+        if (key == kNameKey || key == kIncludedKey) continue;
         try {
             ReadInputKey(p, key, object.items[i]);
         } catch (const CalcError& e) {
@@ -185,9 +182,14 @@ SiteInputs SiteOf(const JsonNode& object) {
 
 ElementInputs ElementOf(const JsonNode& object, const std::string& where, BuildingPart part) {
     if (object.type != JsonNode::Type::Object) RefuseAt(where, "должно быть объектом JSON");
-    CheckKeys(object, where, {kNameKey}, KeysOfPart(part));
+    CheckKeys(object, where, {kNameKey, kIncludedKey}, KeysOfPart(part));
     ElementInputs element;
     element.Name = NameValue(object, where);
+    if (const JsonNode* included = Member(object, kIncludedKey)) {
+        if (included->type != JsonNode::Type::Boolean)
+            RefuseAt(where, KeyWhere(kIncludedKey) + " должен быть true или false");
+        element.Included = included->boolean;
+    }
     ReadPartKeys(object, where, element.Inputs);
     return element;
 }
@@ -279,6 +281,7 @@ ordered_json PartJson(const ProjectInputs& p, BuildingPart part) {
 ordered_json ElementJson(const ElementInputs& element, BuildingPart part) {
     ordered_json object = ordered_json::object();
     object[std::string(kNameKey)] = element.Name;
+    if (!element.Included) object[std::string(kIncludedKey)] = false;
     object.update(PartJson(element.Inputs, part));
     return object;
 }
@@ -313,30 +316,41 @@ const std::vector<std::string_view>& KeysOfPart(BuildingPart part) {
     throw std::logic_error("an unknown part of a building");
 }
 
+void CopyPartKeys(const ProjectInputs& from, ProjectInputs& to, BuildingPart part) {
+    for (const std::string_view key : KeysOfPart(part)) CopyInputKey(from, to, key);
+}
+
+bool SamePartInputs(const ProjectInputs& a, const ProjectInputs& b, BuildingPart part) {
+    return PartJson(a, part) == PartJson(b, part);
+}
+
 ProjectInputs ElementProject(const SiteInputs& site, const RoomInputs& room, BuildingPart part,
                              const ElementInputs& element) {
     ProjectInputs p;
-    CopyKeys(site.Inputs, p, BuildingPart::Site);
+    CopyPartKeys(site.Inputs, p, BuildingPart::Site);
     p.Window.IndoorTemp = room.IndoorTemp;
-    CopyKeys(element.Inputs, p, part);
+    CopyPartKeys(element.Inputs, p, part);
     for (const PartWords& w : kPartWords) p.*w.checkBox = w.part == part;
     return p;
 }
 
 BuildingInputs BuildingOfProject(const ProjectInputs& project) {
     BuildingInputs building;
-    CopyKeys(project, building.Site.Inputs, BuildingPart::Site);
+    CopyPartKeys(project, building.Site.Inputs, BuildingPart::Site);
     RoomInputs& room = building.Rooms.emplace_back();
     room.Name = kProjectRoomName;
     room.IndoorTemp = project.Window.IndoorTemp;
-    const auto element = [&project](const char* name, BuildingPart part) {
-        ElementInputs e{name, {}};
-        CopyKeys(project, e.Inputs, part);
+    const ProjectInputs blank;
+    const auto element = [&project, &blank](const char* name, BuildingPart part,
+                                            bool included) -> std::optional<ElementInputs> {
+        if (!included && SamePartInputs(project, blank, part)) return std::nullopt;
+        ElementInputs e{name, {}, included};
+        CopyPartKeys(project, e.Inputs, part);
         return e;
     };
-    if (project.Windows) room.Windows.push_back(element(kProjectWindowName, BuildingPart::Window));
-    if (project.Walls) room.Walls.push_back(element(kProjectWallName, BuildingPart::Wall));
-    if (project.Roof) room.Roof = element(kProjectRoofName, BuildingPart::Roof);
+    if (auto w = element(kProjectWindowName, BuildingPart::Window, project.Windows)) room.Windows.push_back(*w);
+    if (auto w = element(kProjectWallName, BuildingPart::Wall, project.Walls)) room.Walls.push_back(*w);
+    room.Roof = element(kProjectRoofName, BuildingPart::Roof, project.Roof);
     return building;
 }
 
@@ -388,4 +402,10 @@ AnyProject ReadAnyProjectOrBuilding(std::string_view text) {
 BuildingInputs ReadAnyBuilding(std::string_view text) {
     AnyProject any = ReadAnyProjectOrBuilding(text);
     return any.Building ? std::move(*any.Building) : BuildingOfProject(*any.Project);
+}
+
+std::vector<StoredResultDifference> StoredBuildingDifferences(std::string_view text, const BuildingOutcome& computed) {
+    const ordered_json root = ordered_json::parse(text, nullptr, false);
+    if (!root.is_object() || !root.contains("format") || !root.contains("results")) return {};
+    return StoredJsonDifferences(root["results"], WriteBuildingOutcomeJson(computed));
 }

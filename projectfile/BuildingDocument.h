@@ -36,9 +36,12 @@ struct SiteInputs {
 
 // A window group, a wall group or a roof: its name and the keys of its part
 // in Inputs (KeysOfPart); the other fields of Inputs are not read.
+// An element not included (its check box cleared in the window) keeps what
+// was typed into it but is not computed.
 struct ElementInputs {
     std::string Name;
     ProjectInputs Inputs;
+    bool Included = true;
     friend bool operator==(const ElementInputs&, const ElementInputs&) = default;
 };
 
@@ -74,8 +77,16 @@ inline constexpr int kBuildingFormatVersion = 2;
 ProjectInputs ElementProject(const SiteInputs& site, const RoomInputs& room, BuildingPart part,
                              const ElementInputs& element);
 
-// A project as a building of one room: its window group when "Окна" is
-// checked, its wall group when "Стены" is, its roof when "Покрытие" is.
+// The keys of a part copied from one project's inputs into another's.
+void CopyPartKeys(const ProjectInputs& from, ProjectInputs& to, BuildingPart part);
+
+// Whether two projects' inputs agree in every key of a part, as written.
+bool SamePartInputs(const ProjectInputs& a, const ProjectInputs& b, BuildingPart part);
+
+// A project as a building of one room: its window group, its wall group and
+// its roof, each included when its check box ("Окна", "Стены", "Покрытие") is
+// checked; one not checked is kept, not included, when anything of it differs
+// from a new project's.
 BuildingInputs BuildingOfProject(const ProjectInputs& project);
 
 // What an element of the part is called: «окно», «стена», «покрытие».
@@ -133,6 +144,13 @@ RoomPeak PeakOfRoom(const ProjectTotals& room);
 // the sums. Raises CalcError naming the element («окно «Окно 2»: …»).
 RoomResults ComputeRoom(const SiteInputs& site, const RoomInputs& room);
 
+// The room at `index` of the building, its refusal naming it as the
+// building's calculation does («Помещение 3 «101», окно …»).
+RoomResults ComputeRoomAt(const BuildingInputs& building, std::size_t index);
+
+// The building's sums of its rooms' results.
+BuildingTotals BuildingTotalsOf(const std::vector<const ProjectTotals*>& rooms);
+
 // Every room (ComputeRoom) and the building's sums, the rooms computed side by
 // side by `workers` threads (0: one per processor), with the same results as
 // one thread gives. Raises CalcError naming the first room refused and its
@@ -174,6 +192,10 @@ struct AnyProject {
     std::optional<ProjectInputs> Project;
 };
 AnyProject ReadAnyProjectOrBuilding(std::string_view text);
+
+// Where the results a building's project file stores differ from `computed`
+// (none for a document that stores no results).
+std::vector<StoredResultDifference> StoredBuildingDifferences(std::string_view text, const BuildingOutcome& computed);
 
 // Any project as a building (BuildingOfProject for a project).
 BuildingInputs ReadAnyBuilding(std::string_view text);

@@ -46,14 +46,16 @@ RoomResults ComputeRoomAs(const SiteInputs& site, const RoomInputs& room, const 
     RoomResults r;
     r.Name = room.Name;
     for (std::size_t i = 0; i < room.Windows.size(); ++i) {
+        if (!room.Windows[i].Included) continue;
         const std::string where = roomWhere + ", " + ElementLabel(room.Windows, i, BuildingPart::Window);
         r.Windows.push_back(ComputeElement(site, room, BuildingPart::Window, room.Windows[i], where));
     }
     for (std::size_t i = 0; i < room.Walls.size(); ++i) {
+        if (!room.Walls[i].Included) continue;
         const std::string where = roomWhere + ", " + ElementLabel(room.Walls, i, BuildingPart::Wall);
         r.Walls.push_back(ComputeElement(site, room, BuildingPart::Wall, room.Walls[i], where));
     }
-    if (room.Roof) {
+    if (room.Roof && room.Roof->Included) {
         const std::string where = roomWhere + ", " + RoofLabel(*room.Roof);
         r.Roof = ComputeElement(site, room, BuildingPart::Roof, *room.Roof, where);
     }
@@ -65,18 +67,18 @@ RoomResults ComputeRoomAs(const SiteInputs& site, const RoomInputs& room, const 
     return r;
 }
 
-BuildingTotals BuildingTotalsOf(const std::vector<RoomResults>& rooms) {
+}  // namespace
+
+BuildingTotals BuildingTotalsOf(const std::vector<const ProjectTotals*>& rooms) {
     BuildingTotals b;
-    for (const RoomResults& room : rooms) {
-        AddRow(b.HourTotal, room.Totals.GrandHourTotal);
-        b.RoomPeakSum = b.RoomPeakSum + PeakOfRoom(room.Totals).Gain;
+    for (const ProjectTotals* room : rooms) {
+        AddRow(b.HourTotal, room->GrandHourTotal);
+        b.RoomPeakSum = b.RoomPeakSum + PeakOfRoom(*room).Gain;
     }
     b.MaxHour = PeakHour(b.HourTotal);
     if (b.MaxHour) b.MaxGain = b.HourTotal[*b.MaxHour];
     return b;
 }
-
-}  // namespace
 
 RoomPeak PeakOfRoom(const ProjectTotals& room) {
     const std::optional<int> hour = PeakHour(room.GrandHourTotal);
@@ -85,6 +87,10 @@ RoomPeak PeakOfRoom(const ProjectTotals& room) {
 
 RoomResults ComputeRoom(const SiteInputs& site, const RoomInputs& room) {
     return ComputeRoomAs(site, room, RoomLabel({room}, 0));
+}
+
+RoomResults ComputeRoomAt(const BuildingInputs& building, std::size_t index) {
+    return ComputeRoomAs(building.Site, building.Rooms[index], RoomLabel(building.Rooms, index));
 }
 
 // The rooms are shared out among the workers, each room computed whole by
@@ -110,7 +116,9 @@ BuildingResults ComputeBuilding(const BuildingInputs& building, unsigned workers
         if (refusals[i]) throw CalcError(*refusals[i]);
         results.Rooms.push_back(std::move(*rooms[i]));
     }
-    results.Building = BuildingTotalsOf(results.Rooms);
+    std::vector<const ProjectTotals*> totals;
+    for (const RoomResults& room : results.Rooms) totals.push_back(&room.Totals);
+    results.Building = BuildingTotalsOf(totals);
     return results;
 }
 

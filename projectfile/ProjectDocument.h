@@ -327,6 +327,10 @@ OpenedProject OpenProjectText(std::string_view text);
 // ("results.windows.orientations[Ю].hours.12-13.HeatGain"), and every key
 // one has and the other lacks. A refusal stored and a refusal computed
 // agree whatever their wording; a refusal against results is one difference.
+// The same between stored results and the computed ones as JSON (either may
+// be a refusal {"error": …}).
+std::vector<StoredResultDifference> StoredJsonDifferences(const nlohmann::ordered_json& stored,
+                                                          const nlohmann::ordered_json& computed);
 std::vector<StoredResultDifference> StoredResultsDifferences(const nlohmann::ordered_json& stored,
                                                              const ProjectOutcome& computed);
 

@@ -153,21 +153,25 @@ void CompareJson(const ordered_json& stored, const ordered_json& computed, const
 
 }  // namespace
 
-std::vector<StoredResultDifference> StoredResultsDifferences(const ordered_json& stored,
-                                                             const ProjectOutcome& computed) {
+std::vector<StoredResultDifference> StoredJsonDifferences(const ordered_json& stored, const ordered_json& computed) {
     std::vector<StoredResultDifference> differences;
     const bool storedRefusal = stored.is_object() && stored.contains("error");
-    const bool computedRefusal = std::holds_alternative<ProjectError>(computed);
+    const bool computedRefusal = computed.is_object() && computed.contains("error");
     if (storedRefusal && computedRefusal) return differences;
     if (storedRefusal || computedRefusal) {
         const auto said = [](const std::string& message) { return "отказ «" + message + "»"; };
         const std::string results = "результаты расчёта";
         differences.push_back({"в ключе results", storedRefusal ? said(QuotedValue(stored["error"])) : results,
-                               computedRefusal ? said(std::get<ProjectError>(computed).Message) : results});
+                               computedRefusal ? said(computed["error"].get<std::string>()) : results});
         return differences;
     }
-    CompareJson(stored, WriteProjectOutcomeJson(computed), "results", differences);
+    CompareJson(stored, computed, "results", differences);
     return differences;
+}
+
+std::vector<StoredResultDifference> StoredResultsDifferences(const ordered_json& stored,
+                                                             const ProjectOutcome& computed) {
+    return StoredJsonDifferences(stored, WriteProjectOutcomeJson(computed));
 }
 
 WindowKind TableFileKind(ProjectInputs inputs, const ProjectFileContents& contents) {

@@ -48,19 +48,32 @@ WorkbookSheet RoomSheet(const RoomResults& room, std::size_t index, std::string 
 
 }  // namespace
 
-ReportTable BuildingReportTable(const BuildingResults& results) {
+namespace {
+
+ReportTable BuildingTableHead() {
     ReportTable table{kBuildingName, "Теплопоступления по помещениям, Вт", HourHeader({"Помещение"}), {}};
     table.Header.emplace_back("Час максимума");
     table.Header.emplace_back("Максимум");
-    for (std::size_t i = 0; i < results.Rooms.size(); ++i) {
-        const RoomResults& room = results.Rooms[i];
-        const RoomPeak peak = PeakOfRoom(room.Totals);
-        ReportRow row = HourCells({ReportCell::Label(RoomTitle(room, i))}, room.Totals.GrandHourTotal);
-        row.push_back(MaxHourCell(peak.Hour));
-        row.push_back(ReportCell::Value(peak.Gain));
-        table.Rows.push_back(std::move(row));
-    }
-    const BuildingTotals& b = results.Building;
+    return table;
+}
+
+ReportRow RoomRow(const RoomResults& room, const std::string& title) {
+    const RoomPeak peak = PeakOfRoom(room.Totals);
+    ReportRow row = HourCells({ReportCell::Label(title)}, room.Totals.GrandHourTotal);
+    row.push_back(MaxHourCell(peak.Hour));
+    row.push_back(ReportCell::Value(peak.Gain));
+    return row;
+}
+
+// A row of the table with its first cell and `text` in the next, the others empty.
+ReportRow TextRow(const ReportTable& table, const std::string& first, const std::string& text) {
+    ReportRow row{ReportCell::Label(first), ReportCell::Label(text)};
+    row.resize(table.Header.size(), ReportCell::Label(""));
+    return row;
+}
+
+// The building's row (the coincident peak) and the sum of the rooms' maxima.
+void AddBuildingRows(ReportTable& table, const BuildingTotals& b) {
     ReportRow building = HourCells({ReportCell::Label(kBuildingName)}, b.HourTotal);
     building.push_back(MaxHourCell(b.MaxHour));
     building.push_back(ReportCell::Value(b.MaxGain));
@@ -69,6 +82,37 @@ ReportTable BuildingReportTable(const BuildingResults& results) {
     peakSum.resize(table.Header.size() - 1, ReportCell::Label(""));
     peakSum.push_back(ReportCell::Value(b.RoomPeakSum));
     table.Rows.push_back(std::move(peakSum));
+}
+
+}  // namespace
+
+ReportTable BuildingReportTable(const BuildingResults& results) {
+    ReportTable table = BuildingTableHead();
+    for (std::size_t i = 0; i < results.Rooms.size(); ++i)
+        table.Rows.push_back(RoomRow(results.Rooms[i], RoomTitle(results.Rooms[i], i)));
+    AddBuildingRows(table, results.Building);
+    return table;
+}
+
+ReportTable BuildingPageTable(const std::vector<RoomOutcome>& rooms) {
+    ReportTable table = BuildingTableHead();
+    std::vector<RoomResults> computed;
+    for (std::size_t i = 0; i < rooms.size(); ++i) {
+        const std::string title = rooms[i].Name.empty() ? "Помещение " + std::to_string(i + 1) : rooms[i].Name;
+        if (rooms[i].Results) {
+            table.Rows.push_back(RoomRow(*rooms[i].Results, title));
+        } else {
+            table.Rows.push_back(TextRow(table, title, kNotComputedMark));
+        }
+    }
+    if (const std::optional<BuildingTotals> b = BuildingTotalsOfOutcomes(rooms)) {
+        AddBuildingRows(table, *b);
+    } else {
+        const std::size_t failed = RoomsNotComputed(rooms);
+        table.Rows.push_back(TextRow(
+            table, kBuildingName,
+            "не рассчитано: без " + std::to_string(failed) + " из " + std::to_string(rooms.size()) + " помещений"));
+    }
     return table;
 }
 

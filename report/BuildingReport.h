@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "BuildingDocument.h"
+#include "BuildingEdit.h"
 #include "ReportWorkbook.h"
 
 // The reports of a building: the table of its rooms by hour, each room's
@@ -13,6 +14,14 @@
 // «Здание»: one row per room (its sum by hour, the hour and value of its
 // maximum), the building's row, and the sum of the rooms' maxima.
 ReportTable BuildingReportTable(const BuildingResults& results);
+
+// The mark of a room not computed in its row.
+inline constexpr const char* kNotComputedMark = "не рассчитано";
+
+// The table of the page «Здание»: BuildingReportTable of the rooms as the
+// window holds them; a room not computed has kNotComputedMark in its row, and
+// then the building's row says how many rooms it lacks instead of sums.
+ReportTable BuildingPageTable(const std::vector<RoomOutcome>& rooms);
 
 // The sheets of the building's workbook: «Здание», then one per room (its
 // totals, and each element's row by hour), named after the room.

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildingDocument.h"
 #include "ProjectReport.h"
 
 // The series of the charts of a day: the hourly totals (windows, walls and
@@ -27,3 +28,13 @@ struct HourlyCharts {
 };
 
 HourlyCharts MakeHourlyCharts(const ProjectReport& report);
+
+// The most rooms a building's chart shows one by one; the others are added
+// as «остальные».
+inline constexpr std::size_t kChartRooms = 7;
+
+// The building's hourly sum stacked by room: the rooms of the largest maxima
+// (at most kChartRooms, in the building's order) and the rest together; the
+// building's sum as the line, its maximum marked.
+HourlyCharts BuildingHourlyCharts(const BuildingResults& results);
+HourlyCharts BuildingHourlyCharts(const std::vector<const RoomResults*>& rooms, const BuildingTotals& building);

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <locale.h>
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -237,6 +239,24 @@ private:
 namespace {
 
 // A workbook whose sheets `addSheets` adds, as bytes.
+// SIGTERM, SIGINT and SIGHUP held back on this thread while it lives; one
+// that came meanwhile is taken when it ends.
+class TerminationSignalsHeld {
+public:
+    TerminationSignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&held, signalNumber);
+        pthread_sigmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~TerminationSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    TerminationSignalsHeld(const TerminationSignalsHeld&) = delete;
+    TerminationSignalsHeld& operator=(const TerminationSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_{};
+};
+
 template <class AddSheets>
 std::string ComposeWorkbook(const AddSheets& addSheets) {
     const std::string folder = TemporaryFolder();
@@ -245,8 +265,10 @@ std::string ComposeWorkbook(const AddSheets& addSheets) {
         return CalcError("Не удалось составить книгу во временном файле " + QuotedPath(file->Path()) + ": " + words);
     };
     const ClassicNumbersOnThisThread classicNumbers;
-    // The library's own temporaries are the C library's tmpfile(): files
-    // without a name, which nothing can leave behind.
+    // The library names its own temporaries in the temporary folder and
+    // removes their names at once; a termination signal waits until the
+    // workbook is written, so that none is ended between the two.
+    const TerminationSignalsHeld held;
     lxw_workbook* book = nullptr;
     {
         const QuietStandardError quiet;

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -21,6 +22,7 @@
 
 #include <memory>
 
+#include "BuildingEdit.h"
 #include "FieldMarks.h"
 #include "MainForm.h"
 #include "ProjectState.h"
@@ -113,6 +115,8 @@ struct FormUnderTest {
     void ShowInputPage() const { SelectTab("PageControl2", 0); }
     void ShowWindowsPage() const { SelectTab("PageControl2", 1); }
     void ShowTotalsPage() const { SelectTab("PageControl2", 2); }
+    void ShowBuildingPage() const { SelectTab("PageControl2", 3); }
+    void ShowChartsPage() const { SelectTab("PageControl2", 4); }
     // The page shown (TabSheet9, TabSheet10, …), not its scroll area.
     QWidget* CurrentPage() const { return form->PageAt(Get<QTabWidget>("PageControl2")->currentIndex()); }
 
@@ -154,6 +158,14 @@ struct DialogTestState {
 };
 
 // A cell of a grid of the window.
+// The project a saved file holds in its first room with its first groups,
+// as the input page shows it after opening.
+inline ProjectInputs SavedProject(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return SelectedProject(ReadAnyBuilding(file.readAll().toStdString()), {}, ProjectInputs{});
+}
+
 inline QString Cell(const FormUnderTest& t, const char* grid, int row, int column) {
     return t.Grid(grid)->Cell(row, column);
 }

@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QTabBar>
 
+#include "BuildingDocument.h"
 #include "FormTestSupport.h"
 #include "PageArea.h"
 
@@ -196,12 +197,14 @@ private slots:
                                 .arg(room.height())));
         QVERIFY(room.contains(t.form->geometry()));
         const QSize smallest = t.form->minimumSizeHint();
-        QVERIFY2(smallest.width() <= 400 && smallest.height() <= 300,
+        // The room list stands beside the pages.
+        QVERIFY2(smallest.width() <= 600 && smallest.height() <= 300,
                  qPrintable(QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height())));
-        // A larger window keeps the input page together at its top left.
+        // A larger window keeps the input page together at its top left,
+        // the window groups' selector above the window group.
         t.form->resize(room.size() * 2);
         QCoreApplication::sendPostedEvents();
-        const QPoint corner = t.Get<QGroupBox>("GroupBox1")->mapTo(t.Get<QWidget>("TabSheet9"), QPoint(0, 0));
+        const QPoint corner = t.Get<QWidget>("WindowGroups")->mapTo(t.Get<QWidget>("TabSheet9"), QPoint(0, 0));
         QVERIFY2(corner.x() < 20 && corner.y() < 20,
                  qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
         QCOMPARE(t.Get<QGroupBox>("GroupBox2")->y(), t.Get<QGroupBox>("GroupBox1")->y());
@@ -286,8 +289,20 @@ private slots:
     void chartsPage() {
         FormUnderTest t;
         t.Click("CheckBox8");
-        t.SelectTab("PageControl2", 3);
+        t.ShowChartsPage();
         Check(t, "charts");
+    }
+
+    // «Здание» with three rooms, one of them with two window groups.
+    void buildingPage() {
+        FormUnderTest t;
+        t.Click("CheckBox8");
+        t.form->CopyRoom();
+        t.form->AddGroup(BuildingPart::Window);
+        t.Click("CheckBox4");
+        t.form->AddRoom();
+        t.ShowBuildingPage();
+        Check(t, "building");
     }
 };
 

@@ -172,11 +172,12 @@ void MainFormTest::startsOnTheInputPageWithDefaults() {
     QVERIFY2(t.form->width() + 16 <= room.width() && t.form->height() + 40 <= room.height(),
              qPrintable(QStringLiteral("%1x%2").arg(t.form->width()).arg(t.form->height())));
     auto* pages = t.Get<QTabWidget>("PageControl2");
-    QCOMPARE(pages->count(), 4);
+    QCOMPARE(pages->count(), 5);
     QCOMPARE(pages->tabText(0), QStringLiteral(" Исходные  данные "));
     QCOMPARE(pages->tabText(1), QStringLiteral("Окна"));
     QCOMPARE(pages->tabText(2), QStringLiteral("Итого :"));
-    QCOMPARE(pages->tabText(3), QStringLiteral("Графики"));
+    QCOMPARE(pages->tabText(3), QStringLiteral("Здание"));
+    QCOMPARE(pages->tabText(4), QStringLiteral("Графики"));
     QCOMPARE(t.CurrentPage(), t.Get<QWidget>("TabSheet9"));
 
     QCOMPARE(t.Get<QComboBox>("ComboBox1")->currentText(), QStringLiteral("48"));

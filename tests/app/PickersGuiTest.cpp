@@ -272,9 +272,7 @@ void PickersGuiTest::aCityNotRecognisedIsMarkedAndNeverSaved() {
     } else {
         QCOMPARE(edit->toolTip(), ownTip);
     }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const ProjectInputs inputs = ReadProjectDocument(file.readAll().toStdString());
+    const ProjectInputs inputs = SavedProject(path);
     QCOMPARE(QString::fromStdString(inputs.City), saved);
     QCOMPARE(QString::fromStdString(inputs.Window.WindowHeight), QStringLiteral("1.8"));
     QCOMPARE(QString::fromStdString(inputs.Window.Latitude), climate[0]);

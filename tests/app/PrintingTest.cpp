@@ -2,6 +2,7 @@
 // replaced by one that sends the page to a PDF file.
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -110,8 +111,10 @@ class PrintingTest : public QObject, DialogTestState {
     QColor Background() const { return ui->form->palette().color(QPalette::Window); }
     // A window that shows every page whole, so that the picture is the
     // window as shown.
+    // The window at its size hint, the room list at its own: the pages get theirs.
     void ShowEveryPageWhole() {
         ui->form->resize(ui->form->sizeHint());
+        ui->form->resizeDocks({ui->form->RoomDock}, {ui->form->RoomDock->sizeHint().width()}, Qt::Horizontal);
         QCoreApplication::sendPostedEvents();
     }
 

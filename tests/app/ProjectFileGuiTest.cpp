@@ -211,15 +211,15 @@ private slots:
         Save(path);
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
         nlohmann::ordered_json document = nlohmann::ordered_json::parse(ReadFile(path).toStdString());
-        const QString computed =
-            QString::fromStdString(document["results"]["totals"]["GrandHourTotal"]["12-13"].get<std::string>());
-        document["results"]["totals"]["GrandHourTotal"]["12-13"] = "99999";
+        nlohmann::ordered_json& stored = document["results"]["rooms"][0]["totals"]["GrandHourTotal"]["12-13"];
+        const QString computed = QString::fromStdString(stored.get<std::string>());
+        stored = "99999";
         WriteFile(path, QByteArray::fromStdString(JsonDocumentText(document)));
         ui.reset();
         StartWindow();
         Open(path);
         QCOMPARE(ui->errors,
-                 QStringList{QStringLiteral("В файле записано 99999 в ключе results.totals.GrandHourTotal.12-13, "
+                 QStringList{QStringLiteral("В файле записано 99999 в ключе results.rooms[0].totals.GrandHourTotal.12-13, "
                                             "расчёт даёт %1; показан расчёт.")
                                  .arg(computed)});
         ui->ShowTotalsPage();

@@ -125,14 +125,17 @@ private slots:
         // The file: the inputs as shown and the results they give.
         const nlohmann::json file = nlohmann::json::parse(ReadFile(path).toStdString());
         QCOMPARE(TextAt(file["format"]), QStringLiteral("solargain-project"));
-        QCOMPARE(int(file["inputs"]["WallLayers"].size()), 5);
-        QVERIFY(file["inputs"]["WallLayers"][3].is_null());
-        QCOMPARE(TextAt(file["inputs"]["WallLayerCount"]), QStringLiteral("2"));
-        QCOMPARE(TextAt(file["inputs"]["WindowHeight"]), QStringLiteral("1.8"));
-        QCOMPARE(TextAt(file["inputs"]["WindowKind"]), QStringLiteral("Inclined"));
-        QVERIFY(file["results"]["windows"].is_object());
-        QVERIFY(file["results"]["walls"].is_object());
-        QCOMPARE(TextAt(file["results"]["totals"]["GrandHourTotal"]["12-13"]),
+        QCOMPARE(int(file["version"]), 2);  // a building of one room
+        const nlohmann::json& room = file["inputs"]["Rooms"][0];
+        QCOMPARE(int(room["Walls"][0]["WallLayers"].size()), 5);
+        QVERIFY(room["Walls"][0]["WallLayers"][3].is_null());
+        QCOMPARE(TextAt(room["Walls"][0]["WallLayerCount"]), QStringLiteral("2"));
+        QCOMPARE(TextAt(room["Windows"][0]["WindowHeight"]), QStringLiteral("1.8"));
+        QCOMPARE(TextAt(room["Windows"][0]["WindowKind"]), QStringLiteral("Inclined"));
+        const nlohmann::json& results = file["results"]["rooms"][0];
+        QCOMPARE(TextAt(results["windows"][0]["Name"]), QStringLiteral("Окно 1"));
+        QCOMPARE(TextAt(results["walls"][0]["Name"]), QStringLiteral("Стена 1"));
+        QCOMPARE(TextAt(results["totals"]["GrandHourTotal"]["12-13"]),
                  ui->Grid("StringGrid6")->Cell(11, 4).trimmed());
 
         ui->Get<QAction>("NewItem")->trigger();
@@ -169,7 +172,7 @@ private slots:
         QTest::newRow("not JSON") << QByteArray("{\"Latitude\": ") << "ошибка в строке 1, столбце 14";
         QTest::newRow("another format") << QByteArray(R"({"format": "other", "version": 1, "inputs": {}})")
                                         << "не является проектом";
-        QTest::newRow("newer version") << QByteArray(R"({"format": "solargain-project", "version": 2, "inputs": {}})")
+        QTest::newRow("newer version") << QByteArray(R"({"format": "solargain-project", "version": 3, "inputs": {}})")
                                        << "более новой программой";
         QTest::newRow("wrong type") << QByteArray(R"({"Walls": "да"})") << "Walls";
         QTest::newRow("unknown key") << QByteArray(R"({"Foo": "1"})") << "Неизвестный ключ \"Foo\"";
@@ -211,8 +214,9 @@ private slots:
         SaveAs(path);
         QCOMPARE(ui->errors, QStringList{"Высота окна Н: «x» — не число."});
         const nlohmann::json file = nlohmann::json::parse(ReadFile(path).toStdString());
-        QCOMPARE(TextAt(file["inputs"]["WindowHeight"]), QStringLiteral("x"));
-        QVERIFY(file["results"] == nlohmann::json({{"error", "Высота окна Н: «x» — не число."}}));
+        QCOMPARE(TextAt(file["inputs"]["Rooms"][0]["Windows"][0]["WindowHeight"]), QStringLiteral("x"));
+        QVERIFY2(TextAt(file["results"]["error"]).endsWith(QStringLiteral("Высота окна Н: «x» — не число.")),
+                 qPrintable(TextAt(file["results"]["error"])));
         QVERIFY(!ui->form->isWindowModified());
         QVERIFY(!ui->Get<QLabel>("WindowsFailureLine")->isHidden());
     }

@@ -146,7 +146,7 @@ private slots:
         AnswerFiles(QString());
         AnswerPrinter(PathOf("отчёт.pdf"), false);
         if (item == QStringLiteral("ChartSaveButton")) {
-            ui->SelectTab("PageControl2", 3);
+            ui->ShowChartsPage();
             ui->Press("ChartSaveButton");
         } else {
             Trigger(item.toLatin1().constData());
@@ -224,7 +224,7 @@ private slots:
     // rows of "Итого :", the orientations the totals add are drawn bold.
     void chartsShowTheTotalsRows() {
         TypeProject();
-        ui->SelectTab("PageControl2", 3);
+        ui->ShowChartsPage();
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
         const QChart* totals = ui->Get<QChartView>("ChartView1")->chart();
         const auto* columns = qobject_cast<QStackedBarSeries*>(totals->series().value(0));
@@ -251,7 +251,7 @@ private slots:
         // A changed input is in the charts the next time the page is shown.
         ui->ShowInputPage();
         ui->Type("Edit4", QStringLiteral("25"));
-        ui->SelectTab("PageControl2", 3);
+        ui->ShowChartsPage();
         const auto* again = qobject_cast<QStackedBarSeries*>(ui->Get<QChartView>("ChartView1")->chart()->series()[0]);
         QCOMPARE(again->barSets()[1]->at(0), TotalsRow(5)[0]);
     }
@@ -262,7 +262,7 @@ private slots:
         TypeProject();
         ui->ShowInputPage();
         ui->Type("Edit33", QStringLiteral("4"));  // one more wall layer than entered
-        ui->SelectTab("PageControl2", 3);
+        ui->ShowChartsPage();
         QCOMPARE(ui->errors.size(), 1);
         QVERIFY(ui->Get<QLabel>("ChartsFailureLine")->isVisibleTo(ui->form.get()));
         QVERIFY(ui->Get<QLabel>("ChartsFailureLine")->text().contains(QStringLiteral("Не введён слой 4 стены")));
@@ -271,7 +271,7 @@ private slots:
 
         ui->ShowInputPage();
         ui->Type("Edit33", QStringLiteral("3"));
-        ui->SelectTab("PageControl2", 3);
+        ui->ShowChartsPage();
         QVERIFY(!ui->Get<QLabel>("ChartsFailureLine")->isVisibleTo(ui->form.get()));
         QVERIFY(ui->Get<QPushButton>("ChartSaveButton")->isEnabled());
         QVERIFY(!ui->Get<QChartView>("ChartView1")->chart()->series().isEmpty());
@@ -279,7 +279,7 @@ private slots:
 
     void chartsAreSavedAsPngAndSvg() {
         TypeProject();
-        ui->SelectTab("PageControl2", 3);
+        ui->ShowChartsPage();
         AnswerFiles(PathOf("графики.png"));
         ui->Press("ChartSaveButton");
         AnswerFiles(PathOf("графики.svg"));

@@ -311,7 +311,7 @@ private slots:
         QTest::newRow("wall area below 0") << "Edit4"
                                            << "-20" << 2 << "Площадь стены F должна быть не меньше 0 (введено -20)";
         QTest::newRow("ρст above 1, from the charts") << "Edit22"
-                                                      << "1.2" << 3
+                                                      << "1.2" << 4
                                                       << "Коэффициент поглощения солнечной радиации поверхностью "
                                                          "стены ρст должен быть от 0 до 1 (введено 1.2)";
         QTest::newRow("tн.ср unreadable")
@@ -407,10 +407,10 @@ private slots:
         };
         QWidget* focused = t.Edit("Edit1");
         focused->setFocus();
-        // Ctrl+1 … Ctrl+4 select the pages in their order.
-        const char* pages[] = {"TabSheet10", "TabSheet13", "TabSheet14", "TabSheet9"};
-        const Qt::Key keys[] = {Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_1};
-        for (int i = 0; i < 4; ++i) {
+        // Ctrl+1 … Ctrl+5 select the pages in their order.
+        const char* pages[] = {"TabSheet10", "TabSheet13", "TabSheet15", "TabSheet14", "TabSheet9"};
+        const Qt::Key keys[] = {Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_1};
+        for (int i = 0; i < 5; ++i) {
             QTest::keyClick(t.form.get(), keys[i], Qt::ControlModifier);
             QCOMPARE(t.CurrentPage(), t.Get<QWidget>(pages[i]));
         }

@@ -182,6 +182,8 @@ TEST(Building, ProjectOpensAsOneRoomAndComputesTheSameTotals) {
         R"({"WindowKind": "Horizontal", "WindSpeed": "2", "WindowOrientations": ["С"], "Roof": true, )" + roof + "}",
         R"({"Windows": false, "Walls": true, "IndoorTemp": "24", )" + wall + "}",
         R"({"City": "Москва", "WindowOrientations": ["СВ", "ЮВ"], "Walls": true, )" + wall + "}",
+        // A wall typed but not checked is kept, not computed.
+        R"({"WindowOrientations": ["Ю"], "Walls": false, )" + wall + "}",
     };
     // clang-format on
     for (const std::string& document : projects) {
@@ -192,8 +194,12 @@ TEST(Building, ProjectOpensAsOneRoomAndComputesTheSameTotals) {
         ASSERT_EQ(building.Rooms.size(), 1u);
         const RoomInputs& room = building.Rooms.front();
         EXPECT_EQ(room.Windows.size(), project.Windows ? 1u : 0u);
-        EXPECT_EQ(room.Walls.size(), project.Walls ? 1u : 0u);
+        EXPECT_EQ(room.Walls.size(), project.Walls || document.find("WallArea") != std::string::npos ? 1u : 0u);
+        if (!room.Walls.empty()) {
+            EXPECT_EQ(room.Walls.front().Included, project.Walls);
+        }
         EXPECT_EQ(room.Roof.has_value(), project.Roof);
+        EXPECT_EQ(ReadAnyBuilding(WriteBuildingInputsJson(building).dump()), building);
         ExpectSameTotals(ComputeBuilding(building).Rooms.front().Totals, RunProject(project).Totals);
     }
 }
@@ -275,7 +281,7 @@ TEST(Building, RefusalsNameRoomElementAndField) {
         {"a window's value out of range", R"([{"Name": "102", "Windows": [{"Name": "Окно 2", "WindowHeight": "-1"}]}])",
          "{}", "Помещение «102», окно «Окно 2»: Высота окна"},
         {"a key of another part", R"([{"Name": "101", "Walls": [{"Name": "Стена 1", "WindowHeight": "1"}]}])", "{}",
-         "Помещение «101», стена «Стена 1»: Неизвестный ключ \"WindowHeight\" (известны: Name, WallArea,"},
+         "Помещение «101», стена «Стена 1»: Неизвестный ключ \"WindowHeight\" (известны: Name, Included, WallArea,"},
         {"a roof layer never entered", R"([{"Name": "101", "Roof": {"Name": "Кровля", "RoofLayerCount": "1"}}])", "{}",
          "Помещение «101», покрытие «Кровля»: Не введён слой 1 покрытия"},
         {"a site key in a room", R"([{"Name": "101", "Latitude": "50"}])", "{}",
