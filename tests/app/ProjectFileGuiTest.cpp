@@ -218,10 +218,11 @@ private slots:
         ui.reset();
         StartWindow();
         Open(path);
-        QCOMPARE(ui->errors,
-                 QStringList{QStringLiteral("В файле записано 99999 в ключе results.rooms[0].totals.GrandHourTotal.12-13, "
-                                            "расчёт даёт %1; показан расчёт.")
-                                 .arg(computed)});
+        QCOMPARE(
+            ui->errors,
+            QStringList{QStringLiteral("В файле записано 99999 в ключе results.rooms[0].totals.GrandHourTotal.12-13, "
+                                       "расчёт даёт %1; показан расчёт.")
+                            .arg(computed)});
         ui->ShowTotalsPage();
         QCOMPARE(ui->Grid("StringGrid6")->Cell(kGrandValueRow, 4).trimmed(), computed);
     }

@@ -135,8 +135,7 @@ private slots:
         const nlohmann::json& results = file["results"]["rooms"][0];
         QCOMPARE(TextAt(results["windows"][0]["Name"]), QStringLiteral("Окно 1"));
         QCOMPARE(TextAt(results["walls"][0]["Name"]), QStringLiteral("Стена 1"));
-        QCOMPARE(TextAt(results["totals"]["GrandHourTotal"]["12-13"]),
-                 ui->Grid("StringGrid6")->Cell(11, 4).trimmed());
+        QCOMPARE(TextAt(results["totals"]["GrandHourTotal"]["12-13"]), ui->Grid("StringGrid6")->Cell(11, 4).trimmed());
 
         ui->Get<QAction>("NewItem")->trigger();
         QCOMPARE(ControlsOf(*ui->form), startUp);
