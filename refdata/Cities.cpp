@@ -165,7 +165,7 @@ const std::vector<City>& OwnCities() { return OwnRows(); }
 bool IsDoubtful(const City& city) { return !city.own && city.confidence == "L"; }
 
 std::string CityMark(const City& city) {
-    if (city.own) return " · мой";
+    if (city.own) return std::string(kOwnRowMark);
     return IsDoubtful(city) ? " · " + std::string(kDoubtMark) : std::string();
 }
 

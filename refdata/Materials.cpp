@@ -114,6 +114,8 @@ void SetOwnMaterials(std::vector<OwnMaterial> materials) { OwnRows() = std::move
 
 const std::vector<OwnMaterial>& OwnMaterials() { return OwnRows(); }
 
+std::string MaterialMark(const MaterialChoice& choice) { return choice.own ? std::string(kOwnRowMark) : std::string(); }
+
 std::string OwnMaterialSource(std::string_view source) {
     return "Мой материал: " + (source.empty() ? std::string("источник не указан") : std::string(source));
 }

@@ -75,6 +75,9 @@ struct MaterialChoice {
     bool own = false;  // from the user's own table of materials, listed marked «мой»
 };
 
+// What follows the material in a list: " · мой" for an own one, else empty.
+std::string MaterialMark(const MaterialChoice& choice);
+
 // A material of the user's own table: name and ρ₀ (MaterialLabel), λ and s
 // for both conditions, and the user's words on where the figures come from.
 struct OwnMaterial {

@@ -7,6 +7,9 @@
 
 // Reading the built-in text tables: lines, fields and numbers as written.
 
+// What follows a row of the user's own tables wherever it is listed.
+inline constexpr std::string_view kOwnRowMark = " · мой";
+
 // A fault in a table, with the line it was found on.
 class TableError : public std::runtime_error {
 public:
