@@ -71,7 +71,10 @@ void AddUserTableItems(TForm1* form, QMenu* menu) {
         std::string problem;
         UseUserTable(LoadUserTable(Std(UserTablesFolder()), kind, problem));
         if (!problem.empty()) problems << Text(problem);
-        QAction* item = menu->addAction(Text(UserTableTitle(kind)) + QStringLiteral("…"));
+        // «Мои &материалы…»: the mnemonic on the word that tells the tables apart.
+        QString caption = Text(UserTableTitle(kind)) + QStringLiteral("…");
+        caption.insert(caption.indexOf(QLatin1Char(' ')) + 1, QLatin1Char('&'));
+        QAction* item = menu->addAction(caption);
         item->setObjectName(ObjectName(kind, "Item"));
         QObject::connect(item, &QAction::triggered, form, [form, kind] {
             auto* dialog = new UserTablesDialog(form, kind);
