@@ -26,6 +26,7 @@ std::string SetAsideName(const std::string& path) {
 
 UserTable LoadUserTable(const std::string& folder, UserTableKind kind, std::string& problem) {
     problem.clear();
+    if (folder.empty()) return {kind, {}};  // no data folder: nothing kept yet
     const std::string path = PathIn(folder, kind);
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return {kind, {}};
@@ -43,6 +44,7 @@ UserTable LoadUserTable(const std::string& folder, UserTableKind kind, std::stri
 }
 
 void SaveUserTable(const std::string& folder, const UserTable& table) {
+    if (folder.empty()) throw CalcError("Не найдена папка данных пользователя: таблица не сохранена");
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
