@@ -22,22 +22,26 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 const QString kFieldName = QStringLiteral("Город");
 const QString kHint = QStringLiteral("Выберите город из списка: широта, tн.ср и Aтн заполнятся из таблицы климата");
 
-// Names compare as the table finds them: case, "ё" and blanks aside.
+// Names compare as the table finds them: case, "ё" and blanks aside; a name
+// of no table (a project's, shown as typed) as it is written.
 bool SameCity(const QString& typed, const QString& name) {
+    if (typed.trimmed() == name.trimmed()) return true;
     const City* city = FindCity(typed.toStdString());
     return city != nullptr && Text(city->name) == name;
 }
 constexpr int kFieldWidth = 150;
 
-// "Москва — 56°, tн.ср 19.2 °С, Aтн 10.2 °С": what choosing the city puts in.
+// "Москва — 56°, tн.ср 19.2 °С, Aтн 10.2 °С": what choosing the city puts in,
+// followed by the city's mark («· проверьте по СП», «· мой»).
 PickList::Entry EntryOf(const City& city) {
     const QString name = Text(city.name);
-    const QString shown = QStringLiteral("%1 — %2°, tн.ср %3 °С, Aтн %4 °С")
+    const QString shown = QStringLiteral("%1 — %2°, tн.ср %3 °С, Aтн %4 °С%5")
                               .arg(name)
                               .arg(RoundedLatitude(city.latitude))
-                              .arg(Text(city.julyMean), Text(city.dailyAmplitude));
-    const QString tip = QStringLiteral("%1; центр города на %2° с. ш.\n%3")
-                            .arg(Text(city.region), Text(city.latitude), Text(CitySourceLabel(city)));
+                              .arg(Text(city.julyMean), Text(city.dailyAmplitude), Text(CityMark(city)));
+    const QString tip = city.own ? QStringLiteral("%1° с. ш.\n%2").arg(Text(city.latitude), Text(CitySourceLabel(city)))
+                                 : QStringLiteral("%1; центр города на %2° с. ш.\n%3")
+                                       .arg(Text(city.region), Text(city.latitude), Text(CitySourceLabel(city)));
     return {name, shown, tip};
 }
 
@@ -136,6 +140,16 @@ void CityPicker::ShowOpenedCity(const QString& name) {
     form_->CityEdit->setText(name);
     recognised_.clear();
     if (name.trimmed().isEmpty()) return;
+    if (FindCity(name.toStdString()) == nullptr) {
+        // A city of another user's own table, or one typed by hand: the
+        // project carries its figures, so it stands as the file names it.
+        recognised_ = name;
+        ShowLine(Line::Source,
+                 QStringLiteral("Город «%1» — не из таблицы климата и не из ваших городов: широта, tн.ср и Aтн — "
+                                "как в проекте")
+                     .arg(name.trimmed()));
+        return;
+    }
     try {
         const City& city = CityNamed(name.toStdString());
         ChooseCity(city);

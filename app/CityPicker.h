@@ -10,7 +10,9 @@ class TForm1;
 struct City;
 
 // The field «Город» of the site block. Typing offers the cities of the
-// climate table whose name starts with the text; choosing one (from the
+// climate table and the user's own (marked «мой») whose name starts with the
+// text, a doubtful row marked «проверьте по СП» in the list and on the source
+// line once chosen; choosing one (from the
 // list, or Enter on a name) puts its latitude in whole degrees, tн.ср and
 // Atн into their inputs as typing would, and the line beside the field
 // names the source of the figures. A city that is not in the table, or that
@@ -46,7 +48,9 @@ public:
     // when none was, or the field was emptied.
     QString RecognisedCity() const { return recognised_; }
     // The city named by a file opened, its figures already put in: shown, and
-    // recognised when it is an offered city inside 40–60°, else marked.
+    // recognised when it is an offered city inside 40–60°, marked when it is
+    // one outside; a name of no table (another user's own city) stands as
+    // typed, unmarked, the line saying the figures are the project's.
     void ShowOpenedCity(const QString& name);
     // Marks the field when its text is not the city recognised (a name typed
     // and not chosen); true when it is marked.

@@ -1,5 +1,5 @@
 // The main menu: "Файл" (new, open, save, save as, the recent files, print,
-// exit) and "Справка" (reference topics, about box), each item with its
+// exit) and "Справка" (reference topics, own tables, about box), each item with its
 // mnemonic, the usual ones with their standard shortcuts.
 
 #include <QAction>
@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "MainForm.h"
+#include "UserTablesDialog.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ void TForm1::CreateMainMenu() {
     N12 = MakeItem(N11, "N12", QStringLiteral("Теплотехнические характеристики ограждений"));
     tt1 = MakeItem(N11, "tt1", QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
     N13 = MakeItem(N11, "N13", QStringLiteral("Расчетные схемы"));
+    AddUserTableItems(this, N5);  // «Мои материалы…», «Мои города…»
     N10 = MakeSeparator(N5, "N10");
     N6 = MakeItem(N5, "N6", QStringLiteral("&О программе"));
 

@@ -160,7 +160,9 @@ void MaterialPicker::ShowMatching(const QString& text, bool allWhenNone) {
     const QString conditionsLine = QStringLiteral("Условия эксплуатации ") + Text(ConditionsName(conditions));
     for (const MaterialChoice& m : found) {
         const QString name = Text(m.name);
-        entries.push_back({name, QStringLiteral("%1 — s %2, λ %3").arg(name, Text(m.absorption), Text(m.conductivity)),
+        entries.push_back({name,
+                           QStringLiteral("%1 — s %2, λ %3%4")
+                               .arg(name, Text(m.absorption), Text(m.conductivity), Text(MaterialMark(m))),
                            conditionsLine + QStringLiteral(". ") + Text(m.source)});
     }
     list_->Show(entries);

@@ -200,11 +200,19 @@ int ComputeBuildingResults(const CommandLine& cl, const BuildingInputs& building
     return WriteOutput(cl, workbook, text, err);
 }
 
+// A document naming a doubtful city of the climate table is read as any
+// other; standard error says to check its figures.
+void NoteDoubtfulCity(const ProjectInputs& inputs, std::ostream& err) {
+    const City* city = FindCity(inputs.City);
+    if (city != nullptr && IsDoubtful(*city)) err << CityDoubtNote(*city) << '\n';
+}
+
 int Compute(const CommandLine& cl, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string reason;
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
     const AnyProject project = ReadingDocument(cl.file, [&text] { return ReadAnyProjectOrBuilding(*text); });
+    NoteDoubtfulCity(project.Building ? project.Building->Site.Inputs : *project.Project, err);
     if (project.Building) return ComputeBuildingResults(cl, *project.Building, out, err);
     return ComputeProject(cl, *project.Project, *text, out, err);
 }
@@ -218,6 +226,7 @@ int Convert(const CommandLine& cl, std::istream& in, std::ostream& out, std::ost
     const std::optional<std::string> text = ReadDocument(cl.file, in, reason);
     if (!text) return Fail(kExitUnreadable, ErrorBoxText(reason), cl.format, out, err);
     const BuildingInputs building = ReadingDocument(cl.file, [&text] { return ReadAnyBuilding(*text); });
+    NoteDoubtfulCity(building.Site.Inputs, err);
     const BuildingOutcome outcome = ComputeBuildingOutcome(building);
     out << WriteBuildingFile(building, outcome);
     if (const ProjectError* error = std::get_if<ProjectError>(&outcome)) {

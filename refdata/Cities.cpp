@@ -45,8 +45,8 @@ struct Range {
 // clang-format off
 constexpr Range kRanges[] = {
     {&City::latitude,       "latitude",        35, 75},
-    {&City::julyMean,       "July mean",        0, 35},
-    {&City::dailyAmplitude, "daily amplitude",  1, 25},
+    {&City::julyMean,       "July mean",       kJulyMeanLow,  kJulyMeanHigh},
+    {&City::dailyAmplitude, "daily amplitude", kAmplitudeLow, kAmplitudeHigh},
     {&City::warmPeriod095,  "t 0.95",           5, 40},
 };
 // clang-format on
@@ -56,17 +56,41 @@ std::string_view HeaderWord(std::string_view header) { return Trimmed(header.sub
 void CheckRow(const City& city) {
     if (city.name.empty()) throw std::runtime_error("no city name");
     for (const Range& r : kRanges) CheckFigure(r.what, city.*r.field, r.low, r.high, r.field != &City::latitude);
-    if (city.confidence != "M" && city.confidence != "L") {
-        throw std::runtime_error("confidence '" + city.confidence + "' is not M or L");
+    if (city.confidence != "M" && city.confidence != "L" && city.confidence != "X") {
+        throw std::runtime_error("confidence '" + city.confidence + "' is not M, L or X");
     }
+    if (city.confidence == "X" && city.flags.empty()) throw std::runtime_error("a row left out says not why");
     if (city.edition.empty() || city.source.empty() || city.latitudeSource.empty()) {
         throw std::runtime_error("the edition or a source is missing");
     }
 }
 
+std::vector<City>& OwnRows() {
+    static std::vector<City> rows;
+    return rows;
+}
+
+// The table's offered cities and the own ones, alphabetical; of two of one
+// name the table's comes first.
+std::vector<const City*> PickableCities() {
+    std::vector<const City*> list = OfferedCities();
+    for (const City& city : OwnRows()) list.push_back(&city);
+    std::stable_sort(list.begin(), list.end(),
+                     [](const City* a, const City* b) { return RussianLess(a->name, b->name); });
+    return list;
+}
+
+const City* FindAmong(const std::vector<const City*>& cities, std::string_view name) {
+    const std::u32string folded = FoldedName(Trimmed(name));
+    for (const City* city : cities) {
+        if (FoldedName(city->name) == folded) return city;
+    }
+    return nullptr;
+}
+
 std::vector<const City*> OfferedWhere(bool (*matches)(std::string_view, std::string_view), std::string_view text) {
     std::vector<const City*> found;
-    for (const City* city : OfferedCities()) {
+    for (const City* city : PickableCities()) {
         if (matches(city->name, Trimmed(text))) found.push_back(city);
     }
     return found;
@@ -117,7 +141,7 @@ const std::vector<const City*>& OfferedCities() {
         std::vector<const City*> list;
         std::set<std::u32string> names;
         for (const City& city : CityTable()) {
-            if (city.confidence == "M" && names.insert(FoldedName(city.name)).second) {
+            if (city.confidence != "X" && names.insert(FoldedName(city.name)).second) {
                 list.push_back(&city);
             }
         }
@@ -131,17 +155,27 @@ std::vector<const City*> CitiesStartingWith(std::string_view prefix) { return Of
 
 std::vector<const City*> CitiesContaining(std::string_view text) { return OfferedWhere(ContainsFolded, text); }
 
-const City* FindCity(std::string_view name) {
-    const std::u32string folded = FoldedName(Trimmed(name));
-    for (const City* city : OfferedCities()) {
-        if (FoldedName(city->name) == folded) return city;
-    }
-    return nullptr;
+void SetOwnCities(std::vector<City> cities) {
+    for (City& city : cities) city.own = true;
+    OwnRows() = std::move(cities);
 }
+
+const std::vector<City>& OwnCities() { return OwnRows(); }
+
+bool IsDoubtful(const City& city) { return !city.own && city.confidence == "L"; }
+
+std::string CityMark(const City& city) {
+    if (city.own) return std::string(kOwnRowMark);
+    return IsDoubtful(city) ? " · " + std::string(kDoubtMark) : std::string();
+}
+
+const City* FindCity(std::string_view name) { return FindAmong(PickableCities(), name); }
+
+const City* FindTableCity(std::string_view name) { return FindAmong(OfferedCities(), name); }
 
 std::vector<const City*> ClosestCities(std::string_view name, std::size_t count) {
     std::vector<std::pair<std::size_t, const City*>> ranked;
-    for (const City* city : OfferedCities()) ranked.emplace_back(FoldedEditDistance(name, city->name), city);
+    for (const City* city : PickableCities()) ranked.emplace_back(FoldedEditDistance(name, city->name), city);
     // The offered list is alphabetical, so a stable sort keeps equals in that order.
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<const City*> closest;
@@ -180,6 +214,7 @@ CityChoice ChooseCity(const City& city) {
 }
 
 std::string CityClimateSource(const City& city) {
+    if (city.own) return city.source.empty() ? std::string("источник не указан") : city.source;
     // The main edition is not named by the transcription; its columns match 2018/2020.
     const bool mainEdition = city.edition.starts_with("СП 131.13330 (редакция не указана");
     return (mainEdition ? std::string("СП 131.13330 (редакции 2018/2020)") : city.edition) +
@@ -187,5 +222,12 @@ std::string CityClimateSource(const City& city) {
 }
 
 std::string CitySourceLabel(const City& city) {
-    return "Климат: " + CityClimateSource(city) + "; широта — центр города";
+    if (city.own) return "Мой город: " + CityClimateSource(city);
+    return "Климат: " + CityClimateSource(city) + "; широта — центр города" + CityMark(city);
+}
+
+std::string CityDoubtNote(const City& city) {
+    return "Город " + QuotedText(city.name) + ": строка таблицы климата сомнительна" +
+           (city.flags.empty() ? std::string(" (город не найден в списках метеостанций)") : " (" + city.flags + ")") +
+           ": " + std::string(kDoubtMark) + " широту, tн.ср и Aтн";
 }

@@ -18,33 +18,59 @@ struct City {
     std::string dailyAmplitude;  // Atн: mean daily amplitude of the warmest month, °С
     std::string warmPeriod095;   // air temperature of the warm period at 0.95, °С
     std::string edition;         // edition of the climate code the values come from
-    std::string confidence;      // "M" (a transcription, values plausible) or "L" (doubtful)
-    std::string flags;           // why a row is doubtful, or empty
-    std::string source;          // where the climate values were read
+    std::string confidence;      // "M" (a transcription, values plausible), "L" (doubtful) or "X" (left out)
+    std::string flags;           // why a row is doubtful or left out, or empty
+    std::string source;          // where the climate values were read; the user's words for an own row
     std::string latitudeSource;  // where the coordinates were read
+    bool own = false;            // a row of the user's own table of cities, not of the climate table
 };
+
+// Figures of a city that are plausible at all, °С: tн.ср and Atн.
+inline constexpr double kJulyMeanLow = 0;
+inline constexpr double kJulyMeanHigh = 35;
+inline constexpr double kAmplitudeLow = 1;
+inline constexpr double kAmplitudeHigh = 25;
+
+// A row of confidence L: offered, and always shown with kDoubtMark.
+bool IsDoubtful(const City& city);
+inline constexpr std::string_view kDoubtMark = "проверьте по СП";
+// What stands after a city's line in a list and after its source line:
+// " · проверьте по СП" for a doubtful row, " · мой" for an own row, else empty.
+std::string CityMark(const City& city);
 
 // The rows of a table in the form of data/cities-warm-period.csv: lines
 // starting with "#" are remarks, the first other line names the columns,
 // fields are comma-separated with "..." quoting. A malformed row throws
 // std::runtime_error naming its line; so does a confidence other than M or
-// L, so that a row marked otherwise is never left out of the offer unseen.
+// L or X, so that a row marked otherwise is never left out of the offer unseen;
+// a row of X must say in its flags why it is left out.
 std::vector<City> ParseCities(std::string_view text);
 
 // Every row of the built-in table, in its order.
 const std::vector<City>& CityTable();
 
-// The cities offered to the user: rows of confidence M, the first row of each
-// name, in alphabetical order.
+// The cities of the climate table offered to the user: rows of confidence M
+// and L (never X), the first row of each name, in alphabetical order.
 const std::vector<const City*>& OfferedCities();
 
-// Offered cities whose name starts with / contains the text, ignoring case,
-// "ё" and blanks around the text; all of them for an empty text. Alphabetical.
+// The user's own cities, offered with those of the table (marked «мой») and
+// looked up by the functions below, until replaced. Set and read on the
+// program's one user-interface thread; the command-line tool sets none. The
+// pointers those functions return stay valid until the next call.
+void SetOwnCities(std::vector<City> cities);
+const std::vector<City>& OwnCities();
+
+// Offered cities, the table's and the user's own, whose name starts with /
+// contains the text, ignoring case, "ё" and blanks around the text; all of
+// them for an empty text. Alphabetical.
 std::vector<const City*> CitiesStartingWith(std::string_view prefix);
 std::vector<const City*> CitiesContaining(std::string_view text);
 
 // The offered city of that name, ignoring case and "ё"; nullptr when none.
+// The table's city wins over an own city of the same name.
 const City* FindCity(std::string_view name);
+// The same among the cities of the table alone.
+const City* FindTableCity(std::string_view name);
 
 // The offered cities nearest to a name by edit distance of the folded names,
 // nearest first (alphabetical among equals), at most `count`.
@@ -89,5 +115,10 @@ inline constexpr std::array<CityInput, 3> kCityInputs{{
 std::string CityClimateSource(const City& city);
 
 // The line shown beside the chosen figures: "Климат: <CityClimateSource>;
-// широта — центр города".
+// широта — центр города", followed by CityMark; for an own city "Мой город:
+// <source>".
 std::string CitySourceLabel(const City& city);
+
+// What the command-line tool says on standard error when a document names a
+// doubtful city: the figures are taken, and should be checked.
+std::string CityDoubtNote(const City& city);

@@ -35,10 +35,10 @@ struct Figure {
 constexpr Figure kFigures[] = {
     {&MaterialRow::heatCapacity,       "c0",      0.1, 5},
     {&MaterialRow::dryConductivity,    "λ0",     0.01, 5},
-    {&MaterialRow::conductivityA,      "λ А",    0.01, 5},
-    {&MaterialRow::conductivityB,      "λ Б",    0.01, 5},
-    {&MaterialRow::absorptionA,        "s А",     0.1, 30},
-    {&MaterialRow::absorptionB,        "s Б",     0.1, 30},
+    {&MaterialRow::conductivityA,      "λ А",   kConductivityLow, kConductivityHigh},
+    {&MaterialRow::conductivityB,      "λ Б",   kConductivityLow, kConductivityHigh},
+    {&MaterialRow::absorptionA,        "s А",   kAbsorptionLow,   kAbsorptionHigh},
+    {&MaterialRow::absorptionB,        "s Б",   kAbsorptionLow,   kAbsorptionHigh},
     {&MaterialRow::vapourPermeability, "μ",     0.001, 1},
 };
 // clang-format on
@@ -103,7 +103,32 @@ void CheckTable(const MaterialTable& table) {
     }
 }
 
+std::vector<OwnMaterial>& OwnRows() {
+    static std::vector<OwnMaterial> rows;
+    return rows;
+}
+
 }  // namespace
+
+void SetOwnMaterials(std::vector<OwnMaterial> materials) { OwnRows() = std::move(materials); }
+
+const std::vector<OwnMaterial>& OwnMaterials() { return OwnRows(); }
+
+std::string MaterialMark(const MaterialChoice& choice) { return choice.own ? std::string(kOwnRowMark) : std::string(); }
+
+std::string OwnMaterialSource(std::string_view source) {
+    return "Мой материал: " + (source.empty() ? std::string("источник не указан") : std::string(source));
+}
+
+const MaterialRow* TableMaterialLabelled(std::string_view label) {
+    const std::u32string folded = FoldedName(Trimmed(label));
+    for (const MaterialTable& table : MaterialTables()) {
+        for (const MaterialRow& row : table.rows) {
+            if (row.offered && FoldedName(MaterialLabel(row)) == folded) return &row;
+        }
+    }
+    return nullptr;
+}
 
 std::string_view ConditionsName(Conditions conditions) { return conditions == Conditions::A ? "А" : "Б"; }
 
@@ -158,21 +183,23 @@ std::vector<MaterialChoice> MaterialsFor(Conditions conditions) {
     const bool a = conditions == Conditions::A;
     struct Offered {
         const MaterialRow* row;
-        const MaterialTable* table;
+        std::string source;
+        bool own;
     };
     std::vector<Offered> offered;
     for (const MaterialTable& table : MaterialTables()) {
         for (const MaterialRow& row : table.rows) {
-            if (row.offered) offered.push_back({&row, &table});
+            if (row.offered) offered.push_back({&row, table.source, false});
         }
     }
+    for (const OwnMaterial& own : OwnRows()) offered.push_back({&own.row, OwnMaterialSource(own.source), true});
     // By material name, stable: the densities of one material keep the order of their table.
     std::stable_sort(offered.begin(), offered.end(),
                      [](const Offered& x, const Offered& y) { return RussianLess(x.row->name, y.row->name); });
     std::vector<MaterialChoice> list;
-    for (const auto& [row, table] : offered) {
+    for (const auto& [row, source, own] : offered) {
         list.push_back({MaterialLabel(*row), a ? row->absorptionA : row->absorptionB,
-                        a ? row->conductivityA : row->conductivityB, table->source});
+                        a ? row->conductivityA : row->conductivityB, source, own});
     }
     return list;
 }

@@ -38,6 +38,13 @@ struct MaterialRow {
     bool offered = false;            // in the material list of the layer entry
 };
 
+// Design figures of a material that are plausible at all: λ, Вт/(м·°С), and
+// s, Вт/(м²·°С).
+inline constexpr double kConductivityLow = 0.01;
+inline constexpr double kConductivityHigh = 5;
+inline constexpr double kAbsorptionLow = 0.1;
+inline constexpr double kAbsorptionHigh = 30;
+
 struct MaterialTable {
     std::string id;
     std::string confidence;  // "H" or "M"
@@ -65,10 +72,32 @@ struct MaterialChoice {
     std::string absorption;
     std::string conductivity;
     std::string source;
+    bool own = false;  // from the user's own table of materials, listed marked «мой»
 };
 
+// What follows the material in a list: " · мой" for an own one, else empty.
+std::string MaterialMark(const MaterialChoice& choice);
+
+// A material of the user's own table: name and ρ₀ (MaterialLabel), λ and s
+// for both conditions, and the user's words on where the figures come from.
+struct OwnMaterial {
+    MaterialRow row;
+    std::string source;
+};
+// The user's own materials, offered with those of the tables until replaced.
+// Set and read on the program's one user-interface thread.
+void SetOwnMaterials(std::vector<OwnMaterial> materials);
+const std::vector<OwnMaterial>& OwnMaterials();
+
+// The source line of an own material: "Мой материал: <source>".
+std::string OwnMaterialSource(std::string_view source);
+
+// The offered row of the tables named by that label (ignoring case and
+// "ё"), or nullptr; own materials are not looked at.
+const MaterialRow* TableMaterialLabelled(std::string_view label);
+
 // The offered materials with their figures for the conditions, named by
-// MaterialLabel, in alphabetical order.
+// MaterialLabel, in alphabetical order; the own ones among them.
 std::vector<MaterialChoice> MaterialsFor(Conditions conditions);
 
 // The offered materials whose name contains the text, ignoring case, "ё"

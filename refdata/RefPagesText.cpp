@@ -153,7 +153,11 @@ void AddMaterialPages(std::string& text, std::string_view fileName, const Materi
 }  // namespace
 
 std::vector<std::vector<const City*>> CityPages() {
-    const std::vector<const City*>& cities = OfferedCities();
+    // The pages show the rows taken as they are; the doubtful ones are offered with their mark only.
+    std::vector<const City*> cities;
+    for (const City* city : OfferedCities()) {
+        if (!IsDoubtful(*city)) cities.push_back(city);
+    }
     std::vector<std::vector<const City*>> pages;
     std::size_t first = 0;
     for (const std::size_t size : EvenParts(cities.size(), 2 * kCityRowsPerBlock)) {

@@ -21,7 +21,7 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string> CsvFields(std::string_view line) {
+std::vector<std::string> CsvFields(std::string_view line, char separator) {
     std::vector<std::string> fields(1);
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -37,7 +37,7 @@ std::vector<std::string> CsvFields(std::string_view line) {
             }
         } else if (c == '"') {
             quoted = true;
-        } else if (c == ',') {
+        } else if (c == separator) {
             fields.emplace_back();
         } else {
             fields.back() += c;

@@ -7,6 +7,9 @@
 
 // Reading the built-in text tables: lines, fields and numbers as written.
 
+// What follows a row of the user's own tables wherever it is listed.
+inline constexpr std::string_view kOwnRowMark = " · мой";
+
 // A fault in a table, with the line it was found on.
 class TableError : public std::runtime_error {
 public:
@@ -19,9 +22,10 @@ std::vector<std::string_view> TextLines(std::string_view text);
 
 std::string_view Trimmed(std::string_view text);
 
-// The comma-separated fields of one CSV line; "..." quotes a field, "" inside
-// it is one quote. Throws std::runtime_error for an unclosed quote.
-std::vector<std::string> CsvFields(std::string_view line);
+// The comma-separated fields of one CSV line (or separated by `separator`);
+// "..." quotes a field, "" inside it is one quote. Throws std::runtime_error
+// for an unclosed quote.
+std::vector<std::string> CsvFields(std::string_view line, char separator = ',');
 
 // The "|"-separated cells of a line, each trimmed.
 std::vector<std::string> PipeCells(std::string_view line);

@@ -247,7 +247,8 @@ void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     QCOMPARE(ItemsOf(t.Get<QMenu>("N1")),
              (QStringList{"&Новый", "&Открыть", "&Сохранить", "Сохранить &как…", "-", "&Печать", "Печать о&тчёта…",
                           "Отчёт (P&DF)…", "&Экспорт результатов…", "-", "В&ыход"}));
-    QCOMPARE(ItemsOf(t.Get<QMenu>("N5")), (QStringList{"&Таблицы,  расчетные схемы", "-", "&О программе"}));
+    QCOMPARE(ItemsOf(t.Get<QMenu>("N5")),
+             (QStringList{"&Таблицы,  расчетные схемы", "Мои &материалы…", "Мои &города…", "-", "&О программе"}));
     QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
     QCOMPARE(t.Get<QAction>("tt1")->text(), QStringLiteral("Температуры tнср и Аtн для городов по Лемарову"));
     const std::pair<const char*, QKeySequence> shortcuts[] = {

@@ -215,11 +215,11 @@ void PickersGuiTest::aCityNotRecognisedIsMarkedAndNeverSaved_data() {
     QTest::addColumn<QString>("refusal");    // the mark once saved; empty for none
     QTest::addColumn<QString>("saved");      // "City" of the file saved
     QTest::addColumn<QStringList>("climate");
-    const QString samara = Utf8("Город «Самара» не найден в таблице климата; ближайшие: Кашира, Тара, Абакан.");
+    const QString luga = Utf8("Город «Луга» не найден в таблице климата; ближайшие: Калуга, Тула, Уфа.");
     const QStringList defaults{"48", "22.5", "14.7"}, moscow{"56", "19.2", "10.2"};
-    QTest::newRow("a name not in the table") << QString() << Utf8("Самара") << true << samara << QString() << defaults;
+    QTest::newRow("a name not in the table") << QString() << Utf8("Луга") << true << luga << QString() << defaults;
     QTest::newRow("the same over a city chosen")
-        << Utf8("Москва") << Utf8("Самара") << true << samara << Utf8("Москва") << moscow;
+        << Utf8("Москва") << Utf8("Луга") << true << luga << Utf8("Москва") << moscow;
     QTest::newRow("the start of a name, not chosen")
         << QString() << Utf8("Моск") << false
         << Utf8(

@@ -310,7 +310,7 @@ TEST(CliCommand, CitiesListsTheOfferedRowsAlphabetically) {
     const Outcome all = InProcess({"cities"});
     EXPECT_EQ(all.status, 0);
     const json cities = json::parse(all.out)["cities"];
-    ASSERT_EQ(cities.size(), 174u);
+    ASSERT_EQ(cities.size(), 207u);
     EXPECT_EQ(cities.front()["City"], "Абакан");
     EXPECT_EQ(cities.back()["City"], "Ярцево");
 
@@ -383,6 +383,34 @@ TEST(CliCommand, ComputeTakesTheClimateOfACity) {
         EXPECT_EQ(refused.err, unknown + "\n");
         EXPECT_EQ(refused.out, std::string(format) == "json" ? JsonDocumentText(ErrorJson(unknown)) : "");
     }
+}
+
+// A doubtful row of the climate table is listed with its confidence and
+// accepted by "City", with a word on standard error; the wrong one is not.
+TEST(CliCommand, DoubtfulCitiesAreListedAndAcceptedWithAWord) {
+    const Outcome listed = InProcess({"cities", "--search", "Самара", "--format", "csv"});
+    EXPECT_NE(listed.out.find("\nСамара,Самарская область,53.1950,53,21.5,10.8,29.0,L,"), std::string::npos)
+        << listed.out;
+    const std::string south = R"("WindowOrientations": ["Ю"])";
+    struct Case {
+        const char* command;
+        const char* city;
+        bool noted;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"compute", "Самара", true}, {"convert", "новороссийск", true}, {"compute", "Москва", false}}) {
+        SCOPED_TRACE(c.city);
+        const Outcome o = InProcess({c.command}, R"({"City": ")" + std::string(c.city) + R"(", )" + south + "}");
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.err.find("проверьте по СП") != std::string::npos, c.noted) << o.err;
+    }
+    EXPECT_EQ(InProcess({"compute"}, R"({"City": "Самара", )" + south + "}").out,
+              InProcess({"compute"},
+                        R"({"Latitude": "53", "OutdoorMeanTemp": "21.5", "OutdoorAmplitude": "10.8", )" + south + "}")
+                  .out);
+    const Outcome luga = InProcess({"compute"}, R"({"City": "Луга"})");
+    EXPECT_EQ(luga.status, 2);
+    EXPECT_EQ(luga.err.rfind("Город «Луга» не найден в таблице климата", 0), 0u) << luga.err;
 }
 
 // ---- The built program ----------------------------------------------------------

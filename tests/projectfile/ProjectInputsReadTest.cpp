@@ -149,6 +149,7 @@ TEST(ProjectInputsRead, ACityFillsTheClimateTextsLeftOut) {
     };
     for (const Case& c : std::vector<Case>{
              {"none given", R"({"City": "Москва"})", "56", "19.2", "10.2"},
+             {"a doubtful row", R"({"City": "Самара"})", "53", "21.5", "10.8"},
              {"case and blanks", R"({"City": "  КАЛУГА "})", "55", "18.3", "11.3"},
              {"latitude given", R"({"City": "Москва", "Latitude": "50"})", "50", "19.2", "10.2"},
              {"tн.ср given", R"({"OutdoorMeanTemp": "25", "City": "Москва"})", "56", "25", "10.2"},
@@ -177,8 +178,8 @@ TEST(ProjectInputsRead, ACityThatCannotFillIsRefused) {
     const std::vector<Refusal> cases = {
         {"not in the table", R"({"City": "Мсква"})",
          "Город «Мсква» не найден в таблице климата; ближайшие: Москва, Выкса, Омск."},
-        {"a doubtful row is not offered", R"({"City": "Самара", "Latitude": "53"})",
-         "Город «Самара» не найден в таблице климата; ближайшие: Кашира, Тара, Абакан."},
+        {"the row taken for wrong is left out", R"({"City": "Луга", "Latitude": "59"})",
+         "Город «Луга» не найден в таблице климата; ближайшие: Калуга, Тула, Уфа."},
         {"a number", R"({"City": 56})", "Город «56» не найден в таблице климата; ближайшие: Зея, Оха, Уфа."},
     };
     for (const Refusal& c : cases) {

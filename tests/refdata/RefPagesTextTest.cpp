@@ -66,7 +66,9 @@ TEST(CityPages, EveryOfferedCityOnceAlphabeticallyAndEachHeadingNamesItsFirstAnd
         all.insert(all.end(), names.begin(), names.end());
     }
     std::vector<std::string> offered;
-    for (const City* c : OfferedCities()) offered.push_back(c->name);
+    for (const City* c : OfferedCities()) {
+        if (!IsDoubtful(*c)) offered.push_back(c->name);
+    }
     EXPECT_EQ(all, offered);
     EXPECT_EQ(all.front(), "Абакан");
 }
