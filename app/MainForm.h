@@ -41,6 +41,9 @@ struct ProjectInputs;
 struct BuildingInputs;
 struct ProjectResults;
 struct ProjectSession;
+struct ProjectSnapshot;
+class UndoHistory;
+class QUndoStack;
 struct TotalsView;
 struct WindowInputTexts;
 struct WindowKindSwitch;
@@ -185,8 +188,8 @@ public:
     // one as AssignText does (the latitude box has no change handler).
     QString InputText(std::string_view control) const;
     void AssignInputText(std::string_view control, const QString& text);
-    // The title's modified mark from the inputs shown; every input's change
-    // runs it.
+    // The title's modified mark from the inputs shown, and the undo history
+    // told of the change; every input's change runs it.
     void ProjectChanged();
     // Selects the input page (leaving the page shown before).
     void ShowInputPage();
@@ -219,6 +222,18 @@ public:
     // The caption of the error box: what was being done («Открытие проекта»)
     // while a file command runs, else the application's title.
     QString ErrorBoxTitle() const;
+
+    // ---- Undo and redo --------------------------------------------------------------
+    // Defined in UndoHistory.cpp: the only two places that know what a
+    // snapshot holds. TakeSnapshot reads the project and the layer entry rows
+    // as shown; RestoreSnapshot puts them back as typing would, makes no undo
+    // step, and shows on the page shown the results of what it put back.
+    ProjectSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const ProjectSnapshot& snapshot);
+    // New, open: the history starts again from the project as shown.
+    void RestartUndoHistory();
+    // True while a handler runs: what it changes is one action.
+    bool InHandler() const { return handlerDepth_ > 0; }
 
     // ---- Reports: export, charts, printed report -------------------------------
     // Defined in ReportCommands.cpp and ChartsPage.cpp.
@@ -374,9 +389,12 @@ public:
     QAction* N7 = nullptr;
     QAction* N8 = nullptr;
     QAction* N9 = nullptr;
-    QMenu* EditMenu = nullptr;  // "Правка"
-    QMenu* N5 = nullptr;        // "Справка"
-    QMenu* N11 = nullptr;       // "Таблицы,  расчетные схемы"
+    QMenu* EditMenu = nullptr;    // "Правка"
+    QAction* UndoItem = nullptr;  // "Отменить: <step>"
+    QAction* RedoItem = nullptr;  // "Повторить: <step>"
+    QUndoStack* UndoStack1 = nullptr;
+    QMenu* N5 = nullptr;   // "Справка"
+    QMenu* N11 = nullptr;  // "Таблицы,  расчетные схемы"
     QAction* R1 = nullptr;
     QAction* R2 = nullptr;
     QAction* N12 = nullptr;
@@ -457,6 +475,8 @@ private:
     void CreateReportItems();
     // "Правка": undo and redo of the project, then the copy of a page's table.
     void CreateEditMenu();
+    void CreateUndoHistory();   // UndoHistory.cpp
+    void ConnectUndoHistory();  // after the pages are built
     void CreateChartsPage();
     void ChartsPageChanged(int index);
     void ConnectInputPage();
@@ -539,6 +559,9 @@ private:
     std::exception_ptr pendingError_;
     std::unique_ptr<FieldMarks> marks_;
     QString errorBoxTitle_;
+    UndoHistory* history_ = nullptr;
+    // A snapshot put back: texts go in as typed, a refusal marked at its field.
+    bool putAsTyped_ = false;
 
     // Names the action whose failures the error box shows while it lives.
     class ActionTitle {

@@ -263,6 +263,7 @@ bool TForm1::OpenProject(const QString& path) {
     session_->TableFormat = opened.Table.has_value();
     session_->Saved = ShownProjectInputs();
     ShowProjectTitle();
+    RestartUndoHistory();
     RememberProjectFile(session_->File);
     if (!differences.empty()) ShowError(StoredResultsMessage(differences));
     return true;

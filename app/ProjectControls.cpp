@@ -21,6 +21,7 @@
 #include "MaterialPicker.h"
 #include "ProjectSession.h"
 #include "Totals.h"
+#include "UndoHistory.h"
 
 namespace {
 
@@ -114,8 +115,12 @@ void TForm1::ShowPendingError() {
 
 // Put in as from inside a handler: a change handler that fails leaves its
 // error pending instead of marking the field as typing does, and the error
-// is shown at once.
+// is shown at once. A snapshot put back by undo goes in as typed instead.
 void TForm1::PutByProgram(const std::function<void()>& put) {
+    if (putAsTyped_) {
+        put();
+        return;
+    }
     ++handlerDepth_;
     put();
     --handlerDepth_;
@@ -215,9 +220,13 @@ void TForm1::ConnectProjectTracking() {
         connect(this->*box.window, &QCheckBox::toggled, this, &TForm1::ProjectChanged);
         connect(this->*box.wall, &QCheckBox::toggled, this, &TForm1::ProjectChanged);
     }
+    ConnectUndoHistory();
 }
 
-void TForm1::ProjectChanged() { setWindowModified(!(ShownProjectInputs() == session_->Saved)); }
+void TForm1::ProjectChanged() {
+    setWindowModified(!(ShownProjectInputs() == session_->Saved));
+    history_->Noticed();
+}
 
 void TForm1::ShowProjectTitle() {
     setWindowFilePath(session_->File);
