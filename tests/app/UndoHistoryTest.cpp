@@ -220,6 +220,25 @@ private slots:
         QVERIFY(!t.Get<QAction>("RedoItem")->isEnabled());
     }
 
+    // Undoing the first layer shows R₀ and K as they stood before it.
+    void firstLayerUndoneShowsResistanceAsBefore() {
+        FormUnderTest t;
+        t.Click("CheckBox2");
+        Settle();
+        const QStringList before = {t.Text("Edit21"), t.Text("Edit20")};
+        EnterLayer(t, kWallEditor, kWallLayers[1]);
+        Settle();
+        const QStringList after = {t.Text("Edit21"), t.Text("Edit20")};
+        QVERIFY(after != before);
+        QCOMPARE(ItemText(t, "UndoItem"), QStringLiteral("Отменить: Слой стены 1"));
+        t.Get<QAction>("UndoItem")->trigger();
+        QCOMPARE((QStringList{t.Text("Edit21"), t.Text("Edit20")}), before);
+        QCOMPARE(Cell(t, "StringGrid2", 1, 1), QString());
+        t.Get<QAction>("RedoItem")->trigger();
+        QCOMPARE((QStringList{t.Text("Edit21"), t.Text("Edit20")}), after);
+        QVERIFY(t.errors.isEmpty());
+    }
+
     // The two items stand at the top of «Правка», disabled with nothing to
     // undo or redo.
     void itemsStandAtTheTopOfTheEditMenu() {
@@ -308,15 +327,18 @@ private slots:
     void aRefusedTextPutBackIsMarked() {
         FormUnderTest t;
         Activate(t);
-        TypeKeys(t, "Edit1", QStringLiteral("x"));
+        t.Click("CheckBox2");
+        TypeKeys(t, "Edit33", QStringLiteral("x"));
         LeaveField(t);
-        QVERIFY(!t.Refusal("Edit1").isEmpty());
+        const QString refusal = t.Refusal("Edit33");
+        QVERIFY(!refusal.isEmpty());
         t.Get<QAction>("UndoItem")->trigger();
-        QCOMPARE(t.Refusal("Edit1"), QString());
+        QCOMPARE(t.Text("Edit33"), QStringLiteral("3"));
+        QCOMPARE(t.Refusal("Edit33"), QString());
         t.Get<QAction>("RedoItem")->trigger();
-        QCOMPARE(t.Text("Edit1"), QStringLiteral("x"));
-        QVERIFY(!t.Refusal("Edit1").isEmpty());
-        QVERIFY(t.errors.isEmpty());
+        QCOMPARE(t.Text("Edit33"), QStringLiteral("x"));
+        QCOMPARE(t.Refusal("Edit33"), refusal);
+        QVERIFY2(t.errors.isEmpty(), qPrintable(t.errors.join(QLatin1Char('\n'))));
     }
 };
 
