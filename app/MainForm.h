@@ -224,8 +224,8 @@ public:
     QString ErrorBoxTitle() const;
 
     // ---- Undo and redo --------------------------------------------------------------
-    // Defined in UndoHistory.cpp: the only two places that know what a
-    // snapshot holds. TakeSnapshot reads the project and the layer entry rows
+    // Defined in UndoHistory.cpp: the only two places where a snapshot meets
+    // the controls. TakeSnapshot reads the project and the layer entry rows
     // as shown; RestoreSnapshot puts them back as typing would, makes no undo
     // step, and shows on the page shown the results of what it put back.
     ProjectSnapshot TakeSnapshot() const;

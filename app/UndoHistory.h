@@ -8,7 +8,6 @@
 #include "Decimal4.h"
 #include "ProjectDocument.h"
 
-class QAction;
 class QTimer;
 class QUndoStack;
 class TForm1;
@@ -59,6 +58,7 @@ class UndoHistory : public QObject {
 public:
     UndoHistory(TForm1* form, QUndoStack* stack);
 
+    // A change of an input: compared once its action is over.
     void Noticed();
     // The field typed into is left: its next change begins a new step.
     void Seal();

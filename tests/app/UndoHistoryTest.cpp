@@ -220,6 +220,30 @@ private slots:
         QVERIFY(!t.Get<QAction>("RedoItem")->isEnabled());
     }
 
+    // Undone on the windows page, the facade shown stays and shows the
+    // results of the inputs put back.
+    void windowsPageKeepsItsFacade() {
+        FormUnderTest t;
+        const auto southCells = [&t] {
+            t.SelectTab("PageControl1", 4);
+            QStringList cells;
+            for (int row = 1; row < t.Grid("StringGrid1")->rowCount(); ++row) cells << Cell(t, "StringGrid1", row, 3);
+            return cells;
+        };
+        t.ShowWindowsPage();
+        const QStringList before = southCells();
+        t.ShowInputPage();
+        t.Type("Edit1", QStringLiteral("2"));
+        Settle();
+        t.ShowWindowsPage();
+        QVERIFY(southCells() != before);
+        t.Get<QAction>("UndoItem")->trigger();
+        QCOMPARE(t.CurrentPage(), t.Get<QWidget>("TabSheet10"));
+        QCOMPARE(t.Get<QTabWidget>("PageControl1")->currentIndex(), 4);
+        QCOMPARE(southCells(), before);
+        QVERIFY(t.errors.isEmpty());
+    }
+
     // Undoing the first layer shows R₀ and K as they stood before it.
     void firstLayerUndoneShowsResistanceAsBefore() {
         FormUnderTest t;
