@@ -60,6 +60,7 @@ void TForm1::StartBuilding(BuildingInputs building) {
     building_->Saved = building_->Inputs;
     ShowSelectedProject();
     building_->Saved = ShownBuilding();
+    RestartUndoHistory();
 }
 
 // The controls start from the start-up layers, as for a project opened, so

@@ -47,6 +47,9 @@ class QTableWidget;
 enum class BuildingPart;
 struct ProjectResults;
 struct ProjectSession;
+struct ProjectSnapshot;
+class UndoHistory;
+class QUndoStack;
 struct TotalsView;
 struct WindowInputTexts;
 struct WindowKindSwitch;
@@ -191,8 +194,8 @@ public:
     // one as AssignText does (the latitude box has no change handler).
     QString InputText(std::string_view control) const;
     void AssignInputText(std::string_view control, const QString& text);
-    // The title's modified mark from the inputs shown; every input's change
-    // runs it.
+    // The title's modified mark from the inputs shown, and the undo history
+    // told of the change; every input's change runs it.
     void ProjectChanged();
     // Selects the input page (leaving the page shown before).
     void ShowInputPage();
@@ -225,6 +228,18 @@ public:
     // The caption of the error box: what was being done («Открытие проекта»)
     // while a file command runs, else the application's title.
     QString ErrorBoxTitle() const;
+
+    // ---- Undo and redo --------------------------------------------------------------
+    // Defined in UndoHistory.cpp: the only two places where a snapshot meets
+    // the controls. TakeSnapshot reads the project and the layer entry rows
+    // as shown; RestoreSnapshot puts them back as typing would, makes no undo
+    // step, and shows on the page shown the results of what it put back.
+    ProjectSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const ProjectSnapshot& snapshot);
+    // New, open: the history starts again from the project as shown.
+    void RestartUndoHistory();
+    // True while a handler runs: what it changes is one action.
+    bool InHandler() const { return handlerDepth_ > 0; }
 
     // ---- Reports: export, charts, printed report -------------------------------
     // Defined in ReportCommands.cpp and ChartsPage.cpp.
@@ -421,9 +436,12 @@ public:
     QAction* N7 = nullptr;
     QAction* N8 = nullptr;
     QAction* N9 = nullptr;
-    QMenu* EditMenu = nullptr;  // "Правка"
-    QMenu* N5 = nullptr;        // "Справка"
-    QMenu* N11 = nullptr;       // "Таблицы,  расчетные схемы"
+    QMenu* EditMenu = nullptr;    // "Правка"
+    QAction* UndoItem = nullptr;  // "Отменить: <step>"
+    QAction* RedoItem = nullptr;  // "Повторить: <step>"
+    QUndoStack* UndoStack1 = nullptr;
+    QMenu* N5 = nullptr;   // "Справка"
+    QMenu* N11 = nullptr;  // "Таблицы,  расчетные схемы"
     QAction* R1 = nullptr;
     QAction* R2 = nullptr;
     QAction* N12 = nullptr;
@@ -504,6 +522,8 @@ private:
     void CreateReportItems();
     // "Правка": undo and redo of the project, then the copy of a page's table.
     void CreateEditMenu();
+    void CreateUndoHistory();   // UndoHistory.cpp
+    void ConnectUndoHistory();  // after the pages are built
     void CreateChartsPage();
     void CreateBuildingPage();  // «Здание», after «Итого :»
     void CreateRoomDock();      // «Помещения», beside the pages
@@ -604,6 +624,9 @@ private:
     std::exception_ptr pendingError_;
     std::unique_ptr<FieldMarks> marks_;
     QString errorBoxTitle_;
+    UndoHistory* history_ = nullptr;
+    // A snapshot put back: texts go in as typed, a refusal marked at its field.
+    bool putAsTyped_ = false;
 
     // Names the action whose failures the error box shows while it lives.
     class ActionTitle {

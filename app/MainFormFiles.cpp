@@ -297,6 +297,7 @@ void TForm1::FinishOpening(const QString& path, bool table) {
     session_->Saved = ShownProjectInputs();
     building_->Saved = ShownBuilding();
     ShowProjectTitle();
+    RestartUndoHistory();
     RememberProjectFile(session_->File);
 }
 

@@ -22,6 +22,7 @@
 #include "MaterialPicker.h"
 #include "ProjectSession.h"
 #include "Totals.h"
+#include "UndoHistory.h"
 
 namespace {
 
@@ -115,8 +116,12 @@ void TForm1::ShowPendingError() {
 
 // Put in as from inside a handler: a change handler that fails leaves its
 // error pending instead of marking the field as typing does, and the error
-// is shown at once.
+// is shown at once. A snapshot put back by undo goes in as typed instead.
 void TForm1::PutByProgram(const std::function<void()>& put) {
+    if (putAsTyped_) {
+        put();
+        return;
+    }
     ++handlerDepth_;
     put();
     --handlerDepth_;
@@ -217,6 +222,7 @@ void TForm1::ConnectProjectTracking() {
         connect(this->*box.window, &QCheckBox::toggled, this, &TForm1::ProjectChanged);
         connect(this->*box.wall, &QCheckBox::toggled, this, &TForm1::ProjectChanged);
     }
+    ConnectUndoHistory();
 }
 
 // While another room or group is put into the controls, the building is
@@ -224,6 +230,7 @@ void TForm1::ConnectProjectTracking() {
 void TForm1::ProjectChanged() {
     if (showingSelection_ || !building_) return;
     setWindowModified(!(ShownBuilding() == building_->Saved));
+    history_->Noticed();
 }
 
 void TForm1::ShowProjectTitle() {
