@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "DialogFolders.h"
 #include "FormStyle.h"
 #include "HourlyChartView.h"
 #include "HourlyCharts.h"
@@ -140,7 +141,9 @@ QString TForm1::RunChartSaveDialog1(QWidget* parent) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(filter == kSvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
     });
+    StartDialogAtProject(dialog, parent, QStringLiteral("png"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
@@ -153,5 +156,6 @@ void TForm1::ChartSaveButtonClick() {
         const QByteArray bytes = svg ? SvgOf(ChartsArea) : PngOf(ChartsArea);
         WriteReportFile(QFile::encodeName(name).toStdString(),
                         std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        ShowWrittenFile(QStringLiteral("График"), name);
     });
 }

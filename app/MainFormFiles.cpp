@@ -15,8 +15,10 @@
 
 #include <iterator>
 
+#include "BuildingDocument.h"
 #include "CalcError.h"
 #include "CityPicker.h"
+#include "DialogFolders.h"
 #include "MainForm.h"
 #include "Okna.h"
 #include "Printing.h"
@@ -38,7 +40,6 @@ const QString kTableFilter = QStringLiteral("Таблица окон (*.txt)");
 const QString kOpenFilters = QStringLiteral(
     "Проект или таблица окон (*.solargain *.json *.txt);;Проект (*.solargain *.json);;"
     "Таблица окон (*.txt);;Все файлы (*)");
-const QString kSettingsOwner = QStringLiteral("solargain");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 // Captions of the error boxes of the file commands.
 const QString kOpeningTitle = QStringLiteral("Открытие проекта");
@@ -96,7 +97,9 @@ QString TForm1::RunSaveDialog1(QWidget* parent) {
     dialog.setDefaultSuffix(SaveSuffixOf(kProjectFilter));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& filter) { dialog.setDefaultSuffix(SaveSuffixOf(filter)); });
+    StartDialogAtProject(dialog, parent, SaveSuffixOf(kProjectFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
@@ -105,7 +108,9 @@ QString TForm1::RunOpenDialog1(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(kOpenFilters);
+    StartDialogAtProject(dialog, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
@@ -128,6 +133,19 @@ TForm1::SaveChangesAnswer TForm1::RunSaveChangesQuestion1(QWidget* parent) {
         default:
             return SaveChangesAnswer::Cancel;
     }
+}
+
+bool TForm1::RunTableFormatQuestion1(const QStringList& left, QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Таблица окон (.txt) хранит только окна текущего помещения и район строительства. "
+                                   "Не будут сохранены:\n• ") +
+                        left.join(QStringLiteral("\n• ")) +
+                        QStringLiteral("\n\nЧтобы сохранить всё, выберите формат «Проект (*.solargain)»."),
+                    QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить таблицу окон"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Save;
 }
 
 // ---- Asking, saving ----------------------------------------------------------------
@@ -157,9 +175,38 @@ bool TForm1::SaveProjectAs() {
     return !name.isEmpty() && SaveProjectTo(name);
 }
 
+// What a window table file leaves out of the project as shown, in words;
+// empty when it keeps everything.
+QStringList TForm1::TableFileLeavesOut() const {
+    const BuildingInputs building = ReportedBuilding();
+    const ProjectInputs shown = ShownProjectInputs();
+    QStringList left;
+    const std::size_t rooms = building.Rooms.size();
+    if (rooms > 1) left << QStringLiteral("другие помещения здания (%1)").arg(rooms - 1);
+    if (CurrentRoom() < rooms) {
+        const RoomInputs& room = building.Rooms[CurrentRoom()];
+        if (room.Windows.size() > 1)
+            left << QStringLiteral("другие группы окон помещения (%1)").arg(room.Windows.size() - 1);
+        if (!room.Walls.empty()) left << QStringLiteral("стены");
+        if (room.Roof) left << QStringLiteral("покрытие");
+    }
+    bool windowSides = false;
+    for (const bool side : shown.WindowOrientations) windowSides = windowSides || side;
+    if (windowSides) left << QStringLiteral("выбор сторон света окон в итоге");
+    if (!shown.City.empty()) left << QStringLiteral("город");
+    if (!IsEmpty(building.Properties)) left << QStringLiteral("свойства проекта");
+    if (left.isEmpty() && !TableFileHoldsAll(shown, session_->StartUp))
+        left << QStringLiteral("исходные данные стен и покрытия, отличные от начальных");
+    return left;
+}
+
 bool TForm1::SaveProjectTo(const QString& name) {
     const ActionTitle title(this, kSavingTitle);
     const bool table = IsTableFileName(name);
+    if (table) {
+        const QStringList left = TableFileLeavesOut();
+        if (!left.isEmpty() && !TableFormatQuestion1(left, this)) return false;
+    }
     // A name typed and not chosen is not saved; the field says so.
     CityPicker1->MarkUnchosen();
     try {
@@ -178,6 +225,7 @@ bool TForm1::SaveProjectTo(const QString& name) {
     // leaves out stays unsaved unless it is as at start-up.
     const ProjectInputs shown = ShownProjectInputs();
     if (!table || TableFileHoldsAll(shown, session_->StartUp)) session_->Saved = shown;
+    if (!table) session_->SavedProperties = session_->Properties;
     ShowProjectTitle();
     RememberProjectFile(session_->File);
     return true;
@@ -291,6 +339,7 @@ std::vector<StoredResultDifference> TForm1::LoadTableFile(const ProjectFileConte
 // ---- Recent files ---------------------------------------------------------------------
 
 void TForm1::RememberProjectFile(const QString& path) {
+    RememberDialogFolder(path);
     QStringList files = RecentProjectFiles();
     files.removeAll(path);
     files.prepend(path);

@@ -217,13 +217,20 @@ void TForm1::ConnectProjectTracking() {
     }
 }
 
-void TForm1::ProjectChanged() { setWindowModified(!(ShownProjectInputs() == session_->Saved)); }
+void TForm1::ProjectChanged() {
+    setWindowModified(!(ShownProjectInputs() == session_->Saved) ||
+                      !(session_->Properties == session_->SavedProperties));
+}
 
+// The object's name first, when the project's properties give one.
 void TForm1::ShowProjectTitle() {
     setWindowFilePath(session_->File);
-    setWindowTitle(session_->File.isEmpty()
-                       ? kProgramTitle + QStringLiteral("[*]")
-                       : QStringLiteral("%1[*] — %2").arg(QFileInfo(session_->File).fileName(), kProgramTitle));
+    QString title = session_->File.isEmpty()
+                        ? kProgramTitle + QStringLiteral("[*]")
+                        : QStringLiteral("%1[*] — %2").arg(QFileInfo(session_->File).fileName(), kProgramTitle);
+    if (!session_->Properties.Object.empty())
+        title = QString::fromStdString(session_->Properties.Object).simplified() + QStringLiteral(" — ") + title;
+    setWindowTitle(title);
     ProjectChanged();
 }
 
