@@ -54,23 +54,24 @@ std::vector<RoomOutcome> ComputeRooms(const BuildingInputs& building, const Repo
 ReportTable SummaryTable(const BuildingInputs& building, const std::vector<RoomOutcome>& rooms,
                          const std::optional<BuildingResults>& whole, std::vector<std::string>& notes) {
     if (whole) return BuildingReportTable(*whole);
-    BuildingResults computed;
+    // Every room in the table, to be named as the table names it; the rows of
+    // those refused then say so instead of their figures.
+    BuildingResults named;
     for (const RoomOutcome& r : rooms)
-        if (r.Results) computed.Rooms.push_back(*r.Results);
-    ReportTable table = BuildingReportTable(computed);
+        named.Rooms.push_back(r.Results ? *r.Results : RoomResults{building.Rooms[r.Index].Name, {}, {}, {}, {}});
+    ReportTable table = BuildingReportTable(named);
     std::vector<ReportRow> rows;
-    std::size_t next = 0;
     std::size_t failed = 0;
-    for (const RoomOutcome& r : rooms) {
-        if (r.Results) {
-            rows.push_back(table.Rows[next++]);
-            continue;
+    for (std::size_t i = 0; i < rooms.size(); ++i) {
+        ReportRow row = table.Rows[i];
+        if (!rooms[i].Results) {
+            ++failed;
+            row.resize(1);
+            row.push_back(ReportCell::Label("не рассчитано"));
+            row.resize(table.Header.size(), ReportCell::Label(""));
+            notes.push_back(rooms[i].Failure);
         }
-        ++failed;
-        ReportRow row{ReportCell::Label(RoomLabel(building.Rooms, r.Index)), ReportCell::Label("не рассчитано")};
-        row.resize(table.Header.size(), ReportCell::Label(""));
         rows.push_back(std::move(row));
-        notes.push_back(r.Failure);
     }
     table.Rows = std::move(rows);
     notes.insert(notes.begin(), "Не рассчитано помещений: " + std::to_string(failed) + " из " +
@@ -88,6 +89,10 @@ ElementReport MakeElementReport(const BuildingInputs& building, const RoomInputs
     const ProjectInputs project = ElementProject(building.Site, room, part, element);
     ElementReport report{part, PartHeading(part, element.Name, index), {}, std::nullopt};
     report.Inputs = PartInputTables(project, results ? results->Results : ProjectResults{}, part);
+    for (std::size_t t = 0; t < report.Inputs.size(); ++t) {
+        ReportTable& table = report.Inputs[t];
+        table.Title = t == 0 ? report.Heading : report.Heading + ": " + table.Title;
+    }
     if (results) {
         report.Report = MakeProjectReport(project, results->Results);
         if (printed && report.Report->Walls) report.Report->Walls = InWholeWatts(*report.Report->Walls);

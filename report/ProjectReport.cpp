@@ -16,9 +16,10 @@ constexpr const char* kYes = "да";
 constexpr const char* kNo = "нет";
 constexpr const char* kNoMaximum = "—";
 
+constexpr const char* kQuantityHeader = "Величина";
 constexpr const char* kSymbolHeader = "Обозначение";
 constexpr const char* kUnitHeader = "Ед. изм.";
-const std::vector<std::string> kInputHeader{"Величина", kSymbolHeader, "Значение", kUnitHeader};
+const std::vector<std::string> kInputHeader{kQuantityHeader, kSymbolHeader, "Значение", kUnitHeader};
 
 // A typed text as a number when it reads as one, as typed otherwise.
 ReportCell TypedCell(const std::string& text) {
@@ -282,31 +283,34 @@ ReportTable TotalsReportTable(const ProjectTotals& totals) { return TotalsTable(
 
 ReportTable LegendTable(const std::vector<const ReportTable*>& printed) {
     ReportTable legend{
-        "Обозначения", "Обозначения величин в таблицах отчёта", {kSymbolHeader, "Величина", kUnitHeader}, {}};
-    const auto add = [&legend](const std::string& symbol, const std::string& unit) {
+        "Обозначения", "Обозначения величин в таблицах отчёта", {kSymbolHeader, kQuantityHeader, kUnitHeader}, {}};
+    // A symbol may stand for two quantities (ρп of the window and of the
+    // roof): each is a row of its own.
+    const auto add = [&legend](const std::string& symbol, std::string name, const std::string& unit) {
         if (symbol.empty()) return;
+        if (name.empty()) name = NameOfSymbol(symbol, unit);
         for (const ReportRow& row : legend.Rows)
-            if (row[0].Text == symbol && row[2].Text == unit) return;
-        legend.Rows.push_back(
-            {ReportCell::Label(symbol), ReportCell::Label(NameOfSymbol(symbol, unit)), ReportCell::Label(unit)});
+            if (row[0].Text == symbol && row[1].Text == name && row[2].Text == unit) return;
+        legend.Rows.push_back({ReportCell::Label(symbol), ReportCell::Label(name), ReportCell::Label(unit)});
     };
     for (const ReportTable* table : printed) {
         const auto column = [table](std::string_view caption) {
             const auto at = std::find(table->Header.begin(), table->Header.end(), caption);
             return at == table->Header.end() ? std::optional<std::size_t>() : std::size_t(at - table->Header.begin());
         };
+        const auto cell = [](const ReportRow& row, const std::optional<std::size_t>& c) {
+            return c && *c < row.size() ? row[*c].Text : std::string();
+        };
         // A column headed "symbol, unit" (the layers' s, λ and δ).
         for (const std::string& header : table->Header) {
             const std::size_t comma = header.find(", ");
-            if (comma != std::string::npos) add(header.substr(0, comma), header.substr(comma + 2));
+            if (comma != std::string::npos) add(header.substr(0, comma), "", header.substr(comma + 2));
         }
         const std::optional<std::size_t> symbol = column(kSymbolHeader);
-        const std::optional<std::size_t> unit = column(kUnitHeader);
         if (!symbol) continue;
-        for (const ReportRow& row : table->Rows) {
-            if (*symbol >= row.size()) continue;
-            add(row[*symbol].Text, unit && *unit < row.size() ? row[*unit].Text : "");
-        }
+        const std::optional<std::size_t> name = column(kQuantityHeader);
+        const std::optional<std::size_t> unit = column(kUnitHeader);
+        for (const ReportRow& row : table->Rows) add(cell(row, symbol), cell(row, name), cell(row, unit));
     }
     return legend;
 }
