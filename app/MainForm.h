@@ -549,6 +549,8 @@ private:
     // Saving in the format of the name (".txt": window table file).
     bool SaveProjectTo(const QString& name);
     QStringList TableFileLeavesOut() const;
+    // The line «Печать» prints over the page: the project, the page, the date.
+    QString PrintedPageLine() const;
     void SaveFullFile(const QString& name);
     void SaveTableFile(const QString& name);
     // The start of a project from a window table file: the kind its table

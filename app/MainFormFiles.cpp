@@ -3,6 +3,7 @@
 // and the about box.
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 
 #include <iterator>
 
@@ -375,14 +377,23 @@ void TForm1::OpenRecentFile(int index) {
 }
 
 // "Печать": a picture of the client area, as shown with its results brought
-// up to date, on one page.
+// up to date, on one page under a line naming the project, the page and the date.
 void TForm1::N7Click() {
     RunHandler([this] {
         BringResultsUpToDate();
         QPrinter printer(QPrinter::HighResolution);
         QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
-        PrintWindow(this, client, printer, PrintDialog1);
+        PrintWindow(this, client, printer, PrintDialog1, PrintedPageLine());
     });
+}
+
+QString TForm1::PrintedPageLine() const {
+    const std::string object = ReportedBuilding().Properties.Object;
+    QString project = session_->File.isEmpty() ? QStringLiteral("новый проект") : session_->File;
+    if (!object.empty()) project = QString::fromStdString(object).simplified() + QStringLiteral(", ") + project;
+    const QString page = PageControl2->tabText(PageControl2->currentIndex()).remove(QLatin1Char('&')).trimmed();
+    return QStringLiteral("Проект: %1 · Страница: %2 · %3")
+        .arg(project, page, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
 }
 
 TForm2* TForm1::AboutBox() {
