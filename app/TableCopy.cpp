@@ -103,14 +103,14 @@ void PutOnClipboard(const CopiedTable& table) {
 // rows' captions, the totals, or any other page's first grid shown.
 void TForm1::CopyTableClick() {
     RunHandler([this] {
-        QWidget* page = PageControl2->currentWidget();
+        QWidget* page = PageAt(PageControl2->currentIndex());
         QTableWidget* grid = nullptr;
         QStringList captions;
         if (page == TabSheet10) {
             grid = StringGrid1;
-            captions << QString();
+            captions.resize(grid->rowCount());
             for (const WindowRowCaption& caption : WindowRowCaptions(Label27->text().toStdString()))
-                captions << QString::fromStdString(caption.PlainText());
+                if (caption.Row < captions.size()) captions[caption.Row] = QString::fromStdString(caption.PlainText());
         } else if (page == TabSheet13) {
             grid = StringGrid6;
         } else if (page != nullptr) {
