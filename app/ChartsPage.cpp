@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "BuildingModel.h"
+#include "DialogFolders.h"
 #include "FormStyle.h"
 #include "HourlyChartView.h"
 #include "HourlyCharts.h"
@@ -151,7 +152,9 @@ QString TForm1::RunChartSaveDialog1(QWidget* parent) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(filter == kSvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
     });
+    StartDialogAtProject(dialog, parent, QStringLiteral("png"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
@@ -164,5 +167,6 @@ void TForm1::ChartSaveButtonClick() {
         const QByteArray bytes = svg ? SvgOf(ChartsArea) : PngOf(ChartsArea);
         WriteReportFile(QFile::encodeName(name).toStdString(),
                         std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        ShowWrittenFile(QStringLiteral("График"), name);
     });
 }

@@ -45,4 +45,10 @@ void TForm1::CreateEditMenu() {
     connect(RedoItem, &QAction::triggered, history_, &UndoHistory::Redo);
     // The items name the step of the typing just done.
     connect(EditMenu, &QMenu::aboutToShow, history_, &UndoHistory::Flush);
+
+    EditMenu->addSeparator()->setObjectName(QStringLiteral("CopySeparator"));
+    CopyTable = EditMenu->addAction(QStringLiteral("&Копировать таблицу"));
+    CopyTable->setObjectName(QStringLiteral("CopyTable"));
+    CopyTable->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(CopyTable, &QAction::triggered, this, &TForm1::CopyTableClick);
 }

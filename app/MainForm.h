@@ -45,6 +45,7 @@ class GroupSelector;
 class QDockWidget;
 class QTableWidget;
 enum class BuildingPart;
+struct ProjectProperties;
 struct ProjectResults;
 struct ProjectSession;
 struct ProjectSnapshot;
@@ -297,6 +298,34 @@ public:
     std::function<QString(QWidget*, const QString&, const QString&)> RenameDialog1 = RunRenameDialog1;
     static bool RunDeleteQuestion1(QWidget* parent, const QString& question);
     static QString RunRenameDialog1(QWidget* parent, const QString& title, const QString& name);
+    // ---- Handing over: properties, the copy of a table, written files ---------
+    // Defined in ProjectPropertiesDialog.cpp, TableCopy.cpp and ReportCommands.cpp.
+    // ShownBuilding with the project's properties: what reports and files take.
+    BuildingInputs ReportedBuilding() const;
+    // The project's properties; `saved` when they are as in the file just
+    // opened or saved (the modified mark compares with those).
+    void SetProjectProperties(const ProjectProperties& properties, bool saved);
+    void ProjectPropertiesClick();  // «Свойства проекта…»
+    void CopyTableClick();          // «Копировать таблицу»: the grid of the page shown
+    // The status bar's line after a file is written: what and where, the
+    // folder a link that opens it.
+    void ShowWrittenFile(const QString& what, const QString& path);
+    QAction* ProjectPropertiesItem = nullptr;
+    QAction* CopyTable = nullptr;
+    QLabel* WrittenFileLine = nullptr;
+    // Dialog steps; tests replace them. The properties dialog edits them and
+    // returns false when cancelled; the scope question (asked for a building
+    // of more than one room) returns the room to report or none for the
+    // whole building, false when cancelled; the question before a window
+    // table file is written lists what it leaves out and returns true to
+    // write it.
+    enum class ScopeAnswer { Building, CurrentRoom, Cancel };
+    std::function<bool(ProjectProperties&, QWidget*)> PropertiesDialog1 = RunPropertiesDialog1;
+    std::function<ScopeAnswer(QWidget*)> ReportScopeDialog1 = RunReportScopeDialog1;
+    std::function<bool(const QStringList& left, QWidget*)> TableFormatQuestion1 = RunTableFormatQuestion1;
+    static bool RunPropertiesDialog1(ProjectProperties& properties, QWidget* parent);
+    static ScopeAnswer RunReportScopeDialog1(QWidget* parent);
+    static bool RunTableFormatQuestion1(const QStringList& left, QWidget* parent);
 
     // ---- Controls ----------------------------------------------------------------
     QTabWidget* PageControl2 = nullptr;
@@ -599,6 +628,9 @@ private:
     void ShowProjectTitle();
     // Saving in the format of the name (".txt": window table file).
     bool SaveProjectTo(const QString& name);
+    QStringList TableFileLeavesOut() const;
+    // The line «Печать» prints over the page: the project, the page, the date.
+    QString PrintedPageLine() const;
     void SaveFullFile(const QString& name);
     // The file opened becomes the project's: its name, the saved state.
     void FinishOpening(const QString& path, bool table);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,12 +15,15 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 
 #include <iterator>
 
+#include "BuildingDocument.h"
 #include "BuildingModel.h"
 #include "CalcError.h"
 #include "CityPicker.h"
+#include "DialogFolders.h"
 #include "GroupSelector.h"
 #include "MainForm.h"
 #include "Okna.h"
@@ -42,7 +46,6 @@ const QString kTableFilter = QStringLiteral("Таблица окон (*.txt)");
 const QString kOpenFilters = QStringLiteral(
     "Проект или таблица окон (*.solargain *.json *.txt);;Проект (*.solargain *.json);;"
     "Таблица окон (*.txt);;Все файлы (*)");
-const QString kSettingsOwner = QStringLiteral("solargain");
 const QString kRecentFilesKey = QStringLiteral("RecentFiles");
 // Captions of the error boxes of the file commands.
 const QString kOpeningTitle = QStringLiteral("Открытие проекта");
@@ -100,7 +103,9 @@ QString TForm1::RunSaveDialog1(QWidget* parent) {
     dialog.setDefaultSuffix(SaveSuffixOf(kProjectFilter));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& filter) { dialog.setDefaultSuffix(SaveSuffixOf(filter)); });
+    StartDialogAtProject(dialog, parent, SaveSuffixOf(kProjectFilter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
@@ -109,7 +114,9 @@ QString TForm1::RunOpenDialog1(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(kOpenFilters);
+    StartDialogAtProject(dialog, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberDialogFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
@@ -132,6 +139,19 @@ TForm1::SaveChangesAnswer TForm1::RunSaveChangesQuestion1(QWidget* parent) {
         default:
             return SaveChangesAnswer::Cancel;
     }
+}
+
+bool TForm1::RunTableFormatQuestion1(const QStringList& left, QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QStringLiteral("Таблица окон (.txt) хранит только окна текущего помещения и район строительства. "
+                                   "Не будут сохранены:\n• ") +
+                        left.join(QStringLiteral("\n• ")) +
+                        QStringLiteral("\n\nЧтобы сохранить всё, выберите формат «Проект (*.solargain)»."),
+                    QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить таблицу окон"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Save;
 }
 
 // ---- Asking, saving ----------------------------------------------------------------
@@ -161,9 +181,38 @@ bool TForm1::SaveProjectAs() {
     return !name.isEmpty() && SaveProjectTo(name);
 }
 
+// What a window table file leaves out of the project as shown, in words;
+// empty when it keeps everything.
+QStringList TForm1::TableFileLeavesOut() const {
+    const BuildingInputs building = ReportedBuilding();
+    const ProjectInputs shown = ShownProjectInputs();
+    QStringList left;
+    const std::size_t rooms = building.Rooms.size();
+    if (rooms > 1) left << QStringLiteral("другие помещения здания (%1)").arg(rooms - 1);
+    if (CurrentRoom() < rooms) {
+        const RoomInputs& room = building.Rooms[CurrentRoom()];
+        if (room.Windows.size() > 1)
+            left << QStringLiteral("другие группы окон помещения (%1)").arg(room.Windows.size() - 1);
+        if (!room.Walls.empty()) left << QStringLiteral("стены");
+        if (room.Roof) left << QStringLiteral("покрытие");
+    }
+    bool windowSides = false;
+    for (const bool side : shown.WindowOrientations) windowSides = windowSides || side;
+    if (windowSides) left << QStringLiteral("выбор сторон света окон в итоге");
+    if (!shown.City.empty()) left << QStringLiteral("город");
+    if (!IsEmpty(building.Properties)) left << QStringLiteral("свойства проекта");
+    if (left.isEmpty() && !TableFileHoldsAll(shown, session_->StartUp))
+        left << QStringLiteral("исходные данные стен и покрытия, отличные от начальных");
+    return left;
+}
+
 bool TForm1::SaveProjectTo(const QString& name) {
     const ActionTitle title(this, kSavingTitle);
     const bool table = IsTableFileName(name);
+    if (table) {
+        const QStringList left = TableFileLeavesOut();
+        if (!left.isEmpty() && !TableFormatQuestion1(left, this)) return false;
+    }
     // A name typed and not chosen is not saved; the field says so.
     CityPicker1->MarkUnchosen();
     try {
@@ -187,6 +236,7 @@ bool TForm1::SaveProjectTo(const QString& name) {
         session_->Saved = shown;
         building_->Saved = ShownBuilding();
     }
+    if (!table) session_->SavedProperties = session_->Properties;
     if (table) {
         StatusBar1->showMessage(QStringLiteral("В таблицу окон записана группа окон «%1» помещения «%2»")
                                     .arg(WindowGroups->Groups->currentText(),
@@ -203,7 +253,7 @@ bool TForm1::SaveProjectTo(const QString& name) {
 // its rooms (or the refusal of the first room not computed).
 void TForm1::SaveFullFile(const QString& name) {
     BringResultsUpToDate();
-    const BuildingInputs building = ShownBuilding();
+    const BuildingInputs building = ReportedBuilding();
     WriteReportFile(NativeName(name),
                     WriteBuildingFile(building, OutcomeOfRooms(building_->Results.Outcomes(building))));
 }
@@ -265,7 +315,9 @@ bool TForm1::OpenProject(const QString& path) {
         const std::vector<StoredResultDifference> differences =
             StoredBuildingDifferences(text, ComputeBuildingOutcome(*building));
         NewProject();
+        const ProjectProperties properties = building->Properties;
         StartBuilding(std::move(*building));
+        SetProjectProperties(properties, true);
         FinishOpening(path, false);
         if (!differences.empty()) ShowError(StoredResultsMessage(differences));
         return true;
@@ -324,6 +376,7 @@ std::vector<StoredResultDifference> TForm1::LoadTableFile(const ProjectFileConte
 // ---- Recent files ---------------------------------------------------------------------
 
 void TForm1::RememberProjectFile(const QString& path) {
+    RememberDialogFolder(path);
     QStringList files = RecentProjectFiles();
     files.removeAll(path);
     files.prepend(path);
@@ -359,14 +412,23 @@ void TForm1::OpenRecentFile(int index) {
 }
 
 // "Печать": a picture of the client area, as shown with its results brought
-// up to date, on one page.
+// up to date, on one page under a line naming the project, the page and the date.
 void TForm1::N7Click() {
     RunHandler([this] {
         BringResultsUpToDate();
         QPrinter printer(QPrinter::HighResolution);
         QWidget* client = centralWidget() != nullptr ? centralWidget() : this;
-        PrintWindow(this, client, printer, PrintDialog1);
+        PrintWindow(this, client, printer, PrintDialog1, PrintedPageLine());
     });
+}
+
+QString TForm1::PrintedPageLine() const {
+    const std::string object = ReportedBuilding().Properties.Object;
+    QString project = session_->File.isEmpty() ? QStringLiteral("новый проект") : session_->File;
+    if (!object.empty()) project = QString::fromStdString(object).simplified() + QStringLiteral(", ") + project;
+    const QString page = PageControl2->tabText(PageControl2->currentIndex()).remove(QLatin1Char('&')).trimmed();
+    return QStringLiteral("Проект: %1 · Страница: %2 · %3")
+        .arg(project, page, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
 }
 
 TForm2* TForm1::AboutBox() {

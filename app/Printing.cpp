@@ -1,5 +1,7 @@
 #include "Printing.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPalette>
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr double kScreenDotsPerInch = 96.0;
+constexpr double kHeaderPoints = 8.0;  // the header line's type
 
 // The window's background white for the lifetime of the object.
 class WhiteBackground {
@@ -39,12 +42,13 @@ private:
 // The scale, at most 1, at which a picture of `inches` fits the printable
 // area of the printer's page. When it has to shrink, the page is turned if
 // the other orientation lets it stay larger.
-double FitToPage(QPrinter& printer, QSizeF inches) {
+// `headerInches` of the page's height are kept for the header line.
+double FitToPage(QPrinter& printer, QSizeF inches, double headerInches) {
     const auto scaleFor = [&](QPageLayout::Orientation orientation) {
         QPageLayout layout = printer.pageLayout();
         layout.setOrientation(orientation);
         const QSizeF area = layout.paintRect(QPageLayout::Inch).size();
-        return std::min({1.0, area.width() / inches.width(), area.height() / inches.height()});
+        return std::min({1.0, area.width() / inches.width(), (area.height() - headerInches) / inches.height()});
     };
     const QPageLayout::Orientation chosen = printer.pageLayout().orientation();
     const double scale = scaleFor(chosen);
@@ -64,18 +68,30 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool PrintWindow(QWidget* window, QWidget* clientArea, QPrinter& printer, const PrintDialogStep& dialog) {
+bool PrintWindow(QWidget* window, QWidget* clientArea, QPrinter& printer, const PrintDialogStep& dialog,
+                 const QString& headerLine) {
     if (!dialog(printer, window)) return false;
     const WhiteBackground white(window);
     const QPixmap picture = GrabUnscrolled(clientArea);
     const QSizeF inches = picture.deviceIndependentSize() / kScreenDotsPerInch;
-    const double scale = FitToPage(printer, inches);
+    QFont headerFont(QStringLiteral("DejaVu Sans"));
+    headerFont.setPointSizeF(kHeaderPoints);
+    // The line and half a line below it.
+    const double headerInches = headerLine.isEmpty() ? 0.0 : 1.5 * kHeaderPoints * 1.2 / 72.0;
+    const double scale = FitToPage(printer, inches, headerInches);
     QPainter painter;
     if (!painter.begin(&printer)) {
         const QString name = printer.printerName().isEmpty() ? printer.outputFileName() : printer.printerName();
         throw CalcError("Не удалось начать печать на принтере «" + name.toStdString() + "»");
     }
-    const QRectF target(0, 0, inches.width() * printer.logicalDpiX() * scale,
+    const double top = headerInches * printer.logicalDpiY();
+    if (!headerLine.isEmpty()) {
+        painter.setFont(QFont(headerFont, &printer));
+        const QRectF line(0, 0, printer.width(), top);
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(headerLine, Qt::ElideMiddle, printer.width()));
+    }
+    const QRectF target(0, top, inches.width() * printer.logicalDpiX() * scale,
                         inches.height() * printer.logicalDpiY() * scale);
     painter.drawPixmap(target, picture, QRectF(picture.rect()));
     painter.end();

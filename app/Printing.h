@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <QString>
+
 class QPrinter;
 class QWidget;
 
@@ -18,7 +20,9 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent);
 // to fit, the page turned when the other orientation lets it stay larger.
 // While the picture is taken the window's background is the system window
 // colour (white) instead of the button face; it is put back however the
-// printing ends. Returns false, and prints and changes nothing, when the
-// dialog is cancelled. A printer that cannot start the job raises a
-// CalcError.
-bool PrintWindow(QWidget* window, QWidget* clientArea, QPrinter& printer, const PrintDialogStep& dialog);
+// printing ends. A `headerLine` that is not empty is printed above the
+// picture in one line of small type (the picture then starts below it).
+// Returns false, and prints and changes nothing, when the dialog is
+// cancelled. A printer that cannot start the job raises a CalcError.
+bool PrintWindow(QWidget* window, QWidget* clientArea, QPrinter& printer, const PrintDialogStep& dialog,
+                 const QString& headerLine = {});

@@ -229,15 +229,19 @@ void TForm1::ConnectProjectTracking() {
 // not what the controls show: the mark waits until it is.
 void TForm1::ProjectChanged() {
     if (showingSelection_ || !building_) return;
-    setWindowModified(!(ShownBuilding() == building_->Saved));
+    setWindowModified(!(ShownBuilding() == building_->Saved) || !(session_->Properties == session_->SavedProperties));
     history_->Noticed();
 }
 
+// The object's name first, when the project's properties give one.
 void TForm1::ShowProjectTitle() {
     setWindowFilePath(session_->File);
-    setWindowTitle(session_->File.isEmpty()
-                       ? kProgramTitle + QStringLiteral("[*]")
-                       : QStringLiteral("%1[*] — %2").arg(QFileInfo(session_->File).fileName(), kProgramTitle));
+    QString title = session_->File.isEmpty()
+                        ? kProgramTitle + QStringLiteral("[*]")
+                        : QStringLiteral("%1[*] — %2").arg(QFileInfo(session_->File).fileName(), kProgramTitle);
+    if (!session_->Properties.Object.empty())
+        title = QString::fromStdString(session_->Properties.Object).simplified() + QStringLiteral(" — ") + title;
+    setWindowTitle(title);
     ProjectChanged();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ProjectDocument.h"
+#include "ProjectProperties.h"
 
 // The inputs the window hour table was computed from (or loaded with from a
 // window table file): the nineteen texts of the windows page and the kind.
@@ -25,5 +26,7 @@ struct ProjectSession {
     // Where the window results come from; empty when the table holds none
     // that count (never computed, a failed computation, "Окна" cleared).
     std::optional<WindowResultsSource> WindowsFrom;
-    std::string ResultsFailure;  // the error box text of the last failure to bring the results up to date
+    std::string ResultsFailure;         // the error box text of the last failure to bring the results up to date
+    ProjectProperties Properties;       // «Свойства проекта…», for the title and the reports
+    ProjectProperties SavedProperties;  // as last saved or opened
 };

@@ -15,15 +15,19 @@
 #include <limits>
 #include <vector>
 
+#include "BuildingReportContents.h"
 #include "CalcError.h"
 #include "HourlyChartView.h"
 #include "HourlyCharts.h"
+#include "MainForm.h"
 #include "ProjectReport.h"
 
 namespace {
 
 constexpr int kChartObjectType = QTextFormat::UserObject + 1;
-constexpr int kChartProperty = QTextFormat::UserProperty + 1;  // 0: the totals, 1: the windows
+// The chart a mark stands for: twice the index of its charts, plus 0 for the
+// totals and 1 for the windows.
+constexpr int kChartProperty = QTextFormat::UserProperty + 1;
 constexpr double kFooterPoints = 16;
 const QString kFontFamily = QStringLiteral("DejaVu Sans");
 
@@ -37,17 +41,26 @@ class ReportChartObject : public QObject, public QTextObjectInterface {
     Q_INTERFACES(QTextObjectInterface)
 
 public:
-    ReportChartObject(const HourlyCharts& charts, QSizeF size) : charts_(charts), size_(size) {}
+    explicit ReportChartObject(QSizeF size) : size_(size) {}
+
+    // The mark's number of the totals chart of these charts; the windows
+    // chart's is one more.
+    int Add(HourlyCharts charts) {
+        charts_.push_back(std::move(charts));
+        return int(charts_.size() - 1) * 2;
+    }
 
     QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return size_; }
 
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override {
-        QChart* chart = format.intProperty(kChartProperty) == 0 ? MakeTotalsChart(charts_) : MakeWindowsChart(charts_);
+        const int mark = format.intProperty(kChartProperty);
+        const HourlyCharts& charts = charts_.at(std::size_t(mark / 2));
+        QChart* chart = mark % 2 == 0 ? MakeTotalsChart(charts) : MakeWindowsChart(charts);
         PaintChart(*painter, chart, rect, kChartLayoutSize);
     }
 
 private:
-    const HourlyCharts& charts_;
+    std::vector<HourlyCharts> charts_;
     QSizeF size_;
 };
 
@@ -65,6 +78,10 @@ public:
     void Title(const QString& text) { Block(text, 14, true, 0, 4); }
     void Heading(const QString& text) {
         Block(text, 11.5, true, 12, 4);
+        headings_.push_back({cursor_.block(), QTextBlock()});
+    }
+    void SubHeading(const QString& text) {
+        Block(text, 10, true, 8, 2);
         headings_.push_back({cursor_.block(), QTextBlock()});
     }
     void Paragraph(const QString& text) {
@@ -104,7 +121,7 @@ public:
         Follow(FirstRowBlock(grid));
     }
 
-    // A chart across the page: 0 the totals, 1 the windows.
+    // A chart across the page (ReportChartObject's mark).
     void Chart(int which) {
         QTextBlockFormat block;
         block.setTopMargin(4 * kPoint);
@@ -215,37 +232,58 @@ private:
     std::vector<QTextTable*> tables_;
 };
 
-void WriteReport(ReportWriter& w, const ProjectReport& report, const ReportHeading& heading) {
-    w.Title(QStringLiteral("Отчёт о расчёте теплопоступлений от солнечной радиации"));
-    w.Paragraph(QStringLiteral("Дата и время: ") + heading.made.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
-    w.Paragraph(QStringLiteral("Проект: ") +
-                (heading.projectFile.isEmpty() ? QStringLiteral("новый проект") : heading.projectFile));
+QString Numbered(int& section, const QString& heading) { return QStringLiteral("%1. ").arg(++section) + heading; }
 
-    w.Heading(QStringLiteral("1. Исходные данные"));
-    for (const ReportTable& table : report.Inputs) w.Table(table, 8);
+void WriteWindowTables(ReportWriter& w, const ProjectReport& report, int chart) {
+    w.Chart(chart + 1);
+    bool counted = false;
+    for (const bool c : report.CountedWindowOrientations) counted = counted || c;
+    if (!counted)
+        w.Paragraph(QStringLiteral("Стороны света окон в итоге не выбраны: приведены окна всех восьми сторон."));
+    for (const int o : report.PrintedWindowOrientations) w.Table(report.Windows[std::size_t(o - 1)], 7.5);
+}
 
-    w.Heading(QStringLiteral("2. Теплопоступления по часам"));
-    w.Table(report.Totals, 8);
-    w.Chart(0);
-
-    w.Heading(QStringLiteral("3. Окна"));
-    if (report.Windows.empty()) {
-        w.Paragraph(QStringLiteral("Окна не учитываются."));
-    } else {
-        w.Chart(1);
-        bool counted = false;
-        for (const bool c : report.CountedWindowOrientations) counted = counted || c;
-        if (!counted)
-            w.Paragraph(QStringLiteral("Стороны света окон в итоге не выбраны: приведены окна всех восьми сторон."));
-        for (const int o : report.PrintedWindowOrientations) w.Table(report.Windows[std::size_t(o - 1)], 7.5);
+void WriteRoom(ReportWriter& w, ReportChartObject& charts, const RoomReport& room, int& section) {
+    w.Heading(Numbered(section, Text(room.Title)));
+    if (!room.Failure.empty()) w.Paragraph(NotComputedLine(room.Failure));
+    w.SubHeading(QStringLiteral("Исходные данные"));
+    w.Table(room.Inputs, 8);
+    for (const ElementReport& part : room.Parts)
+        for (const ReportTable& table : part.Inputs) w.Table(table, 8);
+    if (room.Parts.empty()) w.Paragraph(QStringLiteral("В помещении нет окон, стен и покрытия."));
+    if (room.Totals) {
+        w.SubHeading(QStringLiteral("Теплопоступления по часам"));
+        w.Table(room.Totals->Totals, 8);
+        w.Chart(charts.Add(MakeHourlyCharts(*room.Totals)));
     }
-
-    w.Heading(QStringLiteral("4. Стены по сторонам света"));
-    if (report.Walls) {
-        w.Table(*report.Walls, 7.5);
-    } else {
-        w.Paragraph(QStringLiteral("Стены не учитываются."));
+    if (room.Elements) w.Table(*room.Elements, 7.5);
+    for (const ElementReport& part : room.Parts) {
+        if (!part.Report) continue;
+        if (part.Part == BuildingPart::Window) {
+            w.SubHeading(Text(part.Heading) + QStringLiteral(": окна по сторонам света"));
+            WriteWindowTables(w, *part.Report, charts.Add(MakeHourlyCharts(*part.Report)));
+        } else if (part.Part == BuildingPart::Wall && part.Report->Walls) {
+            w.SubHeading(Text(part.Heading) + QStringLiteral(": стены по сторонам света"));
+            w.Table(*part.Report->Walls, 7.5);
+        }
     }
+}
+
+void WriteReport(ReportWriter& w, ReportChartObject& charts, const BuildingReportContents& report) {
+    w.Title(Text(report.Title));
+    for (const auto& [caption, text] : report.TitleBlock)
+        w.Paragraph(Text(caption) + QStringLiteral(": ") + Text(text));
+    int section = 0;
+    w.Heading(Numbered(section, QStringLiteral("Обозначения")));
+    w.Table(report.Legend, 8);
+    if (report.Summary) {
+        w.Heading(Numbered(section, QStringLiteral("Здание")));
+        w.Table(*report.Summary, 7);
+        for (const std::string& note : report.SummaryNotes) w.Paragraph(Text(note));
+    }
+    w.Heading(Numbered(section, QStringLiteral("Район строительства и климат")));
+    for (const ReportTable& table : report.Site) w.Table(table, 8);
+    for (const RoomReport& room : report.Rooms) WriteRoom(w, charts, room, section);
 }
 
 }  // namespace
@@ -255,8 +293,7 @@ void SetReportPageLayout(QPagedPaintDevice& device) {
                                      QPageLayout::Millimeter));
 }
 
-void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, const HourlyCharts& charts,
-                        const ReportHeading& heading) {
+void PrintBuildingReport(QPagedPaintDevice& device, const BuildingReportContents& report) {
     QPainter painter;
     if (!painter.begin(&device)) throw CalcError("Не удалось начать печать отчёта");
     const double pt = device.logicalDpiY() / 72.0;
@@ -272,12 +309,11 @@ void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, 
     font.setPointSizeF(9);
     font.setWeight(QFont::Normal);  // not the program's bold
     document.setDefaultFont(font);
-    ReportChartObject chartObject(
-        charts, QSizeF(page.width(), page.width() * kChartLayoutSize.height() / kChartLayoutSize.width()));
-    document.documentLayout()->registerHandler(kChartObjectType, &chartObject);
+    ReportChartObject charts(QSizeF(page.width(), page.width() * kChartLayoutSize.height() / kChartLayoutSize.width()));
+    document.documentLayout()->registerHandler(kChartObjectType, &charts);
     document.setPageSize(page);
     ReportWriter writer(document);
-    WriteReport(writer, report, heading);
+    WriteReport(writer, charts, report);
     writer.Done();
     writer.KeepWithWhatFollows(document.documentLayout(), page.height());
 
@@ -303,7 +339,7 @@ void PrintProjectReport(QPagedPaintDevice& device, const ProjectReport& report, 
     painter.end();
 }
 
-QByteArray ProjectReportPdf(const ProjectReport& report, const HourlyCharts& charts, const ReportHeading& heading) {
+QByteArray BuildingReportPdf(const BuildingReportContents& report) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -311,9 +347,9 @@ QByteArray ProjectReportPdf(const ProjectReport& report, const HourlyCharts& cha
         QPdfWriter pdf(&buffer);
         pdf.setResolution(1200);  // as a high-resolution printer, so that both lay the report out alike
         pdf.setCreator(QStringLiteral("solargain"));
-        pdf.setTitle(QStringLiteral("Отчёт о расчёте теплопоступлений от солнечной радиации"));
+        pdf.setTitle(Text(report.Title));
         SetReportPageLayout(pdf);
-        PrintProjectReport(pdf, report, charts, heading);
+        PrintBuildingReport(pdf, report);
     }
     return bytes;
 }

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "HourlyCharts.h"
+#include "BuildingReportContents.h"
 #include "MainForm.h"
 #include "ProjectDocument.h"
 #include "ProjectReport.h"
@@ -52,11 +52,11 @@ void BM_WorkbookOfAFullProject(benchmark::State& state) {
 }
 
 void BM_PdfReportOfAFullProject(benchmark::State& state) {
-    const ProjectReport report = FullReport();
-    const HourlyCharts charts = MakeHourlyCharts(report);
+    const BuildingReportContents report =
+        MakeBuildingReportContents(BuildingOfProject(ReadProjectInputs(kProject)), {}, {"10.12.2026 12:00", ""});
     QByteArray pdf;
     for (auto _ : state) {
-        pdf = ProjectReportPdf(report, charts, {QDateTime::currentDateTime(), QString()});
+        pdf = BuildingReportPdf(report);
         benchmark::DoNotOptimize(pdf.data());
     }
     state.counters["bytes"] = double(pdf.size());

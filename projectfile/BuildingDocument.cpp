@@ -39,6 +39,7 @@ constexpr std::string_view kWindowsKey = "Windows";
 constexpr std::string_view kWallsKey = "Walls";
 constexpr std::string_view kRoofKey = "Roof";
 constexpr std::string_view kIncludedKey = "Included";
+constexpr std::string_view kPropertiesKey = "Properties";
 
 // What each part is called in a message, and the check box of its element.
 struct PartWords {
@@ -236,11 +237,14 @@ BuildingInputs BuildingOfTree(const JsonNode& object) {
     std::set<std::string_view> seen;
     for (const std::string& key : object.keys) {
         if (!seen.insert(key).second) throw CalcError(KeyWhere(key) + " указан дважды");
-        if (key != kSiteKey && key != kRoomsKey) {
-            throw CalcError("Неизвестный ключ " + Quoted(key) + " здания (известны: Site, Rooms)");
+        if (key != kSiteKey && key != kRoomsKey && key != kPropertiesKey) {
+            throw CalcError("Неизвестный ключ " + Quoted(key) + " здания (известны: Site, Rooms, Properties)");
         }
     }
     BuildingInputs building;
+    if (const JsonNode* properties = Member(object, kPropertiesKey)) {
+        building.Properties = ReadPropertiesJson(*properties);
+    }
     if (const JsonNode* site = Member(object, kSiteKey)) building.Site = SiteOf(*site);
     const JsonNode* rooms = Member(object, kRoomsKey);
     if (rooms == nullptr) return building;
@@ -372,6 +376,7 @@ ordered_json WriteBuildingInputsJson(const BuildingInputs& building) {
     ordered_json rooms = ordered_json::array();
     for (const RoomInputs& room : building.Rooms) rooms.push_back(RoomJson(room));
     doc[std::string(kRoomsKey)] = std::move(rooms);
+    if (!IsEmpty(building.Properties)) doc[std::string(kPropertiesKey)] = WritePropertiesJson(building.Properties);
     return doc;
 }
 

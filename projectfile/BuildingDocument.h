@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ProjectDocument.h"
+#include "ProjectProperties.h"
 
 // The building: a site and its rooms, each room with several window groups
 // and wall groups and at most one roof. Every part holds the keys of the
@@ -57,6 +58,7 @@ struct RoomInputs {
 struct BuildingInputs {
     SiteInputs Site;
     std::vector<RoomInputs> Rooms;
+    ProjectProperties Properties;  // for the reports only
     friend bool operator==(const BuildingInputs&, const BuildingInputs&) = default;
 };
 
@@ -164,7 +166,8 @@ BuildingOutcome ComputeBuildingOutcome(const BuildingInputs& building);
 
 // ---- JSON -----------------------------------------------------------------------
 
-// The inputs as {"Site": {...}, "Rooms": [...]}; reads back equal.
+// The inputs as {"Site": {...}, "Rooms": [...], "Properties": {...}} (the
+// properties only when one is given); reads back equal.
 nlohmann::ordered_json WriteBuildingInputsJson(const BuildingInputs& building);
 
 // {"rooms": [{"Name", "windows": [...], "walls": [...], "roof", "totals"}],

@@ -1,5 +1,6 @@
 #include "ProjectReport.h"
 
+#include <algorithm>
 #include <array>
 
 #include "CalcError.h"
@@ -15,7 +16,10 @@ constexpr const char* kYes = "да";
 constexpr const char* kNo = "нет";
 constexpr const char* kNoMaximum = "—";
 
-const std::vector<std::string> kInputHeader{"Величина", "Обозначение", "Значение", "Ед. изм."};
+constexpr const char* kQuantityHeader = "Величина";
+constexpr const char* kSymbolHeader = "Обозначение";
+constexpr const char* kUnitHeader = "Ед. изм.";
+const std::vector<std::string> kInputHeader{kQuantityHeader, kSymbolHeader, "Значение", kUnitHeader};
 
 // A typed text as a number when it reads as one, as typed otherwise.
 ReportCell TypedCell(const std::string& text) {
@@ -78,17 +82,35 @@ ReportTable InputTable(std::string name, InputSection section, const ProjectInpu
     return table;
 }
 
+// The figures of a construction's hourly computation that no input control shows.
+constexpr RowWords kInertiaWords{"Тепловая инерция", "D", ""};
+constexpr RowWords kLagWords{"Запаздывание теплового потока", "ε", "ч"};
+constexpr RowWords kDampingWords{"Затухание амплитуды колебаний температуры", "ν", ""};
+
 // R₀, K and the figures of the hourly computation of a construction.
 void AddFigures(ReportTable& table, const ConstructionFigures& f, const char* resistance, const char* transmittance) {
     BeginComputation();
     table.Rows.push_back(DescribedRow(WordsOf(InputControlOf(resistance)), ReportCell::Value(f.Resistance)));
     table.Rows.push_back(
         DescribedRow(WordsOf(InputControlOf(transmittance)), ReportCell::Value(TransmittanceOf(f.Resistance))));
-    table.Rows.push_back(DescribedRow({"Тепловая инерция", "D", ""}, ReportCell::Value(f.Inertia)));
-    table.Rows.push_back(
-        DescribedRow({"Запаздывание теплового потока", "ε", "ч"}, ReportCell::Value(Decimal4::FromInt(f.Lag))));
-    table.Rows.push_back(
-        DescribedRow({"Затухание амплитуды колебаний температуры", "ν", ""}, ReportCell::Value(f.Damping)));
+    table.Rows.push_back(DescribedRow(kInertiaWords, ReportCell::Value(f.Inertia)));
+    table.Rows.push_back(DescribedRow(kLagWords, ReportCell::Value(Decimal4::FromInt(f.Lag))));
+    table.Rows.push_back(DescribedRow(kDampingWords, ReportCell::Value(f.Damping)));
+}
+
+// The quantity a symbol printed with its unit stands for: the input
+// controls, the figures of the constructions and the rows of the windows
+// tables of every kind. Empty for a symbol none of them has.
+std::string NameOfSymbol(std::string_view symbol, std::string_view unit) {
+    for (const InputControl& input : InputControls())
+        if (input.symbol == symbol && input.unit == unit) return std::string(input.name);
+    for (const RowWords& words : {kInertiaWords, kLagWords, kDampingWords})
+        if (words.symbol == symbol && words.unit == unit) return std::string(words.name);
+    for (const WindowKind kind : {WindowKind::Vertical, WindowKind::Inclined, WindowKind::Horizontal}) {
+        for (const WindowRowCaption& caption : WindowRowCaptions(InsolationKindCaption(kind)))
+            if (caption.Symbol() == symbol && caption.Unit() == unit) return std::string(caption.Name);
+    }
+    return "";
 }
 
 // The s, λ and δ edits of a layer editor's entry row.
@@ -169,7 +191,7 @@ ReportTable WindowTable(const ProjectWindowResults& w, int o) {
     std::string title = "Окна, сторона света " + name;
     if (peakHour >= 1 && peakHour <= kHourCount)
         title += ": наибольшие теплопоступления " + peak + " Вт в " + std::string(HourLabel(peakHour));
-    ReportTable table{"Окна " + name, title, HourHeader({"Обозначение", "Ед. изм."}), {}};
+    ReportTable table{"Окна " + name, title, HourHeader({kSymbolHeader, kUnitHeader}), {}};
     for (const WindowRowCaption& caption : WindowRowCaptions(w.InsolationCaption)) {
         ReportRow row{ReportCell::Label(caption.Symbol()), ReportCell::Label(caption.Unit())};
         for (int h = 1; h <= kHourCount; ++h) row.push_back(ReportCell::Value(w.Table.Record(o, h)[caption.Field]));
@@ -201,32 +223,43 @@ int ReportCell::Decimals() const {
     return point == std::string::npos ? 0 : static_cast<int>(Text.size() - point - 1);
 }
 
+std::vector<ReportTable> PartInputTables(const ProjectInputs& p, const ProjectResults& results, BuildingPart part) {
+    const WindowInputTexts shown = ShownWindowInputTexts(p);
+    switch (part) {
+        case BuildingPart::Window: {
+            ReportTable windows = InputTable("Окна", InputSection::Window, p, shown);
+            windows.Rows.push_back(ChoiceRow("Учитывать окна", YesNo(p.Windows)));
+            windows.Rows.push_back(ChoiceRow("Ориентация окна", std::string(WindowKindCaption(p.Kind))));
+            windows.Rows.push_back(ChoiceRow("Стороны света окон в итоге", OrientationList(p.WindowOrientations)));
+            return {std::move(windows)};
+        }
+        case BuildingPart::Site: {
+            ReportTable site = InputTable("Район строительства и климат", InputSection::Site, p, shown);
+            if (!p.City.empty()) site.Rows.insert(site.Rows.begin(), ChoiceRow("Город", p.City));
+            return {std::move(site)};
+        }
+        case BuildingPart::Wall: {
+            ReportTable walls = InputTable("Стены", InputSection::Wall, p, shown);
+            walls.Rows.push_back(ChoiceRow("Учитывать стены", YesNo(p.Walls)));
+            walls.Rows.push_back(ChoiceRow("Стороны света стен в итоге", OrientationList(p.WallOrientations)));
+            if (results.Walls) AddFigures(walls, results.Walls->Figures, "WallResistance", "WallTransmittance");
+            return {std::move(walls), LayersTable("Слои стены", kWallEntry, p.WallLayerCount, p.WallLayers)};
+        }
+        case BuildingPart::Roof: {
+            ReportTable roof = InputTable("Покрытие", InputSection::Roof, p, shown);
+            roof.Rows.push_back(ChoiceRow("Учитывать покрытие", YesNo(p.Roof)));
+            if (results.Roof) AddFigures(roof, results.Roof->Figures, "RoofResistance", "RoofTransmittance");
+            return {std::move(roof), LayersTable("Слои покрытия", kRoofEntry, p.RoofLayerCount, p.RoofLayers)};
+        }
+    }
+    return {};
+}
+
 ProjectReport MakeProjectReport(const ProjectInputs& p, const ProjectResults& results) {
     ProjectReport report;
-    const WindowInputTexts shown = ShownWindowInputTexts(p);
-
-    ReportTable windows = InputTable("Окна", InputSection::Window, p, shown);
-    windows.Rows.push_back(ChoiceRow("Учитывать окна", YesNo(p.Windows)));
-    windows.Rows.push_back(ChoiceRow("Ориентация окна", std::string(WindowKindCaption(p.Kind))));
-    windows.Rows.push_back(ChoiceRow("Стороны света окон в итоге", OrientationList(p.WindowOrientations)));
-    report.Inputs.push_back(std::move(windows));
-    ReportTable site = InputTable("Район строительства и климат", InputSection::Site, p, shown);
-    if (!p.City.empty()) site.Rows.insert(site.Rows.begin(), ChoiceRow("Город", p.City));
-    report.Inputs.push_back(std::move(site));
-
-    ReportTable walls = InputTable("Стены", InputSection::Wall, p, shown);
-    walls.Rows.push_back(ChoiceRow("Учитывать стены", YesNo(p.Walls)));
-    walls.Rows.push_back(ChoiceRow("Стороны света стен в итоге", OrientationList(p.WallOrientations)));
-    if (results.Walls) AddFigures(walls, results.Walls->Figures, "WallResistance", "WallTransmittance");
-    report.Inputs.push_back(std::move(walls));
-    report.Inputs.push_back(LayersTable("Слои стены", kWallEntry, p.WallLayerCount, p.WallLayers));
-
-    ReportTable roof = InputTable("Покрытие", InputSection::Roof, p, shown);
-    roof.Rows.push_back(ChoiceRow("Учитывать покрытие", YesNo(p.Roof)));
-    if (results.Roof) AddFigures(roof, results.Roof->Figures, "RoofResistance", "RoofTransmittance");
-    report.Inputs.push_back(std::move(roof));
-    report.Inputs.push_back(LayersTable("Слои покрытия", kRoofEntry, p.RoofLayerCount, p.RoofLayers));
-
+    for (const BuildingPart part : {BuildingPart::Window, BuildingPart::Site, BuildingPart::Wall, BuildingPart::Roof}) {
+        for (ReportTable& table : PartInputTables(p, results, part)) report.Inputs.push_back(std::move(table));
+    }
     report.Totals = TotalsTable(results.Totals);
     report.GrandMaxHour = results.Totals.GrandMaxHour;
     report.CountedWindowOrientations = p.WindowOrientations;
@@ -247,3 +280,44 @@ ReportCell MaxHourCell(const std::optional<int>& hour) {
 }
 
 ReportTable TotalsReportTable(const ProjectTotals& totals) { return TotalsTable(totals); }
+
+ReportTable LegendTable(const std::vector<const ReportTable*>& printed) {
+    ReportTable legend{
+        "Обозначения", "Обозначения величин в таблицах отчёта", {kSymbolHeader, kQuantityHeader, kUnitHeader}, {}};
+    // A symbol may stand for two quantities (ρп of the window and of the
+    // roof): each is a row of its own.
+    const auto add = [&legend](const std::string& symbol, std::string name, const std::string& unit) {
+        if (symbol.empty()) return;
+        if (name.empty()) name = NameOfSymbol(symbol, unit);
+        for (const ReportRow& row : legend.Rows)
+            if (row[0].Text == symbol && row[1].Text == name && row[2].Text == unit) return;
+        legend.Rows.push_back({ReportCell::Label(symbol), ReportCell::Label(name), ReportCell::Label(unit)});
+    };
+    for (const ReportTable* table : printed) {
+        const auto column = [table](std::string_view caption) {
+            const auto at = std::find(table->Header.begin(), table->Header.end(), caption);
+            return at == table->Header.end() ? std::optional<std::size_t>() : std::size_t(at - table->Header.begin());
+        };
+        const auto cell = [](const ReportRow& row, const std::optional<std::size_t>& c) {
+            return c && *c < row.size() ? row[*c].Text : std::string();
+        };
+        // A column headed "symbol, unit" (the layers' s, λ and δ).
+        for (const std::string& header : table->Header) {
+            const std::size_t comma = header.find(", ");
+            if (comma != std::string::npos) add(header.substr(0, comma), "", header.substr(comma + 2));
+        }
+        const std::optional<std::size_t> symbol = column(kSymbolHeader);
+        if (!symbol) continue;
+        const std::optional<std::size_t> name = column(kQuantityHeader);
+        const std::optional<std::size_t> unit = column(kUnitHeader);
+        for (const ReportRow& row : table->Rows) add(cell(row, symbol), cell(row, name), cell(row, unit));
+    }
+    return legend;
+}
+
+const std::vector<std::string>& InputHeader() { return kInputHeader; }
+
+ReportRow InputRow(const ProjectInputs& inputs, std::string_view control) {
+    const std::optional<std::string> text = ShownText(inputs, ShownWindowInputTexts(inputs), control);
+    return DescribedRow(WordsOf(InputControlOf(control)), TypedCell(text.value_or("")));
+}

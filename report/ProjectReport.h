@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildingDocument.h"
 #include "Decimal4.h"
 #include "ProjectDocument.h"
 
@@ -62,3 +63,19 @@ ReportCell MaxHourCell(const std::optional<int>& hour);
 
 // The totals table of the report: the four rows by hour and their maxima.
 ReportTable TotalsReportTable(const ProjectTotals& totals);
+
+// The input tables of one part of a project, as MakeProjectReport gives them:
+// the window group; the site; the walls and their layers; the roof and its
+// layers (with R₀, K and the figures of the construction when computed).
+std::vector<ReportTable> PartInputTables(const ProjectInputs& inputs, const ProjectResults& results, BuildingPart part);
+
+// The legend of the symbols these tables print (in their "Обозначение" and
+// "Ед. изм." columns, and in column headers "symbol, unit"): one row per
+// symbol and unit, in the order first printed, with the quantity's name.
+ReportTable LegendTable(const std::vector<const ReportTable*>& printed);
+
+// The header of an input table: the quantity, its symbol, the value, the unit.
+const std::vector<std::string>& InputHeader();
+
+// The row of an input control (InputControls) as an input table shows it.
+ReportRow InputRow(const ProjectInputs& inputs, std::string_view control);

@@ -45,6 +45,7 @@ struct FormUnderTest {
     QStringList errors;
     QStringList errorTitles;  // the caption of each error box
     int questions = 0;
+    QList<QStringList> tableFileLeftOut;  // what each window table file left out, as listed
 
     explicit FormUnderTest(bool freshSettings = true) {
         QLocale::setDefault(QLocale::c());
@@ -59,6 +60,13 @@ struct FormUnderTest {
             ++questions;
             return TForm1::SaveChangesAnswer::Discard;
         };
+        // What a window table file leaves out is listed and the file written;
+        // a report covers the whole building.
+        form->TableFormatQuestion1 = [this](const QStringList& left, QWidget*) {
+            tableFileLeftOut << left;
+            return true;
+        };
+        form->ReportScopeDialog1 = [](QWidget*) { return TForm1::ScopeAnswer::Building; };
         form->show();
     }
     ~FormUnderTest() { TForm1::ErrorSink = nullptr; }

@@ -245,8 +245,8 @@ void MainFormTest::menuHoldsItsItemsAndExitCloses() {
     QCOMPARE(t.Get<QMenu>("N1")->title(), QStringLiteral("&Файл"));
     QCOMPARE(t.Get<QMenu>("N5")->title(), QStringLiteral("&Справка"));
     QCOMPARE(ItemsOf(t.Get<QMenu>("N1")),
-             (QStringList{"&Новый", "&Открыть", "&Сохранить", "Сохранить &как…", "-", "&Печать", "Печать о&тчёта…",
-                          "Отчёт (P&DF)…", "&Экспорт результатов…", "-", "В&ыход"}));
+             (QStringList{"&Новый", "&Открыть", "&Сохранить", "Сохранить &как…", "-", "&Печать", "Сво&йства проекта…",
+                          "Печать о&тчёта…", "Отчёт (P&DF)…", "&Экспорт результатов…", "-", "В&ыход"}));
     QCOMPARE(ItemsOf(t.Get<QMenu>("N5")),
              (QStringList{"&Таблицы,  расчетные схемы", "Мои &материалы…", "Мои &города…", "-", "&О программе"}));
     QCOMPARE(t.Get<QMenu>("N11")->actions().size(), 5);
@@ -259,6 +259,7 @@ void MainFormTest::menuHoldsItsItemsAndExitCloses() {
         {"N7", QKeySequence(QStringLiteral("Ctrl+P"))},
         {"N9", QKeySequence(QStringLiteral("Ctrl+Q"))},
         {"R1", QKeySequence(QStringLiteral("F1"))},
+        {"CopyTable", QKeySequence(QStringLiteral("Ctrl+Shift+C"))},
     };
     for (const auto& [item, keys] : shortcuts) QCOMPARE(t.Get<QAction>(item)->shortcut(), keys);
 

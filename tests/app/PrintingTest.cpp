@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 
 #include "FormTestSupport.h"
 #include "JpegDecoder.h"
+#include "ProjectProperties.h"
 
 namespace {
 
@@ -265,6 +267,28 @@ private slots:
         QCOMPARE(ui->errors.size(), 1);
         QVERIFY2(ui->errors[0].startsWith(QStringLiteral("Не удалось начать печать")), qPrintable(ui->errors[0]));
         QCOMPARE(Background(), before);  // restored on failure too
+    }
+
+    // Above the picture a line names the project (its object first), the
+    // page and the date, in the text of the PDF.
+    void theHeaderLineNamesTheProjectAndThePage() {
+        ProjectProperties properties;
+        properties.Object = "Школа № 5";
+        ui->form->SetProjectProperties(properties, false);
+        ui->SelectTab("PageControl2", 2);
+        AnswerDialog(true);
+        ui->Get<QAction>("N7")->trigger();
+        QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {PdfPath(), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString page = ui->Get<QTabWidget>("PageControl2")->tabText(2).remove('&').trimmed();
+        const QRegularExpression line(QStringLiteral("Проект: Школа № 5, новый проект · Страница: %1 · "
+                                                     "\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d")
+                                          .arg(QRegularExpression::escape(page)));
+        QVERIFY2(text.contains(line), qPrintable(text.left(300)));
+        QCOMPARE(ReadPdf(PdfPath()).pages, 1);
     }
 };
 

@@ -156,23 +156,23 @@ private slots:
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
     }
 
-    // The CSV is the tool's, its totals the grid's; the workbook a zip archive.
+    // The CSV is the tool's table of the building: the one room's sums and
+    // the building's are the grid's sums; the workbook a zip archive.
     void exportWritesTheWorkbookOrTheCsv() {
         TypeProject();
         AnswerFiles(PathOf("итоги.csv"), true);
         Trigger("ExportResults");
         QVERIFY2(ui->errors.isEmpty(), qPrintable(ui->errors.join('\n')));
         const QStringList lines = QString::fromUtf8(ReadFile(PathOf("итоги.csv"))).split('\n');
-        QCOMPARE(lines.value(0), QStringLiteral("Totals,8-9,9-10,10-11,11-12,12-13,13-14,14-15,15-16,16-17,17-18"));
-        const struct {
-            int line;
-            int gridRow;
-        } rows[] = {{1, 2}, {2, 5}, {3, 8}, {4, 11}};
-        for (const auto& r : rows) {
+        QCOMPARE(lines.value(0),
+                 QStringLiteral("Row,Name,8-9,9-10,10-11,11-12,12-13,13-14,14-15,15-16,16-17,17-18,MaxHour,MaxGain"));
+        for (const int line : {1, 2}) {
             QList<double> csv;
-            for (const QString& field : lines.value(r.line).split(',').mid(1)) csv << field.toDouble();
-            QCOMPARE(csv, TotalsRow(r.gridRow));
+            for (const QString& field : lines.value(line).split(',').mid(2, kHourCount)) csv << field.toDouble();
+            QCOMPARE(csv, TotalsRow(11));
         }
+        QVERIFY(lines.value(1).startsWith(QStringLiteral("Room,Помещение 1,")));
+        QVERIFY(lines.value(2).startsWith(QStringLiteral("Building,,")));
         AnswerFiles(PathOf("итоги.xlsx"));
         Trigger("ExportResults");
         QVERIFY(ReadFile(PathOf("итоги.xlsx")).startsWith("PK\x03\x04"));

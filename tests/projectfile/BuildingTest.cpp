@@ -324,7 +324,7 @@ TEST(Building, DocumentShapeAndVersionsRefused) {
               "Файл проекта записан в версии 3 формата, а эта программа читает версии с 1 по 2; откройте его более "
               "новой программой");
     EXPECT_EQ(refusal(R"({"format": "solargain-project", "version": 2, "inputs": {"Site": {}, "Floors": []}})"),
-              "Неизвестный ключ \"Floors\" здания (известны: Site, Rooms)");
+              "Неизвестный ключ \"Floors\" здания (известны: Site, Rooms, Properties)");
     EXPECT_EQ(refusal(R"({"Rooms": [], "Rooms": []})"), "Ключ \"Rooms\" указан дважды");
     // The reader of the program's own files still reads version 1 only.
     EXPECT_NE(ReadRefusal(R"({"format": "solargain-project", "version": 2, "inputs": {}})").find("только версию 1"),
