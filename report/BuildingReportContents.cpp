@@ -28,7 +28,7 @@ struct ReportedRoom {
 };
 
 std::vector<ReportedRoom> ComputeRooms(const BuildingInputs& building, const ReportScope& scope,
-                                      std::optional<BuildingResults>& whole) {
+                                       std::optional<BuildingResults>& whole) {
     std::vector<ReportedRoom> rooms;
     if (!scope.Room) {
         BuildingOutcome outcome = ComputeBuildingOutcome(building);
