@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QTabWidget>
 
 #include <filesystem>
@@ -78,8 +79,50 @@ void BM_ChartsPageShown(benchmark::State& state) {
     }
 }
 
+// A building of 200 rooms, each with south windows, made in the window.
+void MakeBuilding(TForm1& form) {
+    form.show();
+    form.CheckBox8->setChecked(true);
+    for (int room = 1; room < 200; ++room) {
+        form.AddRoom();
+        form.CheckBox8->setChecked(true);
+        form.Edit1->setText(QString::number(1 + room % 5));
+    }
+    form.ShowPage(form.TabSheet15);
+}
+
+// Another room selected: its inputs put into the controls, the room list and
+// the page shown («Здание») brought up to date.
+void BM_RoomSwitchOf200(benchmark::State& state) {
+    TForm1 form;
+    MakeBuilding(form);
+    std::size_t room = 0;
+    for (auto _ : state) form.SelectRoom(room++ % 200);
+}
+
+// «Здание» shown, nothing changed since.
+void BM_BuildingPageOf200(benchmark::State& state) {
+    TForm1 form;
+    MakeBuilding(form);
+    for (auto _ : state) form.TabSheet15Show();
+}
+
+// One input of one room changed, then «Здание» shown: that room computed again.
+void BM_OneInputThenBuildingPageOf200(benchmark::State& state) {
+    TForm1 form;
+    MakeBuilding(form);
+    int width = 0;
+    for (auto _ : state) {
+        form.Edit2->setText(QString::number(2 + (width++ % 7)));
+        form.TabSheet15Show();
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_RoomSwitchOf200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildingPageOf200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OneInputThenBuildingPageOf200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WorkbookOfAFullProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PdfReportOfAFullProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartsPageShown)->Unit(benchmark::kMillisecond);

@@ -161,18 +161,19 @@ const std::vector<RoomOutcome>& RoomResultsCache::Outcomes(const BuildingInputs&
             missing.push_back(i);
         }
     }
-    ForEachShared(missing.size(), 0, [&](std::size_t m) {
-        const std::size_t i = missing[m];
-        RoomOutcome& outcome = outcomes[i];
-        outcome.Results.reset();
-        outcome.Failure.clear();
-        try {
-            outcome.Results = ComputeRoomAt(building, i);
-        } catch (const CalcError& e) {
-            outcome.Failure = ErrorBoxText(e.what());
-        }
-    });
-    // A room renamed alone keeps its results under its new name.
+    if (!missing.empty())
+        ForEachShared(missing.size(), 0, [&](std::size_t m) {
+            const std::size_t i = missing[m];
+            RoomOutcome& outcome = outcomes[i];
+            outcome.Results.reset();
+            outcome.Failure.clear();
+            try {
+                outcome.Results = ComputeRoomAt(building, i);
+            } catch (const CalcError& e) {
+                outcome.Failure = ErrorBoxText(e.what());
+            }
+        });
+    // The names as the building now gives them.
     for (std::size_t i = 0; i < count; ++i) outcomes[i].Name = building.Rooms[i].Name;
     inputs_ = std::move(inputs);
     outcomes_ = std::move(outcomes);
