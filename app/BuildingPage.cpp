@@ -5,12 +5,15 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "BuildingModel.h"
 #include "BuildingReport.h"
@@ -104,8 +107,16 @@ void TForm1::ShowBuildingPage() {
             BuildingGrid->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
-    BuildingGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    BuildingGrid->resizeColumnsToContents();
+    // Each column as wide as its widest text, measured once per text rather
+    // than laid out cell by cell: a building of hundreds of rooms stays quick.
+    const QFontMetrics metrics(bold);
+    const int padding = 2 * BuildingGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    for (std::size_t c = 0; c < table.Header.size(); ++c) {
+        int width = BuildingGrid->horizontalHeader()->fontMetrics().horizontalAdvance(header[int(c)]);
+        for (const ReportRow& row : table.Rows)
+            if (c < row.size()) width = std::max(width, metrics.horizontalAdvance(Text(row[c].Text)));
+        BuildingGrid->setColumnWidth(int(c), width + padding);
+    }
     // The page scrolls rather than the grid hiding columns.
     BuildingGrid->setMinimumWidth(BuildingGrid->horizontalHeader()->length() + 2 * BuildingGrid->frameWidth() +
                                   BuildingGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -97,7 +98,11 @@ void TForm1::FitToScreen() {
     size = size.boundedTo(free).expandedTo(minimumSizeHint());
     resize(size);
     // The room list as narrow as its names need, the pages the rest.
-    if (RoomDock != nullptr) resizeDocks({RoomDock}, {RoomDock->minimumSizeHint().width()}, Qt::Horizontal);
+    constexpr int kRoomListWidth = 250;
+    if (RoomDock != nullptr)
+        resizeDocks({RoomDock},
+                    {std::min(kRoomListWidth, std::max(RoomDock->minimumSizeHint().width(), size.width() / 5))},
+                    Qt::Horizontal);
     // Within the free area, whatever the window manager does with the place.
     move(room.topLeft() + QPoint(std::max(0, (room.width() - size.width() - kFrameAllowance.width()) / 2), 0));
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -71,8 +72,10 @@ void TForm1::CreateRoomDock() {
     RoomList->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
     RoomList->verticalHeader()->hide();
     RoomList->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
-    RoomList->horizontalHeader()->setSectionResizeMode(kMaximumColumn, QHeaderView::ResizeToContents);
-    RoomList->horizontalHeader()->setSectionResizeMode(kHourColumn, QHeaderView::ResizeToContents);
+    // The maximum and its hour at the widths of their widest texts, set once.
+    const QFontMetrics metrics(RoomList->font());
+    RoomList->setColumnWidth(kMaximumColumn, metrics.horizontalAdvance(QStringLiteral("9999999")) + 12);
+    RoomList->setColumnWidth(kHourColumn, metrics.horizontalAdvance(QStringLiteral("17-18")) + 12);
     RoomList->setMinimumWidth(180);
     column->addWidget(RoomList, 1);
 
@@ -119,7 +122,7 @@ void TForm1::ShowRoomList() {
         QString maximum;
         QString hour;
         if (!room.Results) {
-            maximum = QStringLiteral("не рассчитано");
+            maximum = QStringLiteral("ошибка");  // the message in the tooltip
             name->setForeground(QColor(0x80, 0, 0));
             name->setToolTip(QString::fromStdString(room.Failure));
         } else if (const RoomPeak peak = PeakOfRoom(room.Results->Totals); peak.Hour) {

@@ -216,8 +216,8 @@ UserTable ParseUserTableCsv(UserTableKind kind, std::string_view text) {
                 continue;
             }
             const std::vector<std::string> fields = CsvFields(line, separator);
-            const std::size_t used =
-                std::ranges::count_if(places, [](std::size_t p) { return p != std::string::npos; });
+            const auto used = static_cast<std::size_t>(
+                std::ranges::count_if(places, [](std::size_t p) { return p != std::string::npos; }));
             if (fields.size() > used) throw CalcError("полей больше, чем столбцов в заголовке");
             UserRow row(places.size());
             for (std::size_t i = 0; i < places.size(); ++i) {

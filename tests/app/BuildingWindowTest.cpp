@@ -182,7 +182,8 @@ private slots:
         QCOMPARE(GridCell(*ui, 1, 1), QString::fromUtf8(kNotComputedMark));
         QVERIFY(GridCell(*ui, 2, 1).contains(QStringLiteral("без 1 из 2")));
         QVERIFY(ui->Get<QLabel>("BuildingFailureLine")->text().contains(QStringLiteral("Высота окна")));
-        QCOMPARE(ui->Get<QTableWidget>("RoomList")->item(1, 1)->text(), QStringLiteral("не рассчитано"));
+        QCOMPARE(ui->Get<QTableWidget>("RoomList")->item(1, 1)->text(), QStringLiteral("ошибка"));
+        QVERIFY(ui->Get<QTableWidget>("RoomList")->item(1, 1)->toolTip().contains(QStringLiteral("Высота окна")));
     }
 
     // A project file of one room opens as a building of one room, and the
