@@ -90,8 +90,11 @@ QStringList LayoutFaults(QWidget* page) {
         }
     }
     // Grid texts inside their cells.
-    for (auto* grid : page->findChildren<StringGrid*>()) {
-        if (!grid->isVisibleTo(page)) continue;
+    // StringGrid has no meta-object of its own: every table is found, and
+    // only the grids are taken.
+    for (auto* table : page->findChildren<QTableWidget*>()) {
+        auto* grid = dynamic_cast<StringGrid*>(table);
+        if (grid == nullptr || !grid->isVisibleTo(page)) continue;
         for (int row = 0; row < grid->rowCount(); ++row) {
             for (int column = 0; column < grid->columnCount(); ++column) {
                 const QString text = grid->Cell(row, column);
