@@ -117,9 +117,6 @@ void TForm1::ShowBuildingPage() {
             if (c < row.size()) width = std::max(width, metrics.horizontalAdvance(Text(row[c].Text)));
         BuildingGrid->setColumnWidth(int(c), width + padding);
     }
-    // The page scrolls rather than the grid hiding columns.
-    BuildingGrid->setMinimumWidth(BuildingGrid->horizontalHeader()->length() + 2 * BuildingGrid->frameWidth() +
-                                  BuildingGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     if (building_->Selection.Room < rooms.size()) BuildingGrid->selectRow(static_cast<int>(building_->Selection.Room));
 
     const std::string line = NotComputedRoomsLine(rooms);

@@ -166,6 +166,18 @@ struct DialogTestState {
 };
 
 // A cell of a grid of the window.
+// A file's bytes ("(missing)" when it cannot be read), and bytes written to one.
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
 // The project a saved file holds in its first room with its first groups,
 // as the input page shows it after opening.
 inline ProjectInputs SavedProject(const QString& path) {

@@ -40,11 +40,6 @@ void WithModal(const std::function<void()>& open, const std::function<void(Dialo
     if (!seen) qFatal("the dialog was not shown");
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The clipboard's tab-separated text read by Python's csv module (tab
 // dialect) into an openpyxl workbook, saved and read back: its rows, each
 // field a number where the decimal mark `point` makes one.

@@ -67,12 +67,6 @@ QWidget* NextTabStop(QWidget* widget) {
     return next;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 }  // namespace
 
 class PickersGuiTest : public QObject, DialogTestState {

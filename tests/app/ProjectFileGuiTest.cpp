@@ -20,17 +20,6 @@ namespace {
 const char* const kTypedEdits[] = {"Edit1",  "Edit2",  "Edit8",  "Edit9",  "Edit10", "Edit11", "Edit7", "Edit6",
                                    "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit3",  "Edit5"};
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 QList<QByteArray> Lines(const QByteArray& text) {
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();

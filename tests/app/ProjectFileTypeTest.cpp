@@ -16,12 +16,6 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("Расчёт теплопоступлений от солнечной радиации");
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // Runs `answer` on the save dialog once it is shown.
 void AnswerSaveDialog(const std::function<void(QFileDialog&)>& answer) {
     QTimer::singleShot(0, [answer] {

@@ -24,17 +24,6 @@ using Answer = TForm1::SaveChangesAnswer;
 // A text of a JSON document, for comparing.
 QString TextAt(const nlohmann::json& value) { return QString::fromStdString(value.get<std::string>()); }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // Every control of the input page that the project decides, as "name=state":
 // the texts, the check boxes and radio buttons, the layer grids with the
 // rows above the count told apart. Left out: the entry rows and layer

@@ -31,11 +31,6 @@
 
 namespace {
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The text of a PDF as pdftotext lays it out; empty when it cannot run.
 QString PdfText(const QString& path) {
     QProcess pdftotext;
